@@ -1,0 +1,7 @@
+#include "shell/application.h"
+
+namespace shell {
+
+int main() { return 0; }
+
+} // namespace shell

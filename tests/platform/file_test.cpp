@@ -1,0 +1,18 @@
+#include "platform/file.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+TEST(platform_file, game_paths_map_to_this_file_system_without_regard_to_case) {
+    temp_folder_t dir;
+    ASSERT_TRUE(plat::make_directory("Bin"));
+    std::FILE* f = std::fopen("Bin/Config.DAT", "wb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+
+    EXPECT_EQ(plat::native_path(".\\bin\\config.dat"), "Bin/Config.DAT");
+    EXPECT_TRUE(plat::file_exists(".\\BIN\\CONFIG.dat"));
+    // A file that does not exist keeps its written path, so creating it makes that name.
+    EXPECT_EQ(plat::native_path(".\\bin\\new.dat"), "bin/new.dat");
+    EXPECT_EQ(plat::native_path("image\\ship.bmp"), "image/ship.bmp");
+}

@@ -1,0 +1,16 @@
+#include "tools/sample/sample.h"
+
+#include <filesystem>
+#include <system_error>
+
+bool make_sample(const std::string& root, std::string& error) {
+    std::error_code ec;
+    for (const char* folder : {"bin", "bin/replay", "image", "log"}) {
+        std::filesystem::create_directories(std::filesystem::path(root) / folder, ec);
+        if (ec) {
+            error = std::string(folder) + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
