@@ -1,0 +1,154 @@
+// The message queue: SDL events and Ctrl-C / SIGTERM become window messages, posted in arrival order.
+#include "platform/keyboard.h"
+#include "platform/window_internal.h"
+
+#include <SDL.h>
+
+#include <csignal>
+#include <deque>
+
+namespace plat {
+
+namespace {
+
+std::deque<message_t>& queue() {
+    static std::deque<message_t> q;
+    return q;
+}
+
+volatile std::sig_atomic_t close_requested = 0;
+
+void on_signal(int) { close_requested = 1; }
+
+void install_signal_handlers() {
+    static bool installed = false;
+    if (!installed) {
+        std::signal(SIGINT, on_signal);
+        std::signal(SIGTERM, on_signal);
+        installed = true;
+    }
+}
+
+window* window_of(uint32_t sdl_id) {
+    SDL_Window* sdl = SDL_GetWindowFromID(sdl_id);
+    return sdl != nullptr ? static_cast<window*>(SDL_GetWindowData(sdl, "plat")) : nullptr;
+}
+
+void post_to_all(uint32_t message) {
+    // A signal closes every top-level window the way the user would.
+    SDL_Window* focus = SDL_GetKeyboardFocus();
+    window* w = focus != nullptr ? static_cast<window*>(SDL_GetWindowData(focus, "plat")) : nullptr;
+    if (w != nullptr) {
+        post_message(w, message, 0, 0);
+        return;
+    }
+    for (uint32_t id = 1; id < 64; ++id) {
+        if (window* any = window_of(id)) {
+            post_message(any, message, 0, 0);
+        }
+    }
+}
+
+void translate(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const int vk = virtual_key_of_scancode(e.key.keysym.scancode);
+        set_key_state(vk, e.type == SDL_KEYDOWN);
+        if (vk != 0) {
+            post_message(window_of(e.key.windowID), e.type == SDL_KEYDOWN ? wm_keydown : wm_keyup, wparam_t(vk), 0);
+        }
+        break;
+    }
+    case SDL_WINDOWEVENT: {
+        window* w = window_of(e.window.windowID);
+        if (w == nullptr) {
+            break;
+        }
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: post_message(w, wm_close, 0, 0); break;
+        case SDL_WINDOWEVENT_MOVED: post_message(w, wm_move, 0, 0); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: post_message(w, wm_size, 0, 0); break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST: {
+            const bool active = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+            if (w->active != active) {
+                w->active = active;
+                if (!active) {
+                    clear_key_states(); // keys released while away never send their key-up
+                }
+                post_message(w, wm_activateapp, active ? 1 : 0, 0);
+            }
+            break;
+        }
+        default: break;
+        }
+        break;
+    }
+    case SDL_QUIT: post_to_all(wm_close); break;
+    default: break;
+    }
+}
+
+void pump() {
+    install_signal_handlers();
+    if (close_requested) {
+        close_requested = 0;
+        post_to_all(wm_close);
+    }
+    if (!video_ready()) {
+        return;
+    }
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        translate(e);
+    }
+}
+
+} // namespace
+
+bool peek_message(message_t* out, bool remove) {
+    pump();
+    if (queue().empty()) {
+        return false;
+    }
+    if (out != nullptr) {
+        *out = queue().front();
+    }
+    if (remove) {
+        queue().pop_front();
+    }
+    return true;
+}
+
+bool get_message(message_t* out) {
+    while (!peek_message(out, true)) {
+        if (video_ready()) {
+            SDL_WaitEventTimeout(nullptr, 10);
+        }
+    }
+    return out->message != wm_quit;
+}
+
+lresult_t dispatch_message(const message_t& msg) {
+    if (msg.window == nullptr || !is_window(msg.window) || msg.window->proc == nullptr) {
+        return 0;
+    }
+    return msg.window->proc(msg.window, msg.message, msg.wparam, msg.lparam);
+}
+
+lresult_t send_message(hwnd_t w, uint32_t message, wparam_t wparam, lparam_t lparam) {
+    return dispatch_message({w, message, wparam, lparam});
+}
+
+bool post_message(hwnd_t w, uint32_t message, wparam_t wparam, lparam_t lparam) {
+    if (w != nullptr && !is_window(w)) {
+        return false;
+    }
+    queue().push_back({w, message, wparam, lparam});
+    return true;
+}
+
+void post_quit_message(int exit_code) { queue().push_back({nullptr, wm_quit, wparam_t(exit_code), 0}); }
+
+} // namespace plat

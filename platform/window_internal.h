@@ -1,0 +1,29 @@
+// What the stand-in keeps per window; shared by the window, message and presentation code of platform/.
+#pragma once
+
+#include "platform/window.h"
+
+#include <array>
+#include <string>
+
+namespace plat {
+
+struct window {
+    SDL_Window* sdl = nullptr;
+    window_proc_t proc = nullptr;
+    std::string class_name;
+    std::string text;
+    std::array<intptr_t, 4> extra{};
+    hwnd_t parent = nullptr;
+    uint32_t style = 0;
+    uint32_t ex_style = 0;
+    bool enabled = true;
+    bool active = false;
+    int32_t mode_width = 0; // logical size of a virtual display mode, 0 in a normal window
+    int32_t mode_height = 0;
+};
+
+// Brings SDL's video and events up once; false when no video driver works.
+bool video_ready();
+
+} // namespace plat

@@ -1,0 +1,81 @@
+#include "platform/keyboard.h"
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <vector>
+
+namespace {
+
+std::vector<uint32_t> seen;
+
+plat::lresult_t recording_proc(plat::hwnd_t w, uint32_t message, plat::wparam_t wp, plat::lparam_t lp) {
+    seen.push_back(message);
+    if (message == plat::wm_destroy) {
+        plat::post_quit_message(0);
+    }
+    return plat::def_window_proc(w, message, wp, lp);
+}
+
+plat::hwnd_t make_window() {
+    plat::window_class_t wc;
+    wc.class_name = "test_window";
+    wc.window_proc = recording_proc;
+    plat::register_class(wc);
+    plat::create_struct_t cs;
+    cs.class_name = "test_window";
+    cs.cx = 320;
+    cs.cy = 240;
+    cs.x = cs.y = plat::cw_usedefault;
+    return plat::create_window(cs);
+}
+
+// Runs the message loop until the quit message, as the program's loop does.
+void run_until_quit() {
+    plat::message_t msg;
+    for (int i = 0; i < 1000 && plat::get_message(&msg); ++i) {
+        plat::dispatch_message(msg);
+    }
+}
+
+} // namespace
+
+TEST(platform_window, close_destroys_the_window_and_ends_the_loop) {
+    seen.clear();
+    plat::hwnd_t w = make_window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(seen.front(), plat::wm_create);
+    plat::rect_t client;
+    ASSERT_TRUE(plat::get_client_rect(w, &client));
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 240);
+
+    plat::post_message(w, plat::wm_close, 0, 0);
+    run_until_quit();
+    EXPECT_FALSE(plat::is_window(w));
+    EXPECT_EQ(seen.back(), plat::wm_destroy);
+}
+
+TEST(platform_window, termination_signal_takes_the_normal_close_path) {
+    seen.clear();
+    plat::hwnd_t w = make_window();
+    ASSERT_NE(w, nullptr);
+    plat::message_t msg;
+    plat::peek_message(&msg, false); // installs the handlers
+    std::raise(SIGTERM);
+    run_until_quit();
+    EXPECT_FALSE(plat::is_window(w));
+    EXPECT_NE(std::find(seen.begin(), seen.end(), plat::wm_close), seen.end());
+}
+
+TEST(platform_window, key_states_by_virtual_key_code) {
+    plat::clear_key_states();
+    EXPECT_EQ(plat::get_async_key_state('Z'), 0);
+    plat::set_key_state('Z', true);
+    EXPECT_NE(plat::get_async_key_state('Z') & 0x8000, 0);
+    EXPECT_EQ(plat::get_async_key_state(999), 0);
+    plat::clear_key_states();
+    EXPECT_EQ(plat::get_async_key_state('Z'), 0);
+}
