@@ -32,7 +32,9 @@ pixel_format_t pixel_format_x888() {
     return f;
 }
 
-void dd_surface_t::free_aligned::operator()(uint8_t* p) const { std::free(p); }
+void dd_surface_t::free_aligned::operator()(uint8_t* p) const {
+    std::free(p);
+}
 
 dd_surface_t::dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, const pixel_format_t& format,
                            uint32_t caps)
@@ -40,8 +42,8 @@ dd_surface_t::dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, cons
     const int32_t row_bytes = int32_t(width) * int32_t(format.rgb_bit_count / 8);
     pitch_ = (row_bytes + row_alignment - 1) / row_alignment * row_alignment;
     const size_t bytes = size_t(pitch_) * height + row_alignment;
-    auto* p = static_cast<uint8_t*>(std::aligned_alloc(row_alignment, (bytes + row_alignment - 1) /
-                                                                           row_alignment * row_alignment));
+    auto* p = static_cast<uint8_t*>(
+        std::aligned_alloc(row_alignment, (bytes + row_alignment - 1) / row_alignment * row_alignment));
     if (p == nullptr) {
         throw std::bad_alloc();
     }
@@ -49,7 +51,9 @@ dd_surface_t::dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, cons
     pixels_.reset(p);
 }
 
-uint32_t dd_surface_t::add_ref() { return ++refs_; }
+uint32_t dd_surface_t::add_ref() {
+    return ++refs_;
+}
 
 uint32_t dd_surface_t::release() {
     const uint32_t left = --refs_;
@@ -68,8 +72,8 @@ hresult_t dd_surface_t::lock(const rect_t* area, surface_desc_t* desc, uint32_t,
     }
     uint8_t* first = pixels_.get();
     if (area != nullptr) {
-        if (area->left < 0 || area->top < 0 || area->right > int32_t(width_) || area->bottom > int32_t(height_) ||
-            area->left > area->right || area->top > area->bottom) {
+        if (area->left < 0 || area->top < 0 || area->right > int32_t(width_) ||
+            area->bottom > int32_t(height_) || area->left > area->right || area->top > area->bottom) {
             return dderr_invalidrect;
         }
         first += size_t(area->top) * pitch_ + size_t(area->left) * bytes_per_pixel();
@@ -144,7 +148,9 @@ hresult_t dd_surface_t::get_color_key(uint32_t flags, color_key_t* key) const {
     return dd_ok;
 }
 
-hresult_t dd_surface_t::is_lost() const { return lost_ ? dderr_surfacelost : dd_ok; }
+hresult_t dd_surface_t::is_lost() const {
+    return lost_ ? dderr_surfacelost : dd_ok;
+}
 
 hresult_t dd_surface_t::restore() {
     lost_ = false;
@@ -175,7 +181,9 @@ hresult_t dd_surface_t::set_clipper(dd_clipper_t* clipper) {
     return dd_ok;
 }
 
-uint32_t dd_clipper_t::add_ref() { return ++refs_; }
+uint32_t dd_clipper_t::add_ref() {
+    return ++refs_;
+}
 
 uint32_t dd_clipper_t::release() {
     const uint32_t left = --refs_;

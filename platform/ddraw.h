@@ -11,7 +11,9 @@
 namespace plat {
 
 // Result codes, with DirectDraw's values (facility 0x876) so logged codes read as they did.
-constexpr hresult_t make_ddhresult(uint32_t code) { return hresult_t(0x88760000u | code); }
+constexpr hresult_t make_ddhresult(uint32_t code) {
+    return hresult_t(0x88760000u | code);
+}
 constexpr hresult_t dd_ok = 0;
 constexpr hresult_t dderr_generic = hresult_t(0x80004005u);
 constexpr hresult_t dderr_outofmemory = hresult_t(0x8007000Eu);
@@ -28,7 +30,6 @@ constexpr hresult_t dderr_invalidmode = make_ddhresult(120);
 constexpr hresult_t dderr_invalidpixelformat = make_ddhresult(145);
 
 constexpr hresult_t dderr_nohwnd = make_ddhresult(569);
-
 
 // Description flags (dwFlags).
 constexpr uint32_t ddsd_caps = 0x1;
@@ -111,7 +112,8 @@ class ddraw_t;
 
 class dd_surface_t {
   public:
-    dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, const pixel_format_t& format, uint32_t caps);
+    dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, const pixel_format_t& format,
+                 uint32_t caps);
     ~dd_surface_t();
     dd_surface_t(const dd_surface_t&) = delete;
     dd_surface_t& operator=(const dd_surface_t&) = delete;
@@ -130,7 +132,8 @@ class dd_surface_t {
     hresult_t set_clipper(dd_clipper_t* clipper);
 
     // Scaled copy and colour fill (ddblt_colorfill with fx->fill_color); ddblt_keysrc skips key pixels.
-    hresult_t blt(const rect_t* dst, dd_surface_t* src, const rect_t* src_area, uint32_t flags, const blt_fx_t* fx);
+    hresult_t blt(const rect_t* dst, dd_surface_t* src, const rect_t* src_area, uint32_t flags,
+                  const blt_fx_t* fx);
     // Unscaled copy to (x, y); ddbltfast_srccolorkey skips key pixels.
     hresult_t blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, const rect_t* src_area, uint32_t flags);
 
@@ -199,7 +202,8 @@ class ddraw_t {
     hresult_t create_surface(const surface_desc_t* desc, dd_surface_t** out, void* outer);
     hresult_t create_clipper(uint32_t flags, dd_clipper_t** out, void* outer);
     hresult_t set_cooperative_level(hwnd_t window, uint32_t flags);
-    hresult_t set_display_mode(uint32_t width, uint32_t height, uint32_t bpp, uint32_t refresh, uint32_t flags);
+    hresult_t set_display_mode(uint32_t width, uint32_t height, uint32_t bpp, uint32_t refresh,
+                               uint32_t flags);
     hresult_t enum_display_modes(uint32_t flags, const surface_desc_t* filter, void* context,
                                  enum_modes_callback_t callback);
     hresult_t wait_for_vertical_blank(uint32_t flags, void* event);

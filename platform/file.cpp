@@ -85,9 +85,13 @@ std::FILE* open_file(const std::string& game_path, const char* mode) {
     return std::fopen(native_path(game_path).c_str(), mode);
 }
 
-bool remove_file(const std::string& game_path) { return ::unlink(native_path(game_path).c_str()) == 0; }
+bool remove_file(const std::string& game_path) {
+    return ::unlink(native_path(game_path).c_str()) == 0;
+}
 
-bool file_exists(const std::string& game_path) { return exists(native_path(game_path)); }
+bool file_exists(const std::string& game_path) {
+    return exists(native_path(game_path));
+}
 
 bool make_directory(const std::string& game_path) {
     const std::string p = native_path(game_path);
@@ -105,7 +109,9 @@ std::string executable_folder() {
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
-bool set_current_directory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+bool set_current_directory(const std::string& path) {
+    return ::chdir(path.c_str()) == 0;
+}
 
 std::string current_directory() {
     std::vector<char> buffer(4096);

@@ -26,38 +26,70 @@ int virtual_key_of_scancode(int scancode) {
         return 0x61 + (scancode - SDL_SCANCODE_KP_1); // numeric pad 1..9
     }
     switch (scancode) {
-    case SDL_SCANCODE_0: return '0';
-    case SDL_SCANCODE_KP_0: return 0x60;
-    case SDL_SCANCODE_TAB: return vk_tab;
-    case SDL_SCANCODE_RETURN: return vk_return;
-    case SDL_SCANCODE_KP_ENTER: return vk_return;
-    case SDL_SCANCODE_LSHIFT: return vk_shift;
-    case SDL_SCANCODE_RSHIFT: return vk_shift;
-    case SDL_SCANCODE_LCTRL: return vk_control;
-    case SDL_SCANCODE_RCTRL: return vk_control;
-    case SDL_SCANCODE_LALT: return vk_menu;
-    case SDL_SCANCODE_RALT: return vk_menu;
-    case SDL_SCANCODE_PAUSE: return vk_pause;
-    case SDL_SCANCODE_ESCAPE: return vk_escape;
-    case SDL_SCANCODE_SPACE: return vk_space;
-    case SDL_SCANCODE_BACKSPACE: return 0x08;
-    case SDL_SCANCODE_LEFT: return vk_left;
-    case SDL_SCANCODE_UP: return vk_up;
-    case SDL_SCANCODE_RIGHT: return vk_right;
-    case SDL_SCANCODE_DOWN: return vk_down;
-    case SDL_SCANCODE_INSERT: return 0x2D;
-    case SDL_SCANCODE_DELETE: return 0x2E;
-    case SDL_SCANCODE_HOME: return 0x24;
-    case SDL_SCANCODE_END: return 0x23;
-    case SDL_SCANCODE_PAGEUP: return 0x21;
-    case SDL_SCANCODE_PAGEDOWN: return 0x22;
-    case SDL_SCANCODE_SEMICOLON: return 0xBA;
-    case SDL_SCANCODE_EQUALS: return 0xBB;
-    case SDL_SCANCODE_COMMA: return 0xBC;
-    case SDL_SCANCODE_MINUS: return 0xBD;
-    case SDL_SCANCODE_PERIOD: return 0xBE;
-    case SDL_SCANCODE_SLASH: return 0xBF;
-    default: return 0;
+    case SDL_SCANCODE_0:
+        return '0';
+    case SDL_SCANCODE_KP_0:
+        return 0x60;
+    case SDL_SCANCODE_TAB:
+        return vk_tab;
+    case SDL_SCANCODE_RETURN:
+        return vk_return;
+    case SDL_SCANCODE_KP_ENTER:
+        return vk_return;
+    case SDL_SCANCODE_LSHIFT:
+        return vk_shift;
+    case SDL_SCANCODE_RSHIFT:
+        return vk_shift;
+    case SDL_SCANCODE_LCTRL:
+        return vk_control;
+    case SDL_SCANCODE_RCTRL:
+        return vk_control;
+    case SDL_SCANCODE_LALT:
+        return vk_menu;
+    case SDL_SCANCODE_RALT:
+        return vk_menu;
+    case SDL_SCANCODE_PAUSE:
+        return vk_pause;
+    case SDL_SCANCODE_ESCAPE:
+        return vk_escape;
+    case SDL_SCANCODE_SPACE:
+        return vk_space;
+    case SDL_SCANCODE_BACKSPACE:
+        return 0x08;
+    case SDL_SCANCODE_LEFT:
+        return vk_left;
+    case SDL_SCANCODE_UP:
+        return vk_up;
+    case SDL_SCANCODE_RIGHT:
+        return vk_right;
+    case SDL_SCANCODE_DOWN:
+        return vk_down;
+    case SDL_SCANCODE_INSERT:
+        return 0x2D;
+    case SDL_SCANCODE_DELETE:
+        return 0x2E;
+    case SDL_SCANCODE_HOME:
+        return 0x24;
+    case SDL_SCANCODE_END:
+        return 0x23;
+    case SDL_SCANCODE_PAGEUP:
+        return 0x21;
+    case SDL_SCANCODE_PAGEDOWN:
+        return 0x22;
+    case SDL_SCANCODE_SEMICOLON:
+        return 0xBA;
+    case SDL_SCANCODE_EQUALS:
+        return 0xBB;
+    case SDL_SCANCODE_COMMA:
+        return 0xBC;
+    case SDL_SCANCODE_MINUS:
+        return 0xBD;
+    case SDL_SCANCODE_PERIOD:
+        return 0xBE;
+    case SDL_SCANCODE_SLASH:
+        return 0xBF;
+    default:
+        return 0;
     }
 }
 
@@ -74,6 +106,8 @@ void set_key_state(int virtual_key, bool down) {
     }
 }
 
-void clear_key_states() { key_down.fill(false); }
+void clear_key_states() {
+    key_down.fill(false);
+}
 
 } // namespace plat

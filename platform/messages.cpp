@@ -18,7 +18,9 @@ std::deque<message_t>& queue() {
 
 volatile std::sig_atomic_t close_requested = 0;
 
-void on_signal(int) { close_requested = 1; }
+void on_signal(int) {
+    close_requested = 1;
+}
 
 void install_signal_handlers() {
     static bool installed = false;
@@ -56,7 +58,8 @@ void translate(const SDL_Event& e) {
         const int vk = virtual_key_of_scancode(e.key.keysym.scancode);
         set_key_state(vk, e.type == SDL_KEYDOWN);
         if (vk != 0) {
-            post_message(window_of(e.key.windowID), e.type == SDL_KEYDOWN ? wm_keydown : wm_keyup, wparam_t(vk), 0);
+            post_message(window_of(e.key.windowID), e.type == SDL_KEYDOWN ? wm_keydown : wm_keyup,
+                         wparam_t(vk), 0);
         }
         break;
     }
@@ -66,9 +69,15 @@ void translate(const SDL_Event& e) {
             break;
         }
         switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: post_message(w, wm_close, 0, 0); break;
-        case SDL_WINDOWEVENT_MOVED: post_message(w, wm_move, 0, 0); break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: post_message(w, wm_size, 0, 0); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            post_message(w, wm_close, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            post_message(w, wm_move, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            post_message(w, wm_size, 0, 0);
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_FOCUS_LOST: {
             const bool active = e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
@@ -81,12 +90,16 @@ void translate(const SDL_Event& e) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
         }
         break;
     }
-    case SDL_QUIT: post_to_all(wm_close); break;
-    default: break;
+    case SDL_QUIT:
+        post_to_all(wm_close);
+        break;
+    default:
+        break;
     }
 }
 
@@ -149,6 +162,8 @@ bool post_message(hwnd_t w, uint32_t message, wparam_t wparam, lparam_t lparam) 
     return true;
 }
 
-void post_quit_message(int exit_code) { queue().push_back({nullptr, wm_quit, wparam_t(exit_code), 0}); }
+void post_quit_message(int exit_code) {
+    queue().push_back({nullptr, wm_quit, wparam_t(exit_code), 0});
+}
 
 } // namespace plat

@@ -23,12 +23,22 @@ struct point_t {
 constexpr colorref_t rgb(uint8_t r, uint8_t g, uint8_t b) {
     return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
 }
-constexpr uint8_t get_r(colorref_t c) { return uint8_t(c); }
-constexpr uint8_t get_g(colorref_t c) { return uint8_t(c >> 8); }
-constexpr uint8_t get_b(colorref_t c) { return uint8_t(c >> 16); }
+constexpr uint8_t get_r(colorref_t c) {
+    return uint8_t(c);
+}
+constexpr uint8_t get_g(colorref_t c) {
+    return uint8_t(c >> 8);
+}
+constexpr uint8_t get_b(colorref_t c) {
+    return uint8_t(c >> 16);
+}
 
-constexpr bool failed(hresult_t hr) { return hr < 0; }
-constexpr bool succeeded(hresult_t hr) { return hr >= 0; }
+constexpr bool failed(hresult_t hr) {
+    return hr < 0;
+}
+constexpr bool succeeded(hresult_t hr) {
+    return hr >= 0;
+}
 
 // One opaque handle type per kind of platform object, as the game passes them around.
 struct window;

@@ -4,9 +4,9 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <utility>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace plat {
@@ -39,7 +39,9 @@ bool video_ready() {
     return ready;
 }
 
-bool register_class(const window_class_t& wc) { return classes().emplace(wc.class_name, wc).second; }
+bool register_class(const window_class_t& wc) {
+    return classes().emplace(wc.class_name, wc).second;
+}
 
 hwnd_t create_window(const create_struct_t& cs) {
     const auto found = classes().find(cs.class_name);
@@ -92,7 +94,8 @@ bool destroy_window(hwnd_t w) {
     send_message(w, wm_destroy, 0, 0);
     SDL_DestroyWindow(w->sdl);
     auto& list = windows();
-    list.erase(std::remove_if(list.begin(), list.end(), [w](const auto& p) { return p.get() == w; }), list.end());
+    list.erase(std::remove_if(list.begin(), list.end(), [w](const auto& p) { return p.get() == w; }),
+               list.end());
     return true;
 }
 
@@ -131,7 +134,9 @@ bool set_window_text(hwnd_t w, const std::string& text) {
     return true;
 }
 
-std::string get_window_text(hwnd_t w) { return is_window(w) ? w->text : std::string(); }
+std::string get_window_text(hwnd_t w) {
+    return is_window(w) ? w->text : std::string();
+}
 
 bool show_window(hwnd_t w, bool show) {
     if (!is_window(w)) {
@@ -147,7 +152,9 @@ bool show_window(hwnd_t w, bool show) {
     return was_visible;
 }
 
-bool update_window(hwnd_t w) { return is_window(w); }
+bool update_window(hwnd_t w) {
+    return is_window(w);
+}
 
 bool move_window(hwnd_t w, int32_t x, int32_t y, int32_t width, int32_t height, bool) {
     if (!is_window(w)) {
@@ -203,7 +210,9 @@ bool client_to_screen(hwnd_t w, point_t* p) {
     return true;
 }
 
-bool is_window_enabled(hwnd_t w) { return is_window(w) && w->enabled; }
+bool is_window_enabled(hwnd_t w) {
+    return is_window(w) && w->enabled;
+}
 
 bool enable_window(hwnd_t w, bool enable) {
     if (!is_window(w)) {
@@ -224,7 +233,9 @@ hwnd_t set_parent(hwnd_t w, hwnd_t parent) {
     return previous != nullptr ? previous : w;
 }
 
-bool window_is_active(hwnd_t w) { return is_window(w) && w->active; }
+bool window_is_active(hwnd_t w) {
+    return is_window(w) && w->active;
+}
 
 int show_cursor(bool show) {
     static int count = 0;
@@ -254,6 +265,8 @@ bool set_window_display_mode(hwnd_t w, int32_t width, int32_t height) {
     return SDL_SetWindowFullscreen(w->sdl, width > 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
 }
 
-SDL_Window* sdl_window(hwnd_t w) { return is_window(w) ? w->sdl : nullptr; }
+SDL_Window* sdl_window(hwnd_t w) {
+    return is_window(w) ? w->sdl : nullptr;
+}
 
 } // namespace plat

@@ -17,8 +17,14 @@ void append(const char* prefix, const std::string& text) {
 
 } // namespace
 
-void bootlog_reset() { plat::remove_file(bootlog_path); }
+void bootlog_reset() {
+    plat::remove_file(bootlog_path);
+}
 
-void bootlog_progress(const std::string& text) { append("- ", text); }
+void bootlog_progress(const std::string& text) {
+    append("- ", text);
+}
 
-void bootlog_error(const std::string& text) { append("* Error: ", text); }
+void bootlog_error(const std::string& text) {
+    append("* Error: ", text);
+}

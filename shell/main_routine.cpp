@@ -2,6 +2,8 @@
 
 namespace shell {
 
-int main() { return 0; }
+int main() {
+    return 0;
+}
 
 } // namespace shell

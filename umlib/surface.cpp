@@ -20,7 +20,9 @@ surface_t::surface_t(plat::ddraw_t* device, const plat::surface_desc_t* descript
     rect = {0, 0, int32_t(desc.width), int32_t(desc.height)};
 }
 
-surface_t::~surface_t() { release(); }
+surface_t::~surface_t() {
+    release();
+}
 
 void surface_t::release() {
     if (owned && surface != nullptr) {
@@ -36,7 +38,9 @@ clipper_t::clipper_t(plat::ddraw_t* device) {
     }
 }
 
-clipper_t::~clipper_t() { release(); }
+clipper_t::~clipper_t() {
+    release();
+}
 
 void clipper_t::release() {
     if (clipper != nullptr) {
@@ -62,7 +66,7 @@ struct format_entry_t {
 };
 
 constexpr format_entry_t format_table[] = {
-    {0xFFFF, 0x565},       {0x7FFF, 0xA555},       {0xFFFE, 0x555A},       {0x0FFF, 0xA444}, {0xFFF0, 0x444A},
+    {0xFFFF, 0x565},      {0x7FFF, 0xA555},      {0xFFFE, 0x555A},     {0x0FFF, 0xA444},     {0xFFF0, 0x444A},
     {0x00FFFFFF, 0xA888}, {0xFFFFFF00u, 0x888A}, {0x000000FF, 0xA332}, {0x0000FF00, 0x332A},
 };
 
@@ -111,6 +115,8 @@ void read_pixel_format(surface_t* surface) {
     }
 }
 
-void reset_pixel_format() { pixel_format = pixel_format_record_t{}; }
+void reset_pixel_format() {
+    pixel_format = pixel_format_record_t{};
+}
 
 } // namespace umlib
