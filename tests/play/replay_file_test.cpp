@@ -1,6 +1,7 @@
 #include "play/replay_file.h"
 #include "shell/binio.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/sample.h"
 
 #include <gtest/gtest.h>
 
@@ -85,4 +86,19 @@ TEST(replay_file, missing_short_empty_or_overlong_announcements_fail) {
     huge[59] = 0xFF; // negative
     ASSERT_TRUE(write_file_bytes("negative.ply", huge));
     EXPECT_FALSE(load_replay_file("negative.ply", &header, stream));
+}
+
+TEST(replay_file, the_sample_demos_are_four_valid_replays_one_per_ship_type) {
+    temp_folder_t dir;
+    std::string error;
+    ASSERT_TRUE(make_sample(".", error)) << error;
+    for (int demo = 0; demo < 4; ++demo) {
+        playinfo_t header;
+        std::vector<uint8_t> stream;
+        ASSERT_TRUE(load_replay_file(".\\bin\\demoplay" + std::to_string(demo) + ".ply", &header, stream));
+        EXPECT_EQ(header.version, 185);
+        EXPECT_EQ(header.ship_type, demo);
+        EXPECT_GE(header.stage, 1);
+        EXPECT_EQ(size_t(header.input_length), stream.size());
+    }
 }
