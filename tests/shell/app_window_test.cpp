@@ -125,18 +125,6 @@ TEST_F(app_window_modes, moves_recompute_the_view_only_in_window_mode) {
     EXPECT_EQ(full_views, 0);
 }
 
-TEST(app_window, the_active_flag_follows_activation) {
-    app_window_t w(0, 1);
-    ASSERT_TRUE(w.create(nullptr));
-    EXPECT_FALSE(w.active());
-    w.send(plat::wm_activateapp, 1, 0);
-    EXPECT_TRUE(w.active());
-    w.send(plat::wm_activateapp, 0, 0);
-    EXPECT_FALSE(w.active());
-    w.destroy();
-    drain_messages();
-}
-
 TEST(app_window, closing_the_window_ends_the_message_loop) {
     drain_messages();
     app_window_t w(0, 1);

@@ -64,10 +64,3 @@ TEST(config, a_record_reads_back_field_for_field_and_a_short_file_is_refused) {
     EXPECT_EQ(back.multiple_key, 1000);
     EXPECT_EQ(back.screen_mode, 0x03020100);
 }
-
-TEST(config, saving_without_a_bin_folder_fails_quietly) {
-    temp_folder_t dir;
-    config_t c;
-    config_default(&c);
-    EXPECT_FALSE(config_save(&c));
-}

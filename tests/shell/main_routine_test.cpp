@@ -50,7 +50,13 @@ TEST_F(main_routine, an_unusable_screen_mode_not_replaced_changes_nothing_and_ex
         plat::set_display_modes_for_test({});
         answered_boxes_t boxes(answer);
         EXPECT_EQ(shell::run(), 0);
-        EXPECT_EQ(boxes.shown.size(), 2u);
+        ASSERT_EQ(boxes.shown.size(), 2u);
+        EXPECT_EQ(boxes.shown[1].text, answer == plat::idno
+                                           ? "アプリケーションを終了します"
+                                           : "利用可能なスクリーンモードが見つかりませんでした… "
+                                             "m(_ _;)m\r\nアプリケーションを終了します");
+        EXPECT_EQ(boxes.shown[1].caption, "MELVORIN - Error");
+        EXPECT_EQ(boxes.shown[1].type, plat::mb_ok);
         EXPECT_EQ(file_bytes("bin/config.dat"), stored);
         EXPECT_EQ(file_lines("log/bootlog.txt"), header_lines);
     }

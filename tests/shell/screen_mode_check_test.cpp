@@ -46,27 +46,3 @@ TEST_F(screen_mode_check, yes_takes_the_first_usable_mode_and_its_blit_scale) {
     EXPECT_EQ(boxes.shown[0].caption, "MELVORIN - Error");
     EXPECT_EQ(boxes.shown[0].type, plat::mb_yesno | plat::mb_iconexclamation);
 }
-
-TEST_F(screen_mode_check, no_ends_the_program_without_touching_the_record) {
-    plat::set_desktop_bits_per_pixel_for_test(24);
-    answered_boxes_t boxes(plat::idno);
-    EXPECT_FALSE(check_screen_mode(config));
-    EXPECT_EQ(config.screen_mode, 0);
-    EXPECT_EQ(config.blt_scale, 7);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, "アプリケーションを終了します");
-    EXPECT_EQ(boxes.shown[1].caption, "MELVORIN - Error");
-    EXPECT_EQ(boxes.shown[1].type, plat::mb_ok);
-}
-
-TEST_F(screen_mode_check, yes_without_any_usable_mode_ends_the_program) {
-    plat::set_desktop_bits_per_pixel_for_test(8);
-    plat::set_display_modes_for_test({});
-    answered_boxes_t boxes(plat::idyes);
-    EXPECT_FALSE(check_screen_mode(config));
-    EXPECT_EQ(config.screen_mode, 0);
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, "利用可能なスクリーンモードが見つかりませんでした… m(_ _;)m\r\n"
-                                   "アプリケーションを終了します");
-    EXPECT_EQ(boxes.shown[1].type, plat::mb_ok);
-}

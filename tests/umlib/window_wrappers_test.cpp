@@ -80,16 +80,3 @@ TEST(window_wrappers, message_boxes_are_owned_by_the_window_and_take_its_title_w
     EXPECT_EQ(boxes.shown[2].type, plat::mb_iconerror);
     w.destroy();
 }
-
-TEST(window_wrappers, a_parent_is_remembered_only_when_the_platform_takes_it) {
-    recording_window_t parent;
-    recording_window_t child;
-    ASSERT_TRUE(parent.create("parent"));
-    EXPECT_EQ(child.set_parent(&parent), nullptr); // no window yet
-    EXPECT_EQ(child.parent(), nullptr);
-    ASSERT_TRUE(child.create("child"));
-    EXPECT_NE(child.set_parent(&parent), nullptr);
-    EXPECT_EQ(child.parent(), &parent);
-    child.destroy();
-    parent.destroy();
-}
