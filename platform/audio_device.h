@@ -1,0 +1,17 @@
+// The sound card: one SDL audio device that plays the mix of every performance. Opened by the first
+// performance that initialises its audio and closed with the last. Without a usable card the silent
+// driver takes its place, so the music time still runs.
+#pragma once
+
+namespace plat {
+
+// False when no device, not even the silent one, can be opened.
+bool audio_device_acquire();
+void audio_device_release();
+
+// Test hooks: while manual, the device plays silence and only audio_render (audio_mixer.h) moves the
+// music on; a failing device makes audio_device_acquire fail.
+void audio_set_manual(bool manual);
+void audio_set_device_failure(bool fail);
+
+} // namespace plat
