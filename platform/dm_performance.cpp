@@ -157,6 +157,11 @@ void dm_performance_t::render_add(float* out, int frames) {
         const int n = std::min(frames - done, render_block);
         const int32_t ticks = take_ticks(n);
         music_time_ += uint32_t(ticks);
+        // After a silence a new sound starts at the gain in force, not from the old one.
+        if (!was_sounding_) {
+            applied_gain_ = gain();
+        }
+        was_sounding_ = !states_.empty();
         std::fill(block_.begin(), block_.end(), 0.0f);
         for (const auto& state : states_) {
             state->play_block(ticks, sink(), block_.data(), n);
@@ -167,7 +172,7 @@ void dm_performance_t::render_add(float* out, int frames) {
             std::transform(block_.begin(), block_.begin() + 2 * n, synth_block_.begin(), block_.begin(),
                            std::plus<float>());
         }
-        // The gain glides across the block, so a fade step does not click.
+        // The gain glides across the block, so a volume step does not click.
         const float target = gain();
         for (int i = 0; i < n; ++i) {
             const float g = applied_gain_ + (target - applied_gain_) * float(i + 1) / float(n);

@@ -93,6 +93,7 @@ class dm_performance_t {
     double tick_fraction_ = 0;
     int32_t master_volume_ = 0;
     float applied_gain_ = 1.0f;
+    bool was_sounding_ = false;
     std::vector<float> block_;
     std::vector<float> synth_block_;
 };
