@@ -1,6 +1,5 @@
-// The sound card: one SDL audio device that plays the mix of every performance. Opened by the first
-// performance that initialises its audio and closed with the last. Without a usable card the silent
-// driver takes its place, so the music time still runs.
+// The sound card: one SDL audio device playing the mix, open while any performance is. Without a usable
+// card the silent driver takes its place, so the music time still runs.
 #pragma once
 
 namespace plat {

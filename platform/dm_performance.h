@@ -1,7 +1,5 @@
-// Stand-in for a DirectMusic performance with its default audio path: plays segments (one primary,
-// any number of secondary ones) in music time, 768 ticks per quarter note, with a master volume and
-// a path volume in hundredths of a decibel. MIDI goes through its own synthesizer, waves are voices,
-// and the result joins the device's mix.
+// Stand-in for a DirectMusic performance and its default audio path: one primary and any number of
+// secondary segments in music time, MIDI through its own synthesizer, waves as voices, volumes in 1/100 dB.
 #pragma once
 
 #include "platform/dm_segment.h"

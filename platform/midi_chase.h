@@ -1,6 +1,5 @@
-// The channel state a song has set up by a given music time (programs, banks, controllers, pitch
-// bend, channel pressure), as the messages that bring a synthesizer into that state. Playing from a
-// start point or jumping back to a loop start sends them first.
+// The channel state (programs, banks, controllers, bend, pressure) a song has set up by a music time,
+// as the messages that bring a synthesizer into it: sent when playing from a start point or a loop start.
 #pragma once
 
 #include "platform/midi_file.h"

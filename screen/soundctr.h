@@ -1,6 +1,5 @@
-// The sound manager: the current scene's music from a table of four slots, the 128 sound effects of
-// the effect table (requested by id during a frame, each played once at its end), the music volume
-// and the music-off setting. One global instance serves every scene and game object.
+// The sound manager, one global instance: the scene's music from four table slots, and 128 sound effects
+// requested by id during a frame and played once at its end.
 #pragma once
 
 #include "platform/types.h"
