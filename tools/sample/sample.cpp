@@ -1,6 +1,7 @@
 #include "tools/sample/sample.h"
 
 #include "tools/sample/demo_replays.h"
+#include "tools/sample/sound_files.h"
 
 #include <filesystem>
 #include <system_error>
@@ -13,6 +14,9 @@ bool make_sample(const std::string& root, std::string& error) {
             error = std::string(folder) + ": " + ec.message();
             return false;
         }
+    }
+    if (!write_sound_files(root, error)) {
+        return false;
     }
     if (!write_demo_replays(root, error)) {
         return false;
