@@ -21,6 +21,8 @@ void log_header(const std::string& title) {
 loop_hooks_t loop_hooks(session_t& s) {
     loop_hooks_t hooks;
     hooks.active = [&s] { return s.window->active(); };
+    hooks.update = [&s] { s.controller->update(); };
+    hooks.quit_showing_log = [&s] { s.controller->quit(true); };
     return hooks;
 }
 

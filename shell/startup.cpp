@@ -2,6 +2,7 @@
 #include "shell/application.h"
 #include "shell/bootlog.h"
 #include "shell/frame_loop.h"
+#include "shell/scene_startup.h"
 #include "shell/session.h"
 #include "screen/soundctr.h"
 
@@ -58,5 +59,5 @@ bool start_up(session_t& s) {
         return false;
     }
     g_vsync = s.config.refresh_mode == 0;
-    return create_sound_manager(s) && load_sound_effects();
+    return create_sound_manager(s) && load_sound_effects() && start_scenes(s);
 }

@@ -1,0 +1,2 @@
+#include "shell/gdi_dialog.h"
+void prepare_gdi_dialog() {}
