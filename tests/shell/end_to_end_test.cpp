@@ -90,4 +90,6 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
     byte_reader_t in(config);
     EXPECT_EQ(in.i32(), 0x102801E0);
     EXPECT_EQ(in.i32(), 2);
+    EXPECT_EQ(file_bytes(dir.path() + "/bin/userinfo.dat").size(), 16u);
+    EXPECT_EQ(file_bytes(dir.path() + "/bin/ranking.dat").size(), 1200u);
 }
