@@ -28,8 +28,7 @@ pixel_layout_t canvas_layout() {
     return l;
 }
 
-// Brings the picture to the client area's size; the renderer scales it to the window, whole multiples
-// only, so a full-screen mode's pixels stay sharp.
+// Brings the picture to the client area's size; the renderer scales it to the window.
 presentation* prepare(hwnd_t w) {
     if (!is_window(w)) {
         return nullptr;
@@ -59,7 +58,6 @@ presentation* prepare(hwnd_t w) {
             p->texture = SDL_CreateTexture(p->renderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING,
                                            width, height);
             SDL_RenderSetLogicalSize(p->renderer, width, height);
-            SDL_RenderSetIntegerScale(p->renderer, SDL_TRUE);
         }
     }
     return p;
@@ -101,6 +99,11 @@ void present_window(hwnd_t w) {
     if (p == nullptr || p->texture == nullptr) {
         return;
     }
+    // Whole steps keep pixels sharp; a window smaller than the picture (a full-screen request the
+    // window manager has not carried out) shrinks it to fit instead.
+    int out_w = 0, out_h = 0;
+    SDL_GetRendererOutputSize(p->renderer, &out_w, &out_h);
+    SDL_RenderSetIntegerScale(p->renderer, out_w >= p->width && out_h >= p->height ? SDL_TRUE : SDL_FALSE);
     SDL_UpdateTexture(p->texture, nullptr, p->canvas.data(), p->width * 4);
     SDL_SetRenderDrawColor(p->renderer, 0, 0, 0, 255);
     SDL_RenderClear(p->renderer);
