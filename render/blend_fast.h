@@ -30,19 +30,39 @@ requires(sizeof(typename F::pixel_t) == 4) __m128i vector_rule(const quarter_rul
     return _mm_andnot_si128(_mm_avg_epu8(inverse_s, inverse_half), _mm_set1_epi32(int32_t(channel_bits<F>)));
 }
 
-// Kind C in 8-bit channels: each byte widened to a 16-bit lane, where the rule's sum (0..65280) is exact.
+// Kind C per channel in 16-bit lanes: the rule's (s * 256 + (d - s) * a) >> 8 is s + floor((d - s) * a /
+// 256), and the signed high half of (d - s) * 128 times 2a is that floor, both factors staying inside 16
+// bits.
+inline __m128i weighted_step(__m128i sc, __m128i dc, __m128i twice_weight) {
+    return _mm_add_epi16(sc, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(dc, sc), 7), twice_weight));
+}
+
+inline __m128i twice_weight(const alpha_rule& rule) {
+    return _mm_set1_epi16(int16_t(2 * rule.weight));
+}
+
+// Kind C in 8-bit channels: the even and the odd bytes each in the low half of a 16-bit lane.
 template <class F>
 requires(sizeof(typename F::pixel_t) == 4) __m128i
     vector_rule(const alpha_rule& rule, F, __m128i s, __m128i d) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i weight = _mm_set1_epi16(int16_t(rule.weight));
-    auto mix = [weight](__m128i sc, __m128i dc) {
-        const __m128i product = _mm_mullo_epi16(_mm_sub_epi16(dc, sc), weight);
-        return _mm_srli_epi16(_mm_add_epi16(_mm_slli_epi16(sc, 8), product), 8);
-    };
-    const __m128i lo = mix(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
-    const __m128i hi = mix(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
-    return _mm_and_si128(_mm_packus_epi16(lo, hi), _mm_set1_epi32(int32_t(channel_bits<F>)));
+    const __m128i weight = twice_weight(rule);
+    const __m128i low_bytes = _mm_set1_epi16(0x00FF);
+    const __m128i even = weighted_step(_mm_and_si128(s, low_bytes), _mm_and_si128(d, low_bytes), weight);
+    const __m128i odd = weighted_step(_mm_srli_epi16(s, 8), _mm_srli_epi16(d, 8), weight);
+    return _mm_and_si128(_mm_or_si128(even, _mm_slli_epi16(odd, 8)),
+                         _mm_set1_epi32(int32_t(channel_bits<F>)));
+}
+
+// Kind C in 5-6-5: the channels taken out with the fewest masks the layout allows.
+inline __m128i vector_rule(const alpha_rule& rule, format_565, __m128i s, __m128i d) {
+    const __m128i weight = twice_weight(rule);
+    const __m128i five = _mm_set1_epi16(0x1F);
+    const __m128i six = _mm_set1_epi16(0x3F);
+    const __m128i red = weighted_step(_mm_srli_epi16(s, 11), _mm_srli_epi16(d, 11), weight);
+    const __m128i green = weighted_step(_mm_and_si128(_mm_srli_epi16(s, 5), six),
+                                        _mm_and_si128(_mm_srli_epi16(d, 5), six), weight);
+    const __m128i blue = weighted_step(_mm_and_si128(s, five), _mm_and_si128(d, five), weight);
+    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(red, 11), _mm_slli_epi16(green, 5)), blue);
 }
 
 // Kind E with the spare byte above the channels: saturated bytes for the channels, and the spare bytes

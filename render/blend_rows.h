@@ -47,8 +47,10 @@ template <class F, class Rule> void draw_pair(const Rule& rule, const uint8_t* s
 
 // n pixels of a 1- or 4-byte format, or n pixels (n even) of a 2-byte format taken in pairs.
 template <class F, class Rule>
-void draw_row(const Rule& rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
+void draw_row(const Rule& shared_rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
     constexpr int32_t size = sizeof(typename F::pixel_t);
+    // A copy of its own: the pixel stores could alias the caller's rule and make every block reload it.
+    const Rule rule = shared_rule;
     int32_t i = 0;
 #if defined(__SSE2__)
     if constexpr (size > 1) {
