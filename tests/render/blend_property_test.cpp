@@ -49,8 +49,11 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
     auto between = [&](int32_t low, int32_t high) {
         return low + int32_t(random() % uint32_t(high - low + 1));
     };
-    const plat::rect_t source_rect{between(0, 6), between(0, 3), between(20, source_width),
-                                   between(4, source_height)};
+    // Widths from 0 up, so that single columns, odd widths and vector blocks all occur.
+    const int32_t left = between(0, 6);
+    const int32_t top = between(0, 3);
+    const plat::rect_t source_rect{left, top, std::min(source_width, left + between(0, 31)),
+                                   std::min(source_height, top + between(1, 6))};
     const plat::rect_t clip{between(0, 5), between(0, 3), between(30, destination_width),
                             between(8, destination_height)};
     const int32_t x = between(-8, 20);
@@ -81,7 +84,7 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
 
 void check_kind(kind_t kind, bool weighted) {
     std::mt19937 random(0x5EED + int(kind));
-    for (int round = 0; round < 24; ++round) {
+    for (int round = 0; round < 40; ++round) {
         for (const format_t& format : formats) {
             const uint32_t parameter = weighted ? random() % 257 : random();
             check_format(format, {kind, parameter}, random);
