@@ -1,5 +1,7 @@
 #include "tools/sample/sample.h"
 
+#include "tools/sample/sprite_files.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -11,6 +13,9 @@ bool make_sample(const std::string& root, std::string& error) {
             error = std::string(folder) + ": " + ec.message();
             return false;
         }
+    }
+    if (!write_sprite_files(root, error)) {
+        return false;
     }
     return true;
 }
