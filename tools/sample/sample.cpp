@@ -1,5 +1,6 @@
 #include "tools/sample/sample.h"
 
+#include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
 
 #include <filesystem>
@@ -13,6 +14,9 @@ bool make_sample(const std::string& root, std::string& error) {
             error = std::string(folder) + ": " + ec.message();
             return false;
         }
+    }
+    if (!write_sound_files(root, error)) {
+        return false;
     }
     if (!write_sprite_files(root, error)) {
         return false;
