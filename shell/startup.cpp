@@ -2,6 +2,7 @@
 #include "shell/application.h"
 #include "shell/bootlog.h"
 #include "shell/frame_loop.h"
+#include "shell/loading_bar.h"
 #include "shell/session.h"
 #include "screen/soundctr.h"
 
@@ -28,6 +29,7 @@ bool create_application_window(session_t& s) {
 }
 
 bool create_sound_manager(session_t& s) {
+    g_soundctr.progress = draw_loading_bar;
     if (!g_soundctr.create(s.window->handle(), s.config.reverb != 0)) {
         bootlog_error("サウンド管理オブジェクトの作成に失敗しました");
         return false;
