@@ -1,5 +1,6 @@
 #include "render/bitmap_file.h"
 
+#include "platform/gdi.h"
 #include "shell/binio.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ bool parse_bmp(const uint8_t* data, size_t size, bmp_image_t& out) {
         return false;
     }
     const bmp_info_header_t& h = out.info;
-    if (!supported_depth(h.bit_count) || h.compression != bi_rgb || h.width <= 0 || h.height == 0 ||
+    if (!supported_depth(h.bit_count) || h.compression != plat::bi_rgb || h.width <= 0 || h.height == 0 ||
         h.height == INT32_MIN || out.file.off_bits > out.file.size) {
         return false;
     }

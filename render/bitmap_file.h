@@ -44,8 +44,6 @@ struct bmp_image_t {
     size_t image_bytes = 0;
 };
 
-constexpr uint32_t bi_rgb = 0;
-
 // Bytes of one row of a device-independent bitmap: padded to 32 bits.
 size_t dib_stride(int32_t width, uint16_t bit_count);
 

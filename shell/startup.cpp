@@ -1,10 +1,9 @@
 #include "platform/file.h"
+#include "screen/soundctr.h"
 #include "shell/application.h"
 #include "shell/bootlog.h"
-#include "shell/frame_loop.h"
 #include "shell/loading_bar.h"
 #include "shell/session.h"
-#include "screen/soundctr.h"
 
 #include <new>
 
@@ -59,6 +58,6 @@ bool start_up(session_t& s) {
     if (!create_application_window(s)) {
         return false;
     }
-    g_vsync = s.config.refresh_mode == 0;
-    return create_sound_manager(s) && load_sound_effects();
+    return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
+           load_sound_effects();
 }
