@@ -7,6 +7,8 @@
 #include "shell/startup_text.h"
 
 bool create_screen_manager(session_t& s) {
+    // Moving the window moves where the picture is shown.
+    s.window->set_view_handler([] { g_screenctr.update_view(); });
     g_screenctr.progress = draw_loading_bar;
     if (!g_screenctr.create(s.window->handle(), s.config.screen_mode, s.config.blt_scale)) {
         bootlog_error("スクリーン管理オブジェクトの作成に失敗しました");
