@@ -3,24 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace {
-
-struct placed_t {
-    int32_t col;
-    int32_t row;
-    char code;
-    bool operator==(const placed_t&) const = default;
-};
-
-std::vector<placed_t> text_cells(int32_t col, int32_t row, const char* text, text_cursor_t* end) {
-    std::vector<placed_t> out;
-    *end = layout_text(col, row, text, [&](int32_t c, int32_t r, uint8_t code) {
-        out.push_back({c, r, char(code)});
-    });
-    return out;
-}
 
 // The number field as a string of the columns col .. col + width - 1: '.' where nothing is drawn.
 std::string number_field(int32_t value, int32_t digits, char pad, int32_t width, int32_t col = 0) {
@@ -35,17 +19,6 @@ std::string number_field(int32_t value, int32_t digits, char pad, int32_t width,
 }
 
 } // namespace
-
-TEST(text_layout, a_line_feed_returns_to_the_start_column_and_high_codes_take_a_cell) {
-    text_cursor_t end;
-    EXPECT_EQ(text_cells(2, 3, "A\nB", &end), (std::vector<placed_t>{{2, 3, 'A'}, {2, 4, 'B'}}));
-    EXPECT_EQ(end.col, 3);
-    EXPECT_EQ(end.row, 4);
-
-    // Bytes of 128 and above are unsigned codes without a glyph, yet move the cursor.
-    EXPECT_EQ(text_cells(0, 0, "a\xE9z", &end), (std::vector<placed_t>{{0, 0, 'a'}, {2, 0, 'z'}}));
-    EXPECT_EQ(end.col, 3);
-}
 
 TEST(text_layout, glyphs_come_from_eight_cells_a_row_and_rows_of_text_lie_a_pixel_apart) {
     const plat::rect_t sheet{0, 0, 64, 128};
@@ -80,12 +53,4 @@ TEST(text_layout, numbers_end_at_col_plus_digits_with_pad_and_sign) {
     EXPECT_EQ(number_field(12345, 2, ' ', 6, 3), ".12345");
     // The most negative value keeps its digits.
     EXPECT_EQ(number_field(INT32_MIN, 11, ' ', 12), ".-2147483648");
-}
-
-TEST(text_layout, pad_glyphs_are_told_apart_from_digits_and_sign) {
-    std::string kinds;
-    layout_number(0, 0, -7, 3, '0', [&](int32_t, int32_t, uint8_t, number_glyph_t kind) {
-        kinds += kind == number_glyph_t::digit ? 'd' : kind == number_glyph_t::pad ? 'p' : 's';
-    });
-    EXPECT_EQ(kinds, "dpps");
 }
