@@ -4,6 +4,7 @@
 #include "shell/bootlog.h"
 #include "shell/loading_bar.h"
 #include "shell/session.h"
+#include "shell/startup_text.h"
 
 #include <new>
 
@@ -40,7 +41,8 @@ bool create_sound_manager(session_t& s) {
     return true;
 }
 
-bool load_sound_effects() {
+bool load_sound_effects(session_t& s) {
+    draw_startup_text(s.window->handle(), "+ loading sounds.", 44);
     if (!g_soundctr.load_se_table(".\\bin\\setbl.txt")) {
         bootlog_error("SEのロードに失敗しました");
         return false;
@@ -59,5 +61,5 @@ bool start_up(session_t& s) {
         return false;
     }
     return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
-           load_sound_effects();
+           load_sound_effects(s);
 }
