@@ -19,12 +19,6 @@
 #include <algorithm>
 #include <ctime>
 
-namespace {
-
-constexpr int32_t max_lives = 99;
-
-} // namespace
-
 scene_t* scenectr_t::create_scene(int32_t id) {
     // An unreadable replay file, for one, throws from its scene's constructor.
     try {
@@ -39,7 +33,7 @@ scene_t* scenectr_t::build_scene(int32_t id) {
     case scene_title:
         set_title(nullptr);
         score_reset(0);
-        g_lives = std::min(config->life, max_lives);
+        g_lives = std::min(config->life, lives_cap);
         reset_playinfo_for_title();
         bind_keys(config); // key changes made in the settings take effect here
         record_loop = 0;

@@ -40,26 +40,19 @@ void put_record(byte_writer_t& w, const char (&name)[16], int32_t score, int32_t
 TEST(ranking, defaults_follow_the_three_blocks_and_stay_sorted) {
     ranking_t table;
     table.set_default();
-    EXPECT_STREQ(table.records[0].name, "---");
-    EXPECT_EQ(table.records[0].score, 738950);
-    EXPECT_EQ(table.records[0].section, 14);
-    EXPECT_EQ(table.records[0].stage, 3);
-    EXPECT_EQ(table.records[9].score, 599450);
-    EXPECT_EQ(table.records[9].section, 5);
-    EXPECT_EQ(table.records[10].score, 465000);
-    EXPECT_EQ(table.records[19].score, 165300);
-    EXPECT_EQ(table.records[19].section, 8);
-    EXPECT_EQ(table.records[19].stage, 2);
-    EXPECT_EQ(table.records[20].score, 125000);
-    EXPECT_EQ(table.records[29].score, 116000);
-    EXPECT_EQ(table.records[29].section, 4);
-    for (int i = 0; i < ranking_t::record_count; ++i) {
-        EXPECT_EQ(table.records[i].level, 1);
-        EXPECT_EQ(table.records[i].loop, 1);
-        EXPECT_EQ(table.records[i].reserved, 1);
-        if (i > 0) {
-            EXPECT_GE(table.records[i - 1].score, table.records[i].score);
-        }
+    // The first and last rank of each block of ten: index, score, stage, section.
+    const int32_t edges[6][4] = {{0, 738950, 3, 14}, {9, 599450, 3, 5},   {10, 465000, 2, 17},
+                                 {19, 165300, 2, 8}, {20, 125000, 1, 13}, {29, 116000, 1, 4}};
+    for (const auto& e : edges) {
+        const ranking_record_t& r = table.records[e[0]];
+        EXPECT_STREQ(r.name, "---");
+        EXPECT_EQ(r.score, e[1]);
+        EXPECT_EQ(r.stage, e[2]);
+        EXPECT_EQ(r.section, e[3]);
+        EXPECT_EQ(r.level * r.loop * r.reserved, 1);
+    }
+    for (int i = 1; i < ranking_t::record_count; ++i) {
+        EXPECT_GE(table.records[i - 1].score, table.records[i].score);
     }
 }
 
