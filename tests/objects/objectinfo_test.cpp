@@ -2,6 +2,7 @@
 
 #include "shell/binio.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/objectinfo_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,31 +10,14 @@
 
 namespace {
 
-struct record_values_t {
-    int32_t id;
-    int32_t hit_points;
-};
-
-// A table of unused records (id -1) with the given ones at the front.
-std::vector<uint8_t> table_with(std::initializer_list<record_values_t> records, size_t count = 1024) {
-    byte_writer_t out;
-    auto it = records.begin();
-    for (size_t i = 0; i < count; ++i) {
-        const bool used = it != records.end();
-        out.i32(used ? it->id : -1);
-        out.i32(16); // width
-        out.i32(12); // height
-        out.i32(used ? it->hit_points : 1);
-        out.i32(3);                // contact damage
-        out.i32(100 + int32_t(i)); // score tells the records apart
-        out.i32(7);                // image
-        out.i32(1);                // list
-        out.i32(0);                // blend
-        if (used) {
-            ++it;
-        }
+// Unused records (id -1) behind the given ones.
+std::vector<uint8_t> table_with(std::initializer_list<std::pair<int32_t, int32_t>> ids_and_hit_points) {
+    std::vector<objectinfo_t> records;
+    for (const auto& [id, hit_points] : ids_and_hit_points) {
+        const int32_t score = 100 + int32_t(records.size()); // tells the records apart
+        records.push_back({id, 16, 12, hit_points, 3, score, 7, 1, 0});
     }
-    return out.data();
+    return encode_objectinfo(records);
 }
 
 class objectinfo_file : public ::testing::Test {
