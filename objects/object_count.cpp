@@ -1,4 +1,4 @@
 #include "objects/object_count.h"
 
-// Kept here until the object base class arrives and owns it.
+// Raised by every object constructor and lowered by the object destructor.
 int32_t g_object_count = 0;

@@ -1,6 +1,7 @@
 #include "tools/sample/sample.h"
 
 #include "tools/sample/demo_replays.h"
+#include "tools/sample/objectinfo_file.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
 
@@ -23,6 +24,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_demo_replays(root, error)) {
+        return false;
+    }
+    if (!write_objectinfo_file(root, error)) {
         return false;
     }
     return true;
