@@ -2,6 +2,7 @@
 #include "shell/bootlog.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
+#include "screen/soundctr.h"
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded
@@ -9,6 +10,7 @@ void shut_down(session_t& s) {
     bootlog_progress("シーン管理オブジェクトを破棄しました");
     s.window.reset();
     bootlog_progress("アプリケーションウィンドウを破棄しました");
+    g_soundctr.destroy();
     bootlog_progress("サウンド管理オブジェクトを破棄しました");
     bootlog_progress("スクリーン管理オブジェクトを破棄しました");
     bootlog_progress(strformat("未解放オブジェクト: %d", int(g_object_count)));
