@@ -1,18 +1,18 @@
 // What the main routine keeps for the whole run, and the start-up and shut-down steps that act on it.
 #pragma once
 
+#include "objects/object_count.h"
 #include "shell/app_window.h"
 #include "shell/config.h"
+#include "shell/scenectr.h"
 
 #include <cstdint>
 #include <memory>
 
-// Game objects alive, counted by the game-object base class; reported at shut-down.
-extern int32_t g_object_count;
-
 struct session_t {
     config_t config{};
     std::unique_ptr<app_window_t> window;
+    std::unique_ptr<scenectr_t> controller;
 };
 
 // Makes the game's folder (the executable's) the current one; every relative path depends on it.
@@ -22,6 +22,9 @@ void chdir_to_exe_folder();
 bool check_screen_mode(config_t& config);
 // Creates the managers in order, logging each; false at the first failure.
 bool start_up(session_t& session);
+// Start-up steps of the screen manager: creating it over the window, and loading the sprite table.
+bool create_screen_manager(session_t& session);
+bool load_sprite_table(session_t& session);
 // Saves the configuration and takes everything down in order, logging every step even for what was never
 // created.
 void shut_down(session_t& session);

@@ -1,17 +1,20 @@
-#include "objects/object_count.h"
+#include "screen/screenctr.h"
+#include "screen/soundctr.h"
 #include "shell/bootlog.h"
+#include "shell/scene_startup.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
-#include "screen/soundctr.h"
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded
     bootlog_progress("コンフィグを保存しました");
+    stop_scenes(s);
     bootlog_progress("シーン管理オブジェクトを破棄しました");
     s.window.reset();
     bootlog_progress("アプリケーションウィンドウを破棄しました");
     g_soundctr.destroy();
     bootlog_progress("サウンド管理オブジェクトを破棄しました");
+    g_screenctr.destroy();
     bootlog_progress("スクリーン管理オブジェクトを破棄しました");
     bootlog_progress(strformat("未解放オブジェクト: %d", int(g_object_count)));
     bootlog_progress("アプリケーションを終了します");
