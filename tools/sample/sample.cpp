@@ -1,5 +1,7 @@
 #include "tools/sample/sample.h"
 
+#include "tools/sample/sample_maps.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -12,5 +14,5 @@ bool make_sample(const std::string& root, std::string& error) {
             return false;
         }
     }
-    return true;
+    return write_sample_map_table(root, error);
 }

@@ -1,0 +1,93 @@
+#include "render/map_table.h"
+#include "shell/binio.h"
+#include "tests/support/temp_folder.h"
+#include "tools/sample/sample_maps.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+map_record_t record_of(int32_t id, int32_t count, map_cell_t first = {}) {
+    map_record_t record{};
+    record.id = id;
+    record.count = count;
+    record.cells[0] = first;
+    return record;
+}
+
+class map_table : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::create_directory("bin");
+        g_map_table.fill(record_of(-1, 0));
+    }
+    void write(const std::vector<uint8_t>& bytes) {
+        ASSERT_TRUE(write_file_bytes(".\\bin\\maptbl.dat", bytes));
+    }
+
+    temp_folder_t folder;
+};
+
+} // namespace
+
+TEST_F(map_table, loads_all_records_and_finds_the_first_with_an_id) {
+    write(map_table_file({record_of(7, 1, {1, 2, 3, 4}), record_of(0, 0), record_of(7, 2)}));
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
+
+    const map_record_t* seven = find_map(7);
+    ASSERT_EQ(seven, &g_map_table[0]);
+    EXPECT_EQ(seven->count, 1);
+    EXPECT_EQ(seven->cells[0].x, 1);
+    EXPECT_EQ(seven->cells[0].h, 4);
+    EXPECT_EQ(find_map(0), &g_map_table[1]);
+    EXPECT_EQ(find_map(-1), &g_map_table[3]); // unused records
+    EXPECT_EQ(find_map(8), nullptr);
+}
+
+TEST_F(map_table, sample_table_names_its_pictures_by_sprite_index) {
+    std::string error;
+    ASSERT_TRUE(write_sample_map_table(folder.path(), error)) << error;
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
+    for (const int32_t id : {sample_band_map_id, sample_backdrop_map_id}) {
+        const map_record_t* map = find_map(id);
+        ASSERT_NE(map, nullptr);
+        EXPECT_GT(map->count, 0);
+        for (const map_cell_t& cell : used_cells(*map)) {
+            EXPECT_LE(cell.x + cell.w, 32); // inside its quadrant
+            EXPECT_LE(cell.y + cell.h, 32);
+        }
+    }
+}
+
+TEST_F(map_table, wrong_size_fails_and_keeps_the_loaded_table) {
+    write(map_table_file({record_of(3, 0)}));
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
+
+    std::vector<uint8_t> bytes = map_table_file({record_of(9, 0)});
+    bytes.pop_back();
+    write(bytes);
+    EXPECT_FALSE(load_map_table(".\\bin\\maptbl.dat"));
+    bytes.push_back(0);
+    bytes.push_back(0);
+    write(bytes);
+    EXPECT_FALSE(load_map_table(".\\bin\\maptbl.dat"));
+    EXPECT_FALSE(load_map_table(".\\bin\\missing.dat"));
+
+    EXPECT_NE(find_map(3), nullptr);
+    EXPECT_EQ(find_map(9), nullptr);
+}
+
+TEST_F(map_table, cell_counts_are_bounded_to_the_record) {
+    write(map_table_file({record_of(1, 513), record_of(2, -5), record_of(3, 512)}));
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
+    EXPECT_EQ(find_map(1)->count, 512);
+    EXPECT_EQ(find_map(2)->count, 0);
+    EXPECT_EQ(find_map(3)->count, 512);
+
+    // Records made in memory are bounded where they are walked.
+    EXPECT_EQ(used_cells(record_of(4, 100000)).size(), 512u);
+    EXPECT_EQ(used_cells(record_of(4, -1)).size(), 0u);
+    EXPECT_EQ(used_cells(record_of(4, 3)).size(), 3u);
+}
