@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <deque>
+#include <vector>
 
 namespace plat {
 
@@ -22,33 +23,26 @@ void on_signal(int) {
     close_requested = 1;
 }
 
-void install_signal_handlers() {
-    static bool installed = false;
-    if (!installed) {
-        std::signal(SIGINT, on_signal);
-        std::signal(SIGTERM, on_signal);
-        installed = true;
-    }
-}
-
 window* window_of(uint32_t sdl_id) {
     SDL_Window* sdl = SDL_GetWindowFromID(sdl_id);
     return sdl != nullptr ? static_cast<window*>(SDL_GetWindowData(sdl, "plat")) : nullptr;
 }
 
-void post_to_all(uint32_t message) {
-    // A signal closes every top-level window the way the user would.
+// A signal closes the focused window, else every window, the way the user would; false when there is none.
+bool post_to_all(uint32_t message) {
+    if (!video_ready()) {
+        return false;
+    }
     SDL_Window* focus = SDL_GetKeyboardFocus();
     window* w = focus != nullptr ? static_cast<window*>(SDL_GetWindowData(focus, "plat")) : nullptr;
     if (w != nullptr) {
-        post_message(w, message, 0, 0);
-        return;
+        return post_message(w, message, 0, 0);
     }
-    for (uint32_t id = 1; id < 64; ++id) {
-        if (window* any = window_of(id)) {
-            post_message(any, message, 0, 0);
-        }
+    const std::vector<hwnd_t> list = all_windows();
+    for (hwnd_t any : list) {
+        post_message(any, message, 0, 0);
     }
+    return !list.empty();
 }
 
 void translate(const SDL_Event& e) {
@@ -104,10 +98,10 @@ void translate(const SDL_Event& e) {
 }
 
 void pump() {
-    install_signal_handlers();
-    if (close_requested) {
+    install_close_signals();
+    // A signal that arrives before there is a window waits for one, so it still ends the program.
+    if (close_requested && post_to_all(wm_close)) {
         close_requested = 0;
-        post_to_all(wm_close);
     }
     if (!video_ready()) {
         return;
@@ -119,6 +113,15 @@ void pump() {
 }
 
 } // namespace
+
+void install_close_signals() {
+    static bool installed = false;
+    if (!installed) {
+        std::signal(SIGINT, on_signal);
+        std::signal(SIGTERM, on_signal);
+        installed = true;
+    }
+}
 
 bool peek_message(message_t* out, bool remove) {
     pump();

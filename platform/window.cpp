@@ -44,6 +44,7 @@ bool register_class(const window_class_t& wc) {
 }
 
 hwnd_t create_window(const create_struct_t& cs) {
+    install_close_signals();
     const auto found = classes().find(cs.class_name);
     if (found == classes().end() || !video_ready()) {
         return nullptr;
@@ -61,6 +62,9 @@ hwnd_t create_window(const create_struct_t& cs) {
     uint32_t flags = SDL_WINDOW_HIDDEN;
     if (cs.style & ws_popup) {
         flags |= SDL_WINDOW_BORDERLESS;
+    }
+    if (cs.style & ws_thickframe) {
+        flags |= SDL_WINDOW_RESIZABLE;
     }
     if (cs.ex_style & ws_ex_topmost) {
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
@@ -81,6 +85,14 @@ hwnd_t create_window(const create_struct_t& cs) {
         return nullptr;
     }
     return raw;
+}
+
+std::vector<hwnd_t> all_windows() {
+    std::vector<hwnd_t> list;
+    for (const auto& w : windows()) {
+        list.push_back(w.get());
+    }
+    return list;
 }
 
 bool is_window(hwnd_t w) {

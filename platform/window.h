@@ -45,6 +45,18 @@ constexpr uint32_t ws_overlappedwindow =
 constexpr uint32_t ws_ex_topmost = 0x00000008;
 constexpr int32_t cw_usedefault = int32_t(0x80000000u);
 
+// Show commands of a new window.
+constexpr int sw_hide = 0;
+constexpr int sw_shownormal = 1;
+
+// Class styles.
+constexpr uint32_t cs_vredraw = 0x0001;
+constexpr uint32_t cs_hredraw = 0x0002;
+
+// Class backgrounds: the system's window colour, and the stock black brush.
+constexpr colorref_t system_window_color = rgb(255, 255, 255);
+constexpr colorref_t black_brush_color = rgb(0, 0, 0);
+
 struct message_t {
     hwnd_t window = nullptr;
     uint32_t message = 0;
@@ -70,7 +82,7 @@ struct window_class_t {
     uint32_t style = 0;
     window_proc_t window_proc = nullptr;
     int32_t window_extra = 0;
-    int32_t background_brush = 0;
+    colorref_t background = system_window_color; // what the class clears its windows to
     std::string class_name;
 };
 
@@ -96,6 +108,7 @@ bool enable_window(hwnd_t window, bool enable);
 hwnd_t set_parent(hwnd_t window, hwnd_t parent);
 // True while the window has the input focus (the application is the active one).
 bool window_is_active(hwnd_t window);
+// Like ShowCursor: the cursor shows while the display count is 0 or more; returns the new count.
 int show_cursor(bool show);
 // Desktop size in pixels.
 int32_t screen_width();

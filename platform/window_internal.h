@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -25,5 +26,11 @@ struct window {
 
 // Brings SDL's video and events up once; false when no video driver works.
 bool video_ready();
+
+// Every window that exists, oldest first.
+std::vector<hwnd_t> all_windows();
+
+// Ctrl-C and SIGTERM close the windows from then on (through the message queue).
+void install_close_signals();
 
 } // namespace plat

@@ -10,6 +10,8 @@ extern int g_show_command;
 int start_application(const std::string& command_line, int show_command);
 
 namespace shell {
-// Start-up, message loop and shut-down; always returns 0.
+// Start-up, message loop and shut-down in the executable's folder; always returns 0.
 int main();
+// The same in the current folder.
+int run();
 } // namespace shell

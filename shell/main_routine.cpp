@@ -1,8 +1,55 @@
+#include "platform/clock.h"
 #include "shell/application.h"
+#include "shell/bootlog.h"
+#include "shell/frame_loop.h"
+#include "shell/product.h"
+#include "shell/session.h"
+
+#include <string>
 
 namespace shell {
 
+namespace {
+
+void log_header(const std::string& title) {
+    const std::string rule(38, '-');
+    bootlog_progress(rule);
+    bootlog_progress(title);
+    bootlog_progress(rule);
+}
+
+loop_hooks_t loop_hooks(session_t& s) {
+    loop_hooks_t hooks;
+    hooks.active = [&s] { return s.window->active(); };
+    return hooks;
+}
+
+} // namespace
+
 int main() {
+    chdir_to_exe_folder();
+    return run();
+}
+
+int run() {
+    const std::string title = title_text();
+    bootlog_reset();
+    log_header(title);
+    session_t s;
+    if (!config_load(&s.config)) {
+        config_default(&s.config);
+    }
+    if (!check_screen_mode(s.config)) {
+        return 0;
+    }
+    config_save(&s.config);
+    if (start_up(s)) {
+        bootlog_progress("(実行中)");
+        plat::time_begin_period(1);
+        run_message_loop(g_vsync, loop_hooks(s));
+        plat::time_end_period(1);
+    }
+    shut_down(s);
     return 0;
 }
 

@@ -1,0 +1,54 @@
+#include "platform/clock.h"
+
+#include <chrono>
+#include <map>
+#include <utility>
+
+namespace plat {
+
+namespace {
+
+std::function<uint32_t()>& test_source() {
+    static std::function<uint32_t()> source;
+    return source;
+}
+
+std::map<uint32_t, int>& open_periods() {
+    static std::map<uint32_t, int> periods;
+    return periods;
+}
+
+} // namespace
+
+uint32_t time_get_time() {
+    if (test_source()) {
+        return test_source()();
+    }
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+uint32_t time_begin_period(uint32_t period) {
+    if (period == 0) {
+        return timerr_nocando;
+    }
+    ++open_periods()[period];
+    return timerr_noerror;
+}
+
+uint32_t time_end_period(uint32_t period) {
+    const auto found = open_periods().find(period);
+    if (found == open_periods().end()) {
+        return timerr_nocando;
+    }
+    if (--found->second == 0) {
+        open_periods().erase(found);
+    }
+    return timerr_noerror;
+}
+
+void set_clock_for_test(std::function<uint32_t()> source) {
+    test_source() = std::move(source);
+}
+
+} // namespace plat

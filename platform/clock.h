@@ -1,0 +1,24 @@
+// The multimedia timer: a millisecond tick count that wraps at 32 bits, and the timer-resolution requests
+// made around the frame loop. Tests drive the clock by hand.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace plat {
+
+constexpr uint32_t timerr_noerror = 0;
+constexpr uint32_t timerr_nocando = 97;
+
+// Milliseconds since an arbitrary start, wrapping like timeGetTime.
+uint32_t time_get_time();
+
+// A request for a timer resolution of period milliseconds; every begin is matched by an end of the same
+// period. The spinning frame loop needs no finer sleep here, so only the pairing is kept.
+uint32_t time_begin_period(uint32_t period);
+uint32_t time_end_period(uint32_t period);
+
+// Replaces the clock (each call of time_get_time asks source); an empty source restores the real one.
+void set_clock_for_test(std::function<uint32_t()> source);
+
+} // namespace plat

@@ -1,0 +1,26 @@
+#include "shell/command_line.h"
+
+#include "shell/bootlog.h"
+#include "shell/strformat.h"
+
+#include <algorithm>
+
+std::string strip_quotes(const std::string& source) {
+    std::string out = source;
+    out.erase(std::remove(out.begin(), out.end(), '"'), out.end());
+    return out;
+}
+
+int32_t first_scene(const std::string& command_line, std::string& replay_name) {
+    const std::string path = strip_quotes(command_line);
+    if (path.empty()) {
+        return scene_title;
+    }
+    bootlog_progress(path + " がドロップされました");
+    if (path.size() >= replay_name_size) {
+        bootlog_error(strformat("%s: パスが長すぎます (%zu 文字まで)", path.c_str(), replay_name_size - 1));
+        return scene_title;
+    }
+    replay_name = path;
+    return scene_named_replay;
+}

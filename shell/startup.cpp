@@ -1,0 +1,41 @@
+#include "platform/file.h"
+#include "shell/application.h"
+#include "shell/bootlog.h"
+#include "shell/frame_loop.h"
+#include "shell/session.h"
+
+#include <new>
+
+namespace {
+
+bool create_application_window(session_t& s) {
+    s.window.reset(new (std::nothrow) app_window_t(s.config.screen_mode, s.config.blt_scale));
+    if (!s.window) {
+        bootlog_progress("アプリケーションウィンドウの作成に失敗しました");
+        return false;
+    }
+    // Without a window nothing could ever end the loop, so a window that cannot be made ends the start-up.
+    if (!s.window->create(nullptr)) {
+        bootlog_error("アプリケーションウィンドウの作成に失敗しました");
+        return false;
+    }
+    s.window->set_text(nullptr);
+    plat::show_window(s.window->handle(), g_show_command != plat::sw_hide);
+    plat::update_window(s.window->handle());
+    bootlog_progress("アプリケーションウィンドウを作成しました");
+    return true;
+}
+
+} // namespace
+
+void chdir_to_exe_folder() {
+    plat::set_current_directory(plat::executable_folder());
+}
+
+bool start_up(session_t& s) {
+    if (!create_application_window(s)) {
+        return false;
+    }
+    g_vsync = s.config.refresh_mode == 0;
+    return true;
+}
