@@ -1,5 +1,7 @@
-// Memory surfaces: pixel storage, locking, description and the source colour key.
+// Memory surfaces: pixel storage, locking, description, the source colour key and loss.
 #include "platform/ddraw.h"
+#include "platform/ddraw_internal.h"
+#include "platform/gdi_internal.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -11,26 +13,6 @@ namespace {
 // Rows start on 16-byte boundaries so that wide loads in the blitters stay aligned.
 constexpr int32_t row_alignment = 16;
 } // namespace
-
-pixel_format_t pixel_format_565() {
-    pixel_format_t f;
-    f.flags = ddpf_rgb;
-    f.rgb_bit_count = 16;
-    f.r_bit_mask = 0xF800;
-    f.g_bit_mask = 0x07E0;
-    f.b_bit_mask = 0x001F;
-    return f;
-}
-
-pixel_format_t pixel_format_x888() {
-    pixel_format_t f;
-    f.flags = ddpf_rgb;
-    f.rgb_bit_count = 32;
-    f.r_bit_mask = 0x00FF0000;
-    f.g_bit_mask = 0x0000FF00;
-    f.b_bit_mask = 0x000000FF;
-    return f;
-}
 
 void dd_surface_t::free_aligned::operator()(uint8_t* p) const {
     std::free(p);
@@ -49,6 +31,20 @@ dd_surface_t::dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, cons
     }
     std::memset(p, 0, bytes);
     pixels_.reset(p);
+    count_dd_object(1);
+}
+
+dd_surface_t::~dd_surface_t() {
+    if (clipper_ != nullptr) {
+        clipper_->release();
+    }
+    if (owner_ != nullptr) {
+        owner_->forget_surface(this);
+    }
+    if (dc_ != nullptr) {
+        free_dc(dc_);
+    }
+    count_dd_object(-1);
 }
 
 uint32_t dd_surface_t::add_ref() {
@@ -67,8 +63,11 @@ hresult_t dd_surface_t::lock(const rect_t* area, surface_desc_t* desc, uint32_t,
     if (desc == nullptr) {
         return dderr_invalidparams;
     }
-    if (lost_) {
+    if (is_lost() != dd_ok) {
         return dderr_surfacelost;
+    }
+    if (dc_ != nullptr) {
+        return dderr_surfacebusy;
     }
     uint8_t* first = pixels_.get();
     if (area != nullptr) {
@@ -95,7 +94,9 @@ hresult_t dd_surface_t::unlock(const rect_t*) {
     if (lock_count_ == 0) {
         return dderr_notlocked;
     }
-    --lock_count_;
+    if (--lock_count_ == 0) {
+        shown_if_primary();
+    }
     return dd_ok;
 }
 
@@ -149,52 +150,14 @@ hresult_t dd_surface_t::get_color_key(uint32_t flags, color_key_t* key) const {
 }
 
 hresult_t dd_surface_t::is_lost() const {
+    if (owner_ != nullptr && is_primary()) {
+        owner_->watch_focus();
+    }
     return lost_ ? dderr_surfacelost : dd_ok;
 }
 
 hresult_t dd_surface_t::restore() {
     lost_ = false;
-    return dd_ok;
-}
-
-} // namespace plat
-
-namespace plat {
-
-dd_surface_t::~dd_surface_t() {
-    if (clipper_ != nullptr) {
-        clipper_->release();
-    }
-    if (owner_ != nullptr) {
-        owner_->forget_surface(this);
-    }
-}
-
-hresult_t dd_surface_t::set_clipper(dd_clipper_t* clipper) {
-    if (clipper != nullptr) {
-        clipper->add_ref();
-    }
-    if (clipper_ != nullptr) {
-        clipper_->release();
-    }
-    clipper_ = clipper;
-    return dd_ok;
-}
-
-uint32_t dd_clipper_t::add_ref() {
-    return ++refs_;
-}
-
-uint32_t dd_clipper_t::release() {
-    const uint32_t left = --refs_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
-}
-
-hresult_t dd_clipper_t::set_hwnd(uint32_t, hwnd_t window) {
-    window_ = window;
     return dd_ok;
 }
 

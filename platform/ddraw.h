@@ -28,8 +28,12 @@ constexpr hresult_t dderr_unsupportedmode = make_ddhresult(590);
 constexpr hresult_t dderr_notlocked = make_ddhresult(584);
 constexpr hresult_t dderr_invalidmode = make_ddhresult(120);
 constexpr hresult_t dderr_invalidpixelformat = make_ddhresult(145);
-
+constexpr hresult_t dderr_noexclusivemode = make_ddhresult(225);
+constexpr hresult_t dderr_primarysurfacealreadyexists = make_ddhresult(564);
 constexpr hresult_t dderr_nohwnd = make_ddhresult(569);
+constexpr hresult_t dderr_bltfastcantclip = make_ddhresult(574);
+constexpr hresult_t dderr_wrongmode = make_ddhresult(587);
+constexpr hresult_t dderr_dcalreadycreated = make_ddhresult(620);
 
 // Description flags (dwFlags).
 constexpr uint32_t ddsd_caps = 0x1;
@@ -60,6 +64,7 @@ constexpr uint32_t ddblt_wait = 0x1000000;
 constexpr uint32_t ddbltfast_srccolorkey = 0x1;
 constexpr uint32_t ddbltfast_wait = 0x10;
 constexpr uint32_t ddwaitvb_blockbegin = 0x1;
+constexpr uint32_t ddwaitvb_blockend = 0x4;
 constexpr uint32_t ddscl_fullscreen = 0x1;
 constexpr uint32_t ddscl_allowreboot = 0x2;
 constexpr uint32_t ddscl_normal = 0x8;
@@ -106,6 +111,9 @@ struct blt_fx_t {
 // Formats the stand-in hands out: the desktop's and the two full-screen depths.
 pixel_format_t pixel_format_565();
 pixel_format_t pixel_format_x888();
+// The format of a display of that depth: 16 bits 5-6-5, 32 bits 8-8-8, 24 bits 8-8-8 packed, 15 bits
+// 5-5-5, 8 bits palettised.
+pixel_format_t pixel_format_of_depth(int bits_per_pixel);
 
 class dd_clipper_t;
 class ddraw_t;
@@ -131,10 +139,11 @@ class dd_surface_t {
     hresult_t restore();
     hresult_t set_clipper(dd_clipper_t* clipper);
 
-    // Scaled copy and colour fill (ddblt_colorfill with fx->fill_color); ddblt_keysrc skips key pixels.
+    // Scaled copy (nearest pixel) and colour fill (ddblt_colorfill with fx->fill_color); ddblt_keysrc
+    // skips key pixels. A surface with a clipper is drawn only inside its window's client area.
     hresult_t blt(const rect_t* dst, dd_surface_t* src, const rect_t* src_area, uint32_t flags,
                   const blt_fx_t* fx);
-    // Unscaled copy to (x, y); ddbltfast_srccolorkey skips key pixels.
+    // Unscaled copy to (x, y), which must lie on the surface; ddbltfast_srccolorkey skips key pixels.
     hresult_t blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, const rect_t* src_area, uint32_t flags);
 
     // GDI device context of the surface (pixel get and set, bitmap copies, text).
@@ -154,8 +163,15 @@ class dd_surface_t {
     dd_clipper_t* clipper() const { return clipper_; }
     ddraw_t* owner() const { return owner_; }
     void detach_owner() { owner_ = nullptr; }
+    // Where a primary surface is shown: its clipper's window, else the device's exclusive window.
+    hwnd_t window() const;
 
   private:
+    // Lost, locked or drawn on through GDI: the surface cannot take part in a blit now.
+    hresult_t busy_or_lost();
+    rect_t drawable_area() const;
+    void shown_if_primary();
+
     struct free_aligned {
         void operator()(uint8_t* p) const;
     };
@@ -178,6 +194,11 @@ class dd_surface_t {
 
 class dd_clipper_t {
   public:
+    dd_clipper_t();
+    ~dd_clipper_t();
+    dd_clipper_t(const dd_clipper_t&) = delete;
+    dd_clipper_t& operator=(const dd_clipper_t&) = delete;
+
     uint32_t add_ref();
     uint32_t release();
     hresult_t set_hwnd(uint32_t flags, hwnd_t window);
@@ -213,15 +234,31 @@ class ddraw_t {
     // The format that new off-screen surfaces take: the desktop's, or the display mode's once set.
     const pixel_format_t& display_format() const { return display_format_; }
     void forget_surface(dd_surface_t* surface);
+    hwnd_t exclusive_window() const { return exclusive_window_; }
+    // In full screen, the exclusive window losing the focus loses the primary surface, as exclusive
+    // mode did; restore_all_surfaces fails until the focus is back.
+    void watch_focus();
 
   private:
+    void leave_display_mode();
+
     pixel_format_t display_format_;
-    uint32_t primary_width_ = 1024; // the virtual desktop until a display mode is taken
-    uint32_t primary_height_ = 768;
+    uint32_t mode_width_ = 0; // 0 until a display mode is taken; the primary is then the mode's size
+    uint32_t mode_height_ = 0;
     std::vector<dd_surface_t*> surfaces_;
     hwnd_t exclusive_window_ = nullptr;
+    bool was_active_ = false;
+    bool focus_lost_ = false;
 };
 
 hresult_t direct_draw_create_ex(ddraw_t** out);
+
+// Test hooks. After `count` more devices, surfaces and clippers are made, making one fails (out of
+// memory); a negative count lifts the limit.
+void set_creation_limit_for_test(int count);
+// Devices, surfaces and clippers alive.
+int live_dd_objects_for_test();
+// The clock and the sleep the vertical-blank wait uses; null for both puts back the real ones.
+void set_vertical_blank_clock_for_test(uint32_t (*now)(), void (*sleep)(uint32_t milliseconds));
 
 } // namespace plat

@@ -14,8 +14,7 @@ hresult_t ddraw_t::enum_display_modes(uint32_t, const surface_desc_t*, void* con
         desc.flags = ddsd_width | ddsd_height | ddsd_pitch | ddsd_pixelformat | ddsd_refreshrate;
         desc.width = m.width;
         desc.height = m.height;
-        desc.pixel_format = m.bits_per_pixel == 16 ? pixel_format_565() : pixel_format_x888();
-        desc.pixel_format.rgb_bit_count = m.bits_per_pixel;
+        desc.pixel_format = pixel_format_of_depth(int(m.bits_per_pixel));
         desc.pitch = int32_t(m.width * m.bits_per_pixel / 8);
         desc.refresh_rate = 60;
         if (callback(&desc, context) == ddenumret_cancel) {

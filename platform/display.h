@@ -3,6 +3,8 @@
 // the list can be taken; tests replace the list and the depth to reach the other paths.
 #pragma once
 
+#include "platform/types.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -22,5 +24,8 @@ void set_display_modes_for_test(const std::vector<display_mode_t>& modes);
 void set_desktop_bits_per_pixel_for_test(int bits);
 // Back to what the machine reports.
 void reset_display_for_test();
+// Queues the event of the window gaining or losing the input focus, as the display would send it; the
+// next peek_message delivers it.
+void post_focus_event_for_test(hwnd_t window, bool gained);
 
 } // namespace plat

@@ -40,14 +40,16 @@ constexpr bool succeeded(hresult_t hr) {
     return hr >= 0;
 }
 
-// One opaque handle type per kind of platform object, as the game passes them around.
+// Opaque handles, as the game passes them around. Bitmaps, fonts and brushes share one handle type, as
+// GDI objects do, so a stock object or a selected-out object can be held and handed back whatever its kind.
 struct window;
 struct device_context;
-struct bitmap;
-struct font;
+struct gdi_object;
 using hwnd_t = window*;
 using hdc_t = device_context*;
-using hbitmap_t = bitmap*;
-using hfont_t = font*;
+using hgdiobj_t = gdi_object*;
+using hbitmap_t = gdi_object*;
+using hfont_t = gdi_object*;
+using hbrush_t = gdi_object*;
 
 } // namespace plat

@@ -104,6 +104,7 @@ bool destroy_window(hwnd_t w) {
         return false;
     }
     send_message(w, wm_destroy, 0, 0);
+    destroy_presentation(w);
     SDL_DestroyWindow(w->sdl);
     auto& list = windows();
     list.erase(std::remove_if(list.begin(), list.end(), [w](const auto& p) { return p.get() == w; }),
@@ -272,9 +273,17 @@ bool set_window_display_mode(hwnd_t w, int32_t width, int32_t height) {
     if (!is_window(w)) {
         return false;
     }
+    const bool leaving = width <= 0 && w->mode_width > 0;
+    if (width > 0 && w->mode_width == 0) {
+        SDL_GetWindowSize(w->sdl, &w->windowed_width, &w->windowed_height);
+    }
     w->mode_width = width > 0 ? width : 0;
     w->mode_height = width > 0 ? height : 0;
-    return SDL_SetWindowFullscreen(w->sdl, width > 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    const bool done = SDL_SetWindowFullscreen(w->sdl, width > 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    if (leaving) {
+        SDL_SetWindowSize(w->sdl, w->windowed_width, w->windowed_height); // not every video driver does it
+    }
+    return done;
 }
 
 SDL_Window* sdl_window(hwnd_t w) {

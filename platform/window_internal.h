@@ -9,6 +9,8 @@
 
 namespace plat {
 
+struct presentation; // the window's renderer, texture and picture (present.cpp)
+
 struct window {
     SDL_Window* sdl = nullptr;
     window_proc_t proc = nullptr;
@@ -22,7 +24,13 @@ struct window {
     bool active = false;
     int32_t mode_width = 0; // logical size of a virtual display mode, 0 in a normal window
     int32_t mode_height = 0;
+    int32_t windowed_width = 0; // the size to return to when the display mode ends
+    int32_t windowed_height = 0;
+    presentation* shown = nullptr;
 };
+
+// Ends the window's presentation before its SDL window goes.
+void destroy_presentation(window* w);
 
 // Brings SDL's video and events up once; false when no video driver works.
 bool video_ready();

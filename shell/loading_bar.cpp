@@ -1,7 +1,7 @@
 #include "shell/loading_bar.h"
 
 #include "platform/window.h"
-#include "shell/gdi_calls.h"
+#include "platform/gdi.h"
 
 void draw_loading_bar(plat::hwnd_t window, int percent) {
     plat::rect_t client;

@@ -1,6 +1,7 @@
 #include "shell/bootlog.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
+#include "screen/soundctr.h"
 
 int32_t g_object_count = 0;
 
@@ -10,6 +11,7 @@ void shut_down(session_t& s) {
     bootlog_progress("シーン管理オブジェクトを破棄しました");
     s.window.reset();
     bootlog_progress("アプリケーションウィンドウを破棄しました");
+    g_soundctr.destroy();
     bootlog_progress("サウンド管理オブジェクトを破棄しました");
     bootlog_progress("スクリーン管理オブジェクトを破棄しました");
     bootlog_progress(strformat("未解放オブジェクト: %d", int(g_object_count)));

@@ -2,7 +2,9 @@
 #include "shell/application.h"
 #include "shell/bootlog.h"
 #include "shell/frame_loop.h"
+#include "shell/loading_bar.h"
 #include "shell/session.h"
+#include "screen/soundctr.h"
 
 #include <new>
 
@@ -26,6 +28,27 @@ bool create_application_window(session_t& s) {
     return true;
 }
 
+bool create_sound_manager(session_t& s) {
+    g_soundctr.progress = draw_loading_bar;
+    if (!g_soundctr.create(s.window->handle(), s.config.reverb != 0)) {
+        bootlog_error("サウンド管理オブジェクトの作成に失敗しました");
+        return false;
+    }
+    g_soundctr.set_bgm_off(s.config.bgm != 0);
+    g_soundctr.bgm_group->performance->set_master_volume(s.config.bgm_volume);
+    g_soundctr.se_group->performance->set_master_volume(s.config.se_volume);
+    bootlog_progress("サウンド管理オブジェクトを作成しました");
+    return true;
+}
+
+bool load_sound_effects() {
+    if (!g_soundctr.load_se_table(".\\bin\\setbl.txt")) {
+        bootlog_error("SEのロードに失敗しました");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void chdir_to_exe_folder() {
@@ -37,5 +60,5 @@ bool start_up(session_t& s) {
         return false;
     }
     g_vsync = s.config.refresh_mode == 0;
-    return true;
+    return create_sound_manager(s) && load_sound_effects();
 }

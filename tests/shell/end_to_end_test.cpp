@@ -79,6 +79,7 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
 
     std::vector<std::string> expected = header_lines;
     expected.push_back("- アプリケーションウィンドウを作成しました");
+    expected.push_back("- サウンド管理オブジェクトを作成しました");
     expected.push_back("- (実行中)");
     expected.insert(expected.end(), shut_down_lines.begin(), shut_down_lines.end());
     EXPECT_EQ(file_lines(log), expected);

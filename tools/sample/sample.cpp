@@ -1,6 +1,7 @@
 #include "tools/sample/sample.h"
 
 #include "tools/sample/sample_maps.h"
+#include "tools/sample/sound_files.h"
 
 #include <filesystem>
 #include <system_error>
@@ -14,5 +15,11 @@ bool make_sample(const std::string& root, std::string& error) {
             return false;
         }
     }
-    return write_sample_map_table(root, error);
+    if (!write_sound_files(root, error)) {
+        return false;
+    }
+    if (!write_sample_map_table(root, error)) {
+        return false;
+    }
+    return true;
 }

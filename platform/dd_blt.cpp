@@ -1,0 +1,200 @@
+// Surface copies: colour fill, scaled copy by nearest pixel, unscaled copy, each optionally skipping the
+// source's colour-key pixels. Both surfaces must share one pixel format; nothing is converted here.
+#include "platform/ddraw.h"
+#include "platform/window.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace plat {
+
+namespace {
+
+struct blit_t {
+    const uint8_t* src;
+    ptrdiff_t src_pitch;
+    uint8_t* dst;
+    ptrdiff_t dst_pitch;
+    rect_t from;  // source rectangle, relative to src
+    rect_t to;    // destination rectangle before clipping
+    rect_t shown; // the part of `to` that is drawn
+    bool keyed;
+    color_key_t key;
+};
+
+template <size_t bytes> uint32_t load(const uint8_t* p) {
+    uint32_t v = 0;
+    std::memcpy(&v, p, bytes); // little-endian, as the surfaces are
+    return v;
+}
+
+template <size_t bytes> void store(uint8_t* p, uint32_t v) {
+    std::memcpy(p, &v, bytes);
+}
+
+template <size_t bytes> void run(const blit_t& b) {
+    const int64_t dw = b.to.right - b.to.left;
+    const int64_t dh = b.to.bottom - b.to.top;
+    const int64_t sw = b.from.right - b.from.left;
+    const int64_t sh = b.from.bottom - b.from.top;
+    const bool plain = !b.keyed && dw == sw && dh == sh;
+    for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
+        const int64_t sy = b.from.top + (y - b.to.top) * sh / dh;
+        const uint8_t* srow = b.src + sy * b.src_pitch;
+        uint8_t* drow = b.dst + ptrdiff_t(y) * b.dst_pitch;
+        if (plain) {
+            const int64_t sx = b.from.left + (b.shown.left - b.to.left);
+            std::memmove(drow + size_t(b.shown.left) * bytes, srow + sx * int64_t(bytes),
+                         size_t(b.shown.right - b.shown.left) * bytes);
+            continue;
+        }
+        for (int32_t x = b.shown.left; x < b.shown.right; ++x) {
+            const int64_t sx = b.from.left + (x - b.to.left) * sw / dw;
+            const uint32_t p = load<bytes>(srow + sx * int64_t(bytes));
+            if (b.keyed && p >= b.key.color_space_low_value && p <= b.key.color_space_high_value) {
+                continue;
+            }
+            store<bytes>(drow + size_t(x) * bytes, p);
+        }
+    }
+}
+
+void run_any(const blit_t& b, uint32_t bytes_per_pixel) {
+    switch (bytes_per_pixel) {
+    case 1:
+        run<1>(b);
+        break;
+    case 2:
+        run<2>(b);
+        break;
+    case 3:
+        run<3>(b);
+        break;
+    default:
+        run<4>(b);
+        break;
+    }
+}
+
+bool ordered(const rect_t& r) {
+    return r.left <= r.right && r.top <= r.bottom;
+}
+
+bool empty(const rect_t& r) {
+    return r.left >= r.right || r.top >= r.bottom;
+}
+
+bool within(const rect_t& r, const dd_surface_t& s) {
+    return ordered(r) && r.left >= 0 && r.top >= 0 && r.right <= int32_t(s.width()) &&
+           r.bottom <= int32_t(s.height());
+}
+
+rect_t intersect(const rect_t& a, const rect_t& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+bool same_format(const pixel_format_t& a, const pixel_format_t& b) {
+    return a.rgb_bit_count == b.rgb_bit_count && a.r_bit_mask == b.r_bit_mask &&
+           a.g_bit_mask == b.g_bit_mask && a.b_bit_mask == b.b_bit_mask;
+}
+
+} // namespace
+
+// Where a blit may draw: the whole surface, or with a clipper only its window's client area on it.
+rect_t dd_surface_t::drawable_area() const {
+    const rect_t whole{0, 0, int32_t(width_), int32_t(height_)};
+    if (clipper_ == nullptr || clipper_->hwnd() == nullptr) {
+        return whole;
+    }
+    rect_t client;
+    point_t origin;
+    if (!get_client_rect(clipper_->hwnd(), &client) || !client_to_screen(clipper_->hwnd(), &origin)) {
+        return {};
+    }
+    return intersect(whole, {origin.x, origin.y, origin.x + client.right, origin.y + client.bottom});
+}
+
+hresult_t dd_surface_t::blt(const rect_t* dst, dd_surface_t* src, const rect_t* src_area, uint32_t flags,
+                            const blt_fx_t* fx) {
+    const rect_t whole{0, 0, int32_t(width_), int32_t(height_)};
+    const rect_t to = dst != nullptr ? *dst : whole;
+    if (!ordered(to) || (clipper_ == nullptr && !within(to, *this))) {
+        return dderr_invalidrect;
+    }
+    if (const hresult_t hr = busy_or_lost(); hr != dd_ok) {
+        return hr;
+    }
+    const rect_t shown = intersect(to, drawable_area());
+    if (flags & ddblt_colorfill) {
+        if (fx == nullptr) {
+            return dderr_invalidparams;
+        }
+        const uint32_t bits = format_.rgb_bit_count;
+        const uint32_t colour = bits >= 32 ? fx->fill_color : fx->fill_color & ((1u << bits) - 1);
+        if (!empty(shown)) {
+            const size_t bytes = bytes_per_pixel();
+            std::vector<uint8_t> row(size_t(shown.right - shown.left) * bytes);
+            for (size_t i = 0; i < row.size(); i += bytes) {
+                std::memcpy(row.data() + i, &colour, bytes);
+            }
+            for (int32_t y = shown.top; y < shown.bottom; ++y) {
+                std::memcpy(pixels() + ptrdiff_t(y) * pitch_ + size_t(shown.left) * bytes, row.data(),
+                            row.size());
+            }
+        }
+        shown_if_primary();
+        return dd_ok;
+    }
+    if (src == nullptr) {
+        return dderr_invalidparams;
+    }
+    if (const hresult_t hr = src->busy_or_lost(); hr != dd_ok) {
+        return hr;
+    }
+    const rect_t from =
+        src_area != nullptr ? *src_area : rect_t{0, 0, int32_t(src->width()), int32_t(src->height())};
+    if (!within(from, *src)) {
+        return dderr_invalidrect;
+    }
+    if (!same_format(format_, src->format())) {
+        return dderr_invalidpixelformat;
+    }
+    if (empty(from) || empty(to) || empty(shown)) {
+        return dd_ok;
+    }
+    // A copy within one surface reads from a snapshot, so overlapping rectangles come out right.
+    std::vector<uint8_t> snapshot;
+    const uint8_t* src_pixels = src->pixels();
+    if (src == this) {
+        snapshot.assign(pixels(), pixels() + size_t(pitch_) * height_);
+        src_pixels = snapshot.data();
+    }
+    const bool keyed = (flags & ddblt_keysrc) && src->has_src_key_;
+    run_any({src_pixels, src->pitch(), pixels(), pitch_, from, to, shown, keyed, src->src_key_},
+            bytes_per_pixel());
+    shown_if_primary();
+    return dd_ok;
+}
+
+hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, const rect_t* src_area,
+                                 uint32_t flags) {
+    if (src == nullptr) {
+        return dderr_invalidparams;
+    }
+    if (clipper_ != nullptr) {
+        return dderr_bltfastcantclip;
+    }
+    const rect_t from =
+        src_area != nullptr ? *src_area : rect_t{0, 0, int32_t(src->width()), int32_t(src->height())};
+    const int64_t right = int64_t(x) + (from.right - from.left);
+    const int64_t bottom = int64_t(y) + (from.bottom - from.top);
+    if (!within(from, *src) || right > int64_t(width_) || bottom > int64_t(height_)) {
+        return dderr_invalidrect;
+    }
+    const rect_t to{int32_t(x), int32_t(y), int32_t(right), int32_t(bottom)};
+    return blt(&to, src, &from, (flags & ddbltfast_srccolorkey) ? ddblt_keysrc : 0, nullptr);
+}
+
+} // namespace plat

@@ -1,0 +1,127 @@
+#include "platform/ddraw.h"
+#include "platform/display.h"
+#include "platform/gdi.h"
+#include "platform/present.h"
+#include "tests/support/test_window.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct shown_t {
+    std::vector<uint32_t> pixels;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t at(int32_t x, int32_t y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+};
+
+shown_t shown(plat::hwnd_t window) {
+    shown_t s;
+    s.pixels = plat::read_window_pixels_for_test(window, &s.width, &s.height);
+    return s;
+}
+
+plat::dd_surface_t* make_primary(plat::ddraw_t& device) {
+    plat::surface_desc_t desc;
+    desc.flags = plat::ddsd_caps;
+    desc.caps = plat::ddscaps_primarysurface;
+    plat::dd_surface_t* s = nullptr;
+    device.create_surface(&desc, &s, nullptr);
+    return s;
+}
+
+void set_pixel(plat::dd_surface_t* s, int32_t x, int32_t y, uint32_t value) {
+    plat::surface_desc_t desc;
+    ASSERT_EQ(s->lock(nullptr, &desc, plat::ddlock_wait, nullptr), plat::dd_ok);
+    auto* row = static_cast<uint8_t*>(desc.surface) + y * desc.pitch;
+    if (desc.pixel_format.rgb_bit_count == 16) {
+        reinterpret_cast<uint16_t*>(row)[x] = uint16_t(value);
+    } else {
+        reinterpret_cast<uint32_t*>(row)[x] = value;
+    }
+    s->unlock(nullptr);
+}
+
+} // namespace
+
+TEST(present, the_window_shows_its_client_area_of_the_primary_surface) {
+    plat::set_desktop_bits_per_pixel_for_test(32);
+    test_window_t window(30, 40, 8, 6);
+    plat::ddraw_t device;
+    device.set_cooperative_level(nullptr, plat::ddscl_normal);
+    plat::dd_surface_t* primary = make_primary(device);
+    plat::dd_clipper_t* clipper = nullptr;
+    device.create_clipper(0, &clipper, nullptr);
+    clipper->set_hwnd(0, window.hwnd());
+    primary->set_clipper(clipper);
+    clipper->release();
+
+    // A 2x2 picture stretched to 4x4 at client (2, 1).
+    plat::surface_desc_t desc;
+    desc.flags = plat::ddsd_caps | plat::ddsd_width | plat::ddsd_height;
+    desc.width = desc.height = 2;
+    plat::dd_surface_t* back = nullptr;
+    ASSERT_EQ(device.create_surface(&desc, &back, nullptr), plat::dd_ok);
+    set_pixel(back, 0, 0, 0xFF0000);
+    set_pixel(back, 1, 0, 0x00FF00);
+    set_pixel(back, 0, 1, 0x0000FF);
+    set_pixel(back, 1, 1, 0xFFFFFF);
+    const plat::rect_t to{32, 41, 36, 45};
+    ASSERT_EQ(primary->blt(&to, back, nullptr, plat::ddblt_wait, nullptr), plat::dd_ok);
+
+    const shown_t s = shown(window.hwnd());
+    ASSERT_EQ(s.width, 8);
+    ASSERT_EQ(s.height, 6);
+    const std::vector<uint32_t> expected = {
+        0, 0, 0,        0,        0,        0,        0, 0, //
+        0, 0, 0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00, 0, 0, //
+        0, 0, 0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00, 0, 0, //
+        0, 0, 0x0000FF, 0x0000FF, 0xFFFFFF, 0xFFFFFF, 0, 0, //
+        0, 0, 0x0000FF, 0x0000FF, 0xFFFFFF, 0xFFFFFF, 0, 0, //
+        0, 0, 0,        0,        0,        0,        0, 0, //
+    };
+    EXPECT_EQ(s.pixels, expected);
+    back->release();
+    primary->release();
+    plat::reset_display_for_test();
+}
+
+TEST(present, a_full_screen_mode_is_scaled_to_the_screen_by_whole_steps) {
+    test_window_t window(0, 0, 64, 64);
+    plat::ddraw_t device;
+    ASSERT_EQ(device.set_cooperative_level(window.hwnd(), plat::ddscl_fullscreen | plat::ddscl_exclusive),
+              plat::dd_ok);
+    ASSERT_EQ(device.set_display_mode(640, 480, 16, 0, 0), plat::dd_ok);
+    plat::dd_surface_t* primary = make_primary(device);
+    ASSERT_NE(primary, nullptr);
+    set_pixel(primary, 0, 0, 0xF800);     // red in 5-6-5
+    set_pixel(primary, 639, 479, 0x07E0); // green
+
+    const shown_t s = shown(window.hwnd());
+    ASSERT_GT(s.width, 0);
+    const int32_t scale = std::min(s.width / 640, s.height / 480);
+    ASSERT_GE(scale, 1);
+    const int32_t left = (s.width - 640 * scale) / 2;
+    const int32_t top = (s.height - 480 * scale) / 2;
+    EXPECT_EQ(s.at(left, top), 0xFF0000u);
+    EXPECT_EQ(s.at(left + scale - 1, top + scale - 1), 0xFF0000u);
+    EXPECT_EQ(s.at(left + scale, top), 0u);
+    EXPECT_EQ(s.at(left + 640 * scale - 1, top + 480 * scale - 1), 0x00FF00u);
+    primary->release();
+}
+
+TEST(present, gdi_on_the_window_shows_when_the_context_is_released) {
+    test_window_t window(0, 0, 16, 8);
+    plat::hdc_t dc = plat::get_dc(window.hwnd());
+    ASSERT_NE(dc, nullptr);
+    const plat::rect_t bar{0, 0, 4, 8};
+    plat::fill_rect(dc, &bar, plat::get_stock_object(plat::dkgray_brush));
+    EXPECT_TRUE(plat::text_out(dc, 6, 0, "-", 1));
+    EXPECT_EQ(plat::release_dc(window.hwnd(), dc), 1);
+    const shown_t s = shown(window.hwnd());
+    ASSERT_EQ(s.width, 16);
+    EXPECT_EQ(s.at(3, 7), 0x404040u);
+    EXPECT_EQ(s.at(7, 3), 0u); // black text on the default white background
+    EXPECT_EQ(s.at(6, 0), 0xFFFFFFu);
+    EXPECT_EQ(s.at(12, 0), 0u); // outside the cell nothing was drawn
+}
