@@ -77,15 +77,8 @@ hresult_t dd_surface_t::lock(const rect_t* area, surface_desc_t* desc, uint32_t,
         }
         first += size_t(area->top) * pitch_ + size_t(area->left) * bytes_per_pixel();
     }
-    desc->flags = ddsd_caps | ddsd_height | ddsd_width | ddsd_pitch | ddsd_pixelformat |
-                  (has_src_key_ ? ddsd_cksrcblt : 0);
-    desc->width = width_;
-    desc->height = height_;
-    desc->pitch = pitch_;
+    get_surface_desc(desc);
     desc->surface = first;
-    desc->ck_src_blt = src_key_;
-    desc->pixel_format = format_;
-    desc->caps = caps_;
     ++lock_count_;
     return dd_ok;
 }
@@ -109,7 +102,7 @@ hresult_t dd_surface_t::get_surface_desc(surface_desc_t* desc) const {
     desc->width = width_;
     desc->height = height_;
     desc->pitch = pitch_;
-    desc->surface = nullptr;
+    desc->surface = nullptr; // only a lock hands out the pixels
     desc->ck_src_blt = src_key_;
     desc->pixel_format = format_;
     desc->caps = caps_;

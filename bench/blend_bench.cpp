@@ -1,0 +1,277 @@
+// Speed of the blend blitters in megapixels per second, beside memcpy of the same bytes and SDL's and
+// pixman's nearest operations on the same surfaces, with the ratios of ours to each.
+#include "render/blend.h"
+#include "umlib/surface.h"
+
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <pixman.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct format_t {
+    const char* name;
+    int32_t code;
+    uint32_t bits, red, green, blue;
+    uint32_t sdl_format;
+    pixman_format_code_t pixman_format;
+};
+
+const format_t formats[] = {
+    {"565", 0x565, 16, 0xF800, 0x07E0, 0x001F, SDL_PIXELFORMAT_RGB565, PIXMAN_r5g6b5},
+    {"a888", 0xA888, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, SDL_PIXELFORMAT_RGB888, PIXMAN_x8r8g8b8},
+};
+
+struct size_t2 {
+    int32_t width, height;
+};
+const size_t2 sizes[] = {{16, 16}, {64, 64}, {256, 240}};
+
+constexpr int32_t screen_width = 256, screen_height = 256;
+constexpr uint32_t key = 0;
+
+pixman_image_t* solid_alpha(uint8_t alpha) {
+    const pixman_color_t colour{0, 0, 0, uint16_t(alpha * 257)};
+    return pixman_image_create_solid_fill(&colour);
+}
+
+// One source picture (a quarter of it key pixels) and one destination, seen by all three libraries.
+struct scene_t {
+    scene_t(const format_t& format, size_t2 size) : size(size) {
+        source = make(format, size.width, size.height);
+        destination = make(format, screen_width, screen_height);
+        std::mt19937 random(7);
+        plat::dd_surface_t& s = *source->surface;
+        for (int32_t y = 0; y < size.height; ++y) {
+            for (int32_t x = 0; x < size.width; ++x) {
+                const uint32_t p = random() % 4 == 0 ? key : random() | 1;
+                std::memcpy(s.pixels() + y * s.pitch() + x * s.bytes_per_pixel(), &p, s.bytes_per_pixel());
+            }
+        }
+        const plat::color_key_t ck{key, key};
+        s.set_color_key(plat::ddckey_srcblt, &ck);
+        source_rect = {0, 0, size.width, size.height};
+        clip = {0, 8, screen_width, 8 + 240};
+        x = (screen_width - size.width) / 2;
+        y = 8 + (240 - size.height) / 2;
+
+        plat::dd_surface_t& d = *destination->surface;
+        sdl_source = SDL_CreateRGBSurfaceWithFormatFrom(s.pixels(), size.width, size.height, int(format.bits),
+                                                        s.pitch(), format.sdl_format);
+        sdl_destination = SDL_CreateRGBSurfaceWithFormatFrom(d.pixels(), screen_width, screen_height,
+                                                             int(format.bits), d.pitch(), format.sdl_format);
+        SDL_SetColorKey(sdl_source, SDL_TRUE, key);
+        pixman_source = pixman_image_create_bits(format.pixman_format, size.width, size.height,
+                                                 reinterpret_cast<uint32_t*>(s.pixels()), s.pitch());
+        pixman_destination = pixman_image_create_bits(format.pixman_format, screen_width, screen_height,
+                                                      reinterpret_cast<uint32_t*>(d.pixels()), d.pitch());
+    }
+
+    ~scene_t() {
+        SDL_FreeSurface(sdl_source);
+        SDL_FreeSurface(sdl_destination);
+        pixman_image_unref(pixman_source);
+        pixman_image_unref(pixman_destination);
+        pixman_image_unref(mask128);
+        pixman_image_unref(mask192);
+    }
+
+    std::unique_ptr<umlib::surface_t> make(const format_t& format, int32_t width, int32_t height) {
+        plat::surface_desc_t desc;
+        desc.flags = plat::ddsd_caps | plat::ddsd_width | plat::ddsd_height | plat::ddsd_pixelformat;
+        desc.width = uint32_t(width);
+        desc.height = uint32_t(height);
+        desc.pixel_format.flags = plat::ddpf_rgb;
+        desc.pixel_format.rgb_bit_count = format.bits;
+        desc.pixel_format.r_bit_mask = format.red;
+        desc.pixel_format.g_bit_mask = format.green;
+        desc.pixel_format.b_bit_mask = format.blue;
+        return std::make_unique<umlib::surface_t>(&device, &desc);
+    }
+
+    template <class Routine, class... Extra> plat::hresult_t ours(Routine routine, Extra... extra) {
+        return routine(destination.get(), &clip, x, y, source.get(), &source_rect, extra...);
+    }
+
+    void sdl_blit() {
+        SDL_Rect from{0, 0, size.width, size.height};
+        SDL_Rect to{x, y, size.width, size.height};
+        SDL_BlitSurface(sdl_source, &from, sdl_destination, &to);
+    }
+
+    void pixman_blit(pixman_op_t op, pixman_image_t* mask) {
+        pixman_image_composite32(op, pixman_source, mask, pixman_destination, 0, 0, 0, 0, x, y, size.width,
+                                 size.height);
+    }
+
+    void copy_rows() {
+        plat::dd_surface_t& s = *source->surface;
+        plat::dd_surface_t& d = *destination->surface;
+        const size_t bytes = size_t(size.width) * s.bytes_per_pixel();
+        for (int32_t row = 0; row < size.height; ++row) {
+            std::memcpy(d.pixels() + (y + row) * d.pitch() + x * d.bytes_per_pixel(),
+                        s.pixels() + row * s.pitch(), bytes);
+        }
+    }
+
+    plat::ddraw_t device;
+    size_t2 size;
+    std::unique_ptr<umlib::surface_t> source;
+    std::unique_ptr<umlib::surface_t> destination;
+    plat::rect_t source_rect{};
+    plat::rect_t clip{};
+    int32_t x = 0, y = 0;
+    SDL_Surface* sdl_source = nullptr;
+    SDL_Surface* sdl_destination = nullptr;
+    pixman_image_t* pixman_source = nullptr;
+    pixman_image_t* pixman_destination = nullptr;
+    pixman_image_t* mask128 = solid_alpha(128);
+    pixman_image_t* mask192 = solid_alpha(192);
+};
+
+using operation_t = std::function<void(scene_t&)>;
+
+void run(benchmark::State& state, const format_t& format, size_t2 size, const operation_t& prepare,
+         const operation_t& operation) {
+    scene_t scene(format, size);
+    pixel_format_code = format.code;
+    prepare(scene);
+    for (auto _ : state) {
+        operation(scene);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * size.width * size.height);
+}
+
+std::string label(const char* what, const format_t& format, size_t2 size) {
+    return std::string(what) + "/" + format.name + "/" + std::to_string(size.width) + "x" +
+           std::to_string(size.height);
+}
+
+void add(const char* what, const format_t& format, size_t2 size, operation_t prepare, operation_t operation) {
+    benchmark::RegisterBenchmark(label(what, format, size).c_str(), [&format, size, prepare,
+                                                                     operation](benchmark::State& state) {
+        run(state, format, size, prepare, operation);
+    })->MinTime(0.2);
+}
+
+const operation_t nothing = [](scene_t&) {};
+
+operation_t sdl_mode(SDL_BlendMode mode, uint8_t alpha, uint8_t colour = 255) {
+    return [mode, alpha, colour](scene_t& s) {
+        SDL_SetSurfaceBlendMode(s.sdl_source, mode);
+        SDL_SetSurfaceAlphaMod(s.sdl_source, alpha);
+        SDL_SetSurfaceColorMod(s.sdl_source, colour, colour, colour);
+    };
+}
+
+// Each kind beside the nearest SDL and pixman operation.
+struct kind_t {
+    const char* name;
+    std::function<plat::hresult_t(scene_t&)> ours;
+    const char* sdl;
+    const char* pixman;
+};
+
+const kind_t kinds[] = {
+    {"quarter", [](scene_t& s) { return s.ours(blend_blit_quarter); }, "sdl_key_alpha192",
+     "pixman_over_mask192"},
+    {"half", [](scene_t& s) { return s.ours(blend_blit_half); }, "sdl_key_alpha128", "pixman_over_mask128"},
+    {"alpha64", [](scene_t& s) { return s.ours(blend_blit_alpha, 64); }, "sdl_key_alpha192",
+     "pixman_over_mask192"},
+    {"tint", [](scene_t& s) { return s.ours(blend_blit_tint, 0xFFFFFFFFu); }, "sdl_key_colormod",
+     "pixman_over_mask128"},
+    {"add", [](scene_t& s) { return s.ours(blend_blit_add); }, "sdl_key_add", "pixman_add"},
+};
+
+void register_all() {
+    for (const format_t& format : formats) {
+        for (size_t2 size : sizes) {
+            for (const kind_t& kind : kinds) {
+                add(kind.name, format, size, nothing, [&kind](scene_t& s) { kind.ours(s); });
+            }
+            add("memcpy", format, size, nothing, [](scene_t& s) { s.copy_rows(); });
+            add("sdl_key", format, size, sdl_mode(SDL_BLENDMODE_NONE, 255), [](scene_t& s) { s.sdl_blit(); });
+            add("sdl_key_alpha128", format, size, sdl_mode(SDL_BLENDMODE_BLEND, 128),
+                [](scene_t& s) { s.sdl_blit(); });
+            add("sdl_key_alpha192", format, size, sdl_mode(SDL_BLENDMODE_BLEND, 192),
+                [](scene_t& s) { s.sdl_blit(); });
+            add("sdl_key_colormod", format, size, sdl_mode(SDL_BLENDMODE_NONE, 255, 192),
+                [](scene_t& s) { s.sdl_blit(); });
+            add("sdl_key_add", format, size, sdl_mode(SDL_BLENDMODE_ADD, 255),
+                [](scene_t& s) { s.sdl_blit(); });
+            add("pixman_src", format, size, nothing,
+                [](scene_t& s) { s.pixman_blit(PIXMAN_OP_SRC, nullptr); });
+            add("pixman_over_mask128", format, size, nothing,
+                [](scene_t& s) { s.pixman_blit(PIXMAN_OP_OVER, s.mask128); });
+            add("pixman_over_mask192", format, size, nothing,
+                [](scene_t& s) { s.pixman_blit(PIXMAN_OP_OVER, s.mask192); });
+            add("pixman_add", format, size, nothing,
+                [](scene_t& s) { s.pixman_blit(PIXMAN_OP_ADD, nullptr); });
+        }
+    }
+}
+
+// Keeps each result's pixel rate for the summary.
+class summary_reporter_t : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const auto found = run.counters.find("items_per_second");
+            if (found != run.counters.end()) {
+                rates[run.run_name.function_name] = found->second.value / 1e6;
+            }
+        }
+    }
+
+    std::map<std::string, double> rates;
+};
+
+void print_summary(const summary_reporter_t& reporter) {
+    auto rate = [&](const std::string& name) {
+        const auto found = reporter.rates.find(name);
+        return found == reporter.rates.end() ? 0.0 : found->second;
+    };
+    std::printf("\nMegapixels per second, and ours divided by each reference\n");
+    std::printf("%-24s %9s %9s %6s  %-20s %9s %6s  %-20s %9s %6s\n", "kind/format/size", "ours", "memcpy",
+                "ratio", "SDL", "", "ratio", "pixman", "", "ratio");
+    for (const format_t& format : formats) {
+        for (size_t2 size : sizes) {
+            for (const kind_t& kind : kinds) {
+                const std::string ours = label(kind.name, format, size);
+                const double o = rate(ours);
+                const double m = rate(label("memcpy", format, size));
+                const double s = rate(label(kind.sdl, format, size));
+                const double p = rate(label(kind.pixman, format, size));
+                std::printf("%-24s %9.0f %9.0f %6.2f  %-20s %9.0f %6.2f  %-20s %9.0f %6.2f\n", ours.c_str(),
+                            o, m, o / m, kind.sdl, s, o / s, kind.pixman, p, o / p);
+            }
+            std::printf("%-24s %9s %9s %6s  %-20s %9.0f %6s  %-20s %9.0f\n",
+                        label("(copies)", format, size).c_str(), "", "", "", "sdl_key",
+                        rate(label("sdl_key", format, size)), "", "pixman_src",
+                        rate(label("pixman_src", format, size)));
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    register_all();
+    summary_reporter_t reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    print_summary(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

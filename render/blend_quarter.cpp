@@ -1,0 +1,56 @@
+// Blend kind A in every drawing format.
+#include "render/blend.h"
+#include "render/blend_frame.h"
+
+plat::hresult_t blend_blit_quarter_8(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                     int32_t y, umlib::surface_t* source, const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_8>(blend::quarter_rule{}, destination, clip, x, y, source, source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_565(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                       int32_t y, umlib::surface_t* source, const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_565>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                          source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_a555(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_a555>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_555a(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_555a>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_a444(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_a444>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_444a(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_444a>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_a888(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_a888>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
+
+plat::hresult_t blend_blit_quarter_888a(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
+                                        int32_t y, umlib::surface_t* source,
+                                        const plat::rect_t* source_rect) {
+    return blend::blit<blend::format_888a>(blend::quarter_rule{}, destination, clip, x, y, source,
+                                           source_rect);
+}
