@@ -5,6 +5,7 @@
 #include "platform/types.h"
 #include "render/map_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -32,19 +33,24 @@ constexpr bool rects_overlap(const plat::rect_t& a, const plat::rect_t& b) {
     return ((a.left - b.right) & (b.left - a.right) & (a.top - b.bottom) & (b.top - a.bottom)) < 0;
 }
 
-// Cuts destination to clip and moves source's edges by the same amounts; false when nothing is left.
-constexpr bool clip_copy(const plat::rect_t& clip, plat::rect_t& destination, plat::rect_t& source) {
-    if (!rects_overlap(destination, clip)) {
+// Cuts r to clip; false, and r unchanged, when they do not overlap.
+constexpr bool clip_rect(const plat::rect_t& clip, plat::rect_t& r) {
+    if (!rects_overlap(r, clip)) {
         return false;
     }
-    const int32_t left_cut = clip.left > destination.left ? clip.left - destination.left : 0;
-    const int32_t top_cut = clip.top > destination.top ? clip.top - destination.top : 0;
-    const int32_t right_cut = destination.right > clip.right ? destination.right - clip.right : 0;
-    const int32_t bottom_cut = destination.bottom > clip.bottom ? destination.bottom - clip.bottom : 0;
-    destination = {destination.left + left_cut, destination.top + top_cut, destination.right - right_cut,
-                   destination.bottom - bottom_cut};
-    source = {source.left + left_cut, source.top + top_cut, source.right - right_cut,
-              source.bottom - bottom_cut};
+    r = {std::max(r.left, clip.left), std::max(r.top, clip.top), std::min(r.right, clip.right),
+         std::min(r.bottom, clip.bottom)};
+    return true;
+}
+
+// Cuts destination to clip and moves source's edges by the same amounts; false when they do not overlap.
+constexpr bool clip_copy(const plat::rect_t& clip, plat::rect_t& destination, plat::rect_t& source) {
+    const plat::rect_t uncut = destination;
+    if (!clip_rect(clip, destination)) {
+        return false;
+    }
+    source = {source.left + destination.left - uncut.left, source.top + destination.top - uncut.top,
+              source.right + destination.right - uncut.right, source.bottom + destination.bottom - uncut.bottom};
     return true;
 }
 
