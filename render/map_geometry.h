@@ -50,7 +50,8 @@ constexpr bool clip_copy(const plat::rect_t& clip, plat::rect_t& destination, pl
         return false;
     }
     source = {source.left + destination.left - uncut.left, source.top + destination.top - uncut.top,
-              source.right + destination.right - uncut.right, source.bottom + destination.bottom - uncut.bottom};
+              source.right + destination.right - uncut.right,
+              source.bottom + destination.bottom - uncut.bottom};
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "render/map_table.h"
 #include "shell/binio.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/sample_maps.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,27 @@ TEST_F(map_table, sample_table_names_its_pictures_by_sprite_index) {
         for (const map_cell_t& cell : used_cells(*map)) {
             EXPECT_LE(cell.x + cell.w, 32); // inside its quadrant
             EXPECT_LE(cell.y + cell.h, 32);
+        }
+    }
+}
+
+// A picture is copied whole when a crater is repaired, so it must hold picture exactly where its cells are.
+TEST(sample_maps, pictures_are_opaque_inside_their_cells_and_transparent_outside) {
+    const struct {
+        sample_picture_t picture;
+        map_record_t map;
+    } maps[] = {{band_picture(), sample_band_map()}, {backdrop_picture(), sample_backdrop_map()}};
+    for (const auto& m : maps) {
+        for (int32_t y = 0; y < m.picture.height; ++y) {
+            for (int32_t x = 0; x < m.picture.width; ++x) {
+                bool in_cell = false;
+                for (const map_cell_t& cell : used_cells(m.map)) {
+                    in_cell |= x >= 8 * cell.x && x < 8 * (cell.x + cell.w) && y >= 8 * cell.y &&
+                               y < 8 * (cell.y + cell.h);
+                }
+                ASSERT_EQ(m.picture.pixels[size_t(y) * m.picture.width + x] != 0, in_cell)
+                    << m.map.id << " at " << x << "," << y;
+            }
         }
     }
 }
