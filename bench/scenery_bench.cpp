@@ -1,5 +1,6 @@
 // Speed of the map-layer renderers: a full screen of map cells drawn onto the main screen with each
 // transparency, beside memcpy of the same bytes, in megapixels per second with the ratio to memcpy.
+#include "bench/rate_reporter.h"
 #include "platform/display.h"
 #include "platform/window.h"
 #include "render/bg.h"
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -115,34 +115,15 @@ void add(const std::string& name, const format_t& format, int32_t cell, int32_t 
     })->MinTime(0.2);
 }
 
-class summary_reporter_t : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto found = run.counters.find("items_per_second");
-            if (found != run.counters.end()) {
-                rates[run.run_name.function_name] = found->second.value / 1e6;
-            }
-        }
-    }
-
-    std::map<std::string, double> rates;
-};
-
-void print_summary(const summary_reporter_t& reporter) {
-    auto rate = [&](const std::string& name) {
-        const auto found = reporter.rates.find(name);
-        return found == reporter.rates.end() ? 0.0 : found->second;
-    };
+void print_summary(const rate_reporter_t& reporter) {
     std::printf(
         "\nMegapixels per second of a full screen of cells, and divided by memcpy of the same bytes\n");
     std::printf("%-28s %9s %9s %6s\n", "transparency/format/cells", "ours", "memcpy", "ratio");
     for (const format_t& format : formats) {
         for (const int32_t cell : cell_sizes) {
-            const double m = rate(label("memcpy", format, cell));
+            const double m = reporter.rate(label("memcpy", format, cell));
             for (const transparency_t& t : transparencies) {
-                const double o = rate(label(t.name, format, cell));
+                const double o = reporter.rate(label(t.name, format, cell));
                 std::printf("%-28s %9.0f %9.0f %6.2f\n", label(t.name, format, cell).c_str(), o, m, o / m);
             }
         }
@@ -163,7 +144,7 @@ int main(int argc, char** argv) {
             add(label("memcpy", format, cell), format, cell, -1);
         }
     }
-    summary_reporter_t reporter;
+    rate_reporter_t reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     print_summary(reporter);
     benchmark::Shutdown();
