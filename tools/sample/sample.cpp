@@ -1,5 +1,6 @@
 #include "tools/sample/sample.h"
 
+#include "tools/sample/demo_replays.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
@@ -23,6 +24,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_sample_map_table(root, error)) {
+        return false;
+    }
+    if (!write_demo_replays(root, error)) {
         return false;
     }
     return true;
