@@ -154,15 +154,6 @@ TEST_F(bg, clear_quadrant_empties_one_quadrant_and_clear_all_of_them) {
     EXPECT_TRUE(holds(l, {0, 0, 512, 512}, zero));
 }
 
-TEST_F(bg, set_quadrant_map_records_the_map_without_drawing) {
-    bg_t& l = ready(1);
-    const map_record_t map = map_of(picture, {{0, 0, 32, 8}});
-    l.set_quadrant_map(3, &map);
-    EXPECT_EQ(l.quadrant_mask, 8u);
-    EXPECT_EQ(l.map[3], &map);
-    EXPECT_TRUE(holds(l, {0, 0, 512, 512}, zero));
-}
-
 TEST_F(bg, draw_sprite_repairs_an_area_by_plain_copy_or_weighted_add) {
     ASSERT_TRUE(start(32));
     // The picture's key pixels lie on every fifth column.

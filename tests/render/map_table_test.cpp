@@ -47,21 +47,6 @@ TEST_F(map_table, loads_all_records_and_finds_the_first_with_an_id) {
     EXPECT_EQ(find_map(8), nullptr);
 }
 
-TEST_F(map_table, sample_table_names_its_pictures_by_sprite_index) {
-    std::string error;
-    ASSERT_TRUE(write_sample_map_table(folder.path(), error)) << error;
-    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
-    for (const int32_t id : {sample_band_map_id, sample_backdrop_map_id}) {
-        const map_record_t* map = find_map(id);
-        ASSERT_NE(map, nullptr);
-        EXPECT_GT(map->count, 0);
-        for (const map_cell_t& cell : used_cells(*map)) {
-            EXPECT_LE(cell.x + cell.w, 32); // inside its quadrant
-            EXPECT_LE(cell.y + cell.h, 32);
-        }
-    }
-}
-
 // A picture is copied whole when a crater is repaired, so it must hold picture exactly where its cells are.
 TEST(sample_maps, pictures_are_opaque_inside_their_cells_and_transparent_outside) {
     const struct {

@@ -80,18 +80,3 @@ TEST(weighted_add, routine_of_each_format_blends_only_unkeyed_pixels_inside_the_
     }
     pixel_format_code = 0;
 }
-
-TEST(weighted_add, formats_without_a_routine_draw_nothing) {
-    surfaces_t surfaces;
-    auto source = surfaces.make(formats[1], 4, 4);
-    auto destination = surfaces.make(formats[1], 4, 4);
-    put_pixel(*source, 0, 0, 0x1234);
-    const plat::rect_t all{0, 0, 4, 4};
-    for (const int32_t code : {0xA332, 0x332A, 16, 24}) {
-        pixel_format_code = code;
-        EXPECT_EQ(blend_blit_weighted_add(destination.get(), &all, 0, 0, source.get(), &all, 128),
-                  plat::dd_ok);
-    }
-    EXPECT_EQ(get_pixel(*destination, 0, 0), 0u);
-    pixel_format_code = 0;
-}
