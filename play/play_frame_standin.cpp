@@ -2,6 +2,7 @@
 
 #include "objects/enemy.h"
 #include "objects/explosion.h"
+#include "objects/hitmark.h"
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
@@ -111,6 +112,7 @@ void play_frame_standin_t::update() {
     update_window(stage.explosions);
     update_whole(stage.spark_pool.items);
     update_whole(stage.items);
+    hitmark_update_all();
 }
 
 void play_frame_standin_t::collide() {

@@ -24,7 +24,7 @@ class play_frame_standin_t {
     // Keeps what objects post.
     int32_t run_event(int32_t type, int32_t param);
 
-    // The updates of the stage's lists, windows read once before each loop.
+    // The updates of the stage's lists, windows read once before each loop, then the craters.
     void update();
     // The passes between the update and the draw: shots against enemy list 0, then the ship against
     // enemy shots, the shot pool and enemy list 0.
