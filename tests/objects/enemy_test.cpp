@@ -82,15 +82,3 @@ TEST_F(enemy_death, an_enemy_that_cannot_be_killed_never_scores) {
     EXPECT_TRUE(shielded.alive);
     EXPECT_EQ(g_score, 0);
 }
-
-TEST_F(enemy_death, the_window_marker_ignores_hits_and_the_scroll) {
-    enemy_skipper_t marker(&enemy_record, 30, 40, 0x10000);
-    marker.damage(100);
-    marker.move_x(-5);
-    marker.move_y(3);
-    marker.move_y_wrapped(3);
-    EXPECT_TRUE(marker.alive);
-    EXPECT_EQ(marker.x, 30.0f);
-    EXPECT_EQ(marker.y, 40.0f);
-    EXPECT_EQ(g_score, 0);
-}
