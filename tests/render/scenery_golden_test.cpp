@@ -4,12 +4,11 @@
 // it on purpose and look at it before committing:
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='scenery_golden.*'
 #include "render/map_layer.h"
-#include "shell/binio.h"
+#include "tests/support/golden.h"
 #include "tests/render/scenery_fixture.h"
 #include "tools/sample/sample_maps.h"
 #include "umlib/draw.h"
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -19,8 +18,7 @@ using scenery_golden = scenery_fixture_t;
 
 constexpr int32_t screen_width = 128, screen_height = 96;
 
-const std::string stored_picture =
-    std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/') + 1) + "scenery_golden.ppm";
+const std::string stored_picture = golden_path(__FILE__, "scenery_golden.ppm");
 
 std::vector<uint8_t> as_ppm(umlib::surface_t& screen) {
     const std::string header =
@@ -66,11 +64,5 @@ TEST_F(scenery_golden, backdrop_seen_through_and_banded_terrain_wrapped_at_both_
     const std::vector<uint8_t> picture = as_ppm(*surface);
     g_screenctr.presenter->destroy_object(surface);
 
-    if (std::getenv("MELVORIN_WRITE_GOLDEN") != nullptr) {
-        ASSERT_TRUE(write_file_bytes(stored_picture, picture));
-        GTEST_SKIP() << "wrote " << stored_picture;
-    }
-    std::vector<uint8_t> stored;
-    ASSERT_TRUE(read_file_bytes(stored_picture, stored)) << stored_picture;
-    EXPECT_TRUE(stored == picture) << "the composed layers differ from " << stored_picture;
+    expect_golden_picture(stored_picture, picture);
 }
