@@ -2,6 +2,7 @@
 
 #include "tools/sample/demo_replays.h"
 #include "tools/sample/objectinfo_file.h"
+#include "tools/sample/sample_maps.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
 
@@ -21,6 +22,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_sprite_files(root, error)) {
+        return false;
+    }
+    if (!write_sample_map_table(root, error)) {
         return false;
     }
     if (!write_demo_replays(root, error)) {
