@@ -9,6 +9,13 @@ class ionblast_t : public player_missile_t {
     // Draws the drift direction from the random generator, so the order of making is part of a replay.
     explicit ionblast_t(const objectinfo_t* info);
 
+    void start() override;
+    // Lives 32 updates, whatever it touches.
+    void update() override;
+    void damage(int32_t n) override;
+    void move_x(int32_t) override {}
+    void check_bg_hit() override;
+
     uint8_t drifting = 0;
     int32_t drift_direction; // 28..36: backward, up to 4 steps above or below straight left
     float travel_speed = 0;

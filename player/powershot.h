@@ -6,4 +6,6 @@
 class powershot_t : public player_missile_t {
   public:
     using player_missile_t::player_missile_t;
+
+    void start() override;
 };

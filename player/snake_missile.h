@@ -8,15 +8,26 @@ class snake_missile_t : public player_missile_t {
   public:
     using player_missile_t::player_missile_t;
 
+    // Turns toward the heading that crawl chooses, moves 3 pixels and wears down on terrain contact.
+    void update() override;
+    // The terrain state machine: stores the new heading and returns it.
+    virtual int32_t crawl() = 0;
+
     int32_t heading = 0; // the direction the terrain logic wants
 };
 
 class upper_snake_missile_t : public snake_missile_t {
   public:
     using snake_missile_t::snake_missile_t;
+
+    void start() override;
+    int32_t crawl() override;
 };
 
 class lower_snake_missile_t : public snake_missile_t {
   public:
     using snake_missile_t::snake_missile_t;
+
+    void start() override;
+    int32_t crawl() override;
 };

@@ -1,0 +1,20 @@
+#include "tests/player/crawl_fixture.h"
+
+#include "play/play_globals.h"
+#include "screen/soundctr.h"
+#include "shell/score.h"
+
+void crawl_fixture_t::SetUp() {
+    terrain_fixture_t::SetUp();
+    g_frame_counter = 0;
+    g_score = 0;
+    g_soundctr.se_states.fill(0);
+}
+
+void crawl_fixture_t::block(vscreen_t& layer, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    for (int32_t y = top; y < bottom; ++y) {
+        for (int32_t x = left; x < right; ++x) {
+            solid(layer, x, y);
+        }
+    }
+}
