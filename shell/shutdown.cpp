@@ -1,9 +1,8 @@
+#include "objects/object_count.h"
 #include "shell/bootlog.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
 #include "screen/soundctr.h"
-
-int32_t g_object_count = 0;
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded

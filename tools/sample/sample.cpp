@@ -1,5 +1,6 @@
 #include "tools/sample/sample.h"
 
+#include "tools/sample/objectinfo_file.h"
 #include "tools/sample/sound_files.h"
 
 #include <filesystem>
@@ -15,6 +16,9 @@ bool make_sample(const std::string& root, std::string& error) {
         }
     }
     if (!write_sound_files(root, error)) {
+        return false;
+    }
+    if (!write_objectinfo_file(root, error)) {
         return false;
     }
     return true;
