@@ -1,9 +1,11 @@
 #include "platform/clock.h"
+#include "screen/screenctr.h"
 #include "shell/application.h"
 #include "shell/bootlog.h"
 #include "shell/frame_loop.h"
 #include "shell/product.h"
 #include "shell/session.h"
+#include "umlib/draw.h"
 
 #include <string>
 
@@ -21,6 +23,11 @@ void log_header(const std::string& title) {
 loop_hooks_t loop_hooks(session_t& s) {
     loop_hooks_t hooks;
     hooks.active = [&s] { return s.window->active(); };
+    hooks.surfaces_lost = [] {
+        const umlib::draw_t* p = g_screenctr.presenter;
+        return p != nullptr && plat::failed(p->primary->surface->is_lost());
+    };
+    hooks.restore_surfaces = [] { return g_screenctr.restore_sprites(); };
     return hooks;
 }
 

@@ -22,6 +22,9 @@ void chdir_to_exe_folder();
 bool check_screen_mode(config_t& config);
 // Creates the managers in order, logging each; false at the first failure.
 bool start_up(session_t& session);
+// Start-up steps of the screen manager: creating it over the window, and loading the sprite table.
+bool create_screen_manager(session_t& session);
+bool load_sprite_table(session_t& session);
 // Saves the configuration and takes everything down in order, logging every step even for what was never
 // created.
 void shut_down(session_t& session);

@@ -1,8 +1,9 @@
 #include "objects/object_count.h"
+#include "screen/screenctr.h"
+#include "screen/soundctr.h"
 #include "shell/bootlog.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
-#include "screen/soundctr.h"
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded
@@ -12,6 +13,7 @@ void shut_down(session_t& s) {
     bootlog_progress("アプリケーションウィンドウを破棄しました");
     g_soundctr.destroy();
     bootlog_progress("サウンド管理オブジェクトを破棄しました");
+    g_screenctr.destroy();
     bootlog_progress("スクリーン管理オブジェクトを破棄しました");
     bootlog_progress(strformat("未解放オブジェクト: %d", int(g_object_count)));
     bootlog_progress("アプリケーションを終了します");

@@ -1,10 +1,10 @@
 #include "platform/file.h"
+#include "screen/soundctr.h"
 #include "shell/application.h"
 #include "shell/bootlog.h"
-#include "shell/frame_loop.h"
 #include "shell/loading_bar.h"
 #include "shell/session.h"
-#include "screen/soundctr.h"
+#include "shell/startup_text.h"
 
 #include <new>
 
@@ -41,7 +41,8 @@ bool create_sound_manager(session_t& s) {
     return true;
 }
 
-bool load_sound_effects() {
+bool load_sound_effects(session_t& s) {
+    draw_startup_text(s.window->handle(), "+ loading sounds.", 44);
     if (!g_soundctr.load_se_table(".\\bin\\setbl.txt")) {
         bootlog_error("SEのロードに失敗しました");
         return false;
@@ -59,6 +60,6 @@ bool start_up(session_t& s) {
     if (!create_application_window(s)) {
         return false;
     }
-    g_vsync = s.config.refresh_mode == 0;
-    return create_sound_manager(s) && load_sound_effects();
+    return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
+           load_sound_effects(s);
 }

@@ -79,6 +79,14 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
 
     std::vector<std::string> expected = header_lines;
     expected.push_back("- アプリケーションウィンドウを作成しました");
+    // The default mode, full screen 640 x 480 at 16 bits, with the picture centred at scale 2.
+    for (const char* line :
+         {"- 640x480 16bpp モードで初期化しました", "", "ピクセル情報", "  bit  R:5 G:6 B:5",
+          "  msk  R:0x0000F800 G:0x000007E0 B:0x0000001F", "  shf  R:11 G:5 B:0", "  max  R:31 G:63 B:31",
+          "転送領域", "  src:   0,   8, 256, 248", "  dst:  64,   0, 576, 480", "",
+          "- スクリーン管理オブジェクトを作成しました"}) {
+        expected.push_back(line);
+    }
     expected.push_back("- サウンド管理オブジェクトを作成しました");
     expected.push_back("- (実行中)");
     expected.insert(expected.end(), shut_down_lines.begin(), shut_down_lines.end());

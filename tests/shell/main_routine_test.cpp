@@ -7,6 +7,7 @@
 #include "tests/shell/support.h"
 #include "tests/support/answered_boxes.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/sample.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,9 @@ TEST_F(main_routine, an_unusable_screen_mode_not_replaced_changes_nothing_and_ex
 }
 
 TEST_F(main_routine, without_a_log_folder_the_program_runs_and_saves_the_defaults) {
+    std::string error;
+    ASSERT_TRUE(make_sample(".", error)) << error;
+    std::filesystem::remove_all("log");
     // A termination signal that arrives during start-up closes the window once there is one.
     plat::peek_message(nullptr, false);
     std::raise(SIGTERM);

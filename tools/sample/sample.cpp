@@ -2,6 +2,7 @@
 
 #include "tools/sample/objectinfo_file.h"
 #include "tools/sample/sound_files.h"
+#include "tools/sample/sprite_files.h"
 
 #include <filesystem>
 #include <system_error>
@@ -16,6 +17,9 @@ bool make_sample(const std::string& root, std::string& error) {
         }
     }
     if (!write_sound_files(root, error)) {
+        return false;
+    }
+    if (!write_sprite_files(root, error)) {
         return false;
     }
     if (!write_objectinfo_file(root, error)) {

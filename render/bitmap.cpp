@@ -1,0 +1,55 @@
+#include "render/bitmap.h"
+
+#include "platform/gdi.h"
+#include "render/bitmap_file.h"
+#include "shell/binio.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+plat::bitmap_info_t bitmap_info(const bmp_image_t& image) {
+    plat::bitmap_info_t info;
+    const bmp_info_header_t& h = image.info;
+    info.header = {h.size,         h.width,      h.height,           h.planes,           h.bit_count,
+                   h.compression,  h.size_image, h.x_pels_per_meter, h.y_pels_per_meter, h.clr_used,
+                   h.clr_important};
+    info.colors.reserve(image.colors.size());
+    for (uint32_t c : image.colors) {
+        info.colors.push_back({uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16), uint8_t(c >> 24)});
+    }
+    return info;
+}
+
+} // namespace
+
+plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
+    bmp_image_t image;
+    if (!parse_bmp(data, size, image)) {
+        return nullptr;
+    }
+    void* bits = nullptr;
+    plat::hbitmap_t bitmap =
+        plat::create_dib_section(nullptr, bitmap_info(image), plat::dib_rgb_colors, &bits);
+    if (bitmap == nullptr || bits == nullptr) {
+        delete_bmp(bitmap);
+        return nullptr;
+    }
+    std::memcpy(bits, image.pixels, image.pixel_bytes);
+    return bitmap;
+}
+
+plat::hbitmap_t load_bmp(const char* path) {
+    std::vector<uint8_t> bytes;
+    if (path == nullptr || !read_file_bytes(path, bytes)) {
+        return nullptr;
+    }
+    return load_bmp_bytes(bytes.data(), bytes.size());
+}
+
+void delete_bmp(plat::hbitmap_t bitmap) {
+    if (bitmap != nullptr) {
+        plat::delete_object(bitmap);
+    }
+}

@@ -1,0 +1,104 @@
+// Text and numbers on a layer, one font-sheet glyph a character cell.
+#include "render/blend.h"
+#include "screen/sprite_record.h"
+#include "screen/text_layout.h"
+#include "screen/vscreen.h"
+#include "umlib/surface.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Copies the glyph with the sheet's colour key, clipped to the layer's clip rectangle.
+void draw_glyph_keyed(vscreen_t& layer, const sprite_record_t& font, const glyph_placement_t& g) {
+    const plat::rect_t& c = layer.clip;
+    plat::rect_t d{g.at.x, g.at.y, g.at.x + font.cell_width, g.at.y + font.cell_height};
+    if (!(d.left < c.right && c.left < d.right && d.top < c.bottom && c.top < d.bottom)) {
+        return;
+    }
+    plat::rect_t s = g.source;
+    if (d.left < c.left) {
+        s.left += c.left - d.left;
+        d.left = c.left;
+    }
+    if (d.top < c.top) {
+        s.top += c.top - d.top;
+        d.top = c.top;
+    }
+    s.right -= std::max(0, d.right - c.right);
+    s.bottom -= std::max(0, d.bottom - c.bottom);
+    layer.surface->surface->blt_fast(uint32_t(d.left), uint32_t(d.top), font.surface->surface, &s,
+                                     plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
+}
+
+void draw_glyph_blended(vscreen_t& layer, const sprite_record_t& font, const glyph_placement_t& g,
+                        int32_t weight) {
+    plat::rect_t s = g.source;
+    blend_blit_alpha(layer.surface, &layer.clip, g.at.x, g.at.y, font.surface, &s, weight);
+}
+
+// Without a weight the glyph is copied with the key, with one it is blended.
+using weight_t = std::optional<int32_t>;
+
+void draw_glyph(vscreen_t& layer, const sprite_record_t& font, int32_t col, int32_t row, uint8_t code,
+                weight_t weight) {
+    glyph_placement_t g;
+    if (!place_glyph(code, col, row, font.cell_width, font.cell_height, font.surface->rect, g)) {
+        return;
+    }
+    if (weight) {
+        draw_glyph_blended(layer, font, g, *weight);
+    } else {
+        draw_glyph_keyed(layer, font, g);
+    }
+}
+
+constexpr weight_t keyed = std::nullopt;
+
+void text(vscreen_t& layer, int32_t col, int32_t row, const char* string, int sprite, weight_t weight) {
+    const sprite_record_t* font = sprite_with_surface(sprite);
+    if (font == nullptr || string == nullptr) {
+        return;
+    }
+    const text_cursor_t end = layout_text(col, row, string, [&](int32_t c, int32_t r, uint8_t code) {
+        draw_glyph(layer, *font, c, r, code, weight);
+    });
+    layer.cursor_col = end.col;
+    layer.cursor_row = end.row;
+    layer.dirty = 1;
+}
+
+void number(vscreen_t& layer, int32_t col, int32_t row, int32_t value, int32_t digits, int sprite,
+            weight_t weight, char pad) {
+    const sprite_record_t* font = sprite_with_surface(sprite);
+    if (font == nullptr) {
+        return;
+    }
+    layer.cursor_col = col + digits;
+    layer.cursor_row = row;
+    layout_number(col, row, value, digits, pad, [&](int32_t c, int32_t r, uint8_t code, number_glyph_t kind) {
+        // Pad characters are copied with the key even when the digits are blended.
+        draw_glyph(layer, *font, c, r, code, kind == number_glyph_t::pad ? keyed : weight);
+    });
+    layer.dirty = 1;
+}
+
+} // namespace
+
+void vscreen_t::draw_string(int32_t col, int32_t row, const char* string, int sprite) {
+    text(*this, col, row, string, sprite, keyed);
+}
+
+void vscreen_t::draw_text(int32_t col, int32_t row, const char* string, int sprite, int32_t weight) {
+    text(*this, col, row, string, sprite, weight);
+}
+
+void vscreen_t::draw_number(int32_t col, int32_t row, int32_t value, int32_t digits, int sprite, char pad) {
+    number(*this, col, row, value, digits, sprite, keyed, pad);
+}
+
+void vscreen_t::draw_text_ex(int32_t col, int32_t row, int32_t value, int32_t digits, int sprite,
+                             int32_t weight, char pad) {
+    number(*this, col, row, value, digits, sprite, weight, pad);
+}

@@ -1,0 +1,60 @@
+// A composed frame compared byte for byte with the stored picture golden_frame.ppm (the visible 256 x 240
+// rows as 8-bit RGB). When a change to the drawing, the sample art or the fonts is meant to change the
+// picture, regenerate it on purpose and look at it before committing:
+//     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='golden_frame.*'
+#include "platform/file.h"
+#include "screen/vscreen.h"
+#include "shell/binio.h"
+#include "tests/screen/screen_fixture.h"
+#include "umlib/surface.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using golden_frame = screen_fixture_t;
+
+const std::string stored_picture =
+    std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/') + 1) + "golden_frame.ppm";
+
+std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back) {
+    const std::string header = "P6\n256 240\n255\n";
+    std::vector<uint8_t> ppm(header.begin(), header.end());
+    for (int32_t y = 8; y < 248; ++y) {
+        for (int32_t x = 0; x < 256; ++x) {
+            const uint32_t p = blend_test::get_pixel(back, x, y);
+            ppm.insert(ppm.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+        }
+    }
+    return ppm;
+}
+
+} // namespace
+
+TEST_F(golden_frame, text_over_the_menu_background_then_a_fade) {
+    ASSERT_TRUE(start(32));
+    screenctr_t& s = g_screenctr;
+    mg_t& mg = *s.mg;
+    const int background = s.find_sprite("image\\title2.bmp");
+    ASSERT_GE(background, 0);
+    plat::rect_t whole = s.sprites[background].surface->rect;
+    mg.surface->surface->blt_fast(0, 8, s.sprites[background].surface->surface, &whole,
+                                  plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
+    mg.draw_string(2, 2, "MELVORIN ver1.85\nScore and lives:", 0);
+    mg.draw_number(18, 3, -12345, 8, 0, '0');
+    mg.draw_text(2, 6, "Half seen through.", 1, 128);
+    mg.draw_text_ex(20, 6, 99, 4, 1, 64, '.');
+    mg.draw_string(3, 12, "RANK      SCORE   NAME       PLACE\n  1     738950   ---        1-3-14", 2);
+    mg.draw_string(3, 15, "{[(<the quick brown fox>)]} 0123456789 !?#$%&*+-=/\\|~^_`'\":;,.@", 2);
+    s.fade(0, 96);
+
+    const std::vector<uint8_t> picture = visible_rows_as_ppm(*mg.surface);
+    if (std::getenv("MELVORIN_WRITE_GOLDEN") != nullptr) {
+        ASSERT_TRUE(write_file_bytes(stored_picture, picture));
+        GTEST_SKIP() << "wrote " << stored_picture;
+    }
+    std::vector<uint8_t> stored;
+    ASSERT_TRUE(read_file_bytes(stored_picture, stored)) << stored_picture;
+    EXPECT_TRUE(stored == picture) << "the frame differs from " << stored_picture;
+}

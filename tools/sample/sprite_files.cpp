@@ -1,0 +1,133 @@
+#include "tools/sample/sprite_files.h"
+
+#include "screen/sprite_record.h"
+#include "shell/binio.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t magenta = 0xFF00FF;
+constexpr plat::colorref_t magenta_key = 0x00FF00FF;
+
+// Eight crater patterns of 16 x 16 in a row: a hole (black, which punches through the layer) that
+// opens and then settles with a scorched rim, on the transparent magenta.
+sample_picture_t hitmark_sheet() {
+    constexpr int32_t cell = 16;
+    sample_picture_t sheet(cell * 8, cell, magenta);
+    for (int32_t p = 0; p < 8; ++p) {
+        const double hole = 1.5 + 0.6 * p;
+        const double rim = hole + (p < 6 ? 1.5 : 0.8);
+        for (int32_t y = 0; y < cell; ++y) {
+            for (int32_t x = 0; x < cell; ++x) {
+                const double d = std::hypot(x - 7.5, y - 7.5);
+                if (d < hole) {
+                    sheet.at(p * cell + x, y) = 0x000000;
+                } else if (d < rim) {
+                    sheet.at(p * cell + x, y) = (x + y + p) % 3 == 0 ? 0x603018 : 0x402010;
+                }
+            }
+        }
+    }
+    return sheet;
+}
+
+// The menus' background: a dusk sky over a grid floor that runs to the horizon; never pure black,
+// which is its key.
+bool on_floor_grid(int32_t x, int32_t y) {
+    constexpr int32_t horizon = 150;
+    const int32_t depth = y - horizon;
+    if (depth <= 0) {
+        return false;
+    }
+    for (int d = 0; d < 16; ++d) {
+        if (depth == int32_t(90 / (1 + 0.5 * d))) {
+            return true;
+        }
+    }
+    for (int k = -12; k <= 12; ++k) {
+        if (std::abs(x - (128 + 40.0 * k * depth / 90)) < 0.5) {
+            return true;
+        }
+    }
+    return false;
+}
+
+sample_picture_t title_background() {
+    constexpr int32_t width = 256;
+    constexpr int32_t height = 240;
+    sample_picture_t picture(width, height);
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t r = uint32_t(16 + y * 80 / height);
+            const uint32_t g = uint32_t(8 + y * 24 / height);
+            const uint32_t b = uint32_t(72 + (height - y) * 96 / height);
+            picture.at(x, y) = on_floor_grid(x, y) ? 0x40C0FF : r << 16 | g << 8 | b;
+        }
+    }
+    return picture;
+}
+
+struct sample_sprite_t {
+    int index;
+    const char* path;
+    plat::colorref_t key;
+    int32_t cell_width;
+    int32_t cell_height;
+    std::vector<uint8_t> file;
+};
+
+std::vector<sample_sprite_t> sample_sprites() {
+    std::vector<sample_sprite_t> s;
+    // Record 0 is the name-entry font and record 2 the ranking's: 30 rows of it fit the screen.
+    s.push_back({0, "image\\char001.bmp", 0, 8, 8,
+                 encode_bmp8(font_sheet(font_5x7, 8, 8, 1, 0, 0xFFF0A0, 0xE0A040))});
+    s.push_back({1, "image\\char002.bmp", 0, 8, 8,
+                 encode_bmp8(font_sheet(font_5x7, 8, 8, 1, 0, 0xA0FFFF, 0x40A0E0))});
+    s.push_back({2, "image\\char003.bmp", 0, 4, 6,
+                 encode_bmp8(font_sheet(font_3x5, 4, 6, 0, 0, 0xFFFFFF, 0xC0C0C0))});
+    s.push_back({3, "image\\hitmark.bmp", magenta_key, 16, 16, encode_bmp24(hitmark_sheet())});
+    s.push_back({4, "image\\title2.bmp", 0, 256, 240, encode_bmp24(title_background())});
+    return s;
+}
+
+} // namespace
+
+sample_picture_t font_sheet(const glyph_font_t& font, int32_t cell_width, int32_t cell_height, int32_t x,
+                            int32_t y, uint32_t colour, uint32_t shade) {
+    sample_picture_t sheet(cell_width * 8, cell_height * 16);
+    for (int code = 0; code < 128; ++code) {
+        const int32_t left = code % 8 * cell_width + x;
+        const int32_t top = code / 8 * cell_height + y;
+        for (int32_t gy = 0; gy < font.height; ++gy) {
+            const char* row = font.row(uint8_t(code), gy);
+            for (int32_t gx = 0; row != nullptr && gx < font.width; ++gx) {
+                if (row[gx] == '#') {
+                    sheet.at(left + gx, top + gy) = gy * 2 < font.height ? colour : shade;
+                }
+            }
+        }
+    }
+    return sheet;
+}
+
+bool write_sprite_files(const std::string& root, std::string& error) {
+    std::vector<sprite_record_t> table(sprite_table_size);
+    for (const sample_sprite_t& s : sample_sprites()) {
+        if (!write_file_bytes(root + "/" + s.path, s.file)) {
+            error = std::string(s.path) + ": cannot write";
+            return false;
+        }
+        table[s.index] = {s.path, nullptr, s.key, s.cell_width, s.cell_height};
+    }
+    byte_writer_t w;
+    for (const sprite_record_t& r : table) {
+        write_sprite_record(w, r);
+    }
+    if (!write_file_bytes(root + "/bin/sptbl.dat", w.data())) {
+        error = "bin/sptbl.dat: cannot write";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,15 @@
+// The sample sprite table .\bin\sptbl.dat and the pictures it names: the font sheets, the craters and
+// the background picture of the menus.
+#pragma once
+
+#include "tools/sample/bitmap_writer.h"
+#include "tools/sample/font_glyphs.h"
+
+#include <string>
+
+// A font sheet: 8 cells a row, 16 rows (codes 0 to 127), each glyph at (x, y) in its cell, drawn in
+// colour with its lower half in shade, on black.
+sample_picture_t font_sheet(const glyph_font_t& font, int32_t cell_width, int32_t cell_height, int32_t x,
+                            int32_t y, uint32_t colour, uint32_t shade);
+
+bool write_sprite_files(const std::string& root, std::string& error);
