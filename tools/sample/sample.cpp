@@ -1,6 +1,7 @@
 #include "tools/sample/sample.h"
 
 #include "tools/sample/objectinfo_file.h"
+#include "tools/sample/ship_pictures.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
 
@@ -20,6 +21,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_sprite_files(root, error)) {
+        return false;
+    }
+    if (!write_ship_pictures(root, error)) {
         return false;
     }
     if (!write_objectinfo_file(root, error)) {
