@@ -1,14 +1,10 @@
 // The command line: an optional replay file (as when a file is dropped on the program).
 #pragma once
 
-#include <cstddef>
+#include "shell/scene_ids.h"
+
 #include <cstdint>
 #include <string>
-
-constexpr int32_t scene_title = 1;
-constexpr int32_t scene_named_replay = 6;
-// The scene controller keeps the replay file name in a field of this many characters, terminator included.
-constexpr size_t replay_name_size = 256;
 
 // The source without any '"'.
 std::string strip_quotes(const std::string& source);

@@ -3,6 +3,7 @@
 #include "platform/keyboard.h"
 #include "shell/binio.h"
 #include "shell/display_mode.h"
+#include "shell/safe_save.h"
 
 #include <array>
 #include <vector>
@@ -63,5 +64,5 @@ bool config_save(const config_t* config) {
     for (const auto field : fields) {
         out.i32(config->*field);
     }
-    return write_file_bytes(config_path, out.data());
+    return safe_save(config_path, out.data());
 }

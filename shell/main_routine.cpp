@@ -28,6 +28,8 @@ loop_hooks_t loop_hooks(session_t& s) {
         return p != nullptr && plat::failed(p->primary->surface->is_lost());
     };
     hooks.restore_surfaces = [] { return g_screenctr.restore_sprites(); };
+    hooks.update = [&s] { s.controller->update(); };
+    hooks.quit_showing_log = [&s] { s.controller->quit(true); };
     return hooks;
 }
 

@@ -1,18 +1,18 @@
 // What the main routine keeps for the whole run, and the start-up and shut-down steps that act on it.
 #pragma once
 
+#include "objects/object_count.h"
 #include "shell/app_window.h"
 #include "shell/config.h"
+#include "shell/scenectr.h"
 
 #include <cstdint>
 #include <memory>
 
-// Game objects alive, counted by the game-object base class; reported at shut-down.
-extern int32_t g_object_count;
-
 struct session_t {
     config_t config{};
     std::unique_ptr<app_window_t> window;
+    std::unique_ptr<scenectr_t> controller;
 };
 
 // Makes the game's folder (the executable's) the current one; every relative path depends on it.

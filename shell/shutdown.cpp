@@ -2,12 +2,14 @@
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "shell/bootlog.h"
+#include "shell/scene_startup.h"
 #include "shell/session.h"
 #include "shell/strformat.h"
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded
     bootlog_progress("コンフィグを保存しました");
+    stop_scenes(s);
     bootlog_progress("シーン管理オブジェクトを破棄しました");
     s.window.reset();
     bootlog_progress("アプリケーションウィンドウを破棄しました");

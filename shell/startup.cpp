@@ -3,6 +3,7 @@
 #include "shell/application.h"
 #include "shell/bootlog.h"
 #include "shell/loading_bar.h"
+#include "shell/scene_startup.h"
 #include "shell/session.h"
 #include "shell/startup_text.h"
 
@@ -61,5 +62,5 @@ bool start_up(session_t& s) {
         return false;
     }
     return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
-           load_sound_effects(s);
+           load_sound_effects(s) && start_scenes(s);
 }

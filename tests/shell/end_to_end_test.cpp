@@ -88,6 +88,7 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
         expected.push_back(line);
     }
     expected.push_back("- サウンド管理オブジェクトを作成しました");
+    expected.push_back("- シーン管理オブジェクトを作成しました");
     expected.push_back("- (実行中)");
     expected.insert(expected.end(), shut_down_lines.begin(), shut_down_lines.end());
     EXPECT_EQ(file_lines(log), expected);
@@ -97,4 +98,6 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
     byte_reader_t in(config);
     EXPECT_EQ(in.i32(), 0x102801E0);
     EXPECT_EQ(in.i32(), 2);
+    EXPECT_EQ(file_bytes(dir.path() + "/bin/userinfo.dat").size(), 16u);
+    EXPECT_EQ(file_bytes(dir.path() + "/bin/ranking.dat").size(), 1200u);
 }

@@ -1,0 +1,27 @@
+#include "play/standin_replay.h"
+
+#include "play/replay_file.h"
+#include "shell/bootlog.h"
+#include "shell/scenectr.h"
+#include "shell/score.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+replay_scene_t::replay_scene_t(playinfo_t* settings, ranking_t*, const char* path)
+    : replay_scene_t("REPLAY", settings, path) {}
+
+replay_scene_t::replay_scene_t(const char* name, playinfo_t* settings, const char* path)
+    : standin_scene_t(name) {
+    std::vector<uint8_t> stream;
+    if (!load_replay_file(path, settings, stream)) {
+        bootlog_error("プレイファイルのロードに失敗しました");
+        g_scenectr->clear_queue();
+        g_scenectr->push_scene(scene_title);
+        g_scenectr->request_change();
+        throw std::runtime_error(path);
+    }
+    score_reset(settings->start_score);
+    g_lives = std::min(settings->start_lives, lives_cap);
+}
