@@ -1,5 +1,6 @@
 // Speed of the blend blitters in megapixels per second, beside memcpy of the same bytes and SDL's and
 // pixman's nearest operations on the same surfaces, with the ratios of ours to each.
+#include "bench/rate_reporter.h"
 #include "render/blend.h"
 #include "umlib/surface.h"
 
@@ -221,27 +222,8 @@ void register_all() {
     }
 }
 
-// Keeps each result's pixel rate for the summary.
-class summary_reporter_t : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto found = run.counters.find("items_per_second");
-            if (found != run.counters.end()) {
-                rates[run.run_name.function_name] = found->second.value / 1e6;
-            }
-        }
-    }
-
-    std::map<std::string, double> rates;
-};
-
-void print_summary(const summary_reporter_t& reporter) {
-    auto rate = [&](const std::string& name) {
-        const auto found = reporter.rates.find(name);
-        return found == reporter.rates.end() ? 0.0 : found->second;
-    };
+void print_summary(const rate_reporter_t& reporter) {
+    auto rate = [&](const std::string& name) { return reporter.rate(name); };
     std::printf("\nMegapixels per second, and ours divided by each reference\n");
     std::printf("%-24s %9s %9s %6s  %-20s %9s %6s  %-20s %9s %6s\n", "kind/format/size", "ours", "memcpy",
                 "ratio", "SDL", "", "ratio", "pixman", "", "ratio");
@@ -269,7 +251,7 @@ void print_summary(const summary_reporter_t& reporter) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     register_all();
-    summary_reporter_t reporter;
+    rate_reporter_t reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     print_summary(reporter);
     benchmark::Shutdown();

@@ -38,15 +38,30 @@ template <size_t bytes> void run(const blit_t& b) {
     const int64_t dh = b.to.bottom - b.to.top;
     const int64_t sw = b.from.right - b.from.left;
     const int64_t sh = b.from.bottom - b.from.top;
-    const bool plain = !b.keyed && dw == sw && dh == sh;
+    const bool unscaled = dw == sw && dh == sh;
+    // The key range as an offset from its low end; a range whose ends are the wrong way round holds nothing.
+    const uint32_t key_low = b.key.color_space_low_value;
+    const bool key_range = b.key.color_space_high_value >= key_low;
+    const uint32_t key_span = b.key.color_space_high_value - key_low;
     for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
         const int64_t sy = b.from.top + (y - b.to.top) * sh / dh;
         const uint8_t* srow = b.src + sy * b.src_pitch;
         uint8_t* drow = b.dst + ptrdiff_t(y) * b.dst_pitch;
-        if (plain) {
-            const int64_t sx = b.from.left + (b.shown.left - b.to.left);
-            std::memmove(drow + size_t(b.shown.left) * bytes, srow + sx * int64_t(bytes),
-                         size_t(b.shown.right - b.shown.left) * bytes);
+        if (unscaled) {
+            const uint8_t* s = srow + (b.from.left + (b.shown.left - b.to.left)) * int64_t(bytes);
+            uint8_t* d = drow + size_t(b.shown.left) * bytes;
+            const size_t n = size_t(b.shown.right - b.shown.left);
+            if (!b.keyed) {
+                std::memmove(d, s, n * bytes);
+                continue;
+            }
+            // Keyed copies of map cells run every frame: key pixels are masked rather than branched over,
+            // since they come and go too irregularly to predict.
+            for (size_t i = 0; i < n; ++i, s += bytes, d += bytes) {
+                const uint32_t p = load<bytes>(s);
+                const uint32_t key_hit = 0u - uint32_t(key_range && p - key_low <= key_span);
+                store<bytes>(d, (p & ~key_hit) | (load<bytes>(d) & key_hit));
+            }
             continue;
         }
         for (int32_t x = b.shown.left; x < b.shown.right; ++x) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class ship_t;
-class play_scene_t;
+class play_frame_standin_t;
 
 // +1 per played frame, 0 at every stage start.
 extern uint32_t g_frame_counter;
@@ -14,8 +14,8 @@ extern int32_t g_level;
 extern int32_t g_terrain_mode;
 // The player's ship; enemies aim at it.
 extern ship_t* g_player_ship;
-// The play scene that exists, null when none does.
-extern play_scene_t* g_play_scene;
+// The play scene that exists, null when none does; its stand-in until the play scene is built.
+extern play_frame_standin_t* g_play_scene;
 
 // Hands (type, param) to the running play scene's event processor; 0 while there is none.
 int32_t post_event(int32_t type, int32_t param);

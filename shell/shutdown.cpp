@@ -1,4 +1,3 @@
-#include "objects/object_count.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "shell/bootlog.h"

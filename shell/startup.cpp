@@ -1,4 +1,5 @@
 #include "platform/file.h"
+#include "render/map_table.h"
 #include "screen/soundctr.h"
 #include "shell/application.h"
 #include "shell/bootlog.h"
@@ -51,6 +52,15 @@ bool load_sound_effects(session_t& s) {
     return true;
 }
 
+bool load_maps(session_t& s) {
+    draw_startup_text(s.window->handle(), "+ loading map table", 56);
+    if (!load_map_table(".\\bin\\maptbl.dat")) {
+        bootlog_error("マップテーブルのロードに失敗しました");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void chdir_to_exe_folder() {
@@ -62,5 +72,5 @@ bool start_up(session_t& s) {
         return false;
     }
     return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
-           load_sound_effects(s) && start_scenes(s);
+           load_sound_effects(s) && load_maps(s) && start_scenes(s);
 }

@@ -1,6 +1,5 @@
 #include "objects/explosion.h"
 #include "objects/object.h"
-#include "objects/object_count.h"
 #include "play/play_globals.h"
 #include "tests/objects/records.h"
 
@@ -93,24 +92,6 @@ TEST(object_base, boxes_truncate_toward_zero_not_down) {
     EXPECT_EQ(box.top, -2);
     EXPECT_EQ(box.right, 3);
     EXPECT_EQ(box.bottom, 2);
-}
-
-TEST(object_base, position_is_a_live_view) {
-    object_t object(&plain, 1, 2);
-    const float* at = object.position();
-    object.set_position(30, 40);
-    EXPECT_EQ(at[0], 30.0f);
-    EXPECT_EQ(at[1], 40.0f);
-}
-
-TEST(object_base, constructors_and_destructors_keep_the_live_object_count) {
-    const int32_t before = g_object_count;
-    {
-        object_t a(&plain, 0, 0);
-        explosion_t b(&effect, 0);
-        EXPECT_EQ(g_object_count, before + 2);
-    }
-    EXPECT_EQ(g_object_count, before);
 }
 
 TEST(piveter, killing_starts_the_dormant_death_explosion_where_it_died_but_never_a_running_one) {

@@ -101,6 +101,20 @@ TEST(dd_blt, colour_keys_leave_key_pixels_out_only_when_asked) {
     EXPECT_EQ(pixels_of(dst.get()), (rows_t{{7, 7, 1, 1}, {1, 1, 8, 8}}));
 }
 
+TEST(dd_blt, a_key_range_leaves_out_every_value_in_it_and_a_reversed_one_none) {
+    plat::ddraw_t device;
+    surface_ptr src = make_surface(device, 4, 1);
+    surface_ptr dst = make_surface(device, 4, 1);
+    fill_with(src.get(), {{7, 8, 9, 10}});
+    for (const auto& [key, expected] : {std::pair{plat::color_key_t{8, 9}, rows_t{{7, 1, 1, 10}}},
+                                        std::pair{plat::color_key_t{9, 8}, rows_t{{7, 8, 9, 10}}}}) {
+        ASSERT_EQ(src->set_color_key(plat::ddckey_srcblt, &key), plat::dd_ok);
+        fill(dst.get(), nullptr, 1);
+        EXPECT_EQ(dst->blt_fast(0, 0, src.get(), nullptr, plat::ddbltfast_srccolorkey), plat::dd_ok);
+        EXPECT_EQ(pixels_of(dst.get()), expected);
+    }
+}
+
 TEST(dd_blt, fills_rectangles_and_bounds) {
     plat::ddraw_t device;
     surface_ptr s = make_surface(device, 3, 2);

@@ -4,19 +4,17 @@
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='golden_frame.*'
 #include "platform/file.h"
 #include "screen/vscreen.h"
-#include "shell/binio.h"
+#include "tests/support/golden.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/surface.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 using golden_frame = screen_fixture_t;
 
-const std::string stored_picture =
-    std::string(__FILE__).substr(0, std::string(__FILE__).rfind('/') + 1) + "golden_frame.ppm";
+const std::string stored_picture = golden_path(__FILE__, "golden_frame.ppm");
 
 std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back) {
     const std::string header = "P6\n256 240\n255\n";
@@ -50,11 +48,5 @@ TEST_F(golden_frame, text_over_the_menu_background_then_a_fade) {
     s.fade(0, 96);
 
     const std::vector<uint8_t> picture = visible_rows_as_ppm(*mg.surface);
-    if (std::getenv("MELVORIN_WRITE_GOLDEN") != nullptr) {
-        ASSERT_TRUE(write_file_bytes(stored_picture, picture));
-        GTEST_SKIP() << "wrote " << stored_picture;
-    }
-    std::vector<uint8_t> stored;
-    ASSERT_TRUE(read_file_bytes(stored_picture, stored)) << stored_picture;
-    EXPECT_TRUE(stored == picture) << "the frame differs from " << stored_picture;
+    expect_golden_picture(stored_picture, picture);
 }

@@ -2,7 +2,7 @@
 
 #include "tools/sample/demo_replays.h"
 #include "tools/sample/objectinfo_file.h"
-#include "tools/sample/ship_pictures.h"
+#include "tools/sample/sample_maps.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
 
@@ -21,16 +21,16 @@ bool make_sample(const std::string& root, std::string& error) {
     if (!write_sound_files(root, error)) {
         return false;
     }
-    if (!write_objectinfo_file(root, error)) {
-        return false;
-    }
     if (!write_sprite_files(root, error)) {
         return false;
     }
-    if (!write_ship_pictures(root, error)) {
+    if (!write_sample_map_table(root, error)) {
         return false;
     }
     if (!write_demo_replays(root, error)) {
+        return false;
+    }
+    if (!write_objectinfo_file(root, error)) {
         return false;
     }
     return true;

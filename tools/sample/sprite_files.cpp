@@ -2,6 +2,8 @@
 
 #include "screen/sprite_record.h"
 #include "shell/binio.h"
+#include "tools/sample/object_pictures.h"
+#include "tools/sample/sample_map_pictures.h"
 
 #include <cmath>
 #include <vector>
@@ -120,6 +122,9 @@ bool write_sprite_files(const std::string& root, std::string& error) {
             return false;
         }
         table[s.index] = {s.path, nullptr, s.key, s.cell_width, s.cell_height};
+    }
+    if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error)) {
+        return false;
     }
     byte_writer_t w;
     for (const sprite_record_t& r : table) {
