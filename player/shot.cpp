@@ -1,0 +1,21 @@
+#include "player/shot.h"
+
+#include "screen/soundctr.h"
+
+namespace {
+constexpr int32_t shot_sound = 101;
+}
+
+void shot_t::start() {
+    alive = 1;
+    hp = info->hit_points;
+    if (fired_by_ship()) {
+        g_soundctr.request_se(shot_sound);
+    }
+}
+
+void shot_t::attach_effect(explosion_t* explosion) {
+    explosion->period = 1;
+    effect = explosion;
+    explosion->owner = this;
+}
