@@ -72,7 +72,12 @@ std::string native_path(const std::string& game_path) {
         if (!exists(next)) {
             std::string found;
             if (part == "." || part == ".." || !find_entry(built, part, found)) {
-                return p; // nothing matches: let the caller's open fail on the path as written
+                // Nothing matches: the rest stays as written inside the folders found so far, so a new
+                // file is made in an existing folder of another case, and a missing folder still fails.
+                for (++i; i < parts.size(); ++i) {
+                    next += "/" + parts[i];
+                }
+                return next;
             }
             next = built.empty() || built.back() == '/' ? built + found : built + "/" + found;
         }

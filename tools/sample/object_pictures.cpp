@@ -12,7 +12,7 @@ constexpr uint32_t magenta = 0xFF00FF;
 constexpr plat::colorref_t magenta_key = 0x00FF00FF;
 constexpr int32_t cell = 16;
 constexpr int32_t columns = 8;
-constexpr int32_t rows = 2;
+constexpr int32_t rows = 4; // patterns 0..31: the double shot and the missiles turn through 32
 
 // Colour of pixel (x, y) of pattern p, or magenta for none; coordinates from the cell's centre.
 using shade_t = std::function<uint32_t(double x, double y, int p)>;

@@ -1,5 +1,5 @@
 // Cell sheets of the game objects for the sample sprite table: ship, shots, enemies, explosions, items
-// and stars, each 8 patterns a row on a magenta key, at the records the sample object table names.
+// and stars, 32 patterns (8 a row) on a magenta key, at the records the sample object table names.
 #pragma once
 
 #include "screen/sprite_record.h"
