@@ -83,6 +83,6 @@ bool write_file_bytes(const std::string& game_path, const std::vector<uint8_t>& 
     if (f == nullptr) {
         return false;
     }
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }

@@ -46,6 +46,21 @@ TEST(direction, steep_angles_and_boundaries_go_to_the_lower_direction_of_the_qua
     EXPECT_EQ(toward(100, 5), 63);
 }
 
+TEST(direction, a_point_exactly_on_a_boundary_takes_the_lower_direction_of_its_quadrant) {
+    const float from[2] = {0.0f, 0.0f};
+    for (int k = 0; k < 16; ++k) {
+        const float t = direction_thresholds[k];
+        const float up_right[2] = {1.0f, -t};
+        const float down_right[2] = {1.0f, t};
+        const float up_left[2] = {-1.0f, -t};
+        const float down_left[2] = {-1.0f, t};
+        EXPECT_EQ(direction_to(from, up_right), k) << k;
+        EXPECT_EQ(direction_to(from, down_right), 63 - k) << k;
+        EXPECT_EQ(direction_to(from, up_left), 31 - k) << k;
+        EXPECT_EQ(direction_to(from, down_left), 32 + k) << k;
+    }
+}
+
 TEST(direction, turns_take_the_shorter_way_and_opposite_targets_turn_counter_clockwise) {
     EXPECT_EQ(turn_direction(0, 32, 1), 1);
     EXPECT_EQ(turn_direction(0, 33, 1), 63);

@@ -20,6 +20,13 @@ TEST(random, picks_divide_the_range_evenly_and_stay_inside) {
         ASSERT_GE(index, 0);
         ASSERT_LT(index, 7);
     }
+    // A pick takes the high bits of the draw, not a remainder: out of four, the top two of its 15 bits.
+    rng::srand(0);
+    uint32_t state = 1;
+    for (int i = 0; i < 1000; ++i) {
+        state = state * 22695477u + 1u;
+        ASSERT_EQ(rng::pick(4), int32_t((state >> 16) & 0x7FFF) >> 13) << "draw " << i;
+    }
     EXPECT_EQ(rng::pick(1), 0);
     EXPECT_EQ(rng::pick(0), 0);
 }

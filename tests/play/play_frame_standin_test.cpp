@@ -7,6 +7,7 @@
 #include "play/play_frame_standin.h"
 #include "play/play_globals.h"
 #include "play/stage_pointers.h"
+#include "player/player.h"
 #include "player/ship.h"
 #include "shell/binio.h"
 #include "shell/score.h"
@@ -141,7 +142,11 @@ TEST_F(play_standin, pool_shots_fly_and_hit_the_ship) {
     ASSERT_TRUE(scene.startup(".\\bin\\objectinfo.dat", 4, 256));
     scene.stage.create_missile_pool(80, 1);
     scene.stage.share_lists();
-    ship_t ship(objectinfo_find(44), 40, 100);
+    player_t player;
+    ASSERT_TRUE(player.create(1));
+    ship_t& ship = *player.ship;
+    ship.state = ship_t::play; // in play and not invulnerable: a hit starts its dying
+    ship.place_with_attachments(40, 100);
     g_player_ship = &ship;
     scene.ship = &ship;
     const float from[2] = {100, 100};
@@ -149,13 +154,13 @@ TEST_F(play_standin, pool_shots_fly_and_hit_the_ship) {
     missile_t* shot = scene.stage.shot_pool[0];
     ASSERT_TRUE(shot->alive);
     int frames = 0;
-    while (ship.alive && frames < 100) {
+    while (ship.dying_timer == 0 && frames < 100) {
         scene.update();
         scene.collide();
         scene.end_frame();
         ++frames;
     }
-    EXPECT_FALSE(ship.alive);
+    EXPECT_EQ(ship.dying_timer, 128u);
     EXPECT_FALSE(shot->alive);
     EXPECT_NEAR(frames, (100 - 40 - 8 - 2) / 1.5, 2);
     g_player_ship = nullptr;

@@ -1,4 +1,5 @@
 #include "shell/binio.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,4 +22,12 @@ TEST(binio, fields_round_trip_little_endian_and_short_input_is_reported) {
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.u32(), 0u);
     EXPECT_FALSE(r.ok());
+}
+
+TEST(binio, an_empty_buffer_makes_an_empty_file) {
+    temp_folder_t dir;
+    ASSERT_TRUE(write_file_bytes("empty.dat", {}));
+    std::vector<uint8_t> back{1, 2, 3};
+    ASSERT_TRUE(read_file_bytes("empty.dat", back));
+    EXPECT_TRUE(back.empty());
 }
