@@ -1,7 +1,6 @@
 #include "objects/hitmark.h"
 #include "objects/trig_tables.h"
 #include "player/ionblast.h"
-#include "player/powershot.h"
 #include "player/ripplelaser.h"
 #include "screen/soundctr.h"
 #include "tests/objects/records.h"
@@ -14,7 +13,6 @@
 namespace {
 
 const objectinfo_t ripple_info = test_record(14, 8, 16, 1);
-const objectinfo_t power_info = test_record(15, 12, 12, 30);
 const objectinfo_t ion_info = test_record(16, 8, 8, 1);
 
 class laser_shots : public crawl_fixture_t {
@@ -64,20 +62,11 @@ TEST_F(laser_shots, the_ripple_ring_grows_4_pixels_a_side_every_3_updates_up_to_
     EXPECT_EQ(ripple.x, 10.0f + 24 * 8);
     ripple.get_rect(box);
     EXPECT_EQ(box.bottom - box.top, 16 + 56);
-}
 
-TEST_F(laser_shots, a_multiples_ripple_laser_and_power_shot_are_silent) {
-    ripplelaser_t ripple(&ripple_info);
+    g_soundctr.se_states.fill(0);
     fire(ripple, pod, 10, 100);
-    powershot_t power(&power_info);
-    power.pattern = 5;
-    fire(power, pod, 10, 100);
-    EXPECT_FALSE(requested(102));
-    EXPECT_FALSE(requested(104));
-    EXPECT_EQ(power.pattern, 5) << "its start leaves the pattern";
-    fire(power, ship, 10, 100);
-    EXPECT_TRUE(requested(104));
-    EXPECT_EQ(power.hp, 30);
+    EXPECT_FALSE(requested(102)) << "a multiple fires silently";
+    EXPECT_EQ(ripple.age, 0);
 }
 
 TEST_F(laser_shots, an_ion_blast_starts_6_ahead_flies_3_a_frame_and_lives_32_updates) {
