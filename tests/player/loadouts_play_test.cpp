@@ -2,6 +2,7 @@
 // equipper, against enemies of the stage and synthetic terrain.
 #include "objects/enemy.h"
 #include "objects/objectinfo.h"
+#include "objects/random.h"
 #include "play/play_globals.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
@@ -106,6 +107,22 @@ TEST_F(loadouts, every_ship_type_fires_its_laser_and_missiles_from_the_ship_and_
         if (e.sound >= 0) {
             EXPECT_NE(g_soundctr.se_states[size_t(e.sound)], 0);
         }
+    }
+}
+
+TEST_F(loadouts, only_the_ion_blasts_draw_random_numbers_at_set_up_60_per_play) {
+    for (int32_t ship_type = 0; ship_type < 4; ++ship_type) {
+        SCOPED_TRACE(ship_type);
+        rng::srand(99);
+        for (int i = 0; i < (ship_type == 3 ? 60 : 0); ++i) {
+            rng::rand();
+        }
+        const int32_t next = rng::rand();
+        play.reset();
+        play = std::make_unique<ship_play_standin_t>();
+        rng::srand(99);
+        ASSERT_TRUE(play->startup({.ship_type = ship_type, .equipment = laser_and_missiles}));
+        EXPECT_EQ(rng::rand(), next);
     }
 }
 
