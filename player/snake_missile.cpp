@@ -19,7 +19,8 @@ constexpr int32_t probe = 6;         // pixels from the centre to each probe
 } // namespace
 
 void snake_missile_t::update() {
-    direction = turn_direction(direction, crawl(), crawl_turn_limit);
+    const int32_t wanted = crawl();
+    direction = turn_direction(direction, wanted, crawl_turn_limit);
     fly_along(*this, direction);
     if (crawl_contact(*this)) {
         pattern = direction >> 1;
