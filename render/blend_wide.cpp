@@ -16,12 +16,17 @@ int32_t draw_wide_blocks(const Rule& rule, const uint8_t* s, uint8_t* d, int32_t
     return draw_blocks<32, F>(rule, s, d, n, key);
 }
 
-#define BLEND_WIDE_KIND(F, Rule)                                                                             \
+// Every kind that has_wide_blocks, in every format with 2- or 4-byte pixels.
+// clang-format off
+#define BLEND_WIDE_KIND(F, Rule) \
     template int32_t draw_wide_blocks<F, Rule>(const Rule&, const uint8_t*, uint8_t*, int32_t, uint32_t);
-#define BLEND_WIDE_FORMAT(F)                                                                                 \
-    BLEND_WIDE_KIND(F, quarter_rule)                                                                         \
-    BLEND_WIDE_KIND(F, half_rule)                                                                            \
-    BLEND_WIDE_KIND(F, alpha_rule) BLEND_WIDE_KIND(F, tint_rule) BLEND_WIDE_KIND(F, add_rule)
+#define BLEND_WIDE_FORMAT(F) \
+    BLEND_WIDE_KIND(F, quarter_rule) \
+    BLEND_WIDE_KIND(F, half_rule) \
+    BLEND_WIDE_KIND(F, alpha_rule) \
+    BLEND_WIDE_KIND(F, tint_rule) \
+    BLEND_WIDE_KIND(F, add_rule)
+// clang-format on
 
 BLEND_WIDE_FORMAT(format_565)
 BLEND_WIDE_FORMAT(format_a555)
