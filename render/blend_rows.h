@@ -2,7 +2,6 @@
 #pragma once
 
 #include "render/blend_fast.h"
-#include "render/blend_wide.h"
 
 #include <bit>
 #include <cstdint>
@@ -58,7 +57,8 @@ int32_t draw_blocks(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, ui
     auto block = [&](int32_t at) {
         const typename ops::reg sv = ops::load(s + at * size);
         const typename ops::reg dv = ops::load(d + at * size);
-        ops::store(d + at * size, keep_keyed<F>(sv, dv, vector_rule(rule, F{}, sv, dv), key_vector));
+        const typename ops::reg r = vector_rule(rule, F{}, sv, dv);
+        ops::store(d + at * size, keep_keyed<F>(sv, dv, r, key_vector));
     };
     // Two blocks a turn keep the loop's own instructions out of the way of the arithmetic.
     int32_t i = 0;
@@ -80,12 +80,7 @@ void draw_row(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t
     int32_t i = 0;
 #if defined(__SSE2__)
     if constexpr (size > 1) {
-        if constexpr (has_wide_blocks<Rule>) {
-            if (wide_rows) {
-                i = draw_wide_blocks<F>(rule, s, d, n, key);
-            }
-        }
-        i += draw_blocks<16, F>(rule, s + i * size, d + i * size, n - i, key);
+        i = draw_blocks<16, F>(rule, s, d, n, key);
     }
 #endif
     if constexpr (size == 2) {

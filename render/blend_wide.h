@@ -4,6 +4,7 @@
 
 #include "render/blend_kinds.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
@@ -16,17 +17,20 @@ constexpr bool has_wide_blocks =
     std::is_same_v<Rule, quarter_rule> || std::is_same_v<Rule, half_rule> ||
     std::is_same_v<Rule, alpha_rule> || std::is_same_v<Rule, tint_rule> || std::is_same_v<Rule, add_rule>;
 
+// The pixels of format F in one 32-byte register: the narrowest row the 32-byte loops draw.
+template <class F> constexpr int32_t wide_step = 32 / int32_t(sizeof(typename F::pixel_t));
+
 // Whether this processor runs AVX2 code.
 bool processor_has_wide_rows();
 
-// Whether rows start with the 32-byte loops: set once from the processor; the tests turn it off to run the
+// Whether blitters use the 32-byte loops: set once from the processor; the tests turn it off to run the
 // 16-byte loops on any machine.
 extern bool wide_rows;
 
-// Whole 32-byte registers from the start of a row of n pixels of a 2- or 4-byte format (n even in a 2-byte
-// format); returns how many pixels they held. Call only for a rule that has_wide_blocks, and only when
-// processor_has_wide_rows().
+// Draws `rows` rows of n pixels (n at least wide_step<F>), the rows pitch bytes apart, under a rule that
+// has_wide_blocks, skipping key pixels. Call only when processor_has_wide_rows().
 template <class F, class Rule>
-int32_t draw_wide_blocks(const Rule& rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key);
+void draw_wide_rows(const Rule& rule, const uint8_t* s, ptrdiff_t source_pitch, uint8_t* d,
+                    ptrdiff_t destination_pitch, int32_t n, int32_t rows, uint32_t key);
 
 } // namespace blend
