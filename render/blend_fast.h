@@ -70,19 +70,40 @@ requires(sizeof(typename F::pixel_t) == 4) V vector_rule(const alpha_rule& rule,
     return ops::bit_and(sum, ops::template broadcast<32>(channel_bits<F>));
 }
 
-// Kind C in 5-6-5: blue and green are taken where they lie, red is moved down, as red in place would not
-// fit 16 signed bits.
-template <class V> V vector_rule(const alpha_rule& rule, format_565, V s, V d) {
+// Kind C in 16-bit pixels. A channel that lies low enough is taken where it lies, (s AND mask) - (d AND
+// mask) fitting 16 signed bits and its scale dividing the factor; a higher one is moved down first. The
+// sum keeps the base's spare bits, which are then cleared.
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 2) V vector_rule(const alpha_rule& rule, F, V s, V d) {
     using ops = simd<sizeof(V)>;
     const weighted_steps_t<sizeof(V)> steps(rule);
-    const V green_bits = ops::template broadcast<16>(0x07E0);
-    const V blue_bits = ops::template broadcast<16>(0x001F);
-    const V red = steps.step(ops::template shift_right<16>(s, 11), ops::template shift_right<16>(d, 11));
-    const V green = steps.step(ops::bit_and(s, green_bits), ops::bit_and(d, green_bits), 32);
-    const V blue = steps.step(ops::bit_and(s, blue_bits), ops::bit_and(d, blue_bits));
-    const V shifted =
-        ops::template add<16>(ops::template shift_left<16>(red, 11), ops::template shift_left<16>(green, 5));
-    return ops::template add<16>(ops::template add<16>(steps.base(s, d), shifted), blue);
+    auto step = [&](uint32_t mask, int shift) {
+        if (shift <= 8 && mask < 0x8000) {
+            const V bits = ops::template broadcast<16>(mask);
+            return steps.step(ops::bit_and(s, bits), ops::bit_and(d, bits), 1 << shift);
+        }
+        // A channel at the top of the pixel needs no mask once it is moved down.
+        auto down = [&](V p) {
+            const V moved = ops::template shift_right<16>(p, shift);
+            return mask >> shift << shift == (0xFFFF & ~0u << shift)
+                       ? moved
+                       : ops::bit_and(moved, ops::template broadcast<16>(mask >> shift));
+        };
+        return steps.step(down(s), down(d));
+    };
+    auto placed = [](V value, int shift) {
+        return shift == 0 ? value : ops::template shift_left<16>(value, shift);
+    };
+    const V red = placed(step(F::red_mask, F::red_shift), F::red_shift);
+    const V green = placed(step(F::green_mask, F::green_shift), F::green_shift);
+    const V blue = placed(step(F::blue_mask, F::blue_shift), F::blue_shift);
+    const V sum = ops::template add<16>(ops::template add<16>(steps.base(s, d), red),
+                                        ops::template add<16>(green, blue));
+    if constexpr (channel_bits<F> == 0xFFFF) {
+        return sum;
+    } else {
+        return ops::bit_and(sum, ops::template broadcast<16>(channel_bits<F>));
+    }
 }
 
 // Kind E with the spare byte above the channels: saturated bytes for the channels, and the spare bytes

@@ -180,10 +180,16 @@ TEST(blend_rows, wide_rows_match_one_pixel_rules) {
     expect_every_format(wide_bytes);
 }
 
-// The weighted blend's steps, added to a whole base pixel, and the saturating sum's channels each saturated
-// against a destination with all other bits set, hold for every value a channel can take.
-TEST(blend_rows, forms_for_565_hold_for_every_channel_pair) {
-    expect_every_channel_pair<blend::format_565>(64, every_weight());
+// The weighted blend's steps, added to a whole base pixel, hold for every value a channel can take in every
+// 16-bit format, and so do the saturating sum's channels, each saturated against a destination with all
+// other bits set, and the two averages of kind A.
+TEST(blend_rows, forms_for_16_bit_pixels_hold_for_every_channel_pair) {
+    const std::vector<blend::alpha_rule> weights = every_weight();
+    expect_every_channel_pair<blend::format_565>(64, weights);
+    expect_every_channel_pair<blend::format_a555>(32, weights);
+    expect_every_channel_pair<blend::format_555a>(32, weights);
+    expect_every_channel_pair<blend::format_a444>(16, weights);
+    expect_every_channel_pair<blend::format_444a>(16, weights);
     expect_every_channel_pair<blend::format_565>(64, std::vector{blend::add_rule{}});
     expect_every_channel_pair<blend::format_565>(64, std::vector{blend::quarter_rule{}});
 }
