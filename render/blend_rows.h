@@ -45,9 +45,8 @@ template <class F, class Rule> void draw_pair(const Rule& rule, const uint8_t* s
     std::memcpy(d, &out, 4);
 }
 
-// Whole registers of Bytes bytes from the start of a row of n pixels (n even in a 2-byte format); returns
-// how many pixels they held. The rule is a copy of its own: the pixel stores could alias the caller's, and
-// make every block reload it.
+// Whole registers of Bytes bytes from the start of a row of n pixels; returns how many pixels they held.
+// The rule is a copy of its own: the pixel stores could alias the caller's, and make every block reload it.
 template <int Bytes, class F, class Rule>
 int32_t draw_blocks(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
     using ops = simd<Bytes>;

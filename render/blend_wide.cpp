@@ -1,6 +1,6 @@
-// The 32-byte blend loops: the row blocks of blend_rows.h for 32-byte registers, in the one file built with
-// AVX2. Only types of that width are instantiated here, so none of this file's code can stand in for the
-// 16-byte or one-pixel code that the other files share.
+// The 32-byte blend loops: whole rows in the blocks of blend_rows.h made for 32-byte registers, in the one
+// file built with AVX2. Only types of that width are instantiated here, so none of this file's code can
+// stand in for the 16-byte or one-pixel code that the other files share.
 #include "render/blend_wide.h"
 #include "render/blend_rows.h"
 
