@@ -1,7 +1,9 @@
 // Speed of the blend blitters in megapixels per second, beside memcpy of the same bytes and SDL's and
-// pixman's nearest operations on the same surfaces, with the ratios of ours to each.
+// pixman's nearest operations on the same surfaces, with the ratios of ours to each. Each kind runs with the
+// row loops the processor gets, and again with the 16-byte loops alone ("<kind>_sse2").
 #include "bench/rate_reporter.h"
 #include "render/blend.h"
+#include "render/blend_wide.h"
 #include "umlib/surface.h"
 
 #include <SDL.h>
@@ -145,20 +147,22 @@ void run(benchmark::State& state, const format_t& format, size_t2 size, const op
          const operation_t& operation) {
     scene_t scene(format, size);
     pixel_format_code = format.code;
+    const bool wide_rows = blend::wide_rows;
     prepare(scene);
     for (auto _ : state) {
         operation(scene);
         benchmark::ClobberMemory();
     }
+    blend::wide_rows = wide_rows;
     state.SetItemsProcessed(state.iterations() * size.width * size.height);
 }
 
-std::string label(const char* what, const format_t& format, size_t2 size) {
-    return std::string(what) + "/" + format.name + "/" + std::to_string(size.width) + "x" +
-           std::to_string(size.height);
+std::string label(const std::string& what, const format_t& format, size_t2 size) {
+    return what + "/" + format.name + "/" + std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
-void add(const char* what, const format_t& format, size_t2 size, operation_t prepare, operation_t operation) {
+void add(const std::string& what, const format_t& format, size_t2 size, operation_t prepare,
+         operation_t operation) {
     benchmark::RegisterBenchmark(label(what, format, size).c_str(), [&format, size, prepare,
                                                                      operation](benchmark::State& state) {
         run(state, format, size, prepare, operation);
@@ -166,6 +170,7 @@ void add(const char* what, const format_t& format, size_t2 size, operation_t pre
 }
 
 const operation_t nothing = [](scene_t&) {};
+const operation_t sixteen_byte_rows = [](scene_t&) { blend::wide_rows = false; };
 
 operation_t sdl_mode(SDL_BlendMode mode, uint8_t alpha, uint8_t colour = 255) {
     return [mode, alpha, colour](scene_t& s) {
@@ -194,11 +199,16 @@ const kind_t kinds[] = {
     {"add", [](scene_t& s) { return s.ours(blend_blit_add); }, "sdl_key_add", "pixman_add"},
 };
 
+std::string narrow(const kind_t& kind) {
+    return std::string(kind.name) + "_sse2";
+}
+
 void register_all() {
     for (const format_t& format : formats) {
         for (size_t2 size : sizes) {
             for (const kind_t& kind : kinds) {
                 add(kind.name, format, size, nothing, [&kind](scene_t& s) { kind.ours(s); });
+                add(narrow(kind), format, size, sixteen_byte_rows, [&kind](scene_t& s) { kind.ours(s); });
             }
             add("memcpy", format, size, nothing, [](scene_t& s) { s.copy_rows(); });
             add("sdl_key", format, size, sdl_mode(SDL_BLENDMODE_NONE, 255), [](scene_t& s) { s.sdl_blit(); });
@@ -230,13 +240,15 @@ void print_summary(const rate_reporter_t& reporter) {
     for (const format_t& format : formats) {
         for (size_t2 size : sizes) {
             for (const kind_t& kind : kinds) {
-                const std::string ours = label(kind.name, format, size);
-                const double o = rate(ours);
-                const double m = rate(label("memcpy", format, size));
-                const double s = rate(label(kind.sdl, format, size));
-                const double p = rate(label(kind.pixman, format, size));
-                std::printf("%-24s %9.0f %9.0f %6.2f  %-20s %9.0f %6.2f  %-20s %9.0f %6.2f\n", ours.c_str(),
-                            o, m, o / m, kind.sdl, s, o / s, kind.pixman, p, o / p);
+                for (const std::string& name : {std::string(kind.name), narrow(kind)}) {
+                    const std::string ours = label(name, format, size);
+                    const double o = rate(ours);
+                    const double m = rate(label("memcpy", format, size));
+                    const double s = rate(label(kind.sdl, format, size));
+                    const double p = rate(label(kind.pixman, format, size));
+                    std::printf("%-24s %9.0f %9.0f %6.2f  %-20s %9.0f %6.2f  %-20s %9.0f %6.2f\n",
+                                ours.c_str(), o, m, o / m, kind.sdl, s, o / s, kind.pixman, p, o / p);
+                }
             }
             std::printf("%-24s %9s %9s %6s  %-20s %9.0f %6s  %-20s %9.0f\n",
                         label("(copies)", format, size).c_str(), "", "", "", "sdl_key",

@@ -1,5 +1,5 @@
-// Faster forms of some blend rules over SSE2 registers, each giving exactly what the general form in
-// blend_vector.h gives (the tests hold them to the one-pixel rules).
+// Faster forms of some blend rules over SIMD registers of either width, each giving exactly what the
+// general form in blend_vector.h gives (the tests hold them to the one-pixel rules).
 #pragma once
 
 #include "render/blend_vector.h"
@@ -8,87 +8,128 @@
 
 namespace blend {
 
-template <class F> using pixel_lanes_t = lanes_t<8 * sizeof(typename F::pixel_t)>;
-
 template <class F> constexpr uint32_t channel_bits = F::red_mask | F::green_mask | F::blue_mask;
 
 // Kind A: floor((3s + d) / 4) equals floor((s + floor((s + d) / 2)) / 2), so two packed averages give every
 // channel at once; masking clears the spare bits the averages keep.
-template <class F> __m128i vector_rule(const quarter_rule&, F, __m128i s, __m128i d) {
-    using W = pixel_lanes_t<F>;
+template <class F, class V> V vector_rule(const quarter_rule&, F, V s, V d) {
+    using W = pixel_lanes_t<F, V>;
     const W source(s);
     return (packed_average<F>(source, packed_average<F>(source, W(d))) & channel_bits<F>).v;
 }
 
 // Kind A in 8-bit channels: the same two averages with the byte average of the instruction set, which
 // rounds up; on inverted bytes it gives the inverse of the average rounded down.
-template <class F>
-requires(sizeof(typename F::pixel_t) == 4) __m128i vector_rule(const quarter_rule&, F, __m128i s, __m128i d) {
-    const __m128i ones = _mm_set1_epi32(-1);
-    const __m128i inverse_s = _mm_xor_si128(s, ones);
-    const __m128i inverse_half = _mm_avg_epu8(inverse_s, _mm_xor_si128(d, ones));
-    return _mm_andnot_si128(_mm_avg_epu8(inverse_s, inverse_half), _mm_set1_epi32(int32_t(channel_bits<F>)));
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 4) V vector_rule(const quarter_rule&, F, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    const V ones = ops::template broadcast<32>(0xFFFFFFFFu);
+    const V inverse_s = ops::bit_xor(s, ones);
+    const V inverse_half = ops::average_bytes(inverse_s, ops::bit_xor(d, ones));
+    return ops::and_not(ops::average_bytes(inverse_s, inverse_half),
+                        ops::template broadcast<32>(channel_bits<F>));
 }
 
-// Kind C per channel in 16-bit lanes: the rule's (s * 256 + (d - s) * a) >> 8 is s + floor((d - s) * a /
-// 256), and the signed high half of (d - s) * 128 times 2a is that floor, both factors staying inside 16
-// bits.
-inline __m128i weighted_step(__m128i sc, __m128i dc, __m128i twice_weight) {
-    return _mm_add_epi16(sc, _mm_mulhi_epi16(_mm_slli_epi16(_mm_sub_epi16(dc, sc), 7), twice_weight));
+// Kind C in 16-bit lanes. The rule's sum X = s * 256 + (d - s) * a is also d * 256 + (s - d) * (256 - a),
+// so each channel's result X >> 8 is the base's channel plus a step: with base s, floor((d - s) * a / 256),
+// which is the signed high half of (s - d) times -256a, for a up to 128; with base d, floor((s - d) * (256 -
+// a) / 256), the high half of (s - d) times 256 (256 - a), for a above 128. The factor stays inside 16 bits
+// either way. Every channel's base plus step lies inside the channel, so the steps, shifted to their
+// channels, can be added to the whole base pixel without carrying into a neighbour.
+template <int Bytes> struct weighted_steps_t {
+    using ops = simd<Bytes>;
+    using V = typename ops::reg;
+
+    explicit weighted_steps_t(const alpha_rule& rule)
+        : from_destination(rule.weight > 128),
+          factor(from_destination ? 256 * (256 - rule.weight) : -256 * rule.weight) {}
+
+    V base(V s, V d) const { return from_destination ? d : s; }
+
+    // The step of channel values sc and dc that stand scale times their value in the lanes.
+    V step(V sc, V dc, int32_t scale = 1) const {
+        const V f = ops::template broadcast<16>(uint32_t(factor / scale));
+        return ops::multiply_high_signed_16(ops::template sub<16>(sc, dc), f);
+    }
+
+    bool from_destination;
+    int32_t factor;
+};
+
+// Kind C in 8-bit channels: the even and the odd bytes each in the low half of a 16-bit lane; the spare
+// byte's own sum is cleared at the end.
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 4) V vector_rule(const alpha_rule& rule, F, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    const weighted_steps_t<sizeof(V)> steps(rule);
+    const V low_bytes = ops::template broadcast<16>(0x00FF);
+    const V even = steps.step(ops::bit_and(s, low_bytes), ops::bit_and(d, low_bytes));
+    const V odd = steps.step(ops::template shift_right<16>(s, 8), ops::template shift_right<16>(d, 8));
+    const V sum = ops::template add<16>(ops::template add<16>(steps.base(s, d), even),
+                                        ops::template shift_left<16>(odd, 8));
+    return ops::bit_and(sum, ops::template broadcast<32>(channel_bits<F>));
 }
 
-inline __m128i twice_weight(const alpha_rule& rule) {
-    return _mm_set1_epi16(int16_t(2 * rule.weight));
-}
-
-// Kind C in 8-bit channels: the even and the odd bytes each in the low half of a 16-bit lane.
-template <class F>
-requires(sizeof(typename F::pixel_t) == 4) __m128i
-    vector_rule(const alpha_rule& rule, F, __m128i s, __m128i d) {
-    const __m128i weight = twice_weight(rule);
-    const __m128i low_bytes = _mm_set1_epi16(0x00FF);
-    const __m128i even = weighted_step(_mm_and_si128(s, low_bytes), _mm_and_si128(d, low_bytes), weight);
-    const __m128i odd = weighted_step(_mm_srli_epi16(s, 8), _mm_srli_epi16(d, 8), weight);
-    return _mm_and_si128(_mm_or_si128(even, _mm_slli_epi16(odd, 8)),
-                         _mm_set1_epi32(int32_t(channel_bits<F>)));
-}
-
-// Kind C in 5-6-5: the channels taken out with the fewest masks the layout allows.
-inline __m128i vector_rule(const alpha_rule& rule, format_565, __m128i s, __m128i d) {
-    const __m128i weight = twice_weight(rule);
-    const __m128i five = _mm_set1_epi16(0x1F);
-    const __m128i six = _mm_set1_epi16(0x3F);
-    const __m128i red = weighted_step(_mm_srli_epi16(s, 11), _mm_srli_epi16(d, 11), weight);
-    const __m128i green = weighted_step(_mm_and_si128(_mm_srli_epi16(s, 5), six),
-                                        _mm_and_si128(_mm_srli_epi16(d, 5), six), weight);
-    const __m128i blue = weighted_step(_mm_and_si128(s, five), _mm_and_si128(d, five), weight);
-    return _mm_or_si128(_mm_or_si128(_mm_slli_epi16(red, 11), _mm_slli_epi16(green, 5)), blue);
+// Kind C in 16-bit pixels. A channel that lies low enough is taken where it lies, (s AND mask) - (d AND
+// mask) fitting 16 signed bits and its scale dividing the factor; a higher one is moved down first. The
+// sum keeps the base's spare bits, which are then cleared.
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 2) V vector_rule(const alpha_rule& rule, F, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    const weighted_steps_t<sizeof(V)> steps(rule);
+    auto step = [&](uint32_t mask, int shift) {
+        if (shift <= 8 && mask < 0x8000) {
+            const V bits = ops::template broadcast<16>(mask);
+            return steps.step(ops::bit_and(s, bits), ops::bit_and(d, bits), 1 << shift);
+        }
+        // A channel at the top of the pixel needs no mask once it is moved down.
+        auto down = [&](V p) {
+            const V moved = ops::template shift_right<16>(p, shift);
+            return mask >> shift << shift == (0xFFFF & ~0u << shift)
+                       ? moved
+                       : ops::bit_and(moved, ops::template broadcast<16>(mask >> shift));
+        };
+        return steps.step(down(s), down(d));
+    };
+    auto placed = [](V value, int shift) {
+        return shift == 0 ? value : ops::template shift_left<16>(value, shift);
+    };
+    const V red = placed(step(F::red_mask, F::red_shift), F::red_shift);
+    const V green = placed(step(F::green_mask, F::green_shift), F::green_shift);
+    const V blue = placed(step(F::blue_mask, F::blue_shift), F::blue_shift);
+    const V sum = ops::template add<16>(ops::template add<16>(steps.base(s, d), red),
+                                        ops::template add<16>(green, blue));
+    if constexpr (channel_bits<F> == 0xFFFF) {
+        return sum;
+    } else {
+        return ops::bit_and(sum, ops::template broadcast<16>(channel_bits<F>));
+    }
 }
 
 // Kind E with the spare byte above the channels: saturated bytes for the channels, and the spare bytes
 // summed modulo 256, as the packed rule leaves them.
-inline __m128i vector_rule(const add_rule&, format_a888, __m128i s, __m128i d) {
-    const __m128i spare = _mm_set1_epi32(int32_t(0xFF000000u));
-    return _mm_or_si128(_mm_andnot_si128(spare, _mm_adds_epu8(s, d)),
-                        _mm_and_si128(spare, _mm_add_epi8(s, d)));
+template <class V> V vector_rule(const add_rule&, format_a888, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    const V spare = ops::template broadcast<32>(0xFF000000u);
+    return ops::bit_or(ops::and_not(spare, ops::add_saturated_bytes(s, d)),
+                       ops::bit_and(spare, ops::add_bytes(s, d)));
 }
 
 // Kind E with the spare byte below the channels: that byte is dropped.
-inline __m128i vector_rule(const add_rule&, format_888a, __m128i s, __m128i d) {
-    return _mm_and_si128(_mm_adds_epu8(s, d), _mm_set1_epi32(int32_t(0xFFFFFF00u)));
+template <class V> V vector_rule(const add_rule&, format_888a, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    return ops::bit_and(ops::add_saturated_bytes(s, d), ops::template broadcast<32>(0xFFFFFF00u));
 }
 
-// Kind E in 5-6-5: each channel moved to the top of a 16-bit lane saturates there.
-inline __m128i vector_rule(const add_rule&, format_565, __m128i s, __m128i d) {
-    const __m128i red_bits = _mm_set1_epi16(int16_t(0xF800));
-    const __m128i green_top = _mm_set1_epi16(int16_t(0xFC00));
-    const __m128i red =
-        _mm_and_si128(_mm_adds_epu16(_mm_and_si128(s, red_bits), _mm_and_si128(d, red_bits)), red_bits);
-    const __m128i green = _mm_adds_epu16(_mm_and_si128(_mm_slli_epi16(s, 5), green_top),
-                                         _mm_and_si128(_mm_slli_epi16(d, 5), green_top));
-    const __m128i blue = _mm_adds_epu16(_mm_slli_epi16(s, 11), _mm_slli_epi16(d, 11));
-    return _mm_or_si128(_mm_or_si128(red, _mm_srli_epi16(_mm_and_si128(green, green_top), 5)),
-                        _mm_srli_epi16(blue, 11));
+// Kind E in 5-6-5: per channel, the source's channel plus the destination with every other bit set,
+// saturated at 0xFFFF, is all ones but for that channel's saturated sum. The three ANDed give the pixel.
+template <class V> V vector_rule(const add_rule&, format_565, V s, V d) {
+    using ops = simd<sizeof(V)>;
+    auto channel = [&](uint32_t bits) {
+        return ops::add_saturated_16(ops::bit_and(s, ops::template broadcast<16>(bits)),
+                                     ops::bit_or(d, ops::template broadcast<16>(~bits)));
+    };
+    return ops::bit_and(ops::bit_and(channel(0xF800), channel(0x07E0)), channel(0x001F));
 }
 
 } // namespace blend

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "render/blend_rows.h"
+#include "render/blend_wide.h"
 #include "umlib/surface.h"
 
 #include <algorithm>
@@ -45,6 +46,13 @@ void draw(const Rule& rule, const plat::surface_desc_t& src, int64_t sx, int64_t
             ++dx;
         }
         if (width == 0) {
+            return;
+        }
+    }
+    if constexpr (has_wide_blocks<Rule> && sizeof(typename F::pixel_t) > 1) {
+        if (wide_rows && width >= wide_step<F>) {
+            draw_wide_rows<F>(rule, pixel_at<F>(src, sx, sy), src.pitch, pixel_at<F>(dst, dx, dy), dst.pitch,
+                              width, height, key);
             return;
         }
     }

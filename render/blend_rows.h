@@ -45,32 +45,41 @@ template <class F, class Rule> void draw_pair(const Rule& rule, const uint8_t* s
     std::memcpy(d, &out, 4);
 }
 
+// Whole registers of Bytes bytes from the start of a row of n pixels; returns how many pixels they held.
+// The rule is a copy of its own: the pixel stores could alias the caller's, and make every block reload it.
+template <int Bytes, class F, class Rule>
+int32_t draw_blocks(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
+    using ops = simd<Bytes>;
+    constexpr int32_t size = sizeof(typename F::pixel_t);
+    constexpr int32_t step = Bytes / size;
+    const typename ops::reg key_vector = ops::template broadcast<8 * size>(key);
+    auto block = [&](int32_t at) {
+        const typename ops::reg sv = ops::load(s + at * size);
+        const typename ops::reg dv = ops::load(d + at * size);
+        const typename ops::reg r = vector_rule(rule, F{}, sv, dv);
+        ops::store(d + at * size, keep_keyed<F>(sv, dv, r, key_vector));
+    };
+    // Two blocks a turn keep the loop's own instructions out of the way of the arithmetic.
+    int32_t i = 0;
+    for (; i + 2 * step <= n; i += 2 * step) {
+        block(i);
+        block(i + step);
+    }
+    if (i + step <= n) {
+        block(i);
+        i += step;
+    }
+    return i;
+}
+
 // n pixels of a 1- or 4-byte format, or n pixels (n even) of a 2-byte format taken in pairs.
 template <class F, class Rule>
-void draw_row(const Rule& shared_rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
+void draw_row(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
     constexpr int32_t size = sizeof(typename F::pixel_t);
-    // A copy of its own: the pixel stores could alias the caller's rule and make every block reload it.
-    const Rule rule = shared_rule;
     int32_t i = 0;
 #if defined(__SSE2__)
     if constexpr (size > 1) {
-        constexpr int32_t step = 16 / size;
-        const __m128i key_vector = key_lanes<F>(key);
-        auto block = [&](int32_t at) {
-            const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at * size));
-            const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + at * size));
-            const __m128i r = vector_rule(rule, F{}, sv, dv);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + at * size), keep_keyed<F>(sv, dv, r, key_vector));
-        };
-        // Two blocks a turn keep the loop's own instructions out of the way of the arithmetic.
-        for (; i + 2 * step <= n; i += 2 * step) {
-            block(i);
-            block(i + step);
-        }
-        if (i + step <= n) {
-            block(i);
-            i += step;
-        }
+        i = draw_blocks<16, F>(rule, s, d, n, key);
     }
 #endif
     if constexpr (size == 2) {

@@ -1,5 +1,7 @@
 // Every kind in every format against the channel-by-channel reference: random pictures with key pixels and
-// keys differing only in spare bits, odd and even widths and offsets, rectangles hanging over the clip.
+// keys differing only in spare bits, odd and even widths and offsets, rectangles hanging over the clip; with
+// the 16-byte row loops alone, and with the 32-byte ones where the processor has them.
+#include "render/blend_wide.h"
 #include "tests/render/blend_surfaces.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +13,8 @@ using namespace blend_test;
 
 namespace {
 
-constexpr int32_t source_width = 37, source_height = 9;
-constexpr int32_t destination_width = 41, destination_height = 13;
+constexpr int32_t source_width = 77, source_height = 9;
+constexpr int32_t destination_width = 81, destination_height = 13;
 
 struct case_t {
     kind_t kind;
@@ -49,12 +51,12 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
     auto between = [&](int32_t low, int32_t high) {
         return low + int32_t(random() % uint32_t(high - low + 1));
     };
-    // Widths from 0 up, so that single columns, odd widths and vector blocks all occur.
+    // Widths from 0 up, so that single columns, odd widths and vector blocks of both sizes all occur.
     const int32_t left = between(0, 6);
     const int32_t top = between(0, 3);
-    const plat::rect_t source_rect{left, top, std::min(source_width, left + between(0, 31)),
+    const plat::rect_t source_rect{left, top, std::min(source_width, left + between(0, 71)),
                                    std::min(source_height, top + between(1, 6))};
-    const plat::rect_t clip{between(0, 5), between(0, 3), between(30, destination_width),
+    const plat::rect_t clip{between(0, 5), between(0, 3), between(70, destination_width),
                             between(8, destination_height)};
     const int32_t x = between(-8, 20);
     const int32_t y = between(-4, 8);
@@ -82,14 +84,28 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
     }
 }
 
+// Sets which row loops the blitters use while it lives.
+class row_loops_t {
+  public:
+    explicit row_loops_t(bool wide) : saved_(blend::wide_rows) { blend::wide_rows = wide; }
+    ~row_loops_t() { blend::wide_rows = saved_; }
+
+  private:
+    bool saved_;
+};
+
 void check_kind(kind_t kind, bool weighted) {
-    std::mt19937 random(0x5EED + int(kind));
-    for (int round = 0; round < 40; ++round) {
-        for (const format_t& format : formats) {
-            const uint32_t parameter = weighted ? random() % 257 : random();
-            check_format(format, {kind, parameter}, random);
-            if (::testing::Test::HasFatalFailure()) {
-                return;
+    for (bool wide : {false, blend::processor_has_wide_rows()}) {
+        SCOPED_TRACE(wide ? "32-byte rows" : "16-byte rows");
+        const row_loops_t loops(wide);
+        std::mt19937 random(0x5EED + int(kind));
+        for (int round = 0; round < 40; ++round) {
+            for (const format_t& format : formats) {
+                const uint32_t parameter = weighted ? random() % 257 : random();
+                check_format(format, {kind, parameter}, random);
+                if (::testing::Test::HasFatalFailure()) {
+                    return;
+                }
             }
         }
     }
