@@ -1,3 +1,4 @@
+#include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
 #include "play/standin_ending.h"
@@ -10,6 +11,7 @@
 #include "shell/binio.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
+#include "screen/soundctr.h"
 #include "shell/scenectr.h"
 #include "shell/score.h"
 #include "tests/support/temp_folder.h"
@@ -28,6 +30,9 @@ class scenectr_test : public ::testing::Test {
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(make_sample(".", error)) << error;
+        // The title scene starts its music, so the sound manager must exist (rendered offline).
+        plat::audio_set_manual(true);
+        ASSERT_TRUE(g_soundctr.create(nullptr, false));
         config_default(&config);
         plat::set_shell_open_hook_for_test([this](const std::string& path) {
             opened.push_back(path);
@@ -42,6 +47,8 @@ class scenectr_test : public ::testing::Test {
 
     void TearDown() override {
         controller.reset();
+        g_soundctr.destroy();
+        plat::audio_set_manual(false);
         plat::set_shell_open_hook_for_test(nullptr);
         plat::set_file_dialog_hook_for_test(nullptr);
     }
