@@ -1,5 +1,7 @@
 #include "play/play_globals.h"
 #include "player/discharge.h"
+#include "player/multiple.h"
+#include "player/player_missile.h"
 #include "player/shield.h"
 #include "tests/player/player_fixture.h"
 
@@ -73,4 +75,39 @@ TEST_F(attachments, discharge_shows_eight_patterns_of_three_frames_and_dies_on_i
     EXPECT_EQ(discharge.pattern, 7);
     discharge.update();
     EXPECT_FALSE(discharge.alive);
+}
+
+TEST_F(attachments,
+       hit_effects_drift_left_in_every_update_also_the_last_and_multiples_step_every_fourth_frame) {
+    player_missile_explosion_t shot_hit(&hit_info, 0);
+    longlaser_explosion_t laser_hit(&hit_info, 0);
+    shot_hit.period = 1;
+    laser_hit.period = 1;
+    shot_hit.set_position(100, 50);
+    laser_hit.set_position(100, 50);
+    shot_hit.start();
+    laser_hit.start();
+    int updates = 0;
+    while (shot_hit.alive && updates < 20) {
+        shot_hit.update();
+        laser_hit.update();
+        ++updates;
+    }
+    EXPECT_FALSE(laser_hit.alive);
+    ASSERT_LT(updates, 20);
+    EXPECT_EQ(shot_hit.x, 100.0f - float(updates)) << "the update that ends it moves it too";
+    EXPECT_EQ(laser_hit.x, 100.0f - 3.5f * float(updates));
+    EXPECT_EQ(shot_hit.y, 50.0f);
+
+    multiple_t multiple(&multiple_info);
+    std::vector<int32_t> patterns;
+    for (g_frame_counter = 0; g_frame_counter < 17; ++g_frame_counter) {
+        multiple.update();
+        patterns.push_back(multiple.pattern);
+    }
+    EXPECT_EQ(patterns[0], 1);
+    EXPECT_EQ(patterns[3], 1);
+    EXPECT_EQ(patterns[4], 2);
+    EXPECT_EQ(patterns[12], 0) << "four patterns";
+    EXPECT_EQ(patterns[16], 1);
 }
