@@ -41,7 +41,7 @@ struct gauge_t {
 namespace powergauge {
 extern player_t* current_player;
 extern int32_t loadout;         // ship type 0..3
-extern int32_t power_down_mode; // 0 LOSE ALL, 1 LEAVE ITEMS
+extern int32_t power_down_mode; // 0 LOSE ALL, any other LEAVE ITEMS
 extern int32_t shot_type;       // 0 none, or weapon_normal, weapon_double, weapon_laser
 extern int32_t missile_type;    // 0 none, or weapon_missile
 extern gauge_t* gauge;          // only in the CAPSULE power-up mode

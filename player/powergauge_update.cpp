@@ -9,7 +9,7 @@ using namespace powergauge;
 
 namespace {
 
-constexpr int32_t leave_items = 1;
+constexpr int32_t lose_all_mode = 0; // any other mode leaves items
 constexpr int32_t capsules_left = 5;
 constexpr int32_t first_capsule_direction = 56;
 constexpr int32_t capsule_spread = 4;
@@ -91,7 +91,7 @@ item_t* powergauge_find_item(int32_t kind) {
 }
 
 void powergauge_update(ship_t* ship) {
-    if (power_down_mode == leave_items) {
+    if (power_down_mode != lose_all_mode) {
         leave_items_behind(ship);
     } else {
         lose_all(ship);

@@ -71,6 +71,14 @@ TEST_F(power_down, leave_items_in_item_mode_throws_the_equipment_and_a_speed_ite
     }
 }
 
+TEST_F(power_down, any_mode_but_lose_all_leaves_items) {
+    die_equipped({.power_up = 0, .power_down = 2});
+    EXPECT_EQ(alive_items().size(), 5u);
+    for (item_t* item : alive_items()) {
+        EXPECT_EQ(item->released, 1);
+    }
+}
+
 TEST_F(power_down, leave_items_in_capsule_mode_throws_five_capsules_fanned_out) {
     die_equipped({.power_up = 1, .power_down = 1});
     const std::vector<item_t*> capsules = alive_items(item_capsule);
