@@ -18,9 +18,20 @@ std::map<std::string, window_class_t>& classes() {
     return table;
 }
 
+// Windows still open when the program ends are taken down with it, as the system does for a process.
+struct window_list_t {
+    std::vector<std::unique_ptr<window>> windows;
+    ~window_list_t() {
+        for (const auto& w : windows) {
+            destroy_presentation(w.get());
+            SDL_DestroyWindow(w->sdl);
+        }
+    }
+};
+
 std::vector<std::unique_ptr<window>>& windows() {
-    static std::vector<std::unique_ptr<window>> list;
-    return list;
+    static window_list_t list;
+    return list.windows;
 }
 
 constexpr int32_t default_width = 640;

@@ -101,3 +101,25 @@ TEST(end_to_end, the_program_starts_in_its_own_folder_and_shuts_down_in_full_on_
     EXPECT_EQ(file_bytes(dir.path() + "/bin/userinfo.dat").size(), 16u);
     EXPECT_EQ(file_bytes(dir.path() + "/bin/ranking.dat").size(), 1200u);
 }
+
+// A start-up that fails after the picture was shown still takes everything down; in the sanitizer build
+// this also proves that nothing is left allocated when the program ends.
+TEST(end_to_end, a_broken_sprite_table_ends_the_start_up_cleanly) {
+    temp_folder_t dir;
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    const pid_t sample = start(MKSAMPLE_EXE, {dir.path()}, "/");
+    ASSERT_NE(sample, 0);
+    ASSERT_EQ(wait_for_exit(sample), 0);
+    ASSERT_TRUE(write_file_bytes(dir.path() + "/bin/sptbl.dat", std::vector<uint8_t>(100)));
+    const std::string program = dir.path() + "/melvorin";
+    std::filesystem::copy_file(MELVORIN_EXE, program);
+
+    const pid_t pid = start(program, {}, "/");
+    ASSERT_NE(pid, 0);
+    EXPECT_EQ(wait_for_exit(pid), 0);
+    const std::string log = dir.path() + "/log/bootlog.txt";
+    EXPECT_TRUE(log_has(log, "* Error: スプライトのロードに失敗しました"));
+    EXPECT_TRUE(log_has(log, "- 未解放オブジェクト: 0"));
+    EXPECT_FALSE(log_has(log, "- (実行中)"));
+}
