@@ -69,6 +69,7 @@ class track_parser_t {
         track_cursor_t in(data, size);
         uint64_t tick = 0;
         end = 0;
+        running_ = 0; // running status never carries over from the previous track
         while (!in.at_end()) {
             uint32_t delta;
             if (!in.quantity(delta)) {

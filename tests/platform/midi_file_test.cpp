@@ -74,6 +74,9 @@ TEST(midi_file, malformed_files_are_refused_with_a_reason) {
     };
     midi_track_writer_t running;
     running.raw({0x00, 0x3C, 0x40}); // data bytes before any status
+    midi_track_writer_t first;
+    first.message(0, 0x90, 60, 100);
+    first.end(0);
     midi_track_writer_t long_delta;
     long_delta.raw({0x81, 0x81, 0x81, 0x81, 0x01, 0x90, 0x3C, 0x40});
     midi_track_writer_t system;
@@ -94,6 +97,7 @@ TEST(midi_file, malformed_files_are_refused_with_a_reason) {
         {"no tracks", with(10, {0x00, 0x00})},
         {"more tracks than the file holds", with(10, {0x00, 0x03})},
         {"running status at the start", midi_file_bytes(0, 96, {running})},
+        {"running status at the start of the second track", midi_file_bytes(1, 96, {first, running})},
         {"five-byte delta time", midi_file_bytes(0, 96, {long_delta})},
         {"system status in a track", midi_file_bytes(0, 96, {system})},
         {"data byte out of range", midi_file_bytes(0, 96, {high_data})},
