@@ -34,21 +34,22 @@ template <size_t bytes> void store(uint8_t* p, uint32_t v) {
 }
 
 template <size_t bytes> void run(const blit_t& b) {
-    const int64_t dw = b.to.right - b.to.left;
-    const int64_t dh = b.to.bottom - b.to.top;
-    const int64_t sw = b.from.right - b.from.left;
-    const int64_t sh = b.from.bottom - b.from.top;
+    // Widened first: a clipped destination may span more than int32 holds.
+    const int64_t dw = int64_t(b.to.right) - b.to.left;
+    const int64_t dh = int64_t(b.to.bottom) - b.to.top;
+    const int64_t sw = int64_t(b.from.right) - b.from.left;
+    const int64_t sh = int64_t(b.from.bottom) - b.from.top;
     const bool unscaled = dw == sw && dh == sh;
     // The key range as an offset from its low end; a range whose ends are the wrong way round holds nothing.
     const uint32_t key_low = b.key.color_space_low_value;
     const bool key_range = b.key.color_space_high_value >= key_low;
     const uint32_t key_span = b.key.color_space_high_value - key_low;
     for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
-        const int64_t sy = b.from.top + (y - b.to.top) * sh / dh;
+        const int64_t sy = b.from.top + (y - int64_t(b.to.top)) * sh / dh;
         const uint8_t* srow = b.src + sy * b.src_pitch;
         uint8_t* drow = b.dst + ptrdiff_t(y) * b.dst_pitch;
         if (unscaled) {
-            const uint8_t* s = srow + (b.from.left + (b.shown.left - b.to.left)) * int64_t(bytes);
+            const uint8_t* s = srow + (b.from.left + (b.shown.left - int64_t(b.to.left))) * int64_t(bytes);
             uint8_t* d = drow + size_t(b.shown.left) * bytes;
             const size_t n = size_t(b.shown.right - b.shown.left);
             if (!b.keyed) {
@@ -65,7 +66,7 @@ template <size_t bytes> void run(const blit_t& b) {
             continue;
         }
         for (int32_t x = b.shown.left; x < b.shown.right; ++x) {
-            const int64_t sx = b.from.left + (x - b.to.left) * sw / dw;
+            const int64_t sx = b.from.left + (x - int64_t(b.to.left)) * sw / dw;
             const uint32_t p = load<bytes>(srow + sx * int64_t(bytes));
             if (b.keyed && p >= b.key.color_space_low_value && p <= b.key.color_space_high_value) {
                 continue;
@@ -203,9 +204,12 @@ hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, cons
     }
     const rect_t from =
         src_area != nullptr ? *src_area : rect_t{0, 0, int32_t(src->width()), int32_t(src->height())};
+    if (!within(from, *src)) {
+        return dderr_invalidrect;
+    }
     const int64_t right = int64_t(x) + (from.right - from.left);
     const int64_t bottom = int64_t(y) + (from.bottom - from.top);
-    if (!within(from, *src) || right > int64_t(width_) || bottom > int64_t(height_)) {
+    if (right > int64_t(width_) || bottom > int64_t(height_)) {
         return dderr_invalidrect;
     }
     const rect_t to{int32_t(x), int32_t(y), int32_t(right), int32_t(bottom)};

@@ -74,14 +74,16 @@ bool bit_blt(hdc_t dst, int32_t x, int32_t y, int32_t width, int32_t height, hdc
     // Clip against both pictures, moving the other side by the same amounts.
     const rect_t d = clip_to_view(to, x, y, width, height);
     const rect_t s = clip_to_view(from, src_x, src_y, width, height);
-    const int32_t left = std::max(d.left - x, s.left - src_x);
-    const int32_t top = std::max(d.top - y, s.top - src_y);
-    const int32_t right = std::min(d.right - x, s.right - src_x);
-    const int32_t bottom = std::min(d.bottom - y, s.bottom - src_y);
+    // Offsets in 64 bits: a far-off origin would overflow them, though the clipped result is small.
+    const int64_t left = std::max(int64_t(d.left) - x, int64_t(s.left) - src_x);
+    const int64_t top = std::max(int64_t(d.top) - y, int64_t(s.top) - src_y);
+    const int64_t right = std::min(int64_t(d.right) - x, int64_t(s.right) - src_x);
+    const int64_t bottom = std::min(int64_t(d.bottom) - y, int64_t(s.bottom) - src_y);
     if (d.right <= d.left || s.right <= s.left || right <= left || bottom <= top) {
         return true;
     }
-    convert_area(from, src_x + left, src_y + top, to, x + left, y + top, right - left, bottom - top);
+    convert_area(from, int32_t(src_x + left), int32_t(src_y + top), to, int32_t(x + left), int32_t(y + top),
+                 int32_t(right - left), int32_t(bottom - top));
     return true;
 }
 
@@ -94,8 +96,9 @@ int fill_rect(hdc_t dc, const rect_t* area, hbrush_t brush) {
     if (!v.writable()) {
         return 0;
     }
-    fill_raw(v, clip_to_view(v, area->left, area->top, area->right - area->left, area->bottom - area->top),
-             pixel_of_rgb(v.layout, b->colour));
+    const rect_t shown{std::max(area->left, 0), std::max(area->top, 0), std::min(area->right, v.width),
+                       std::min(area->bottom, v.height)};
+    fill_raw(v, shown, pixel_of_rgb(v.layout, b->colour));
     return 1;
 }
 
@@ -114,6 +117,9 @@ bool text_out(hdc_t dc, int32_t x, int32_t y, const char* text, int32_t length) 
         const auto c = uint8_t(text[i]);
         if (utf8_continuation(c)) {
             continue; // one cell per character, however many bytes it takes
+        }
+        if (cell_x >= v.width) {
+            break; // the rest is off the right edge, and stepping on could overflow
         }
         if (dc->bk_mode == opaque) {
             fill_raw(v, clip_to_view(v, cell_x, y, font_cell_width, font_cell_height), paper);

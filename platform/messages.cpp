@@ -165,6 +165,10 @@ bool post_message(hwnd_t w, uint32_t message, wparam_t wparam, lparam_t lparam) 
     return true;
 }
 
+void forget_messages(hwnd_t w) {
+    std::erase_if(queue(), [w](const message_t& m) { return m.window == w; });
+}
+
 void post_quit_message(int exit_code) {
     queue().push_back({nullptr, wm_quit, wparam_t(exit_code), 0});
 }

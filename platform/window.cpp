@@ -111,12 +111,15 @@ bool is_window(hwnd_t w) {
 }
 
 bool destroy_window(hwnd_t w) {
-    if (!is_window(w)) {
+    // A window destroying itself again from its wm_destroy handler is already on its way out.
+    if (!is_window(w) || w->destroying) {
         return false;
     }
+    w->destroying = true;
     send_message(w, wm_destroy, 0, 0);
     destroy_presentation(w);
     SDL_DestroyWindow(w->sdl);
+    forget_messages(w);
     auto& list = windows();
     list.erase(std::remove_if(list.begin(), list.end(), [w](const auto& p) { return p.get() == w; }),
                list.end());

@@ -27,6 +27,7 @@ struct window {
     int32_t windowed_width = 0; // the size to return to when the display mode ends
     int32_t windowed_height = 0;
     presentation* shown = nullptr;
+    bool destroying = false;
 };
 
 // Ends the window's presentation before its SDL window goes.
@@ -37,6 +38,9 @@ bool video_ready();
 
 // Every window that exists, oldest first.
 std::vector<hwnd_t> all_windows();
+
+// Drops the queued messages of a window that is going, so none reaches a later window at its address.
+void forget_messages(hwnd_t w);
 
 // Ctrl-C and SIGTERM close the windows from then on (through the message queue).
 void install_close_signals();

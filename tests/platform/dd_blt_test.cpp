@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -59,6 +60,25 @@ plat::hresult_t fill(plat::dd_surface_t* s, const plat::rect_t* area, uint32_t c
 }
 
 using rows_t = std::vector<std::vector<uint16_t>>;
+
+// The screen's surface with a clipper on the window, so blits draw only inside its client area.
+surface_ptr clipped_primary(plat::ddraw_t& device, plat::hwnd_t window) {
+    device.set_cooperative_level(nullptr, plat::ddscl_normal);
+    plat::surface_desc_t desc;
+    desc.flags = plat::ddsd_caps;
+    desc.caps = plat::ddscaps_primarysurface;
+    plat::dd_surface_t* raw = nullptr;
+    plat::dd_clipper_t* clipper = nullptr;
+    if (device.create_surface(&desc, &raw, nullptr) != plat::dd_ok ||
+        device.create_clipper(0, &clipper, nullptr) != plat::dd_ok) {
+        return surface_ptr(raw);
+    }
+    surface_ptr primary(raw);
+    clipper->set_hwnd(0, window);
+    primary->set_clipper(clipper);
+    clipper->release(); // the surface keeps its own reference
+    return primary;
+}
 
 } // namespace
 
@@ -168,18 +188,8 @@ TEST(dd_blt, lost_locked_or_drawn_surfaces_refuse_blits) {
 TEST(dd_blt, a_clipper_keeps_blits_inside_the_window) {
     test_window_t window(10, 20, 4, 3);
     plat::ddraw_t device;
-    device.set_cooperative_level(nullptr, plat::ddscl_normal);
-    plat::surface_desc_t desc;
-    desc.flags = plat::ddsd_caps;
-    desc.caps = plat::ddscaps_primarysurface;
-    plat::dd_surface_t* raw = nullptr;
-    ASSERT_EQ(device.create_surface(&desc, &raw, nullptr), plat::dd_ok);
-    surface_ptr primary(raw);
-    plat::dd_clipper_t* clipper = nullptr;
-    ASSERT_EQ(device.create_clipper(0, &clipper, nullptr), plat::dd_ok);
-    ASSERT_EQ(clipper->set_hwnd(0, window.hwnd()), plat::dd_ok);
-    primary->set_clipper(clipper);
-    clipper->release(); // the surface keeps its own reference
+    surface_ptr primary = clipped_primary(device, window.hwnd());
+    ASSERT_NE(primary, nullptr);
 
     surface_ptr src = make_surface(device, 1, 1, primary->format().rgb_bit_count);
     fill(src.get(), nullptr, 0xFFFFFFFF);
@@ -195,4 +205,22 @@ TEST(dd_blt, a_clipper_keeps_blits_inside_the_window) {
     EXPECT_EQ(plat::get_pixel(dc, 14, 22), 0u);
     EXPECT_EQ(plat::get_pixel(dc, 10, 23), 0u);
     primary->release_dc(dc);
+
+    // A destination wider than int32 holds still scales into the client area alone.
+    fill(src.get(), nullptr, 0x1F);
+    const plat::rect_t huge{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::min(),
+                            std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()};
+    ASSERT_EQ(primary->blt(&huge, src.get(), nullptr, plat::ddblt_wait, nullptr), plat::dd_ok);
+    ASSERT_EQ(primary->get_dc(&dc), plat::dd_ok);
+    const plat::colorref_t blue = plat::get_pixel(dc, 10, 20); // its shade depends on the desktop depth
+    EXPECT_EQ(plat::get_r(blue) | plat::get_g(blue), 0);
+    EXPECT_NE(plat::get_b(blue), 0);
+    EXPECT_EQ(plat::get_pixel(dc, 13, 22), blue);
+    EXPECT_EQ(plat::get_pixel(dc, 9, 20), 0u);
+    primary->release_dc(dc);
+
+    // An unordered source rectangle wider than int32 holds is refused, not measured.
+    const plat::rect_t wrong{std::numeric_limits<int32_t>::max(), 0, std::numeric_limits<int32_t>::min(), 1};
+    surface_ptr plain = make_surface(device, 4, 4, primary->format().rgb_bit_count);
+    EXPECT_EQ(plain->blt_fast(0, 0, src.get(), &wrong, plat::ddbltfast_wait), plat::dderr_invalidrect);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -227,4 +228,25 @@ TEST(gdi_draw, screen_context_answers_the_display_depth) {
     EXPECT_EQ(plat::set_pixel(screen, 0, 0, 0), plat::clr_invalid); // it draws nowhere
     EXPECT_EQ(plat::release_dc(nullptr, screen), 1);
     plat::reset_display_for_test();
+}
+
+TEST(gdi_draw, far_off_origins_draw_nothing_and_stay_in_range) {
+    constexpr int32_t far = std::numeric_limits<int32_t>::max();
+    constexpr int32_t near_min = std::numeric_limits<int32_t>::min();
+    plat::ddraw_t device;
+    surface_ptr s = make_surface(device, 8, 8, plat::pixel_format_x888());
+    plat::hdc_t dc = nullptr;
+    ASSERT_EQ(s->get_dc(&dc), plat::dd_ok);
+    plat::set_text_color(dc, plat::rgb(255, 0, 0));
+    EXPECT_TRUE(plat::bit_blt(dc, near_min, 0, 4, 4, dc, 0, 0, plat::srccopy));
+    EXPECT_TRUE(plat::bit_blt(dc, 0, 0, 4, 4, dc, near_min, near_min, plat::srccopy));
+    EXPECT_TRUE(plat::text_out(dc, far - 2, 0, "IIII", 4));
+    EXPECT_TRUE(plat::text_out(dc, near_min, 0, "IIII", 4));
+
+    // A rectangle spanning more than int32 holds covers the whole surface.
+    const plat::rect_t everything{near_min, near_min, far, far};
+    EXPECT_EQ(plat::fill_rect(dc, &everything, plat::get_stock_object(plat::white_brush)), 1);
+    EXPECT_EQ(plat::get_pixel(dc, 0, 0), plat::rgb(255, 255, 255));
+    EXPECT_EQ(plat::get_pixel(dc, 7, 7), plat::rgb(255, 255, 255));
+    s->release_dc(dc);
 }

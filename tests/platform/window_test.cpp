@@ -19,13 +19,13 @@ plat::lresult_t recording_proc(plat::hwnd_t w, uint32_t message, plat::wparam_t 
     return plat::def_window_proc(w, message, wp, lp);
 }
 
-plat::hwnd_t make_window() {
+plat::hwnd_t make_window(const char* class_name = "test_window", plat::window_proc_t proc = recording_proc) {
     plat::window_class_t wc;
-    wc.class_name = "test_window";
-    wc.window_proc = recording_proc;
+    wc.class_name = class_name;
+    wc.window_proc = proc;
     plat::register_class(wc);
     plat::create_struct_t cs;
-    cs.class_name = "test_window";
+    cs.class_name = class_name;
     cs.cx = 320;
     cs.cy = 240;
     cs.x = cs.y = plat::cw_usedefault;
@@ -78,4 +78,41 @@ TEST(platform_window, key_states_by_virtual_key_code) {
     EXPECT_EQ(plat::get_async_key_state(999), 0);
     plat::clear_key_states();
     EXPECT_EQ(plat::get_async_key_state('Z'), 0);
+}
+
+namespace {
+
+int destroys = 0;
+
+plat::lresult_t self_destroying_proc(plat::hwnd_t w, uint32_t message, plat::wparam_t wp, plat::lparam_t lp) {
+    if (message == plat::wm_destroy) {
+        ++destroys;
+        plat::destroy_window(w); // as a handler tidying up might
+    }
+    return plat::def_window_proc(w, message, wp, lp);
+}
+
+} // namespace
+
+TEST(platform_window, a_destroyed_window_leaves_no_messages_and_is_destroyed_once) {
+    seen.clear();
+    plat::hwnd_t w = make_window();
+    ASSERT_NE(w, nullptr);
+    plat::post_message(w, plat::wm_move, 0, 0);
+    plat::post_message(w, plat::wm_size, 0, 0);
+    ASSERT_TRUE(plat::destroy_window(w));
+    plat::message_t msg;
+    bool quit_seen = false;
+    while (plat::peek_message(&msg, true)) {
+        EXPECT_NE(msg.window, w); // a later window at the same address must not receive these
+        quit_seen = quit_seen || msg.message == plat::wm_quit;
+    }
+    EXPECT_TRUE(quit_seen);
+
+    plat::hwnd_t again = make_window("self_destroying", self_destroying_proc);
+    ASSERT_NE(again, nullptr);
+    destroys = 0;
+    EXPECT_TRUE(plat::destroy_window(again));
+    EXPECT_EQ(destroys, 1);
+    EXPECT_FALSE(plat::is_window(again));
 }
