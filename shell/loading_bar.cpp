@@ -1,7 +1,7 @@
 #include "shell/loading_bar.h"
 
-#include "platform/window.h"
 #include "platform/gdi.h"
+#include "platform/window.h"
 
 void draw_loading_bar(plat::hwnd_t window, int percent) {
     plat::rect_t client;

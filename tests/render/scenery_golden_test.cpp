@@ -4,8 +4,8 @@
 // it on purpose and look at it before committing:
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='scenery_golden.*'
 #include "render/map_layer.h"
-#include "tests/support/golden.h"
 #include "tests/render/scenery_fixture.h"
+#include "tests/support/golden.h"
 #include "tools/sample/sample_maps.h"
 #include "umlib/draw.h"
 

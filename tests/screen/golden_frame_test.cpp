@@ -4,8 +4,8 @@
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='golden_frame.*'
 #include "platform/file.h"
 #include "screen/vscreen.h"
-#include "tests/support/golden.h"
 #include "tests/screen/screen_fixture.h"
+#include "tests/support/golden.h"
 #include "umlib/surface.h"
 
 #include <string>
