@@ -2,7 +2,6 @@
 
 #include "objects/direction.h"
 #include "objects/trig_tables.h"
-#include "screen/soundctr.h"
 
 int32_t dbl_aim = 0;
 
@@ -68,9 +67,7 @@ void shot1_t::start() {
         partner->alive = 1;
         partner->hp = partner->info->hit_points;
     }
-    if (fired_by_ship()) {
-        g_soundctr.request_se(double_shot_sound);
-    }
+    request_se_if_fired_by_ship(double_shot_sound);
 }
 
 void shot1_t::kill() {

@@ -1,7 +1,6 @@
 #include "player/longlaser.h"
 
 #include "player/weapon_terrain.h"
-#include "screen/soundctr.h"
 
 namespace {
 
@@ -108,7 +107,5 @@ void longlaser_ctr_t::emit(longlaser_t* piece, float at_x, float at_y, int32_t p
     piece->pattern = piece_pattern;
     piece->start();
     next_segment = piece->next;
-    if (fired_by_ship()) {
-        g_soundctr.request_se(emit_sound);
-    }
+    request_se_if_fired_by_ship(emit_sound);
 }

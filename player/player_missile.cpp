@@ -2,6 +2,7 @@
 
 #include "objects/trig_tables.h"
 #include "player/weapon_terrain.h"
+#include "screen/soundctr.h"
 
 namespace {
 constexpr int32_t background_hit = 9999;
@@ -30,8 +31,10 @@ void player_missile_t::set_speed(float new_speed) {
     vy = -speed * sin_table[direction & 63];
 }
 
-bool player_missile_t::fired_by_ship() {
-    return owner != nullptr && owner->type_id() == ship_record_id;
+void player_missile_t::request_se_if_fired_by_ship(int32_t id) {
+    if (owner != nullptr && owner->type_id() == ship_record_id) {
+        g_soundctr.request_se(id);
+    }
 }
 
 void player_missile_t::strike_terrain(const terrain_row_t& row) {

@@ -23,8 +23,8 @@ class player_missile_t : public missile_t {
     void set_speed(float new_speed);
 
   protected:
-    // Whether the owner is the ship itself.
-    bool fired_by_ship();
+    // Requests the effect only when the ship itself fired: multiples fire silently.
+    void request_se_if_fired_by_ship(int32_t id);
     // The row's probes at the truncated position; on a hit 9999 damage, then the row's crater.
     void strike_terrain(const terrain_row_t& row);
 };

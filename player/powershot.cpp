@@ -1,7 +1,5 @@
 #include "player/powershot.h"
 
-#include "screen/soundctr.h"
-
 namespace {
 constexpr int32_t fire_sound = 104;
 }
@@ -10,7 +8,5 @@ constexpr int32_t fire_sound = 104;
 void powershot_t::start() {
     alive = 1;
     hp = info->hit_points;
-    if (fired_by_ship()) {
-        g_soundctr.request_se(fire_sound);
-    }
+    request_se_if_fired_by_ship(fire_sound);
 }

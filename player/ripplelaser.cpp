@@ -1,7 +1,5 @@
 #include "player/ripplelaser.h"
 
-#include "screen/soundctr.h"
-
 namespace {
 
 constexpr int32_t widest_pattern = 7;
@@ -16,9 +14,7 @@ void ripplelaser_t::start() {
     pattern = 0;
     alive = 1;
     hp = info->hit_points;
-    if (fired_by_ship()) {
-        g_soundctr.request_se(fire_sound);
-    }
+    request_se_if_fired_by_ship(fire_sound);
 }
 
 void ripplelaser_t::update() {

@@ -1,7 +1,5 @@
 #include "player/shot.h"
 
-#include "screen/soundctr.h"
-
 namespace {
 constexpr int32_t shot_sound = 101;
 }
@@ -9,9 +7,7 @@ constexpr int32_t shot_sound = 101;
 void shot_t::start() {
     alive = 1;
     hp = info->hit_points;
-    if (fired_by_ship()) {
-        g_soundctr.request_se(shot_sound);
-    }
+    request_se_if_fired_by_ship(shot_sound);
 }
 
 void shot_t::attach_effect(explosion_t* explosion) {

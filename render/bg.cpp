@@ -25,11 +25,7 @@ bg_t::bg_t(umlib::draw_t* device, int size_code) : vscreen_t(device, size_code) 
 }
 
 plat::hresult_t bg_t::clear(uint32_t colour) {
-    plat::blt_fx_t fx;
-    fx.fill_color = colour;
-    const plat::hresult_t hr =
-        surface->surface->blt(&clip, nullptr, nullptr, plat::ddblt_colorfill | plat::ddblt_wait, &fx);
-    dirty = 0;
+    const plat::hresult_t hr = vscreen_t::clear(colour);
     quadrant_mask = 0;
     map.fill(nullptr);
     return hr;
