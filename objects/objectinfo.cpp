@@ -1,6 +1,6 @@
 #include "objects/objectinfo.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 #include "objects/random.h"
 #include "play/play_globals.h"
 #include "player/ship.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 
 namespace {
 

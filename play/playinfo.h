@@ -2,7 +2,7 @@
 // file begins with.
 #pragma once
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <cstdint>
 

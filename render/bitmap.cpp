@@ -2,7 +2,7 @@
 
 #include "platform/gdi.h"
 #include "render/bitmap_file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <cstring>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "render/map_table.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <algorithm>
 #include <vector>

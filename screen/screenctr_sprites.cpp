@@ -2,9 +2,9 @@
 // reloading after the surfaces were lost, and lookup by path.
 #include "render/bitmap.h"
 #include "screen/screenctr.h"
-#include "shell/binio.h"
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/binio.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/file.h"
 #include "screen/sound_table.h"
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 
 #include <algorithm>
 

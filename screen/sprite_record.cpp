@@ -1,6 +1,6 @@
 #include "screen/sprite_record.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 sprite_record_t* g_sprite_table = nullptr;
 

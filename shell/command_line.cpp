@@ -1,7 +1,7 @@
 #include "shell/command_line.h"
 
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "shell/config.h"
 
 #include "platform/keyboard.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "shell/display_mode.h"
-#include "shell/safe_save.h"
+#include "base/safe_save.h"
 
 #include <array>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "platform/clock.h"
 #include "screen/screenctr.h"
 #include "shell/application.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/frame_loop.h"
 #include "shell/product.h"
 #include "shell/session.h"

@@ -1,6 +1,6 @@
 #include "shell/path_parts.h"
 
-#include "shell/strformat.h"
+#include "base/strformat.h"
 
 path_parts_t split_path(const std::string& path) {
     path_parts_t parts;

@@ -1,6 +1,6 @@
 #include "shell/product.h"
 
-#include "shell/strformat.h"
+#include "base/strformat.h"
 
 std::string title_text() {
     return strformat("%s ver%d.%d", product_name, version_major, version_minor);

@@ -2,7 +2,7 @@
 #include "shell/scene_startup.h"
 
 #include "shell/application.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/command_line.h"
 #include "shell/scenectr.h"
 

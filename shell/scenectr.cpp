@@ -4,10 +4,10 @@
 #include "platform/shell_open.h"
 #include "platform/window.h"
 #include "shell/app_window.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
-#include "shell/strformat.h"
+#include "base/strformat.h"
 
 #include <cstring>
 

@@ -1,9 +1,9 @@
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/scene_startup.h"
 #include "shell/session.h"
-#include "shell/strformat.h"
+#include "base/strformat.h"
 
 void shut_down(session_t& s) {
     config_save(&s.config); // the line is written whether or not the save succeeded

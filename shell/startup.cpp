@@ -2,7 +2,7 @@
 #include "render/map_table.h"
 #include "screen/soundctr.h"
 #include "shell/application.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/loading_bar.h"
 #include "shell/scene_startup.h"
 #include "shell/session.h"

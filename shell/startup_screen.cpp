@@ -1,6 +1,6 @@
 // Start-up steps of the screen manager: its creation over the window and the sprite table.
 #include "screen/screenctr.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "shell/frame_loop.h"
 #include "shell/loading_bar.h"
 #include "shell/session.h"

@@ -1,7 +1,7 @@
 #include "shell/userinfo.h"
 
-#include "shell/binio.h"
-#include "shell/safe_save.h"
+#include "base/binio.h"
+#include "base/safe_save.h"
 
 #include <algorithm>
 #include <vector>

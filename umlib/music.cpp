@@ -1,7 +1,7 @@
 #include "umlib/music.h"
 
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 
 namespace umlib {
 

@@ -1,7 +1,7 @@
 #include "umlib/music_segment.h"
 
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "umlib/music_position.h"
 
 namespace umlib {

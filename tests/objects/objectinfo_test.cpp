@@ -1,6 +1,6 @@
 #include "objects/objectinfo.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 

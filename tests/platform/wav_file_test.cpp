@@ -1,5 +1,5 @@
 #include "platform/wav_file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/sound_writers.h"
 
 #include <cstring>

@@ -9,7 +9,7 @@
 #include "play/stage_pointers.h"
 #include "player/player.h"
 #include "player/ship.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "shell/score.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"

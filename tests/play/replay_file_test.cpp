@@ -1,5 +1,5 @@
 #include "play/replay_file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample.h"
 

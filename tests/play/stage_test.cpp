@@ -6,7 +6,7 @@
 #include "objects/star.h"
 #include "play/stage.h"
 #include "play/stage_pointers.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 

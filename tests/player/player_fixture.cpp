@@ -2,7 +2,7 @@
 
 #include "play/play_globals.h"
 #include "screen/soundctr.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/objectinfo_file.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "render/bitmap_file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "render/map_table.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/sample_maps.h"

@@ -2,7 +2,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sound_writers.h"
 

@@ -1,5 +1,5 @@
 #include "platform/dm_performance.h"
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 #include "tests/screen/sound_fixture.h"
 
 #include <vector>

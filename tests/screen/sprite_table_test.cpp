@@ -1,5 +1,5 @@
 #include "screen/sprite_record.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <gtest/gtest.h>
 

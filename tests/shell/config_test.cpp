@@ -1,5 +1,5 @@
 #include "platform/file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "shell/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,7 +1,7 @@
 #include "platform/keyboard.h"
 #include "play/standin_replay.h"
 #include "shell/application.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "shell/scene_startup.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"

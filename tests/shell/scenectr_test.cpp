@@ -9,7 +9,7 @@
 #include "scenes/standin_typesel.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
 #include "shell/scenectr.h"

@@ -1,6 +1,6 @@
 #include "tests/support/golden.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The sample data hold together: every picture an object record names is in the sprite table.
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample.h"
 

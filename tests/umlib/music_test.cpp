@@ -1,6 +1,6 @@
 #include "platform/audio_device.h"
 #include "platform/file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tests/support/audio_capture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sound_writers.h"

@@ -1,6 +1,6 @@
 #include "tools/sample/bitmap_writer.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "tools/sample/demo_replays.h"
 
 #include "play/replay_file.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <cstdint>
 #include <vector>

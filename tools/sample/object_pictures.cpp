@@ -1,6 +1,6 @@
 #include "tools/sample/object_pictures.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 
 #include <cmath>

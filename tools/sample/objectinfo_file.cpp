@@ -1,6 +1,6 @@
 #include "tools/sample/objectinfo_file.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/sample/sample_maps.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "tools/sample/sound_files.h"
 
-#include "shell/binio.h"
-#include "shell/strformat.h"
+#include "base/binio.h"
+#include "base/strformat.h"
 #include "tools/sample/sound_writers.h"
 
 #include <cmath>

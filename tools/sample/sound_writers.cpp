@@ -1,6 +1,6 @@
 #include "tools/sample/sound_writers.h"
 
-#include "shell/binio.h"
+#include "base/binio.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "tools/sample/sprite_files.h"
 
 #include "screen/sprite_record.h"
-#include "shell/binio.h"
+#include "base/binio.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 

@@ -1,8 +1,8 @@
-#include "shell/safe_save.h"
+#include "base/safe_save.h"
 
 #include "platform/file.h"
-#include "shell/bootlog.h"
-#include "shell/strformat.h"
+#include "base/bootlog.h"
+#include "base/strformat.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "shell/binio.h"
-#include "shell/safe_save.h"
+#include "base/binio.h"
+#include "base/safe_save.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>

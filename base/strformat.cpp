@@ -1,4 +1,4 @@
-#include "shell/strformat.h"
+#include "base/strformat.h"
 
 #include <cstdarg>
 #include <cstdio>

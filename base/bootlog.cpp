@@ -1,4 +1,4 @@
-#include "shell/bootlog.h"
+#include "base/bootlog.h"
 
 #include "platform/file.h"
 
