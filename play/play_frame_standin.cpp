@@ -1,5 +1,6 @@
 #include "play/play_frame_standin.h"
 
+#include "base/bootlog.h"
 #include "objects/enemy.h"
 #include "objects/explosion.h"
 #include "objects/hitmark.h"
@@ -9,7 +10,6 @@
 #include "objects/random.h"
 #include "play/play_globals.h"
 #include "player/ship.h"
-#include "base/bootlog.h"
 
 namespace {
 
@@ -71,13 +71,10 @@ template <typename T> void collide_ship(ship_t& ship, array_t<T*>& list, uint32_
 
 } // namespace
 
-play_frame_standin_t::play_frame_standin_t() {
-    g_play_scene = this;
-}
+play_frame_standin_t::play_frame_standin_t() : play_scene_t(nullptr, nullptr, nullptr) {}
 
 play_frame_standin_t::~play_frame_standin_t() {
     stage.clear();
-    g_play_scene = nullptr;
 }
 
 bool play_frame_standin_t::startup(const std::string& objectinfo_path, int32_t level, uint32_t seed) {

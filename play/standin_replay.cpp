@@ -1,7 +1,7 @@
 #include "play/standin_replay.h"
 
-#include "play/replay_file.h"
 #include "base/bootlog.h"
+#include "play/replay_file.h"
 #include "shell/scenectr.h"
 #include "shell/score.h"
 

@@ -2,7 +2,7 @@
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
 #include "play/standin_ending.h"
-#include "play/standin_play.h"
+#include "play/play_scene.h"
 #include "play/standin_recplay.h"
 #include "play/standin_replay.h"
 #include "scenes/standin_title.h"

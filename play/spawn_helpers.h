@@ -1,0 +1,59 @@
+// What every spawn function of the enemy and boss families shares: the record look-up that makes
+// nothing when a record is missing, the death explosion, the dropped item, the list of an enemy's record,
+// the pooled shots and the single-object sequence.
+#pragma once
+
+#include "objects/enemy.h"
+#include "objects/objectinfo.h"
+#include "play/stage.h"
+#include "play/stage_file.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class missile_t;
+
+// Every record of ids, in order, or nothing when one of them is missing.
+template <size_t N> std::optional<std::array<const objectinfo_t*, N>> find_records(const int32_t (&ids)[N]) {
+    std::array<const objectinfo_t*, N> records{};
+    for (size_t i = 0; i < N; ++i) {
+        records[i] = objectinfo_find(ids[i]);
+        if (records[i] == nullptr) {
+            return std::nullopt;
+        }
+    }
+    return records;
+}
+
+// Appends an enemy to the list its record names (unlisted for another index) and returns it.
+template <typename T> T* append_enemy(stage_t* stage, T* enemy) {
+    stage->enemy_list(enemy->list_index()).push_back(enemy);
+    return enemy;
+}
+
+// The body's death explosion of the record, period 2; none for a null record.
+explosion_t* attach_death_explosion(stage_t* stage, const placement_t* placement, piveter_t* body,
+                                    const objectinfo_t* record);
+// The item the placement drops, carried by the body when one is made.
+void give_item(stage_t* stage, const placement_t* placement, enemy_t* body);
+// count shots of the record by make_missile, owned by owner and appended to shots in the order made.
+void make_shot_pool(stage_t* stage, const placement_t* placement, const objectinfo_t* record, object_t* owner,
+                    int32_t count, std::vector<missile_t*>& shots);
+
+// The single-object sequence: the body of the record whose id is the placement's type, its death
+// explosion when explosion_id names a record (-1 none), its item. Null and nothing made without the
+// body's record.
+template <typename Body>
+Body* spawn_single(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
+    const objectinfo_t* record = objectinfo_find(placement->type);
+    if (record == nullptr) {
+        return nullptr;
+    }
+    Body* body =
+        append_enemy(stage, new Body(record, float(placement->x), float(placement->y), placement->key));
+    attach_death_explosion(stage, placement, body, objectinfo_find(explosion_id));
+    give_item(stage, placement, body);
+    return body;
+}

@@ -1,0 +1,144 @@
+// The stage's common makers: dropped items, window markers, explosions, shots, smoke, the plain enemy.
+#include "objects/big_explosion.h"
+#include "objects/explosion.h"
+#include "objects/item.h"
+#include "objects/missile.h"
+#include "play/spawn_helpers.h"
+#include "player/powergauge.h"
+#include "player/smoke.h"
+
+namespace {
+
+constexpr int32_t missile_skipper_record = 100;
+constexpr int32_t explosion_skipper_record = 101;
+
+} // namespace
+
+item_t* stage_t::make_item(stage_t* stage, const placement_t* placement) {
+    item_t* item = nullptr;
+    if (stage->item_mode == 1) {
+        // Any item id but -1 becomes a capsule; which one it names does not matter.
+        const objectinfo_t* record = placement->item != -1 ? objectinfo_find(item_capsule) : nullptr;
+        if (record != nullptr) {
+            item = new capsule_item_t(record);
+        }
+    } else if (stage->item_mode == 0 && placement->item != item_capsule) {
+        if (const objectinfo_t* record = objectinfo_find(placement->item)) {
+            item = placement->item == item_speed ? new speed_item_t(record) : new item_t(record);
+        }
+    }
+    if (item != nullptr) {
+        stage->items.push_back(item);
+    }
+    return item;
+}
+
+enemy_skipper_t* stage_t::make_enemy_skipper(stage_t* stage, const placement_t* placement,
+                                             const objectinfo_t* info) {
+    return append_enemy(stage,
+                        new enemy_skipper_t(info, float(placement->x), float(placement->y), placement->key));
+}
+
+missile_skipper_t* stage_t::make_missile_skipper(stage_t* stage, const placement_t* placement,
+                                                 const objectinfo_t* info) {
+    auto* skipper = new missile_skipper_t(info, placement->key);
+    stage->enemy_shots.push_back(skipper);
+    return skipper;
+}
+
+explosion_skipper_t* stage_t::make_explosion_skipper(stage_t* stage, const placement_t* placement,
+                                                     const objectinfo_t* info) {
+    auto* skipper = new explosion_skipper_t(info, placement->key);
+    stage->explosions.push_back(skipper);
+    return skipper;
+}
+
+void stage_t::spawn_enemy_skipper(stage_t* stage, const placement_t* placement) {
+    if (const objectinfo_t* info = objectinfo_find(placement->type)) {
+        make_enemy_skipper(stage, placement, info);
+    }
+}
+
+void stage_t::spawn_missile_skipper(stage_t* stage, const placement_t* placement) {
+    if (const objectinfo_t* info = objectinfo_find(missile_skipper_record)) {
+        make_missile_skipper(stage, placement, info);
+    }
+}
+
+void stage_t::spawn_explosion_skipper(stage_t* stage, const placement_t* placement) {
+    if (const objectinfo_t* info = objectinfo_find(explosion_skipper_record)) {
+        make_explosion_skipper(stage, placement, info);
+    }
+}
+
+explosion_t* stage_t::make_explosion(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    auto* explosion = new explosion_t(info, placement->key);
+    stage->explosions.push_back(explosion);
+    return explosion;
+}
+
+active_explosion_t* stage_t::make_active_explosion(stage_t* stage, const placement_t* placement,
+                                                   const objectinfo_t* info) {
+    auto* explosion = new active_explosion_t(info, placement->key);
+    stage->explosions.push_back(explosion);
+    return explosion;
+}
+
+big_explosion_t* stage_t::make_big_explosion(stage_t* stage, const placement_t* placement,
+                                             const objectinfo_t* info) {
+    auto* explosion = new big_explosion_t(info, placement->key);
+    stage->explosions.push_back(explosion);
+    return explosion;
+}
+
+missile_t* stage_t::make_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    auto* missile = new missile_t(info, placement->key);
+    stage->enemy_shots.push_back(missile);
+    return missile;
+}
+
+common_missile1_t* stage_t::make_common_missile1(stage_t* stage, const placement_t* placement,
+                                                 const objectinfo_t* info) {
+    auto* missile = new common_missile1_t(info, placement->key);
+    stage->enemy_shots.push_back(missile);
+    return missile;
+}
+
+smoke_t* stage_t::make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    auto* smoke = new smoke_t(info, placement->key);
+    stage->explosions.push_back(smoke);
+    return smoke;
+}
+
+enemy_t* stage_t::make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    return append_enemy(stage, new enemy_t(info, float(placement->x), float(placement->y), placement->key));
+}
+
+enemy_t* stage_t::spawn_plain_enemy(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
+    return spawn_single<enemy_t>(stage, placement, explosion_id);
+}
+
+explosion_t* attach_death_explosion(stage_t* stage, const placement_t* placement, piveter_t* body,
+                                    const objectinfo_t* record) {
+    if (record == nullptr) {
+        return nullptr;
+    }
+    explosion_t* explosion = stage_t::make_explosion(stage, placement, record);
+    body->attach_explosion(explosion);
+    return explosion;
+}
+
+void give_item(stage_t* stage, const placement_t* placement, enemy_t* body) {
+    if (item_t* item = stage_t::make_item(stage, placement)) {
+        body->set_carried(item);
+    }
+}
+
+void make_shot_pool(stage_t* stage, const placement_t* placement, const objectinfo_t* record, object_t* owner,
+                    int32_t count, std::vector<missile_t*>& shots) {
+    for (int32_t i = 0; i < count; ++i) {
+        missile_t* shot = stage_t::make_missile(stage, placement, record);
+        shot->set_owner(owner);
+        shots.push_back(shot);
+    }
+}
