@@ -1,7 +1,10 @@
 #include "enemies/standin_turrets.h"
 #include "objects/big_explosion.h"
+#include "objects/ending_objects.h"
+#include "objects/expman.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/oneup.h"
 #include "objects/random.h"
 #include "play/placement_dispatch.h"
 #include "play/stage.h"
@@ -26,8 +29,11 @@ constexpr uint32_t cond(uint32_t a, uint32_t op_a, uint32_t b, uint32_t op_b) {
 // A stage over the sample parameter table, as a play start loads it; records can be left out.
 class stage_load : public ::testing::Test {
   protected:
-    void load_table(std::initializer_list<int32_t> without = {}) {
+    void load_table(std::initializer_list<int32_t> without = {}, std::initializer_list<int32_t> extra = {}) {
         std::vector<objectinfo_t> records = sample_objectinfo_records();
+        for (int32_t id : extra) {
+            records.push_back({id, 16, 16, 4, 0, 0, -1, 0, 0});
+        }
         std::erase_if(records, [&](const objectinfo_t& r) {
             return std::find(without.begin(), without.end(), r.id) != without.end();
         });
@@ -250,4 +256,26 @@ TEST_F(stage_load, a_whole_file_loads_events_first_then_placements_then_pools_an
     EXPECT_EQ(stage.enemies[0].size(), 1u);
     EXPECT_EQ(stage.events.size(), 0u);
     EXPECT_EQ(stage.stars.size(), 64u);
+}
+
+TEST_F(stage_load, placed_objects_are_made_of_their_type_without_explosion_and_the_sequencer_gets_two_bands) {
+    load_table({}, {65, 66, 67, 69, 270, 350, 361});
+    for (const placement_t& p : {at(270, 0, 37), at(350), at(361), at(91)}) {
+        stage_t::spawn_placement(&stage, &p);
+    }
+    ASSERT_EQ(stage.enemies[0].size(), 4u);
+    auto* oneup = dynamic_cast<oneup_t*>(stage.enemies[0][0]);
+    ASSERT_NE(oneup, nullptr);
+    EXPECT_EQ(oneup->explosion, nullptr);
+    EXPECT_EQ(oneup->carried, stage.items[0]);
+    EXPECT_NE(dynamic_cast<ending_object001_t*>(stage.enemies[0][1]), nullptr);
+    EXPECT_NE(dynamic_cast<ending_object002_t*>(stage.enemies[0][2]), nullptr);
+    auto* manager = dynamic_cast<expman_t*>(stage.enemies[0][3]);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_EQ(manager->set.entries.size(), 192u);
+    EXPECT_EQ(stage.explosions.size(), 192u);
+    EXPECT_EQ(manager->set.entries[95].explosion->period, 7u);
+    EXPECT_EQ(manager->set.entries[95].explosion->info->id, 65);
+    EXPECT_EQ(manager->set.entries[96].dx, 244);
+    EXPECT_EQ(manager->set.entries[96].dy, 232);
 }
