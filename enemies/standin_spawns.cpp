@@ -19,10 +19,6 @@ void stage_t::spawn_arrow(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_expman(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_star002(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -263,18 +259,6 @@ void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_ending_object001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_ending_object002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_ending_object_shipeject(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t) {
     standin(stage, placement);
 }
@@ -356,10 +340,6 @@ enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, i
 }
 
 enemy_t* stage_t::spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
-    return spawn_single<enemy_t>(stage, placement, explosion_id);
-}
-
-enemy_t* stage_t::spawn_oneup(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
 }
 

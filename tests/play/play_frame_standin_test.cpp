@@ -1,3 +1,4 @@
+#include "base/binio.h"
 #include "objects/enemy.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
@@ -9,7 +10,6 @@
 #include "play/stage_pointers.h"
 #include "player/player.h"
 #include "player/ship.h"
-#include "base/binio.h"
 #include "shell/score.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"

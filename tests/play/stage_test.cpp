@@ -1,3 +1,4 @@
+#include "base/binio.h"
 #include "objects/enemy.h"
 #include "objects/explosion.h"
 #include "objects/item.h"
@@ -6,7 +7,6 @@
 #include "objects/star.h"
 #include "play/stage.h"
 #include "play/stage_pointers.h"
-#include "base/binio.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 
