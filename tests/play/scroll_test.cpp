@@ -104,8 +104,9 @@ TEST_F(scroll_test, a_repeating_section_returns_to_its_start_until_asked_to_end_
         uint32_t bits, count;
         uint32_t position, bits_after, count_after;
     };
-    for (const row_t r : {row_t{0, 0, 0x60000, 0, 0}, row_t{1, 0, 0x50000, 1, 1}, row_t{1, 7, 0x50000, 1, 8},
-                          row_t{3, 1, 0x50000, 3, 2}, row_t{3, 2, 0x60000, 0, 0}, row_t{2, 0, 0x60000, 2, 0}}) {
+    for (const row_t r :
+         {row_t{0, 0, 0x60000, 0, 0}, row_t{1, 0, 0x50000, 1, 1}, row_t{1, 7, 0x50000, 1, 8},
+          row_t{3, 1, 0x50000, 3, 2}, row_t{3, 2, 0x60000, 0, 0}, row_t{2, 0, 0x60000, 2, 0}}) {
         g_stage_position = 0x500FC;
         g_section_repeat = r.bits;
         g_repeat_count = r.count;
@@ -137,7 +138,9 @@ TEST_F(scroll_test, events_run_at_their_exact_position_and_a_stopped_scroll_runs
 
 TEST_F(scroll_test, an_object_stays_from_its_key_until_the_start_of_the_third_section_after_its_own) {
     enemy_t* enemy = enemy_keyed(0x50000);
-    const auto in_window = [&] { return scene.stage.enemies[0].first == 0 && scene.stage.enemies[0].end == 1; };
+    const auto in_window = [&] {
+        return scene.stage.enemies[0].first == 0 && scene.stage.enemies[0].end == 1;
+    };
     g_stage_position = 0x4FFF8;
     scene.scroll_level = 11;
     g_frame_counter = 0;
@@ -167,14 +170,14 @@ TEST_F(scroll_test, the_camera_modes_move_the_view_every_frame_even_while_the_sc
         float ship_after;
     };
     const row_t rows[] = {
-        {scroll_modes::camera_to_256, 0, 100, -1, 100},   // 0 is read as 512
+        {scroll_modes::camera_to_256, 0, 100, -1, 100}, // 0 is read as 512
         {scroll_modes::camera_to_256, 300, 100, 299, 100},
         {scroll_modes::camera_to_256, 200, 100, 201, 100},
         {scroll_modes::camera_to_0, 100, 100, 99, 100},
         {scroll_modes::camera_to_0, 300, 100, 301, 100},
         {scroll_modes::camera_to_0, 512, 100, 512, 100},
-        {scroll_modes::camera_follow, 0, 100, 1, 101},     // (112 - 100) >> 3
-        {scroll_modes::camera_follow, 0, 20, 3, 23},       // at most the speed + 1
+        {scroll_modes::camera_follow, 0, 100, 1, 101}, // (112 - 100) >> 3
+        {scroll_modes::camera_follow, 0, 20, 3, 23},   // at most the speed + 1
         {scroll_modes::camera_follow, 0, 200, -3, 197},
         {scroll_modes::camera_follow, 0, 130, 0, 130},
         {scroll_modes::camera_follow_clamped, 100, 20, 99, 20}, // back toward 0 first
