@@ -10,6 +10,7 @@
 #include "play/stage.h"
 #include "play/stage_file.h"
 #include "play/stage_pointers.h"
+#include "player/smoke.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 #include "tools/sample/stage_files.h"
@@ -278,4 +279,47 @@ TEST_F(stage_load, placed_objects_are_made_of_their_type_without_explosion_and_t
     EXPECT_EQ(manager->set.entries[95].explosion->info->id, 65);
     EXPECT_EQ(manager->set.entries[96].dx, 244);
     EXPECT_EQ(manager->set.entries[96].dy, 232);
+}
+
+TEST_F(stage_load, makers_append_dormant_objects_with_the_placement_key_and_skippers_ignore_hits) {
+    load_table({99}, {603});
+    const placement_t p = at(97);
+    stage_t::spawn_placement(&stage, &p);
+    const placement_t missing = at(99);
+    stage_t::spawn_placement(&stage, &missing);
+    ASSERT_EQ(stage.enemies[1].size(), 1u); // record 97 names list 1
+    enemy_t* skipper = stage.enemies[1][0];
+    EXPECT_EQ(skipper->x, 100);
+    skipper->damage(1000);
+    EXPECT_TRUE(skipper->alive);
+    EXPECT_EQ(stage.enemies[0].size() + stage.enemies[2].size(), 0u);
+
+    std::vector<object_t*> made = {stage_t::make_missile(&stage, &p, objectinfo_find(18)),
+                                   stage_t::make_common_missile1(&stage, &p, objectinfo_find(17)),
+                                   stage_t::make_explosion(&stage, &p, objectinfo_find(68)),
+                                   stage_t::make_active_explosion(&stage, &p, objectinfo_find(68)),
+                                   stage_t::make_big_explosion(&stage, &p, objectinfo_find(0)),
+                                   stage_t::make_smoke(&stage, &p, objectinfo_find(175))};
+    for (object_t* o : made) {
+        EXPECT_FALSE(o->alive);
+        EXPECT_EQ(o->hp, 0);
+    }
+    EXPECT_EQ(stage.enemy_shots.size(), 2u);
+    EXPECT_EQ(stage.explosions.size(), 4u);
+    EXPECT_EQ(stage.explosions[3], made[5]);
+    auto* smoke = static_cast<smoke_t*>(made[5]);
+    EXPECT_EQ(smoke->key, 7u);
+    EXPECT_EQ(smoke->speed, 0);
+    EXPECT_EQ(smoke->terrain_collision, 0);
+
+    // A record without an enemy list: made, explosion and item given, on no list, deleted with the stage.
+    stage.item_mode = 0;
+    const placement_t unlisted = at(603, 0, 37);
+    objectinfo_t* record = const_cast<objectinfo_t*>(objectinfo_find(603));
+    record->list_index = 3;
+    enemy_t* body = stage_t::spawn_plain_enemy(&stage, &unlisted, 50);
+    ASSERT_NE(body, nullptr);
+    EXPECT_NE(body->explosion, nullptr);
+    EXPECT_NE(body->carried, nullptr);
+    EXPECT_EQ(stage.unlisted.size(), 1u);
 }
