@@ -323,3 +323,65 @@ TEST_F(stage_load, makers_append_dormant_objects_with_the_placement_key_and_skip
     EXPECT_NE(body->carried, nullptr);
     EXPECT_EQ(stage.unlisted.size(), 1u);
 }
+
+namespace {
+
+// What the spy spawn functions were called with.
+struct spy_call_t {
+    int32_t type = 0;
+    int32_t extra = 0;
+    float speed = 0;
+    bool flag = false;
+};
+spy_call_t spied;
+
+void spy_plain(stage_t*, const placement_t* p) {
+    spied = {p->type};
+}
+void spy_int(stage_t*, const placement_t* p, int32_t extra) {
+    spied = {p->type, extra};
+}
+enemy_t* spy_enemy(stage_t*, const placement_t* p, int32_t extra) {
+    spied = {p->type, extra};
+    return nullptr;
+}
+void spy_speed(stage_t*, const placement_t* p, float speed) {
+    spied = {p->type, 0, speed};
+}
+void spy_flag(stage_t*, const placement_t* p, bool flag) {
+    spied = {p->type, 0, 0, flag};
+}
+
+} // namespace
+
+TEST_F(stage_load, every_entry_hands_its_spawn_function_the_fixed_extra_or_the_flag_of_param2) {
+    for (int32_t type = first_dispatch_type; type <= last_dispatch_type; ++type) {
+        dispatch_entry_t entry = dispatch_entry(type);
+        if (entry.kind == handler_kind_t::plain_enemy || entry.kind == handler_kind_t::turret) {
+            continue;
+        }
+        entry.plain = entry.plain != nullptr ? spy_plain : nullptr;
+        entry.with_int = entry.with_int != nullptr ? spy_int : nullptr;
+        entry.enemy_with_int = entry.enemy_with_int != nullptr ? spy_enemy : nullptr;
+        entry.with_speed = entry.with_speed != nullptr ? spy_speed : nullptr;
+        entry.with_flag = entry.with_flag != nullptr ? spy_flag : nullptr;
+        for (int32_t param2 : {0, -1, 5}) {
+            spied = {};
+            const placement_t p = at(type, param2);
+            run_dispatch_entry(entry, &stage, &p);
+            EXPECT_EQ(spied.type, type);
+            EXPECT_EQ(spied.extra, dispatch_entry(type).extra) << type;
+            EXPECT_EQ(spied.speed, dispatch_entry(type).speed) << type;
+            EXPECT_EQ(spied.flag, entry.kind == handler_kind_t::with_flag && param2 != 0) << type;
+        }
+    }
+    // A hatch whose formation could not be made is still made (here: a plain stand-in of its type).
+    EXPECT_EQ(stage.enemies[0].size(), 0u);
+    load_table({}, {245});
+    dispatch_entry_t hatch = dispatch_entry(245);
+    hatch.enemy_with_int = spy_enemy;
+    const placement_t p = at(245);
+    run_dispatch_entry(hatch, &stage, &p);
+    EXPECT_EQ(spied.extra, 8);
+    EXPECT_EQ(stage.enemies[0].size(), 1u);
+}
