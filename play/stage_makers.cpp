@@ -134,3 +134,27 @@ void make_shot_pool(stage_t* stage, const placement_t* placement, const objectin
         shots.push_back(shot);
     }
 }
+
+missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
+                                 const objectinfo_t* shot_record, const objectinfo_t* effect_record,
+                                 uint32_t period, object_t* owner, std::vector<missile_t*>& shots) {
+    missile_t* shot = stage_t::make_missile(stage, placement, shot_record);
+    explosion_t* effect = stage_t::make_explosion(stage, placement, effect_record);
+    effect->period = period;
+    effect->owner = shot;
+    shot->effect = effect;
+    shot->set_owner(owner);
+    shots.push_back(shot);
+    return shot;
+}
+
+void make_explosion_row(stage_t* stage, const placement_t* placement,
+                        const std::vector<const objectinfo_t*>& records, int32_t n, const int32_t* dx,
+                        const int32_t* dy, mul_explosion_t& set) {
+    for (int32_t i = 0; i < n; ++i) {
+        explosion_t* explosion =
+            stage_t::make_explosion(stage, placement, records[size_t(i) % records.size()]);
+        explosion->period = uint32_t(i >> 2) + 1;
+        set.add(explosion, dx[i], dy[i]);
+    }
+}

@@ -7,6 +7,7 @@
 #include "objects/oneup.h"
 #include "objects/random.h"
 #include "play/placement_dispatch.h"
+#include "play/spawn_helpers.h"
 #include "play/stage.h"
 #include "play/stage_file.h"
 #include "play/stage_pointers.h"
@@ -384,4 +385,28 @@ TEST_F(stage_load, every_entry_hands_its_spawn_function_the_fixed_extra_or_the_f
     run_dispatch_entry(hatch, &stage, &p);
     EXPECT_EQ(spied.extra, 8);
     EXPECT_EQ(stage.enemies[0].size(), 1u);
+}
+
+TEST_F(stage_load, assembly_helpers_link_shot_effects_and_slow_each_row_explosion_by_fours) {
+    const placement_t p = at(600);
+    enemy_t owner(objectinfo_find(600), 0, 0, 7);
+    std::vector<missile_t*> shots;
+    missile_t* shot =
+        make_shot_with_effect(&stage, &p, objectinfo_find(18), objectinfo_find(68), 3, &owner, shots);
+    EXPECT_EQ(shots, std::vector<missile_t*>{shot});
+    EXPECT_EQ(shot->owner, &owner);
+    auto* effect = static_cast<explosion_t*>(shot->effect);
+    EXPECT_EQ(effect->owner, shot);
+    EXPECT_EQ(effect->period, 3u);
+
+    mul_explosion_t row;
+    const int32_t dx[6] = {1, 2, 3, 4, 5, 6};
+    const int32_t dy[6] = {-1, -2, -3, -4, -5, -6};
+    make_explosion_row(&stage, &p, {objectinfo_find(68), objectinfo_find(71)}, 6, dx, dy, row);
+    ASSERT_EQ(row.entries.size(), 6u);
+    EXPECT_EQ(row.entries[3].explosion->period, 1u);
+    EXPECT_EQ(row.entries[4].explosion->period, 2u);
+    EXPECT_EQ(row.entries[5].explosion->info->id, 71);
+    EXPECT_EQ(row.entries[5].dy, -6);
+    EXPECT_EQ(stage.explosions.size(), 7u);
 }
