@@ -35,3 +35,5 @@ struct dispatch_entry_t {
 
 // The entry of a type; the plain-enemy entry outside 43..362.
 const dispatch_entry_t& dispatch_entry(int32_t type);
+// Builds the placement's objects as the entry says.
+void run_dispatch_entry(const dispatch_entry_t& entry, stage_t* stage, const placement_t* placement);

@@ -14,6 +14,7 @@
 #include <vector>
 
 class missile_t;
+class mul_explosion_t;
 
 // Every record of ids, in order, or nothing when one of them is missing.
 template <size_t N> std::optional<std::array<const objectinfo_t*, N>> find_records(const int32_t (&ids)[N]) {
@@ -41,6 +42,17 @@ void give_item(stage_t* stage, const placement_t* placement, enemy_t* body);
 // count shots of the record by make_missile, owned by owner and appended to shots in the order made.
 void make_shot_pool(stage_t* stage, const placement_t* placement, const objectinfo_t* record, object_t* owner,
                     int32_t count, std::vector<missile_t*>& shots);
+
+// A pooled shot whose effect explosion (period frames per pattern, owned by the shot) starts where the
+// shot ends or fires; owned by owner and appended to shots.
+missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
+                                 const objectinfo_t* shot_record, const objectinfo_t* effect_record,
+                                 uint32_t period, object_t* owner, std::vector<missile_t*>& shots);
+// A row of n body explosions: explosion i takes records[i mod records.size()] and period (i >> 2) + 1,
+// and enters set at (dx[i], dy[i]).
+void make_explosion_row(stage_t* stage, const placement_t* placement,
+                        const std::vector<const objectinfo_t*>& records, int32_t n, const int32_t* dx,
+                        const int32_t* dy, mul_explosion_t& set);
 
 // The single-object sequence: the body of the record whose id is the placement's type, its death
 // explosion when explosion_id names a record (-1 none), its item. Null and nothing made without the

@@ -212,10 +212,13 @@ const dispatch_entry_t& dispatch_entry(int32_t type) {
 }
 
 void stage_t::spawn_placement(stage_t* stage, const placement_t* placement) {
-    const dispatch_entry_t& e = dispatch_entry(placement->type);
+    run_dispatch_entry(dispatch_entry(placement->type), stage, placement);
+}
+
+void run_dispatch_entry(const dispatch_entry_t& e, stage_t* stage, const placement_t* placement) {
     switch (e.kind) {
     case handler_kind_t::plain_enemy:
-        spawn_plain_enemy(stage, placement, plain_enemy_explosion);
+        S::spawn_plain_enemy(stage, placement, plain_enemy_explosion);
         break;
     case handler_kind_t::plain:
         e.plain(stage, placement);
@@ -237,7 +240,7 @@ void stage_t::spawn_placement(stage_t* stage, const placement_t* placement) {
         break;
     case handler_kind_t::hatch:
         // The hatch is made even when the formation could not be.
-        spawn_hatch(stage, placement, e.enemy_with_int(stage, placement, e.extra));
+        S::spawn_hatch(stage, placement, e.enemy_with_int(stage, placement, e.extra));
         break;
     }
 }

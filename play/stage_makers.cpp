@@ -12,6 +12,14 @@ namespace {
 constexpr int32_t missile_skipper_record = 100;
 constexpr int32_t explosion_skipper_record = 101;
 
+// A dormant shot or effect of the record with the placement's key, appended to list.
+template <typename T, typename List>
+T* append_new(List& list, const placement_t* placement, const objectinfo_t* info) {
+    T* object = new T(info, placement->key);
+    list.push_back(object);
+    return object;
+}
+
 } // namespace
 
 item_t* stage_t::make_item(stage_t* stage, const placement_t* placement) {
@@ -41,16 +49,12 @@ enemy_skipper_t* stage_t::make_enemy_skipper(stage_t* stage, const placement_t* 
 
 missile_skipper_t* stage_t::make_missile_skipper(stage_t* stage, const placement_t* placement,
                                                  const objectinfo_t* info) {
-    auto* skipper = new missile_skipper_t(info, placement->key);
-    stage->enemy_shots.push_back(skipper);
-    return skipper;
+    return append_new<missile_skipper_t>(stage->enemy_shots, placement, info);
 }
 
 explosion_skipper_t* stage_t::make_explosion_skipper(stage_t* stage, const placement_t* placement,
                                                      const objectinfo_t* info) {
-    auto* skipper = new explosion_skipper_t(info, placement->key);
-    stage->explosions.push_back(skipper);
-    return skipper;
+    return append_new<explosion_skipper_t>(stage->explosions, placement, info);
 }
 
 void stage_t::spawn_enemy_skipper(stage_t* stage, const placement_t* placement) {
@@ -72,42 +76,30 @@ void stage_t::spawn_explosion_skipper(stage_t* stage, const placement_t* placeme
 }
 
 explosion_t* stage_t::make_explosion(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    auto* explosion = new explosion_t(info, placement->key);
-    stage->explosions.push_back(explosion);
-    return explosion;
+    return append_new<explosion_t>(stage->explosions, placement, info);
 }
 
 active_explosion_t* stage_t::make_active_explosion(stage_t* stage, const placement_t* placement,
                                                    const objectinfo_t* info) {
-    auto* explosion = new active_explosion_t(info, placement->key);
-    stage->explosions.push_back(explosion);
-    return explosion;
+    return append_new<active_explosion_t>(stage->explosions, placement, info);
 }
 
 big_explosion_t* stage_t::make_big_explosion(stage_t* stage, const placement_t* placement,
                                              const objectinfo_t* info) {
-    auto* explosion = new big_explosion_t(info, placement->key);
-    stage->explosions.push_back(explosion);
-    return explosion;
+    return append_new<big_explosion_t>(stage->explosions, placement, info);
 }
 
 missile_t* stage_t::make_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    auto* missile = new missile_t(info, placement->key);
-    stage->enemy_shots.push_back(missile);
-    return missile;
+    return append_new<missile_t>(stage->enemy_shots, placement, info);
 }
 
 common_missile1_t* stage_t::make_common_missile1(stage_t* stage, const placement_t* placement,
                                                  const objectinfo_t* info) {
-    auto* missile = new common_missile1_t(info, placement->key);
-    stage->enemy_shots.push_back(missile);
-    return missile;
+    return append_new<common_missile1_t>(stage->enemy_shots, placement, info);
 }
 
 smoke_t* stage_t::make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    auto* smoke = new smoke_t(info, placement->key);
-    stage->explosions.push_back(smoke);
-    return smoke;
+    return append_new<smoke_t>(stage->explosions, placement, info);
 }
 
 enemy_t* stage_t::make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
@@ -140,5 +132,29 @@ void make_shot_pool(stage_t* stage, const placement_t* placement, const objectin
         missile_t* shot = stage_t::make_missile(stage, placement, record);
         shot->set_owner(owner);
         shots.push_back(shot);
+    }
+}
+
+missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
+                                 const objectinfo_t* shot_record, const objectinfo_t* effect_record,
+                                 uint32_t period, object_t* owner, std::vector<missile_t*>& shots) {
+    missile_t* shot = stage_t::make_missile(stage, placement, shot_record);
+    explosion_t* effect = stage_t::make_explosion(stage, placement, effect_record);
+    effect->period = period;
+    effect->owner = shot;
+    shot->effect = effect;
+    shot->set_owner(owner);
+    shots.push_back(shot);
+    return shot;
+}
+
+void make_explosion_row(stage_t* stage, const placement_t* placement,
+                        const std::vector<const objectinfo_t*>& records, int32_t n, const int32_t* dx,
+                        const int32_t* dy, mul_explosion_t& set) {
+    for (int32_t i = 0; i < n; ++i) {
+        explosion_t* explosion =
+            stage_t::make_explosion(stage, placement, records[size_t(i) % records.size()]);
+        explosion->period = uint32_t(i >> 2) + 1;
+        set.add(explosion, dx[i], dy[i]);
     }
 }

@@ -7,9 +7,11 @@
 #include "objects/oneup.h"
 #include "objects/random.h"
 #include "play/placement_dispatch.h"
+#include "play/spawn_helpers.h"
 #include "play/stage.h"
 #include "play/stage_file.h"
 #include "play/stage_pointers.h"
+#include "player/smoke.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 #include "tools/sample/stage_files.h"
@@ -278,4 +280,133 @@ TEST_F(stage_load, placed_objects_are_made_of_their_type_without_explosion_and_t
     EXPECT_EQ(manager->set.entries[95].explosion->info->id, 65);
     EXPECT_EQ(manager->set.entries[96].dx, 244);
     EXPECT_EQ(manager->set.entries[96].dy, 232);
+}
+
+TEST_F(stage_load, makers_append_dormant_objects_with_the_placement_key_and_skippers_ignore_hits) {
+    load_table({99}, {603});
+    const placement_t p = at(97);
+    stage_t::spawn_placement(&stage, &p);
+    const placement_t missing = at(99);
+    stage_t::spawn_placement(&stage, &missing);
+    ASSERT_EQ(stage.enemies[1].size(), 1u); // record 97 names list 1
+    enemy_t* skipper = stage.enemies[1][0];
+    EXPECT_EQ(skipper->x, 100);
+    skipper->damage(1000);
+    EXPECT_TRUE(skipper->alive);
+    EXPECT_EQ(stage.enemies[0].size() + stage.enemies[2].size(), 0u);
+
+    std::vector<object_t*> made = {stage_t::make_missile(&stage, &p, objectinfo_find(18)),
+                                   stage_t::make_common_missile1(&stage, &p, objectinfo_find(17)),
+                                   stage_t::make_explosion(&stage, &p, objectinfo_find(68)),
+                                   stage_t::make_active_explosion(&stage, &p, objectinfo_find(68)),
+                                   stage_t::make_big_explosion(&stage, &p, objectinfo_find(0)),
+                                   stage_t::make_smoke(&stage, &p, objectinfo_find(175))};
+    for (object_t* o : made) {
+        EXPECT_FALSE(o->alive);
+        EXPECT_EQ(o->hp, 0);
+    }
+    EXPECT_EQ(stage.enemy_shots.size(), 2u);
+    EXPECT_EQ(stage.explosions.size(), 4u);
+    EXPECT_EQ(stage.explosions[3], made[5]);
+    auto* smoke = static_cast<smoke_t*>(made[5]);
+    EXPECT_EQ(smoke->key, 7u);
+    EXPECT_EQ(smoke->speed, 0);
+    EXPECT_EQ(smoke->terrain_collision, 0);
+
+    // A record without an enemy list: made, explosion and item given, on no list, deleted with the stage.
+    stage.item_mode = 0;
+    const placement_t unlisted = at(603, 0, 37);
+    objectinfo_t* record = const_cast<objectinfo_t*>(objectinfo_find(603));
+    record->list_index = 3;
+    enemy_t* body = stage_t::spawn_plain_enemy(&stage, &unlisted, 50);
+    ASSERT_NE(body, nullptr);
+    EXPECT_NE(body->explosion, nullptr);
+    EXPECT_NE(body->carried, nullptr);
+    EXPECT_EQ(stage.unlisted.size(), 1u);
+}
+
+namespace {
+
+// What the spy spawn functions were called with.
+struct spy_call_t {
+    int32_t type = 0;
+    int32_t extra = 0;
+    float speed = 0;
+    bool flag = false;
+};
+spy_call_t spied;
+
+void spy_plain(stage_t*, const placement_t* p) {
+    spied = {p->type};
+}
+void spy_int(stage_t*, const placement_t* p, int32_t extra) {
+    spied = {p->type, extra};
+}
+enemy_t* spy_enemy(stage_t*, const placement_t* p, int32_t extra) {
+    spied = {p->type, extra};
+    return nullptr;
+}
+void spy_speed(stage_t*, const placement_t* p, float speed) {
+    spied = {p->type, 0, speed};
+}
+void spy_flag(stage_t*, const placement_t* p, bool flag) {
+    spied = {p->type, 0, 0, flag};
+}
+
+} // namespace
+
+TEST_F(stage_load, every_entry_hands_its_spawn_function_the_fixed_extra_or_the_flag_of_param2) {
+    for (int32_t type = first_dispatch_type; type <= last_dispatch_type; ++type) {
+        dispatch_entry_t entry = dispatch_entry(type);
+        if (entry.kind == handler_kind_t::plain_enemy || entry.kind == handler_kind_t::turret) {
+            continue;
+        }
+        entry.plain = entry.plain != nullptr ? spy_plain : nullptr;
+        entry.with_int = entry.with_int != nullptr ? spy_int : nullptr;
+        entry.enemy_with_int = entry.enemy_with_int != nullptr ? spy_enemy : nullptr;
+        entry.with_speed = entry.with_speed != nullptr ? spy_speed : nullptr;
+        entry.with_flag = entry.with_flag != nullptr ? spy_flag : nullptr;
+        for (int32_t param2 : {0, -1, 5}) {
+            spied = {};
+            const placement_t p = at(type, param2);
+            run_dispatch_entry(entry, &stage, &p);
+            EXPECT_EQ(spied.type, type);
+            EXPECT_EQ(spied.extra, dispatch_entry(type).extra) << type;
+            EXPECT_EQ(spied.speed, dispatch_entry(type).speed) << type;
+            EXPECT_EQ(spied.flag, entry.kind == handler_kind_t::with_flag && param2 != 0) << type;
+        }
+    }
+    // A hatch whose formation could not be made is still made (here: a plain stand-in of its type).
+    EXPECT_EQ(stage.enemies[0].size(), 0u);
+    load_table({}, {245});
+    dispatch_entry_t hatch = dispatch_entry(245);
+    hatch.enemy_with_int = spy_enemy;
+    const placement_t p = at(245);
+    run_dispatch_entry(hatch, &stage, &p);
+    EXPECT_EQ(spied.extra, 8);
+    EXPECT_EQ(stage.enemies[0].size(), 1u);
+}
+
+TEST_F(stage_load, assembly_helpers_link_shot_effects_and_slow_each_row_explosion_by_fours) {
+    const placement_t p = at(600);
+    enemy_t owner(objectinfo_find(600), 0, 0, 7);
+    std::vector<missile_t*> shots;
+    missile_t* shot =
+        make_shot_with_effect(&stage, &p, objectinfo_find(18), objectinfo_find(68), 3, &owner, shots);
+    EXPECT_EQ(shots, std::vector<missile_t*>{shot});
+    EXPECT_EQ(shot->owner, &owner);
+    auto* effect = static_cast<explosion_t*>(shot->effect);
+    EXPECT_EQ(effect->owner, shot);
+    EXPECT_EQ(effect->period, 3u);
+
+    mul_explosion_t row;
+    const int32_t dx[6] = {1, 2, 3, 4, 5, 6};
+    const int32_t dy[6] = {-1, -2, -3, -4, -5, -6};
+    make_explosion_row(&stage, &p, {objectinfo_find(68), objectinfo_find(71)}, 6, dx, dy, row);
+    ASSERT_EQ(row.entries.size(), 6u);
+    EXPECT_EQ(row.entries[3].explosion->period, 1u);
+    EXPECT_EQ(row.entries[4].explosion->period, 2u);
+    EXPECT_EQ(row.entries[5].explosion->info->id, 71);
+    EXPECT_EQ(row.entries[5].dy, -6);
+    EXPECT_EQ(stage.explosions.size(), 7u);
 }

@@ -1,15 +1,15 @@
+#include "base/binio.h"
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
-#include "play/standin_ending.h"
 #include "play/play_scene.h"
+#include "play/standin_ending.h"
 #include "play/standin_recplay.h"
 #include "play/standin_replay.h"
 #include "scenes/standin_title.h"
 #include "scenes/standin_typesel.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "base/binio.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
 #include "shell/scenectr.h"
@@ -170,6 +170,8 @@ TEST_F(scenectr_test, keys_reach_only_a_running_scene) {
     EXPECT_EQ(controller->state, scenectr_t::state_new);
     change_to(scene_play); // ship type 0 from the controller's defaults
     ASSERT_TRUE(current_is<play_scene_t>());
+    EXPECT_EQ(static_cast<play_scene_t*>(controller->scene)->stage_no, 1); // the first sample stage
+    EXPECT_FALSE(static_cast<play_scene_t*>(controller->scene)->stage.enemies[0].items.empty());
     controller->forward_key(13); // the stand-in asks for the title
     EXPECT_EQ(controller->state, scenectr_t::state_change);
     controller->update();
