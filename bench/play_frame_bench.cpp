@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
     for (const format_t& format : formats) {
         const double frames = reporter.rate(label("play_frame", format)) * 1e6;
         const double clears = reporter.rate(label("clear", format)) * 1e6;
-        std::printf("%-28s %12.0f %14.0f %8.1f\n", format.name, frames, clears, frames > 0 ? clears / frames : 0.0);
+        std::printf("%-28s %12.0f %14.0f %8.1f\n", format.name, frames, clears,
+                    frames > 0 ? clears / frames : 0.0);
     }
     benchmark::Shutdown();
     plat::reset_display_for_test();

@@ -2,8 +2,8 @@
 // in fixed pairs of lists, and the objects' own damage operations deciding what a hit means.
 #pragma once
 
-#include "play/array.h"
 #include "platform/types.h"
+#include "play/array.h"
 
 #include <vector>
 

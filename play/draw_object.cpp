@@ -30,7 +30,8 @@ bool find_cell(vscreen_t* destination, int32_t image, int32_t pattern, cell_t& c
     const int64_t left = w * (pattern & 7);
     const int64_t top = h * (pattern >> 3);
     const plat::rect_t& sheet = cell.sprite->surface->rect;
-    cell.inside = w > 0 && h > 0 && left >= 0 && top >= 0 && left + w <= sheet.right && top + h <= sheet.bottom;
+    cell.inside =
+        w > 0 && h > 0 && left >= 0 && top >= 0 && left + w <= sheet.right && top + h <= sheet.bottom;
     cell.w = int32_t(w);
     cell.h = int32_t(h);
     if (cell.inside) {
@@ -46,8 +47,8 @@ bool clip_to(const vscreen_t& destination, const plat::rect_t& target, plat::rec
           clip.top < target.bottom)) {
         return false;
     }
-    clipped = {std::max(target.left, clip.left), std::max(target.top, clip.top), std::min(target.right, clip.right),
-               std::min(target.bottom, clip.bottom)};
+    clipped = {std::max(target.left, clip.left), std::max(target.top, clip.top),
+               std::min(target.right, clip.right), std::min(target.bottom, clip.bottom)};
     return true;
 }
 
@@ -63,8 +64,9 @@ void copy_keyed(vscreen_t* destination, const cell_t& cell, int32_t x, int32_t y
     from.top += to.top - target.top;
     from.right = from.left + (to.right - to.left);
     from.bottom = from.top + (to.bottom - to.top);
-    destination->surface->surface->blt_fast(uint32_t(to.left), uint32_t(to.top), cell.sprite->surface->surface,
-                                            &from, plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
+    destination->surface->surface->blt_fast(uint32_t(to.left), uint32_t(to.top),
+                                            cell.sprite->surface->surface, &from,
+                                            plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
 }
 
 void copy_stretched(vscreen_t* destination, const cell_t& cell, int32_t x, int32_t y, int32_t scale) {
@@ -93,7 +95,8 @@ void draw_scaled_object(object_t* object, vscreen_t* destination, int32_t scale)
     if (image == -1) {
         return;
     }
-    draw_cell_scaled(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]), scale);
+    draw_cell_scaled(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]),
+                     scale);
 }
 
 } // namespace
