@@ -71,35 +71,6 @@ void collide_ship_enemies(ship_t& ship, array_t<enemy_t*>& list) {
     collide_ship_range(ship, list, list.first, list.end);
 }
 
-void collide_enemies_player_shots(array_t<enemy_t*>& enemies, array_t<player_missile_t*>& shots) {
-    const uint32_t shot_count = shots.size();
-    for (uint32_t i = enemies.first, end = enemies.end; i < end; ++i) {
-        enemy_t* enemy = enemies[i];
-        if (!enemy->alive) {
-            continue;
-        }
-        plat::rect_t enemy_box;
-        enemy->get_rect(enemy_box);
-        const int32_t enemy_damage = enemy->contact_damage();
-        for (uint32_t j = 0; j < shot_count; ++j) {
-            player_missile_t* shot = shots[j];
-            if (!shot->alive) {
-                continue;
-            }
-            plat::rect_t shot_box;
-            shot->get_rect(shot_box);
-            const int32_t shot_damage = shot->contact_damage();
-            if (boxes_overlap(enemy_box, shot_box)) {
-                enemy->damage(shot_damage);
-                shot->damage(enemy_damage);
-                if (!enemy->alive) {
-                    break;
-                }
-            }
-        }
-    }
-}
-
 void collide_all(stage_t& stage, player_t& player, array_t<player_missile_t*>& player_shots) {
     ship_t* ship = player.ship;
     if (ship != nullptr) {

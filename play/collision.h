@@ -2,12 +2,12 @@
 // in fixed pairs of lists, and the objects' own damage operations deciding what a hit means.
 #pragma once
 
+#include "objects/enemy.h"
 #include "platform/types.h"
 #include "play/array.h"
 
 #include <vector>
 
-class enemy_t;
 class item_t;
 class missile_t;
 class object_t;
@@ -27,7 +27,31 @@ void collide_ship_window(ship_t& ship, array_t<missile_t*>& list);
 void collide_ship_list(ship_t& ship, array_t<missile_t*>& list);
 void collide_ship_enemies(ship_t& ship, array_t<enemy_t*>& list);
 // Each alive enemy of the window against every alive player shot, until the enemy dies.
-void collide_enemies_player_shots(array_t<enemy_t*>& enemies, array_t<player_missile_t*>& shots);
+template <typename Shots> void collide_enemies_player_shots(array_t<enemy_t*>& enemies, Shots& shots) {
+    const uint32_t shot_count = uint32_t(shots.size());
+    for (uint32_t i = enemies.first, end = enemies.end; i < end; ++i) {
+        enemy_t* enemy = enemies[i];
+        if (!enemy->alive) {
+            continue;
+        }
+        plat::rect_t enemy_box;
+        enemy->get_rect(enemy_box);
+        const int32_t enemy_damage = enemy->contact_damage();
+        for (uint32_t j = 0; j < shot_count && enemy->alive; ++j) {
+            auto* shot = shots[j];
+            if (!shot->alive) {
+                continue;
+            }
+            plat::rect_t shot_box;
+            shot->get_rect(shot_box);
+            const int32_t shot_damage = shot->contact_damage();
+            if (boxes_overlap(enemy_box, shot_box)) {
+                enemy->damage(shot_damage);
+                shot->damage(enemy_damage);
+            }
+        }
+    }
+}
 
 // The six passes of a frame in their order; enemy list 0 is the only enemy list that collides.
 void collide_all(stage_t& stage, player_t& player, array_t<player_missile_t*>& player_shots);
