@@ -33,9 +33,9 @@ constexpr int32_t shot_marker = 100;
 constexpr int32_t explosion_marker = 101;
 
 constexpr int32_t scroll_modes_by_event[8] = {
-    scroll_modes::scroll_right,          scroll_modes::scroll_left,   scroll_modes::scroll_up,
-    scroll_modes::scroll_down,           scroll_modes::camera_follow, scroll_modes::camera_follow_clamped,
-    scroll_modes::camera_to_256,         scroll_modes::camera_to_0};
+    scroll_modes::scroll_right,  scroll_modes::scroll_left,   scroll_modes::scroll_up,
+    scroll_modes::scroll_down,   scroll_modes::camera_follow, scroll_modes::camera_follow_clamped,
+    scroll_modes::camera_to_256, scroll_modes::camera_to_0};
 
 int32_t low_half(int32_t parameter) {
     return int16_t(uint32_t(parameter) & 0xFFFF);
