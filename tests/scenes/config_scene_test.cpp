@@ -1,11 +1,15 @@
 // The settings scene's key rules, its <OK> and ESC, and its restart note, against a recording sound
 // manager.
+#include "base/binio.h"
+#include "platform/audio_device.h"
 #include "platform/file.h"
 #include "platform/keyboard.h"
 #include "scenes/config_scene.h"
+#include "screen/soundctr.h"
 #include "shell/display_mode.h"
 #include "shell/scenectr.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/sound_files.h"
 
 #include <gtest/gtest.h>
 
@@ -302,4 +306,32 @@ TEST_F(config_scene_test, lines_read_as_the_screen_shows_them) {
     scene->values[0] = window_mode;
     EXPECT_EQ(scene->line_text(0), "SCREEN MODE   : WINDOW");
     EXPECT_EQ(scene->line_text(config_scene_t::line_init_ranking), "INIT RANKING  : NO");
+}
+
+TEST_F(config_scene_test, a_sound_manager_that_cannot_be_rebuilt_leaves_the_game_silent_with_one_log_line) {
+    plat::make_directory("log");
+    plat::audio_set_manual(true);
+    std::string error;
+    ASSERT_TRUE(write_sound_files(".", error)) << error;
+    ASSERT_TRUE(g_soundctr.create(nullptr, true));
+    config_sound_t sound_manager;
+    plat::audio_set_device_failure(true);
+    sound_manager.rebuild(false);
+    plat::audio_set_device_failure(false);
+    EXPECT_EQ(g_soundctr.music, nullptr);
+    // What the scenes do next finds no manager and does nothing.
+    sound_manager.set_bgm_off(false);
+    sound_manager.set_master_volumes(-1200, -1600);
+    sound_manager.request_se(9);
+    sound_manager.play_requested_se();
+    EXPECT_TRUE(g_soundctr.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
+    g_soundctr.select_bgm(0);
+    g_soundctr.start_bgm();
+    EXPECT_FALSE(g_soundctr.playing);
+    g_soundctr.clear_bgm_table();
+    g_soundctr.destroy();
+    plat::audio_set_manual(false);
+    std::vector<uint8_t> log;
+    ASSERT_TRUE(read_file_bytes(".\\log\\bootlog.txt", log));
+    EXPECT_EQ(std::string(log.begin(), log.end()), "* Error: サウンド管理オブジェクトの作成に失敗しました\n");
 }
