@@ -39,6 +39,41 @@ constexpr plat::colorref_t cursor_colour = plat::rgb(255, 255, 255);
 constexpr plat::colorref_t cursor_paper = plat::rgb(64, 64, 255);
 constexpr plat::colorref_t note_colour = plat::rgb(64, 255, 128);
 
+// A field's line: its format, and for a two-way line the words for 0 and for any other value.
+struct field_line_t {
+    const char* format;
+    const char* zero = nullptr;
+    const char* other = nullptr;
+};
+
+constexpr int32_t line_level = 5;
+
+const field_line_t field_lines[config_field_count] = {
+    {"SCREEN MODE   : WINDOW"},
+    {"BLT SCALE     : %d"},
+    {"REFRESH MODE  : %s", "VSYNC", "TIMER"},
+    {"STAGE         : %d"},
+    {"SECTION       : %d"},
+    {"LEVEL         : %d%s"},
+    {"LOOP          : %d"},
+    {"LIFE          : %d"},
+    {"EQUIPMENT     :"},
+    {"POWER UP      : %s", "ITEM", "CAPSULE"},
+    {"POWER DOWN    : %s", "LOSE ALL", "LEAVE ITEMS"},
+    {"BGM           : %s", "ON", "OFF"},
+    {"BGM VOLUME    : %ddB"},
+    {"SE VOLUME     : %ddB"},
+    {"REVERB        : %s", "OFF", "ON"},
+    {"JOYSTICK      : %s", "OFF", "ON"},
+    {"SHOT KEY      : %s"},
+    {"MISSILE KEY   : %s"},
+    {"POWERUP KEY   : %s"},
+    {"MULTIPLE KEY  : %s"},
+    {"PAUSE KEY     : %s or ESC"},
+};
+
+const char* const level_names[] = {"", "[EASY]", "[NORMAL]", "[HARD]", "[VERY HARD]"};
+
 int32_t mode_position(int32_t mode) {
     const auto at = std::find(display_mode_table.begin(), display_mode_table.end(), mode);
     return at == display_mode_table.end() ? 0 : int32_t(at - display_mode_table.begin());
@@ -199,86 +234,29 @@ void config_scene_t::draw_restart_note() {
 }
 
 std::string config_scene_t::line_text(int32_t line) const {
-    static const char* const level_names[] = {"", "[EASY]", "[NORMAL]", "[HARD]", "[VERY HARD]"};
-    static const char* const key_labels[] = {"SHOT KEY      : %s", "MISSILE KEY   : %s", "POWERUP KEY   : %s",
-                                             "MULTIPLE KEY  : %s", "PAUSE KEY     : %s or ESC"};
-    const auto either = [](int32_t v, const char* zero, const char* other) { return v == 0 ? zero : other; };
     char text[80] = {};
-    const int32_t v = line < config_field_count ? values[size_t(line)] : 0;
-    switch (line) {
-    case 0:
-        if (v == window_mode) {
-            std::snprintf(text, sizeof text, "SCREEN MODE   : WINDOW");
-        } else {
-            std::snprintf(text, sizeof text, "SCREEN MODE   : FULLSCREEN(%dx%dx%d)", display_mode_width(v),
-                          display_mode_height(v), display_mode_bits(v));
-        }
-        break;
-    case 1:
-        std::snprintf(text, sizeof text, "BLT SCALE     : %d", v);
-        break;
-    case 2:
-        std::snprintf(text, sizeof text, "REFRESH MODE  : %s", either(v, "VSYNC", "TIMER"));
-        break;
-    case 3:
-        std::snprintf(text, sizeof text, "STAGE         : %d", v);
-        break;
-    case 4:
-        std::snprintf(text, sizeof text, "SECTION       : %d", v);
-        break;
-    case 5:
-        std::snprintf(text, sizeof text, "LEVEL         : %d%s", v, v >= 1 && v <= 4 ? level_names[v] : "");
-        break;
-    case 6:
-        std::snprintf(text, sizeof text, "LOOP          : %d", v);
-        break;
-    case 7:
-        std::snprintf(text, sizeof text, "LIFE          : %d", v);
-        break;
-    case 8:
-        std::snprintf(text, sizeof text, "EQUIPMENT     :");
-        break;
-    case 9:
-        std::snprintf(text, sizeof text, "POWER UP      : %s", either(v, "ITEM", "CAPSULE"));
-        break;
-    case 10:
-        std::snprintf(text, sizeof text, "POWER DOWN    : %s", either(v, "LOSE ALL", "LEAVE ITEMS"));
-        break;
-    case 11:
-        std::snprintf(text, sizeof text, "BGM           : %s", either(v, "ON", "OFF"));
-        break;
-    case 12:
-        std::snprintf(text, sizeof text, "BGM VOLUME    : %ddB", v / 100);
-        break;
-    case 13:
-        std::snprintf(text, sizeof text, "SE VOLUME     : %ddB", v / 100);
-        break;
-    case 14:
-        std::snprintf(text, sizeof text, "REVERB        : %s", either(v, "OFF", "ON"));
-        break;
-    case 15:
-        std::snprintf(text, sizeof text, "JOYSTICK      : %s", either(v, "OFF", "ON"));
-        break;
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 20:
-        std::snprintf(text, sizeof text, key_labels[line - first_key_line], key_name(v).c_str());
-        break;
-    case line_init_ranking:
-        std::snprintf(text, sizeof text, "INIT RANKING  : %s", either(init_ranking, "NO", "YES"));
-        break;
-    case line_default:
-        return "DEFAULT SETTING";
-    case line_key_assign:
-        return "KEY ASSIGN>>";
-    case line_back:
-        return "<<BACK";
-    case line_ok:
-        return "<OK>";
-    default:
-        break;
+    if (line >= config_field_count) {
+        return line == line_init_ranking
+                   ? std::string("INIT RANKING  : ") + (init_ranking == 0 ? "NO" : "YES")
+               : line == line_default    ? "DEFAULT SETTING"
+               : line == line_key_assign ? "KEY ASSIGN>>"
+               : line == line_back       ? "<<BACK"
+               : line == line_ok         ? "<OK>"
+                                         : "";
+    }
+    const int32_t v = values[size_t(line)];
+    const field_line_t& f = field_lines[size_t(line)];
+    if (line == 0 && v != window_mode) {
+        std::snprintf(text, sizeof text, "SCREEN MODE   : FULLSCREEN(%dx%dx%d)", display_mode_width(v),
+                      display_mode_height(v), display_mode_bits(v));
+    } else if (f.zero != nullptr) {
+        std::snprintf(text, sizeof text, f.format, v == 0 ? f.zero : f.other);
+    } else if (line >= first_key_line) {
+        std::snprintf(text, sizeof text, f.format, key_name(v).c_str());
+    } else if (line == line_level) {
+        std::snprintf(text, sizeof text, f.format, v, v >= 1 && v <= 4 ? level_names[v] : "");
+    } else {
+        std::snprintf(text, sizeof text, f.format, line == 12 || line == 13 ? v / 100 : v);
     }
     return text;
 }
@@ -333,7 +311,7 @@ void config_scene_t::change_value(int32_t key) {
     case 3:
         *v = stepped(*v, key, 1, 1, std::max(1, userinfo->stage));
         break;
-    case 5:
+    case line_level:
         *v = stepped(*v, key, 1, 1, max_level);
         break;
     case 6:

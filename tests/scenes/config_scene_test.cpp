@@ -3,11 +3,11 @@
 #include "base/binio.h"
 #include "platform/audio_device.h"
 #include "platform/file.h"
-#include "platform/keyboard.h"
 #include "scenes/config_scene.h"
 #include "screen/soundctr.h"
 #include "shell/display_mode.h"
 #include "shell/scenectr.h"
+#include "tests/scenes/scene_keys.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sound_files.h"
 
@@ -20,12 +20,7 @@
 
 namespace {
 
-constexpr int32_t up = plat::vk_up;
-constexpr int32_t down = plat::vk_down;
-constexpr int32_t left = plat::vk_left;
-constexpr int32_t right = plat::vk_right;
-constexpr int32_t enter = plat::vk_return;
-constexpr int32_t escape = plat::vk_escape;
+using namespace scene_keys;
 
 // Each request, with what the live record and the ranking held when it came.
 class recording_sound_t : public config_sound_t {

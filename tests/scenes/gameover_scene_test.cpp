@@ -1,13 +1,9 @@
 // The game-over scene: name entry on the new ranking entry, the way out, and the darkened last picture.
-#include "platform/audio_device.h"
-#include "platform/keyboard.h"
 #include "scenes/gameover_scene.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/config.h"
-#include "shell/scenectr.h"
-#include "tests/screen/screen_fixture.h"
-#include "tools/sample/sound_files.h"
+#include "tests/scenes/frontend_fixture.h"
+#include "tests/scenes/scene_keys.h"
 #include "umlib/surface.h"
 
 #include <gtest/gtest.h>
@@ -17,45 +13,16 @@
 
 namespace {
 
-constexpr int32_t left = plat::vk_left;
-constexpr int32_t right = plat::vk_right;
-constexpr int32_t enter = plat::vk_return;
-constexpr int32_t escape = plat::vk_escape;
-constexpr int32_t back = plat::vk_back;
+using namespace scene_keys;
 
-class gameover_scene_test : public screen_fixture_t {
+class gameover_scene_test : public frontend_fixture_t {
   protected:
-    void SetUp() override {
-        screen_fixture_t::SetUp();
-        plat::audio_set_manual(true);
-        std::string error;
-        ASSERT_TRUE(write_sound_files(".", error)) << error;
-        ASSERT_TRUE(g_soundctr.create(nullptr, false));
-        config_default(&config);
-        controller = std::make_unique<scenectr_t>(&config);
-        controller->state = scenectr_t::state_running;
-    }
-    void TearDown() override {
-        controller.reset();
-        g_soundctr.destroy();
-        plat::audio_set_manual(false);
-        screen_fixture_t::TearDown();
-    }
-
     // What the play scene's game over does: the run's record, with an empty name, offered to the table.
     void end_run(int32_t score) {
         ranking_record_t run;
         run.score = score;
         controller->ranking.insert(run);
     }
-
-    bool changing_to(int32_t id) const {
-        return controller->state == scenectr_t::state_change && controller->queue_count == 1 &&
-               controller->queue[0] == id;
-    }
-
-    config_t config{};
-    std::unique_ptr<scenectr_t> controller;
 };
 
 } // namespace

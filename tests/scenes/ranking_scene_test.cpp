@@ -1,15 +1,10 @@
 // The ranking display: rows on the text grid with their fade weights, the new entry standing out, names
 // bounded; and the three front-end scenes' start-ups asking for their pictures.
-#include "platform/audio_device.h"
 #include "scenes/config_scene.h"
 #include "scenes/gameover_scene.h"
 #include "scenes/ranking_scene.h"
 #include "scenes/ranking_table.h"
-#include "screen/soundctr.h"
-#include "shell/config.h"
-#include "shell/scenectr.h"
-#include "tests/screen/screen_fixture.h"
-#include "tools/sample/sound_files.h"
+#include "tests/scenes/frontend_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -97,32 +92,7 @@ TEST(ranking_table, only_the_new_entry_fades_in_and_long_names_are_cut_at_15_byt
     }
 }
 
-namespace {
-
-class frontend_startup : public screen_fixture_t {
-  protected:
-    void SetUp() override {
-        screen_fixture_t::SetUp();
-        plat::audio_set_manual(true);
-        std::string error;
-        ASSERT_TRUE(write_sound_files(".", error)) << error;
-        ASSERT_TRUE(g_soundctr.create(nullptr, false));
-        config_default(&config);
-        controller = std::make_unique<scenectr_t>(&config);
-        controller->state = scenectr_t::state_running;
-    }
-    void TearDown() override {
-        controller.reset();
-        g_soundctr.destroy();
-        plat::audio_set_manual(false);
-        screen_fixture_t::TearDown();
-    }
-
-    config_t config{};
-    std::unique_ptr<scenectr_t> controller;
-};
-
-} // namespace
+using frontend_startup = frontend_fixture_t;
 
 TEST_F(frontend_startup, each_scene_needs_its_pictures_and_the_ranking_leaves_on_any_key) {
     ASSERT_TRUE(start(32));
@@ -150,7 +120,5 @@ TEST_F(frontend_startup, each_scene_needs_its_pictures_and_the_ranking_leaves_on
     scene.frame();
     EXPECT_EQ(scene.timer, 1);
     scene.on_key('Q');
-    EXPECT_EQ(controller->state, scenectr_t::state_change);
-    ASSERT_EQ(controller->queue_count, 1);
-    EXPECT_EQ(controller->queue[0], scene_title);
+    EXPECT_TRUE(changing_to(scene_title));
 }
