@@ -9,6 +9,9 @@
 #include "shell/present_frame.h"
 #include "shell/scenectr.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr int name_font = 0;
@@ -96,7 +99,10 @@ void gameover_scene_t::draw_name_entry() {
     screen.draw_string(13, 11, "RANK:", name_font);
     screen.draw_number(18, 11, place + 1, 2, name_font, ' ');
     screen.draw_string(13, 13, "NAME:", name_font);
-    screen.draw_string(19, 13, entry()->name, name_font);
+    // Only what was entered is shown, whatever the field held behind it.
+    char name[16] = {};
+    std::memcpy(name, entry()->name, strnlen(entry()->name, size_t(std::clamp(length, 0, 15))));
+    screen.draw_string(19, 13, name, name_font);
     const sprite_record_t* font = sprite_with_surface(name_font);
     if ((timer & 7) < 6 && font != nullptr) {
         const uint8_t g = uint8_t(glyphs[size_t(cursor)]);
