@@ -155,8 +155,11 @@ TEST_F(snake, each_heading_and_probe_set_chooses_the_next_heading) {
         SCOPED_TRACE(testing::Message() << (c.upper ? "ceiling" : "floor") << " crawler, case " << i);
         // Each case on its own patch of the layer, whole pixels so each probe sees only its own pixel.
         const int32_t x = 16 + int32_t(i % 16) * 14, y = 20 + int32_t(i / 16) * 20;
-        const std::pair<uint8_t, std::pair<int32_t, int32_t>> probes[] = {
-            {below, {0, 6}}, {ahead_below, {6, 6}}, {ahead, {6, 0}}, {ahead_above, {6, -6}}, {above, {0, -6}}};
+        const std::pair<uint8_t, std::pair<int32_t, int32_t>> probes[] = {{below, {0, 6}},
+                                                                          {ahead_below, {6, 6}},
+                                                                          {ahead, {6, 0}},
+                                                                          {ahead_above, {6, -6}},
+                                                                          {above, {0, -6}}};
         for (const auto& [bit, at] : probes) {
             if (c.solid & bit) {
                 solid(*cg, x + at.first, y + at.second);

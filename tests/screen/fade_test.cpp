@@ -43,8 +43,8 @@ TEST(fade_rule, areas_are_clipped_to_the_surface_and_565_leaves_a_remainder_of_f
               (std::vector<uint32_t>{0xFFFF, 0, 0, 0, 0, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
                                      0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}));
 
-    for (const auto& [format, half] : {std::pair{blend_test::formats[4], 0x0777u},
-                                       std::pair{blend_test::formats[5], 0x7770u}}) {
+    for (const auto& [format, half] :
+         {std::pair{blend_test::formats[4], 0x0777u}, std::pair{blend_test::formats[5], 0x7770u}}) {
         SCOPED_TRACE(format.name);
         auto s444 = made.make(format, 3, 3);
         fill(*s444, 0xFFFF);

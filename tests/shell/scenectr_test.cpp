@@ -1,3 +1,5 @@
+#include "base/binio.h"
+#include "base/bootlog.h"
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
@@ -9,8 +11,6 @@
 #include "scenes/standin_typesel.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "base/binio.h"
-#include "base/bootlog.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
 #include "shell/scenectr.h"
@@ -116,7 +116,7 @@ TEST_F(scenectr_test, the_queue_holds_sixteen_ids_and_pops_in_order) {
 
 TEST_F(scenectr_test, a_scene_that_cannot_be_made_or_started_ends_with_one_error_line_and_one_log_shown) {
     struct case_t {
-        int32_t id; // 0: an empty queue
+        int32_t id;              // 0: an empty queue
         const char* title_music; // the title's music table: one slot naming no music file
         const char* line;
     };

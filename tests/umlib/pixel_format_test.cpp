@@ -36,8 +36,7 @@ TEST(pixel_format, channel_masks_name_the_drawing_format) {
         int32_t code;
     };
     for (const case_t& c : {
-             case_t{16, 0x7C00, 0x03E0, 0x001F, 0xA555},
-             case_t{16, 0x0F00, 0x00F0, 0x000F, 0xA444},
+             case_t{16, 0x7C00, 0x03E0, 0x001F, 0xA555}, case_t{16, 0x0F00, 0x00F0, 0x000F, 0xA444},
              case_t{16, 0xF000, 0x0F00, 0x00F0, 0x444A},
              case_t{32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xA888},
              case_t{24, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xA888}, // whatever the bit count
