@@ -1,9 +1,9 @@
 #include "play/standin_replay.h"
 
-#include "play/replay_file.h"
 #include "base/bootlog.h"
-#include "shell/scenectr.h"
-#include "shell/score.h"
+#include "objects/score.h"
+#include "play/replay_file.h"
+#include "play/scenectr.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // Stand-in for the settings scene until it is built: shows "SETTINGS" and returns to the title.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 struct config_t;
 class ranking_t;

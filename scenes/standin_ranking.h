@@ -1,7 +1,7 @@
 // Stand-in for the ranking scene until it is built: shows "RANKING" and returns to the title.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 class ranking_t;
 

@@ -1,6 +1,7 @@
 // The controller's factory: which scene each id builds and what it is given.
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
 
+#include "objects/score.h"
 #include "play/standin_ending.h"
 #include "play/standin_play.h"
 #include "play/standin_recplay.h"
@@ -14,7 +15,6 @@
 #include "shell/config.h"
 #include "shell/path_parts.h"
 #include "shell/replay_dialog.h"
-#include "shell/score.h"
 
 #include <algorithm>
 #include <ctime>

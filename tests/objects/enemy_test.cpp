@@ -1,8 +1,8 @@
 #include "objects/enemy.h"
 #include "objects/explosion.h"
 #include "objects/item.h"
-#include "play/play_globals.h"
-#include "shell/score.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>

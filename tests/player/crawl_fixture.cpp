@@ -1,8 +1,8 @@
 #include "tests/player/crawl_fixture.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 
 void crawl_fixture_t::SetUp() {
     terrain_fixture_t::SetUp();

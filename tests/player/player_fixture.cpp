@@ -1,8 +1,8 @@
 #include "tests/player/player_fixture.h"
 
-#include "play/play_globals.h"
-#include "screen/soundctr.h"
 #include "base/binio.h"
+#include "objects/play_globals.h"
+#include "screen/soundctr.h"
 #include "tools/sample/objectinfo_file.h"
 
 #include <algorithm>

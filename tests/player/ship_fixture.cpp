@@ -1,8 +1,8 @@
 #include "tests/player/ship_fixture.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/double_shot.h"
-#include "shell/score.h"
 
 void ship_fixture_t::SetUp() {
     ASSERT_TRUE(load_table_without({}));

@@ -1,8 +1,8 @@
 #include "objects/hitmark.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/player_missile.h"
 #include "player/weapon_terrain.h"
-#include "shell/score.h"
 #include "tests/player/player_fixture.h"
 #include "tests/player/terrain_fixture.h"
 

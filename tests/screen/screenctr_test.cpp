@@ -1,6 +1,6 @@
-#include "platform/window.h"
-#include "render/bg.h"
 #include "base/binio.h"
+#include "platform/window.h"
+#include "screen/bg.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
