@@ -2,12 +2,12 @@
 
 #include "objects/play_globals.h"
 #include "objects/score.h"
+#include "play/play_state.h"
 #include "screen/soundctr.h"
 
 void crawl_fixture_t::SetUp() {
+    reset_play_state();
     terrain_fixture_t::SetUp();
-    g_frame_counter = 0;
-    g_score = 0;
     g_soundctr.se_states.fill(0);
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "objects/play_globals.h"
+#include "play/play_state.h"
 #include "screen/soundctr.h"
 #include "tools/sample/objectinfo_file.h"
 
@@ -9,12 +10,12 @@
 #include <filesystem>
 
 player_test::player_test() {
-    g_frame_counter = 0;
+    reset_play_state();
     forget_sounds();
 }
 
 player_test::~player_test() {
-    g_frame_counter = 0;
+    reset_play_state();
     forget_sounds();
 }
 
