@@ -1,6 +1,7 @@
 #include "screen/screenctr.h"
 
 #include "base/bootlog.h"
+#include "base/failure.h"
 #include "base/strformat.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
@@ -94,7 +95,7 @@ bool screenctr_t::create(plat::hwnd_t window, int32_t display_mode, int32_t scal
             presenter = new umlib::draw_fullscreen_t(window, display.width, display.height, display.bits,
                                                      back_buffer_size, back_buffer_size);
         }
-    } catch (...) {
+    } catch (const construction_error_t&) {
         bootlog_error(umlib::g_last_error_message);
         bootlog_error(umlib::dderr_name(umlib::g_last_error_code));
         bootlog_error("DirectDrawオブジェクトの作成に失敗しました");
@@ -122,7 +123,7 @@ bool screenctr_t::create_layers() {
         for (int i = 0; i < background_layer_count; ++i) {
             saved_layers[i] = new bg_t(presenter, layer_size_codes[i]);
         }
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return false;
     }
     restore_layers();

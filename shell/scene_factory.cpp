@@ -1,6 +1,7 @@
 // The controller's factory: which scene each id builds and what it is given.
 #include "play/scenectr.h"
 
+#include "base/failure.h"
 #include "objects/score.h"
 #include "play/standin_ending.h"
 #include "play/standin_play.h"
@@ -23,7 +24,7 @@ scene_t* scenectr_t::create_scene(int32_t id) {
     // An unreadable replay file, for one, throws from its scene's constructor.
     try {
         return build_scene(id);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }

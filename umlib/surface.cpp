@@ -1,4 +1,5 @@
 #include "umlib/surface.h"
+#include "base/failure.h"
 
 int32_t pixel_format_code = 0;
 
@@ -9,13 +10,13 @@ pixel_format_record_t pixel_format{};
 surface_t::surface_t(plat::ddraw_t* device, const plat::surface_desc_t* description) {
     if (device == nullptr || plat::failed(device->create_surface(description, &surface, nullptr))) {
         release();
-        throw 1;
+        throw construction_error_t("surface");
     }
     plat::surface_desc_t desc;
     desc.flags = plat::ddsd_height | plat::ddsd_width;
     if (plat::failed(surface->get_surface_desc(&desc))) {
         release();
-        throw 1;
+        throw construction_error_t("surface description");
     }
     rect = {0, 0, int32_t(desc.width), int32_t(desc.height)};
 }
@@ -34,7 +35,7 @@ void surface_t::release() {
 clipper_t::clipper_t(plat::ddraw_t* device) {
     if (device == nullptr || plat::failed(device->create_clipper(0, &clipper, nullptr))) {
         release();
-        throw 1;
+        throw construction_error_t("clipper");
     }
 }
 
