@@ -10,6 +10,7 @@
 #include "screen/vscreen.h"
 #include "umlib/dderr.h"
 #include "umlib/draw.h"
+#include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
 
 screenctr_t g_screenctr;
@@ -163,7 +164,7 @@ void screenctr_t::fade(uint32_t colour, int32_t weight) {
     if (mg == nullptr) {
         return;
     }
-    if (pixel_format_code == 0x565) {
+    if (pixel_format_code == blend::format_565::code) {
         fade_area_565(mg->surface, mg->clip, colour, weight);
     } else if (weight == 256) {
         plat::blt_fx_t fx;
