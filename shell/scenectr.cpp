@@ -5,8 +5,8 @@
 #include "platform/keyboard.h"
 #include "platform/shell_open.h"
 #include "platform/window.h"
+#include "scenes/config.h"
 #include "shell/app_window.h"
-#include "shell/config.h"
 #include "shell/key_table.h"
 
 #include <cstring>

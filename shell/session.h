@@ -3,8 +3,8 @@
 
 #include "objects/object_count.h"
 #include "play/scenectr.h"
+#include "scenes/config.h"
 #include "shell/app_window.h"
-#include "shell/config.h"
 
 #include <cstdint>
 #include <memory>
