@@ -7,8 +7,8 @@
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
 #include "player/ship.h"
 
 namespace {
