@@ -1,17 +1,19 @@
 // Frames per second of the first sample stage played headless with scripted input (update, collisions,
 // draw and scroll; no present), beside the cost of clearing the back buffer once, measured in the same run.
+#include "bench/bench_window.h"
 #include "bench/rate_reporter.h"
+#include "objects/score.h"
 #include "platform/audio_device.h"
 #include "platform/display.h"
 #include "platform/window.h"
 #include "play/play_scene.h"
+#include "play/play_state.h"
 #include "play/playinfo.h"
 #include "play/ranking.h"
 #include "player/ship.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/score.h"
 #include "tools/sample/sample.h"
 
 #include <benchmark/benchmark.h>
@@ -32,21 +34,6 @@ struct format_t {
 };
 const format_t formats[] = {{"565", 16}, {"a888", 32}};
 
-plat::hwnd_t bench_window() {
-    static plat::hwnd_t window = [] {
-        plat::window_class_t wc;
-        wc.class_name = "play_frame_bench";
-        wc.window_proc = plat::def_window_proc;
-        plat::register_class(wc);
-        plat::create_struct_t cs;
-        cs.class_name = wc.class_name;
-        cs.style = plat::ws_popup;
-        cs.cx = cs.cy = 512;
-        return plat::create_window(cs);
-    }();
-    return window;
-}
-
 // Firing all the time and weaving, as the replay tests play.
 class scripted_play_t : public play_scene_t {
   public:
@@ -62,8 +49,8 @@ class scripted_play_t : public play_scene_t {
 struct screen_t {
     explicit screen_t(const format_t& format) {
         plat::set_desktop_bits_per_pixel_for_test(format.bits);
-        ok = g_screenctr.create(bench_window(), 0, 2) && g_screenctr.load_sprites(".\\bin\\sptbl.dat") &&
-             g_soundctr.create(nullptr, false);
+        ok = g_screenctr.create(bench_window("play_frame_bench"), 0, 2) &&
+             g_screenctr.load_sprites(".\\bin\\sptbl.dat") && g_soundctr.create(nullptr, false);
     }
     ~screen_t() {
         g_soundctr.destroy();
@@ -90,7 +77,7 @@ void add_play(const format_t& format) {
             if (scene == nullptr || scene->frame == frames_per_run) {
                 state.PauseTiming();
                 scene.reset();
-                score_reset(0);
+                reset_play_state();
                 g_lives = 9;
                 scene = std::make_unique<scripted_play_t>(&settings, nullptr, &ranking);
                 if (!screen.ok || !scene->startup()) {

@@ -21,22 +21,9 @@ plat::rect_t record_box(const object_t& object) {
 
 // The ship against the elements [first, end) of list; the ship's box and damage are taken once.
 template <typename T> void collide_ship_range(ship_t& ship, array_t<T*>& list, uint32_t first, uint32_t end) {
-    plat::rect_t ship_box;
-    ship.get_rect(ship_box);
-    const int32_t ship_damage = ship.contact_damage();
-    for (uint32_t i = first; i < end && ship.alive; ++i) {
-        T* other = list[i];
-        if (!other->alive) {
-            continue;
-        }
-        plat::rect_t box;
-        other->get_rect(box);
-        const int32_t other_damage = other->contact_damage();
-        if (boxes_overlap(ship_box, box)) {
-            other->damage(ship_damage);
-            ship.damage(other_damage);
-        }
-    }
+    plat::rect_t box;
+    ship.get_rect(box);
+    collide_one(ship, box, ship.contact_damage(), list, first, end, false);
 }
 
 } // namespace

@@ -5,10 +5,12 @@
 #include "objects/hitmark.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "play/collision.h"
-#include "play/play_globals.h"
+#include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
 #include "player/discharge.h"
@@ -18,13 +20,11 @@
 #include "player/shield.h"
 #include "player/ship.h"
 #include "player/shipjet.h"
-#include "render/bg.h"
+#include "screen/bg.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/key_table.h"
-#include "shell/present_frame.h"
-#include "shell/score.h"
 
 #include <algorithm>
 
@@ -42,15 +42,6 @@ constexpr int32_t fade_out_white = 415;
 
 bool is_key_down(int32_t code) {
     return (uint16_t(plat::get_async_key_state(code)) >> 8) != 0;
-}
-
-// The terrain layers the objects' hit tests read during the update, in their unlock order.
-vscreen_t* terrain_layers[3];
-
-void collect_terrain_layers() {
-    terrain_layers[0] = g_screenctr.layers[0];
-    terrain_layers[1] = g_screenctr.layers[1];
-    terrain_layers[2] = g_screenctr.cg;
 }
 
 template <typename T> void update_alive(T* object) {
@@ -140,7 +131,8 @@ uint8_t play_scene_t::read_input() {
 }
 
 void play_scene_t::update() {
-    collect_terrain_layers();
+    // The terrain layers the objects' hit tests read during the update, in their unlock order.
+    vscreen_t* const terrain_layers[] = {g_screenctr.layers[0], g_screenctr.layers[1], g_screenctr.cg};
     for (vscreen_t* layer : terrain_layers) {
         if (layer != nullptr) {
             layer->lock();

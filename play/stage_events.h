@@ -2,7 +2,7 @@
 // scene, and the event window that the scroll moves over the stage's event list.
 #pragma once
 
-#include "play/array.h"
+#include "objects/array.h"
 #include "play/eventinfo.h"
 
 #include <cstdint>

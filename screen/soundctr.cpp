@@ -1,9 +1,10 @@
 #include "screen/soundctr.h"
 
+#include "base/bootlog.h"
+#include "base/failure.h"
+#include "base/strformat.h"
 #include "platform/file.h"
 #include "screen/sound_table.h"
-#include "base/bootlog.h"
-#include "base/strformat.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ bool soundctr_t::create(plat::hwnd_t new_window, bool reverb) {
     window = new_window;
     try {
         music = new umlib::music_t();
-    } catch (...) {
+    } catch (const construction_error_t&) {
         destroy();
         return false;
     }
@@ -73,7 +74,7 @@ void soundctr_t::destroy() {
 
 bool soundctr_t::load_bgm_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::FILE* file = plat::open_file(path, "r");
     if (file == nullptr) {
@@ -137,7 +138,7 @@ void soundctr_t::clear_bgm_table() {
 
 bool soundctr_t::load_se_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::FILE* file = plat::open_file(path, "r");
     if (file == nullptr) {
@@ -275,4 +276,12 @@ void soundctr_t::set_bgm_off(bool off) {
     if (off) {
         stop_bgm();
     }
+}
+
+void soundctr_t::set_master_volumes(int32_t bgm, int32_t se) {
+    if (music == nullptr) {
+        return;
+    }
+    bgm_group->performance->set_master_volume(bgm);
+    se_group->performance->set_master_volume(se);
 }

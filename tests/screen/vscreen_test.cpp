@@ -1,3 +1,4 @@
+#include "base/failure.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
@@ -57,8 +58,8 @@ TEST_F(vscreen, layers_have_their_size_a_black_key_and_a_black_picture) {
     plat::color_key_t key{1, 1};
     ASSERT_EQ(layer.surface->surface->get_color_key(plat::ddckey_srcblt, &key), plat::dd_ok);
     EXPECT_EQ(key.color_space_low_value, 0u);
-    EXPECT_THROW(vscreen_t(g_screenctr.presenter, 3), int);
-    EXPECT_THROW(vscreen_t(nullptr, 0), int);
+    EXPECT_THROW(vscreen_t(g_screenctr.presenter, 3), construction_error_t);
+    EXPECT_THROW(vscreen_t(nullptr, 0), construction_error_t);
 
     // A layer around a surface neither sizes it nor deletes it.
     umlib::surface_t* own = g_screenctr.presenter->create_offscreen(16, 16);
@@ -86,10 +87,21 @@ TEST_F(vscreen, clear_fills_the_clip_rectangle_and_lowers_the_changed_flag) {
     EXPECT_EQ(blend_test::get_pixel(*layer.surface, 100, 248), 0u);
 }
 
-TEST_F(vscreen, hit_test_wraps_around_the_layer_and_answers_only_while_locked) {
+// 16 bits a pixel is the default mode; 32 the other drawing width.
+class vscreen_depth : public screen_fixture_t, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        screen_fixture_t::SetUp();
+        ASSERT_TRUE(start(GetParam()));
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(depths, vscreen_depth, ::testing::Values(16, 32));
+
+TEST_P(vscreen_depth, hit_test_wraps_around_the_layer_and_answers_only_while_locked) {
     vscreen_t layer(g_screenctr.presenter, 0);
     blend_test::put_pixel(*layer.surface, 1, 100, 0x000001);
-    blend_test::put_pixel(*layer.surface, 511, 300, 0x010000);
+    blend_test::put_pixel(*layer.surface, 511, 300, 0x000100);
     EXPECT_FALSE(layer.hit_test(0, 0, 512, 512)); // not locked
     layer.lock();
     ASSERT_TRUE(layer.locked);

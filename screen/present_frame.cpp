@@ -1,0 +1,17 @@
+#include "screen/present_frame.h"
+
+#include "screen/screenctr.h"
+#include "umlib/draw.h"
+
+bool g_vsync = false;
+
+void present_frame() {
+    umlib::draw_t* presenter = g_screenctr.presenter;
+    if (presenter == nullptr) {
+        return;
+    }
+    if (g_vsync) {
+        presenter->ddraw->wait_for_vertical_blank(plat::ddwaitvb_blockbegin, nullptr);
+    }
+    g_screenctr.present();
+}
