@@ -9,7 +9,7 @@ void present_frame() {
     if (presenter == nullptr) {
         return;
     }
-    if (g_vsync) {
+    if (g_vsync && !frame_loop_paces_by_timer()) {
         presenter->ddraw->wait_for_vertical_blank(plat::ddwaitvb_blockbegin, nullptr);
     }
     g_screenctr.present();
