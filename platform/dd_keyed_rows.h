@@ -32,54 +32,66 @@ template <size_t bytes> void keyed_pixels(const uint8_t* s, uint8_t* d, int32_t 
     }
 }
 
-// Pixels of 1, 2 or 4 bytes, width bytes at a time. The last register overlaps the one before it; the
-// copy is idempotent (a key pixel keeps the destination's value, any other takes the source's), so the
-// overlapped pixels come out the same.
-template <int width, class T> void keyed_vector_row(const uint8_t* s, uint8_t* d, int32_t n, T low, T span) {
+// Rows of pixels of 1, 2 or 4 bytes, width bytes at a time. The last register of a row ends at the row's
+// end and may overlap the one before it; the copy is idempotent (a key pixel keeps the destination's value,
+// any other takes the source's), so the overlapped pixels come out the same.
+template <int width, class T, bool single> void keyed_vector_rows_of(const keyed_rows_t r) {
     typedef T vec __attribute__((vector_size(width)));
-    constexpr int32_t step = width / int32_t(sizeof(T));
-    if (n < step) {
-        keyed_pixels<sizeof(T)>(s, d, n, low, span);
+    constexpr int32_t size = int32_t(sizeof(T));
+    constexpr int32_t step = width / size;
+    const T low = T(r.low), span = T(r.high - r.low);
+    const uint8_t* s = r.source;
+    uint8_t* d = r.destination;
+    if (r.n < step) {
+        for (int32_t y = 0; y < r.rows; ++y, s += r.source_pitch, d += r.destination_pitch) {
+            keyed_pixels<sizeof(T)>(s, d, r.n, low, span);
+        }
         return;
     }
     const vec lows = vec{} + low;
     const vec spans = vec{} + span;
-    auto block = [&](int32_t at) {
-        vec sv, dv;
-        std::memcpy(&sv, s + at * int32_t(sizeof(T)), width);
-        std::memcpy(&dv, d + at * int32_t(sizeof(T)), width);
-        const vec hit = vec(sv - lows <= spans);
-        const vec out = (sv & ~hit) | (dv & hit);
-        std::memcpy(d + at * int32_t(sizeof(T)), &out, width);
-    };
-    int32_t i = 0;
-    for (; i + step <= n; i += step) {
-        block(i);
+    const int32_t last = (r.n - step) * size;
+    for (int32_t y = 0; y < r.rows; ++y, s += r.source_pitch, d += r.destination_pitch) {
+        auto block = [&](int32_t at) {
+            vec sv, dv;
+            std::memcpy(&sv, s + at, width);
+            std::memcpy(&dv, d + at, width);
+            // A single key value (the usual case) needs one comparison.
+            const vec out = single ? (sv == lows ? dv : sv) : (sv - lows <= spans ? dv : sv);
+            std::memcpy(d + at, &out, width);
+        };
+        for (int32_t at = 0; at < last; at += width) {
+            block(at);
+        }
+        block(last);
     }
-    if (i < n) {
-        block(n - step);
+}
+
+template <int width, class T> void keyed_vector_rows_of(const keyed_rows_t& r) {
+    if (r.low == r.high) {
+        keyed_vector_rows_of<width, T, true>(r);
+    } else {
+        keyed_vector_rows_of<width, T, false>(r);
     }
 }
 
 template <int width> void keyed_vector_rows(const keyed_rows_t& r, uint32_t bytes) {
-    const uint32_t span = r.high - r.low;
-    for (int32_t y = 0; y < r.rows; ++y) {
-        const uint8_t* s = r.source + y * r.source_pitch;
-        uint8_t* d = r.destination + y * r.destination_pitch;
-        switch (bytes) {
-        case 1:
-            keyed_vector_row<width, uint8_t>(s, d, r.n, uint8_t(r.low), uint8_t(span));
-            break;
-        case 2:
-            keyed_vector_row<width, uint16_t>(s, d, r.n, uint16_t(r.low), uint16_t(span));
-            break;
-        case 3:
-            keyed_pixels<3>(s, d, r.n, r.low, span);
-            break;
-        default:
-            keyed_vector_row<width, uint32_t>(s, d, r.n, r.low, span);
-            break;
+    switch (bytes) {
+    case 1:
+        keyed_vector_rows_of<width, uint8_t>(r);
+        break;
+    case 2:
+        keyed_vector_rows_of<width, uint16_t>(r);
+        break;
+    case 3:
+        for (int32_t y = 0; y < r.rows; ++y) {
+            keyed_pixels<3>(r.source + y * r.source_pitch, r.destination + y * r.destination_pitch, r.n, r.low,
+                            r.high - r.low);
         }
+        break;
+    default:
+        keyed_vector_rows_of<width, uint32_t>(r);
+        break;
     }
 }
 
