@@ -51,10 +51,17 @@ template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh,
     for (size_t i = 0; i < columns.size(); ++i) {
         columns[i] = (b.from.left + (b.shown.left + int64_t(i) - b.to.left) * sw / dw) * int64_t(bytes);
     }
+    int64_t previous_sy = -1;
     for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
         const int64_t sy = b.from.top + (y - int64_t(b.to.top)) * sh / dh;
         const uint8_t* srow = b.src + sy * b.src_pitch;
         uint8_t* d = b.dst + ptrdiff_t(y) * b.dst_pitch + size_t(b.shown.left) * bytes;
+        // An enlarged picture repeats source rows: an unkeyed copy repeats the row drawn just before.
+        if (!keyed && sy == previous_sy) {
+            std::memcpy(d, d - b.dst_pitch, columns.size() * bytes);
+            continue;
+        }
+        previous_sy = sy;
         for (size_t i = 0; i < columns.size(); ++i, d += bytes) {
             const uint32_t p = load<bytes>(srow + columns[i]);
             if (!keyed || p - low > high - low) {
