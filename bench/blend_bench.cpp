@@ -78,8 +78,8 @@ struct scene_t {
         y = 8 + (240 - size.height) / 2;
 
         plat::dd_surface_t& d = *destination->surface;
-        sdl_source = SDL_CreateRGBSurfaceFrom(s.pixels(), size.width, size.height, int(format.bits), s.pitch(),
-                                              format.red, format.green, format.blue, 0);
+        sdl_source = SDL_CreateRGBSurfaceFrom(s.pixels(), size.width, size.height, int(format.bits),
+                                              s.pitch(), format.red, format.green, format.blue, 0);
         sdl_destination = SDL_CreateRGBSurfaceFrom(d.pixels(), screen_width, screen_height, int(format.bits),
                                                    d.pitch(), format.red, format.green, format.blue, 0);
         SDL_SetColorKey(sdl_source, SDL_TRUE, key);
@@ -256,12 +256,14 @@ void register_all() {
                 [](scene_t& s) { s.sdl_blit(); });
             add("sdl_key_colormod", format, size, sdl_mode(SDL_BLENDMODE_NONE, 255, 192),
                 [](scene_t& s) { s.sdl_blit(); });
-            add("sdl_key_add", format, size, sdl_mode(SDL_BLENDMODE_ADD, 255), [](scene_t& s) { s.sdl_blit(); });
+            add("sdl_key_add", format, size, sdl_mode(SDL_BLENDMODE_ADD, 255),
+                [](scene_t& s) { s.sdl_blit(); });
             add("pixman_over_mask128", format, size, nothing,
                 [](scene_t& s) { s.pixman_blit(PIXMAN_OP_OVER, s.mask128); });
             add("pixman_over_mask192", format, size, nothing,
                 [](scene_t& s) { s.pixman_blit(PIXMAN_OP_OVER, s.mask192); });
-            add("pixman_add", format, size, nothing, [](scene_t& s) { s.pixman_blit(PIXMAN_OP_ADD, nullptr); });
+            add("pixman_add", format, size, nothing,
+                [](scene_t& s) { s.pixman_blit(PIXMAN_OP_ADD, nullptr); });
         }
     }
 }
@@ -277,8 +279,8 @@ void print_summary(const rate_reporter_t& reporter) {
             const double o = rate(keyed_label("project", format, size));
             const double s = rate(keyed_label("sdl", format, size));
             const double m = rate(label("memcpy", format, size));
-            std::printf("%-24s %9.0f %9.0f %6.2f %6.2f\n", ("keyed/" + label("", format, size).substr(1)).c_str(),
-                        o, s, o / s, o / m);
+            std::printf("%-24s %9.0f %9.0f %6.2f %6.2f\n",
+                        ("keyed/" + label("", format, size).substr(1)).c_str(), o, s, o / s, o / m);
         }
     }
     std::printf("\nBlends, megapixels per second (medians), and ours divided by each reference\n");

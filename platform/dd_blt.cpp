@@ -1,6 +1,7 @@
 // Surface copies: colour fill, scaled copy by nearest pixel, unscaled copy, each optionally skipping the
 // source's colour-key pixels. Both surfaces must share one pixel format; nothing is converted here.
 #include "platform/dd_keyed.h"
+#include "platform/dd_keyed_rows.h"
 #include "platform/ddraw.h"
 #include "platform/window.h"
 
@@ -23,16 +24,6 @@ struct blit_t {
     bool keyed;
     color_key_t key;
 };
-
-template <size_t bytes> uint32_t load(const uint8_t* p) {
-    uint32_t v = 0;
-    std::memcpy(&v, p, bytes); // little-endian, as the surfaces are
-    return v;
-}
-
-template <size_t bytes> void store(uint8_t* p, uint32_t v) {
-    std::memcpy(p, &v, bytes);
-}
 
 // The key range cut to the values a pixel of `bytes` bytes can hold; false when none of them is in it (a
 // range whose ends are the wrong way round holds nothing).
@@ -63,9 +54,9 @@ template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh,
         }
         previous_sy = sy;
         for (size_t i = 0; i < columns.size(); ++i, d += bytes) {
-            const uint32_t p = load<bytes>(srow + columns[i]);
+            const uint32_t p = load_pixel<bytes>(srow + columns[i]);
             if (!keyed || p - low > high - low) {
-                store<bytes>(d, p);
+                store_pixel<bytes>(d, p);
             }
         }
     }
@@ -252,7 +243,8 @@ hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, cons
     if (empty(from)) {
         return dd_ok;
     }
-    run_any({src->pixels(), src->pitch(), pixels(), pitch_, from, to, to, keyed && src->has_src_key_, src->src_key_},
+    run_any({src->pixels(), src->pitch(), pixels(), pitch_, from, to, to, keyed && src->has_src_key_,
+             src->src_key_},
             bytes_per_pixel());
     shown_if_primary();
     return dd_ok;

@@ -1,10 +1,10 @@
-// The keyed copy's 16-byte loops (the baseline instruction set) and the choice of loop width.
+// The keyed copy's 16-byte loops (the baseline instruction set), the processor question and the choice of
+// loop width.
 #include "platform/dd_keyed.h"
 #include "platform/dd_keyed_rows.h"
+#include "platform/processor.h"
 
 namespace plat {
-
-namespace {
 
 bool processor_has_avx2() {
 #if defined(__SSE2__)
@@ -14,6 +14,8 @@ bool processor_has_avx2() {
     return false;
 #endif
 }
+
+namespace {
 
 const bool has_avx2 = processor_has_avx2();
 

@@ -1,5 +1,5 @@
-// The keyed row loops for one register width, included by the file built for that width only. Everything
-// here has internal linkage, so the AVX2 file's copies can never stand in for the baseline file's.
+// The keyed row loops for one register width and the one-pixel rule they follow. Everything here has
+// internal linkage, so the AVX2 file's copies can never stand in for those of a baseline file.
 #pragma once
 
 #include "platform/dd_keyed.h"
@@ -26,7 +26,8 @@ template <size_t bytes> void keyed_pixel(const uint8_t* s, uint8_t* d, uint32_t 
     store_pixel<bytes>(d, (p & ~hit) | (load_pixel<bytes>(d) & hit));
 }
 
-template <size_t bytes> void keyed_pixels(const uint8_t* s, uint8_t* d, int32_t n, uint32_t low, uint32_t span) {
+template <size_t bytes>
+void keyed_pixels(const uint8_t* s, uint8_t* d, int32_t n, uint32_t low, uint32_t span) {
     for (int32_t i = 0; i < n; ++i, s += bytes, d += bytes) {
         keyed_pixel<bytes>(s, d, low, span);
     }
@@ -85,8 +86,8 @@ template <int width> void keyed_vector_rows(const keyed_rows_t& r, uint32_t byte
         break;
     case 3:
         for (int32_t y = 0; y < r.rows; ++y) {
-            keyed_pixels<3>(r.source + y * r.source_pitch, r.destination + y * r.destination_pitch, r.n, r.low,
-                            r.high - r.low);
+            keyed_pixels<3>(r.source + y * r.source_pitch, r.destination + y * r.destination_pitch, r.n,
+                            r.low, r.high - r.low);
         }
         break;
     default:

@@ -205,8 +205,9 @@ struct row_converter_t {
     channel_t red, green, blue;
     std::array<uint32_t, 256> red_out{}, green_out{}, blue_out{};
 
-    row_converter_t(const pixel_layout_t& from, const pixel_layout_t& to) : red(channel_of(from.red_mask)),
-        green(channel_of(from.green_mask)), blue(channel_of(from.blue_mask)) {
+    row_converter_t(const pixel_layout_t& from, const pixel_layout_t& to)
+        : red(channel_of(from.red_mask)), green(channel_of(from.green_mask)),
+          blue(channel_of(from.blue_mask)) {
         const channels_t out(to);
         fill(red_out, red, out.red);
         fill(green_out, green, out.green);
@@ -282,7 +283,8 @@ void convert_area(const pixel_view_t& from, int32_t from_x, int32_t from_y, cons
             const row_converter_t converter(from.layout, to.layout);
             table.resize(65536);
             for (uint32_t raw = 0; raw < 65536; ++raw) {
-                converter.row<2, 4>(reinterpret_cast<const uint8_t*>(&raw), reinterpret_cast<uint8_t*>(&table[raw]), 1);
+                converter.row<2, 4>(reinterpret_cast<const uint8_t*>(&raw),
+                                    reinterpret_cast<uint8_t*>(&table[raw]), 1);
             }
             table_from = from.layout;
             table_to = to.layout;

@@ -1,8 +1,8 @@
 #include "shell/frame_loop.h"
 
+#include "base/bootlog.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "base/bootlog.h"
 
 #include <cstdint>
 

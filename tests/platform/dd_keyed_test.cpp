@@ -18,8 +18,8 @@ struct key_case_t {
 // range.
 std::vector<key_case_t> keys_for(uint32_t bits) {
     const uint32_t junk = bits >= 32 ? 0 : 0xA5u << bits;
-    return {{0x21, 0x21}, {0x10, 0x30}, {0x21, 0x21 | junk}, {0x21 | junk, 0x21 | junk}, {0x30, 0x10},
-            {0, ~0u}};
+    return {{0x21, 0x21}, {0x10, 0x30}, {0x21, 0x21 | junk}, {0x21 | junk, 0x21 | junk},
+            {0x30, 0x10}, {0, ~0u}};
 }
 
 class keyed_copy : public ::testing::TestWithParam<std::tuple<int, bool>> {
@@ -71,14 +71,16 @@ TEST_P(keyed_copy, equals_the_scalar_rule) {
                 const int32_t top = width % 2;
                 const plat::rect_t from{left, top, left + width, int32_t(sh)};
                 std::memcpy(dst->pixels(), before.data(), before.size());
-                ASSERT_EQ(dst->blt_fast(uint32_t(x), 1, src, &from, plat::ddbltfast_srccolorkey), plat::dd_ok);
+                ASSERT_EQ(dst->blt_fast(uint32_t(x), 1, src, &from, plat::ddbltfast_srccolorkey),
+                          plat::dd_ok);
                 for (int32_t y = 0; y < int32_t(dh); ++y) {
                     for (int32_t i = 0; i < int32_t(dw); ++i) {
                         const size_t at = size_t(y) * size_t(dst->pitch()) + size_t(i) * bytes;
                         uint32_t expected = pixel(before.data() + at);
                         const int32_t row = y - 1 + top, column = i - x + left;
                         if (y >= 1 && row < int32_t(sh) && i >= x && i < x + width) {
-                            const uint32_t p = pixel(src->pixels() + row * src->pitch() + column * int32_t(bytes));
+                            const uint32_t p =
+                                pixel(src->pixels() + row * src->pitch() + column * int32_t(bytes));
                             if (!(key.low <= key.high && p >= key.low && p <= key.high)) {
                                 expected = p;
                             }

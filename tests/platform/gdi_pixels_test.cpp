@@ -102,8 +102,9 @@ TEST(gdi_pixels, a_converted_block_equals_the_pixel_by_pixel_rule) {
                     const uint32_t raw = inside ? plat::read_raw(from, x - 1, y - 1) : 0;
                     const bool same = in.bits == out.bits && in.red_mask == out.red_mask &&
                                       in.green_mask == out.green_mask && in.blue_mask == out.blue_mask;
-                    const uint32_t expected =
-                        !inside ? 0 : same ? raw : plat::pixel_of_rgb(out, plat::rgb_of_pixel(in, raw));
+                    const uint32_t expected = !inside ? 0
+                                              : same  ? raw
+                                                      : plat::pixel_of_rgb(out, plat::rgb_of_pixel(in, raw));
                     ASSERT_EQ(plat::read_raw(to, x, y), expected)
                         << in.bits << "-bit " << in.red_mask << " to " << out.bits << "-bit " << out.red_mask
                         << " at " << x << "," << y;

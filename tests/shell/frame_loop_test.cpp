@@ -73,10 +73,11 @@ TEST_F(frame_loop, timer_pacing_sleeps_until_each_frame_is_due) {
     for (const uint32_t late : {0u, 1u}) {
         uint32_t now = 100;
         int sleeps = 0;
-        plat::set_clock_for_test([&now] { return now; }, [&](uint32_t ms) {
-            ++sleeps;
-            now += ms + late;
-        });
+        plat::set_clock_for_test([&now] { return now; },
+                                 [&](uint32_t ms) {
+                                     ++sleeps;
+                                     now += ms + late;
+                                 });
         starts.clear();
         loop_hooks_t hooks;
         hooks.update = [&] {
