@@ -277,6 +277,9 @@ void print_summary(const rate_reporter_t& reporter) {
                 continue;
             }
             const double o = rate(keyed_label("project", format, size));
+            if (o == 0) {
+                continue;
+            }
             const double s = rate(keyed_label("sdl", format, size));
             const double m = rate(label("memcpy", format, size));
             std::printf("%-24s %9.0f %9.0f %6.2f %6.2f\n",
@@ -294,6 +297,9 @@ void print_summary(const rate_reporter_t& reporter) {
             for (const kind_t& kind : kinds) {
                 const std::string ours = label(kind.name, format, size);
                 const double o = rate(ours);
+                if (o == 0) { // left out by a filter
+                    continue;
+                }
                 const double m = rate(label("memcpy", format, size));
                 std::printf("%-24s %9.0f %9.0f %6.2f", ours.c_str(), o, m, o / m);
                 if (format.pixman_format != 0) {
