@@ -6,11 +6,7 @@
 
 #include <cstdint>
 
-bool g_vsync = false;
-
 namespace {
-
-bool timer_pacing = false;
 
 enum class pass_t { message, quit, idle };
 
@@ -67,16 +63,12 @@ void frame_pacer_t::start_frame(uint32_t now) {
     interval_ = short_interval + toggle_;
 }
 
-bool frame_loop_paces_by_timer() {
-    return timer_pacing;
-}
-
 void run_message_loop(bool vsync, const loop_hooks_t& hooks) {
     frame_pacer_t pacer(plat::time_get_time());
     // The loop is the one pacer in TIMER mode: frames skip their vertical-blank wait while it runs.
     struct pacing_scope_t {
-        explicit pacing_scope_t(bool timer) { timer_pacing = timer; }
-        ~pacing_scope_t() { timer_pacing = false; }
+        explicit pacing_scope_t(bool timer) { g_timer_paced = timer; }
+        ~pacing_scope_t() { g_timer_paced = false; }
     } scope(!vsync);
     for (;;) {
         const pass_t pass = take_message();

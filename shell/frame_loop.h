@@ -2,11 +2,10 @@
 // one frame, paced by the vertical blank (VSYNC) or by the millisecond clock (TIMER).
 #pragma once
 
+#include "screen/present_frame.h" // g_vsync and g_timer_paced, which the loop shares with the scenes
+
 #include <cstdint>
 #include <functional>
-
-// The VSYNC pacing flag: true when scenes wait for the vertical blank before presenting.
-extern bool g_vsync;
 
 // What an idle pass acts on; a missing hook is a part that does not exist (no loss, no frame).
 struct loop_hooks_t {
@@ -32,9 +31,6 @@ class frame_pacer_t {
     uint32_t toggle_ = 0;
     uint32_t interval_ = short_interval;
 };
-
-// True while a TIMER-paced loop runs: it alone paces, so frames then skip the vertical-blank wait.
-bool frame_loop_paces_by_timer();
 
 // Runs until the quit message. vsync chooses the pacing for the whole loop: a frame on every idle pass,
 // or a frame whenever the frame pacer says one is due, sleeping until then or the next message.
