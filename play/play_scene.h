@@ -44,6 +44,21 @@ class play_scene_t : public scene_t {
     void change_stage(int32_t stage, int32_t section, int32_t level, int32_t loop, int32_t item_mode);
     void teardown();
 
+    // A running frame without the present, for headless runs; frame() is this with the present.
+    void run_frame(bool present);
+    // The game-logic update of a running frame; the ship's input is read here, once.
+    void update();
+    // The picture of the running game, overlays included, on the main game screen.
+    void draw_world();
+    // The scroll part of a frame: stars and camera every frame, the stage position in its frames.
+    void scroll_frame();
+    void scroll_horizontal(int32_t dx);
+    void scroll_vertical(int32_t dy);
+    void shift_camera(int32_t dy);
+    void camera_to_0();
+    void camera_to_256();
+    void camera_follow_clamped();
+
     // One stage-script command; virtual so that a test's frame can take the commands itself.
     virtual int32_t run_event(int32_t code, int32_t parameter);
     // The commands of the event window, end read once.

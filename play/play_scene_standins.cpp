@@ -10,25 +10,6 @@
 
 #include <cstdio>
 
-void play_scene_t::frame() {
-    if (mg_t* screen = g_screenctr.mg) {
-        screen->clear(0);
-        char caption[32];
-        std::snprintf(caption, sizeof caption, "PLAY STAGE %d", stage_no);
-        screen->draw_string(9, 14, caption, sprite_char001);
-        present_frame();
-    }
-    if (next_stage != 0) {
-        const int32_t stage_number = int16_t(next_stage & 0xFFFF);
-        const int32_t section = int16_t(next_stage >> 16);
-        change_stage(stage_number, section, settings->level, settings->loop, settings->powerup_mode);
-    }
-}
-
-uint8_t play_scene_t::read_input() {
-    return 0;
-}
-
 void play_scene_t::set_pause(bool pause) {
     paused = pause;
 }

@@ -4,6 +4,7 @@
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
+#include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/scenectr.h"
 #include "play/standin_ending.h"
@@ -14,7 +15,6 @@
 #include "scenes/standin_typesel.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "shell/key_table.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample.h"
 
