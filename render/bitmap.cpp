@@ -2,7 +2,8 @@
 
 #include "platform/gdi.h"
 #include "render/bitmap_file.h"
-#include "base/binio.h"
+#include "base/safe_read.h"
+#include "platform/file.h"
 
 #include <cstring>
 #include <vector>
@@ -42,7 +43,8 @@ plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
 
 plat::hbitmap_t load_bmp(const char* path) {
     std::vector<uint8_t> bytes;
-    if (path == nullptr || !read_file_bytes(path, bytes)) {
+    // The size cap keeps a huge or endless file from being read into memory.
+    if (path == nullptr || read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded) {
         return nullptr;
     }
     return load_bmp_bytes(bytes.data(), bytes.size());

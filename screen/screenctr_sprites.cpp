@@ -8,6 +8,7 @@
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -57,6 +58,10 @@ bool screenctr_t::load_sprites(const char* path) {
             return false;
         }
         s.surface->set_color_key(s.color_key);
+        // The cell sizes come from the file: bounded by the sheet here, so no user's arithmetic overflows.
+        const plat::rect_t& sheet = s.surface->rect;
+        s.cell_width = std::clamp(s.cell_width, 0, sheet.right - sheet.left);
+        s.cell_height = std::clamp(s.cell_height, 0, sheet.bottom - sheet.top);
         report_sprite_progress(loaded, named);
         ++loaded;
     }
