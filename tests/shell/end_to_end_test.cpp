@@ -131,10 +131,11 @@ namespace {
 
 // Runs the program in a fresh sample folder until it is running (then sends SIGTERM) or ends by itself;
 // the exit code, or -1 when it hangs for 30 s (then killed).
-int run_until_ended(const std::string& folder, const std::vector<std::string>& args = {}) {
+int run_until_ended(const std::string& folder, const std::vector<std::string>& args = {},
+                    const std::string& cwd = "/") {
     const std::string program = folder + "/melvorin";
     std::filesystem::copy_file(MELVORIN_EXE, program, std::filesystem::copy_options::overwrite_existing);
-    const pid_t pid = start(program, args, "/");
+    const pid_t pid = start(program, args, cwd);
     if (pid == 0) {
         return -1;
     }
@@ -258,4 +259,19 @@ TEST(end_to_end, an_unreadable_save_file_survives_byte_for_byte) {
         EXPECT_EQ(file_bytes(dir.path() + "/bin/" + name), stored) << name;
         EXPECT_TRUE(log_has_line_with(dir.path() + "/log/bootlog.txt", name, "を読み込めません")) << name;
     }
+}
+
+// A replay named relative to the folder the program was started in is found there, although the program
+// then works in its own folder.
+TEST(end_to_end, a_relative_replay_path_plays) {
+    temp_folder_t dir;
+    const std::string game = dir.path() + "/game";
+    ASSERT_TRUE(make_sample_folder(game));
+    std::filesystem::create_directory(dir.path() + "/runs");
+    std::filesystem::copy_file(game + "/bin/demoplay0.ply", dir.path() + "/runs/mine.ply");
+
+    EXPECT_EQ(run_until_ended(game, {"runs/mine.ply"}, dir.path()), 0);
+    const std::string log = game + "/log/bootlog.txt";
+    EXPECT_TRUE(log_has(log, "- " + dir.path() + "/runs/mine.ply がドロップされました"));
+    EXPECT_FALSE(log_has(log, "* Error: プレイファイルのロードに失敗しました"));
 }
