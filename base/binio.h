@@ -76,7 +76,7 @@ class byte_writer_t {
 
 // Reads at most max_bytes of a file named as the game names it (through the safe reader); false when it
 // is missing or refused.
-bool read_file_bytes(const std::string& game_path, std::vector<uint8_t>& out, 
+bool read_file_bytes(const std::string& game_path, std::vector<uint8_t>& out,
                      size_t max_bytes = plat::largest_media_file);
 // Writes the whole buffer; false unless every byte reached the file.
 bool write_file_bytes(const std::string& game_path, const std::vector<uint8_t>& bytes);

@@ -6,7 +6,8 @@
 
 namespace {
 
-load_status_t read_file(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes, bool whole) {
+load_status_t read_file(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes,
+                        bool whole) {
     std::string reason;
     switch (plat::read_regular_file(game_path, out, max_bytes, whole, reason)) {
     case plat::read_status_t::read:
@@ -30,6 +31,11 @@ load_status_t read_file_head(const std::string& game_path, std::vector<uint8_t>&
     return read_file(game_path, out, max_bytes, false);
 }
 
-void log_malformed(const std::string& game_path, size_t size) {
-    bootlog_error(strformat("%s の形式が正しくありません (%zu バイト)", game_path.c_str(), size));
+load_status_t read_record_file(const std::string& game_path, std::vector<uint8_t>& out, size_t size) {
+    const load_status_t status = read_file(game_path, out, size, false);
+    if (status != load_status_t::loaded || out.size() >= size) {
+        return status;
+    }
+    bootlog_error(strformat("%s の形式が正しくありません (%zu バイト)", game_path.c_str(), out.size()));
+    return load_status_t::malformed;
 }

@@ -14,5 +14,5 @@ enum class load_status_t { loaded, missing, unreadable, malformed };
 load_status_t read_whole_file(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes);
 // At most the first max_bytes of the file (a fixed record; what follows it is not read).
 load_status_t read_file_head(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes);
-// Logs that the file was read but is not what it should be.
-void log_malformed(const std::string& game_path, size_t size);
+// A fixed record of size bytes at the start of the file; a shorter file is malformed (and logged).
+load_status_t read_record_file(const std::string& game_path, std::vector<uint8_t>& out, size_t size);

@@ -88,13 +88,9 @@ bool ranking_t::insert(const ranking_record_t& record) {
 
 load_status_t ranking_t::load() {
     std::vector<uint8_t> bytes;
-    const load_status_t status = read_file_head(ranking_path, bytes, file_size);
+    const load_status_t status = read_record_file(ranking_path, bytes, file_size);
     if (status != load_status_t::loaded) {
         return status;
-    }
-    if (bytes.size() < size_t(file_size)) {
-        log_malformed(ranking_path, bytes.size());
-        return load_status_t::malformed;
     }
     byte_reader_t r(bytes);
     for (ranking_record_t& record : records) {

@@ -9,7 +9,8 @@ bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<u
     stream.clear();
     const size_t record = size_t(playinfo_size);
     std::vector<uint8_t> bytes;
-    if (read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded || bytes.size() < record) {
+    if (read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded ||
+        bytes.size() < record) {
         return false;
     }
     byte_reader_t r(bytes.data(), record);

@@ -1,9 +1,9 @@
 #include "render/bitmap.h"
 
-#include "platform/gdi.h"
-#include "render/bitmap_file.h"
 #include "base/safe_read.h"
 #include "platform/file.h"
+#include "platform/gdi.h"
+#include "render/bitmap_file.h"
 
 #include <cstring>
 #include <vector>

@@ -1,10 +1,10 @@
 // The sprite table of the screen manager: loading every named bitmap into a surface of its own,
 // reloading after the surfaces were lost, and lookup by path.
-#include "render/bitmap.h"
-#include "screen/screenctr.h"
 #include "base/binio.h"
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "render/bitmap.h"
+#include "screen/screenctr.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 

@@ -26,7 +26,8 @@ load_status_t read_table_lines(const char* path, std::vector<std::string>& lines
     size_t pieces = 0;
     while (pos < bytes.size()) {
         if (pieces++ == max_table_lines) {
-            bootlog_error(strformat("%s の行が多すぎます (先頭 %zu 行のみ読み込みました)", path, max_table_lines));
+            bootlog_error(
+                strformat("%s の行が多すぎます (先頭 %zu 行のみ読み込みました)", path, max_table_lines));
             break;
         }
         const size_t start = pos;

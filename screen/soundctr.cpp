@@ -1,8 +1,8 @@
 #include "screen/soundctr.h"
 
-#include "screen/sound_table.h"
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "screen/sound_table.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -95,7 +95,8 @@ bool soundctr_t::load_bgm_table(const char* path) {
     for (const std::string& line : lines) {
         int32_t slot, start_point, loop_start, loop_end;
         char name[table_name_size];
-        if (std::sscanf(line.c_str(), "%d%255s%d%d%d", &slot, name, &start_point, &loop_start, &loop_end) != 5 ||
+        if (std::sscanf(line.c_str(), "%d%255s%d%d%d", &slot, name, &start_point, &loop_start, &loop_end) !=
+                5 ||
             slot < 0 || slot >= bgm_slot_count) {
             continue;
         }

@@ -1,10 +1,10 @@
 #include "shell/config.h"
 
-#include "platform/keyboard.h"
 #include "base/binio.h"
-#include "shell/display_mode.h"
 #include "base/safe_read.h"
 #include "base/safe_save.h"
+#include "platform/keyboard.h"
+#include "shell/display_mode.h"
 
 #include <algorithm>
 #include <array>
@@ -51,13 +51,9 @@ void config_default(config_t* config) {
 
 load_status_t config_load(config_t* config) {
     std::vector<uint8_t> bytes;
-    const load_status_t status = read_file_head(config_path, bytes, record_size);
+    const load_status_t status = read_record_file(config_path, bytes, record_size);
     if (status != load_status_t::loaded) {
         return status;
-    }
-    if (bytes.size() < record_size) {
-        log_malformed(config_path, bytes.size());
-        return load_status_t::malformed;
     }
     byte_reader_t in(bytes);
     for (const auto field : fields) {

@@ -15,7 +15,8 @@ bool check_screen_mode(config_t& config) {
                       ? strformat("ウィンドウモードはこのデスクトップ (%dbpp) で使用できません",
                                   plat::desktop_bits_per_pixel())
                       : strformat("スクリーンモード %dx%d %dbpp はこのマシンで使用できません",
-                                  display_mode_width(asked), display_mode_height(asked), display_mode_bits(asked)));
+                                  display_mode_width(asked), display_mode_height(asked),
+                                  display_mode_bits(asked)));
     const std::string caption = error_caption();
     const int answer = plat::message_box(nullptr,
                                          "指定のスクリーンモードで起動することが出来ませんでした。\r\n"

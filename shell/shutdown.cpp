@@ -1,9 +1,9 @@
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
-#include "base/bootlog.h"
 #include "shell/scene_startup.h"
 #include "shell/session.h"
-#include "base/strformat.h"
 
 void shut_down(session_t& s) {
     // The line is written whether or not the save succeeded; an unreadable file is left as it was.

@@ -9,13 +9,9 @@
 load_status_t userinfo_load(userinfo_t* info) {
     *info = userinfo_t{};
     std::vector<uint8_t> bytes;
-    const load_status_t status = read_file_head(userinfo_path, bytes, userinfo_size);
+    const load_status_t status = read_record_file(userinfo_path, bytes, userinfo_size);
     if (status != load_status_t::loaded) {
         return status;
-    }
-    if (bytes.size() < size_t(userinfo_size)) {
-        log_malformed(userinfo_path, bytes.size());
-        return load_status_t::malformed;
     }
     byte_reader_t r(bytes);
     info->ending_reached = r.u8() != 0 ? 1 : 0;

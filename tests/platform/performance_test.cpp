@@ -1,7 +1,7 @@
+#include "base/binio.h"
 #include "platform/audio_device.h"
 #include "platform/dm_loader.h"
 #include "platform/dm_performance.h"
-#include "base/binio.h"
 #include "tests/support/audio_capture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sound_writers.h"

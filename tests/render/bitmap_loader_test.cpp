@@ -1,7 +1,7 @@
+#include "base/binio.h"
 #include "platform/file.h"
 #include "platform/gdi.h"
 #include "render/bitmap.h"
-#include "base/binio.h"
 #include "tests/render/blend_surfaces.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/bitmap_writer.h"

@@ -1,5 +1,5 @@
-#include "platform/dm_performance.h"
 #include "base/bootlog.h"
+#include "platform/dm_performance.h"
 #include "screen/sound_table.h"
 #include "tests/screen/sound_fixture.h"
 

@@ -1,5 +1,5 @@
-#include "platform/file.h"
 #include "base/binio.h"
+#include "platform/file.h"
 #include "shell/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"

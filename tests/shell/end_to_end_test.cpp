@@ -169,7 +169,8 @@ bool make_sample_folder(const std::string& folder) {
 
 bool log_has_line_with(const std::string& log, const std::string& a, const std::string& b) {
     for (const std::string& line : file_lines(log)) {
-        if (line.rfind("* Error: ", 0) == 0 && line.find(a) != std::string::npos && line.find(b) != std::string::npos) {
+        if (line.rfind("* Error: ", 0) == 0 && line.find(a) != std::string::npos &&
+            line.find(b) != std::string::npos) {
             return true;
         }
     }
@@ -199,7 +200,8 @@ TEST_P(odd_data_file, is_refused_with_a_line_and_left_alone) {
     EXPECT_TRUE(log_has_line_with(dir.path() + "/log/bootlog.txt", name,
                                   GetParam().pipe ? "not a regular file" : "not a file but a folder"));
     const auto type = std::filesystem::status(path).type();
-    EXPECT_EQ(type, GetParam().pipe ? std::filesystem::file_type::fifo : std::filesystem::file_type::directory);
+    EXPECT_EQ(type,
+              GetParam().pipe ? std::filesystem::file_type::fifo : std::filesystem::file_type::directory);
 }
 
 INSTANTIATE_TEST_SUITE_P(kinds, odd_data_file, ::testing::ValuesIn([] {
@@ -214,7 +216,8 @@ INSTANTIATE_TEST_SUITE_P(kinds, odd_data_file, ::testing::ValuesIn([] {
                              return cases;
                          }()),
                          [](const ::testing::TestParamInfo<odd_file_t>& info) {
-                             std::string name = std::string(info.param.pipe ? "pipe_" : "folder_") + info.param.path;
+                             std::string name =
+                                 std::string(info.param.pipe ? "pipe_" : "folder_") + info.param.path;
                              for (char& c : name) {
                                  c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              }

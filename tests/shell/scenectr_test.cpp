@@ -1,3 +1,4 @@
+#include "base/binio.h"
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
@@ -9,7 +10,6 @@
 #include "scenes/standin_typesel.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "base/binio.h"
 #include "shell/config.h"
 #include "shell/key_table.h"
 #include "shell/scenectr.h"
