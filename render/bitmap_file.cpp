@@ -1,7 +1,7 @@
 #include "render/bitmap_file.h"
 
-#include "platform/gdi.h"
 #include "base/binio.h"
+#include "platform/gdi.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "platform/window.h"
 #include "render/bitmap.h"
 #include "screen/screenctr.h"
 #include "umlib/draw.h"
@@ -50,6 +51,9 @@ bool screenctr_t::load_sprites(const char* path) {
         sprite_record_t& s = sprites[i];
         if (s.path.empty()) {
             continue;
+        }
+        if (plat::close_signal_pending()) {
+            return true; // the program is ending: what is left is not needed
         }
         s.surface = surface_from_file(*presenter, s.path);
         if (s.surface == nullptr) {

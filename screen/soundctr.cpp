@@ -2,6 +2,7 @@
 
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "platform/window.h"
 #include "screen/sound_table.h"
 
 #include <algorithm>
@@ -172,6 +173,9 @@ bool soundctr_t::load_se_table(const char* path) {
     int32_t count = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         const entry_t& e = entries[i];
+        if (plat::close_signal_pending()) {
+            break; // the program is ending: what is left is not needed
+        }
         if (last_line[size_t(e.id)] != int32_t(i)) {
             continue;
         }

@@ -1,5 +1,5 @@
-#include "platform/wav_file.h"
 #include "base/binio.h"
+#include "platform/wav_file.h"
 #include "tools/sample/sound_writers.h"
 
 #include <cstring>

@@ -1,5 +1,5 @@
-#include "render/bitmap_file.h"
 #include "base/binio.h"
+#include "render/bitmap_file.h"
 #include "tools/sample/bitmap_writer.h"
 
 #include <gtest/gtest.h>

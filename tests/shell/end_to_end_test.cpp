@@ -1,4 +1,5 @@
 #include "base/binio.h"
+#include "shell/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 
@@ -277,4 +278,19 @@ TEST(end_to_end, a_relative_replay_path_plays) {
     const std::string log = game + "/log/bootlog.txt";
     EXPECT_TRUE(log_has(log, "- " + dir.path() + "/runs/mine.ply がドロップされました"));
     EXPECT_FALSE(log_has(log, "* Error: プレイファイルのロードに失敗しました"));
+}
+
+// A blit scale at the int limits in config.dat runs windowed and full screen (clean in the sanitizer build).
+TEST(end_to_end, a_blit_scale_at_the_int_limits_runs) {
+    for (const int32_t mode : {0, 0x102801E0}) {
+        temp_folder_t dir;
+        ASSERT_TRUE(make_sample_folder(dir.path()));
+        config_t c;
+        config_default(&c);
+        c.screen_mode = mode;
+        c.blt_scale = mode == 0 ? INT32_MAX : INT32_MIN;
+        ASSERT_TRUE(config_save(&c)); // the folder is the current one
+        EXPECT_EQ(run_until_ended(dir.path()), 0);
+        EXPECT_TRUE(log_has(dir.path() + "/log/bootlog.txt", "- (実行中)"));
+    }
 }

@@ -81,6 +81,22 @@ TEST_F(main_routine, without_a_log_folder_the_program_runs_and_saves_the_default
     EXPECT_EQ(saved.pause_key, 32);
 }
 
+// A termination signal during loading ends the start-up before its next step, then shuts down in full.
+TEST_F(main_routine, a_termination_signal_during_loading_ends_the_start_up) {
+    std::string error;
+    ASSERT_TRUE(make_sample(".", error)) << error;
+    plat::make_directory("log");
+    plat::peek_message(nullptr, false);
+    std::raise(SIGTERM);
+    EXPECT_EQ(shell::run(), 0);
+    std::vector<std::string> expected = header_lines;
+    expected.push_back("- アプリケーションウィンドウを作成しました");
+    expected.push_back("- 起動中に終了が要求されました");
+    expected.insert(expected.end(), shut_down_lines.begin(), shut_down_lines.end());
+    EXPECT_EQ(file_lines("log/bootlog.txt"), expected);
+    drain_messages(); // the signal's close of the window
+}
+
 TEST_F(main_routine, a_failed_start_up_still_saves_and_logs_every_shut_down_line) {
     plat::make_directory("log");
     session_t s;
