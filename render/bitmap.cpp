@@ -5,6 +5,7 @@
 #include "platform/gdi.h"
 #include "render/bitmap_file.h"
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -25,9 +26,13 @@ plat::bitmap_info_t bitmap_info(const bmp_image_t& image) {
 
 } // namespace
 
-plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
+plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size, std::string* error) {
     bmp_image_t image;
-    if (!parse_bmp(data, size, image)) {
+    std::string reason;
+    if (!parse_bmp(data, size, image, reason)) {
+        if (error != nullptr) {
+            *error = reason;
+        }
         return nullptr;
     }
     void* bits = nullptr;
@@ -35,19 +40,30 @@ plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
         plat::create_dib_section(nullptr, bitmap_info(image), plat::dib_rgb_colors, &bits);
     if (bitmap == nullptr || bits == nullptr) {
         delete_bmp(bitmap);
+        if (error != nullptr) {
+            *error = "a bitmap of this header cannot be made";
+        }
         return nullptr;
     }
     std::memcpy(bits, image.pixels, image.pixel_bytes);
     return bitmap;
 }
 
-plat::hbitmap_t load_bmp(const char* path) {
+plat::hbitmap_t load_bmp(const char* path, std::string* error) {
     std::vector<uint8_t> bytes;
     // The size cap keeps a huge or endless file from being read into memory.
-    if (path == nullptr || read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded) {
+    const load_status_t status =
+        path == nullptr ? load_status_t::missing : read_whole_file(path, bytes, plat::largest_media_file);
+    if (status != load_status_t::loaded) {
+        if (error != nullptr) {
+            // A refused file has its own boot-log line with the reason.
+            *error = path == nullptr                    ? "no path"
+                     : status == load_status_t::missing ? std::strerror(ENOENT)
+                                                        : "refused";
+        }
         return nullptr;
     }
-    return load_bmp_bytes(bytes.data(), bytes.size());
+    return load_bmp_bytes(bytes.data(), bytes.size(), error);
 }
 
 void delete_bmp(plat::hbitmap_t bitmap) {

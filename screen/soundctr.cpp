@@ -87,7 +87,7 @@ void soundctr_t::destroy() {
 
 bool soundctr_t::load_bgm_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::vector<std::string> lines;
     if (!read_sound_table(path, lines)) {
@@ -149,7 +149,7 @@ void soundctr_t::clear_bgm_table() {
 
 bool soundctr_t::load_se_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::vector<std::string> lines;
     read_sound_table(path, lines);
@@ -297,4 +297,12 @@ void soundctr_t::set_bgm_off(bool off) {
     if (off) {
         stop_bgm();
     }
+}
+
+void soundctr_t::set_master_volumes(int32_t bgm, int32_t se) {
+    if (music == nullptr) {
+        return;
+    }
+    bgm_group->performance->set_master_volume(bgm);
+    se_group->performance->set_master_volume(se);
 }
