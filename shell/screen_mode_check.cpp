@@ -2,7 +2,7 @@
 #include "base/strformat.h"
 #include "platform/dialogs.h"
 #include "platform/display.h"
-#include "shell/display_mode.h"
+#include "scenes/display_mode.h"
 #include "shell/product.h"
 #include "shell/session.h"
 

@@ -1,6 +1,6 @@
 #include "base/binio.h"
 #include "platform/file.h"
-#include "shell/config.h"
+#include "scenes/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 

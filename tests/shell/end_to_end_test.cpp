@@ -1,5 +1,5 @@
 #include "base/binio.h"
-#include "shell/config.h"
+#include "scenes/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,10 +1,10 @@
-#include "shell/config.h"
+#include "scenes/config.h"
 
 #include "base/binio.h"
 #include "base/safe_read.h"
 #include "base/safe_save.h"
 #include "platform/keyboard.h"
-#include "shell/display_mode.h"
+#include "scenes/display_mode.h"
 
 #include <algorithm>
 #include <vector>
