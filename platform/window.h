@@ -127,6 +127,8 @@ bool close_signal_pending();
 bool take_close_signal();
 // False on wm_quit.
 bool get_message(message_t* out);
+// Sleeps until a message waits or the milliseconds have passed, whichever comes first.
+void wait_message(uint32_t milliseconds);
 lresult_t dispatch_message(const message_t& msg);
 lresult_t send_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);
 bool post_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);
