@@ -124,6 +124,16 @@ void install_close_signals() {
     }
 }
 
+bool close_signal_pending() {
+    return close_requested != 0;
+}
+
+bool take_close_signal() {
+    const bool pending = close_requested != 0;
+    close_requested = 0;
+    return pending;
+}
+
 bool peek_message(message_t* out, bool remove) {
     pump();
     if (queue().empty()) {

@@ -309,11 +309,11 @@ TEST_F(scenectr_test, deleting_the_controller_writes_the_progress_and_the_rankin
     controller->ranking.insert(run);
     controller.reset();
     userinfo_t info;
-    ASSERT_TRUE(userinfo_load(&info));
+    ASSERT_EQ(userinfo_load(&info), load_status_t::loaded);
     EXPECT_EQ(info.ending_reached, 1);
     EXPECT_EQ(info.level, 3);
     ranking_t table;
-    ASSERT_TRUE(table.load());
+    ASSERT_EQ(table.load(), load_status_t::loaded);
     EXPECT_EQ(table.records[0].score, 900000);
     EXPECT_EQ(g_scenectr, nullptr);
 }
