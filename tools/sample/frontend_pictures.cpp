@@ -61,17 +61,26 @@ sample_picture_t maker_logo() {
     return p;
 }
 
-// Starlit sky over a planet's rim, the name across the top and the ship on the right; the menu's
+// Scattered stars: a pixel's own hash, not a pattern along lines.
+bool is_star(int32_t x, int32_t y) {
+    uint32_t h = uint32_t(x) * 0x9E3779B1u ^ uint32_t(y) * 0x85EBCA77u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    return h % 193 == 0;
+}
+
+// Starlit sky over a planet's rim on the right, the name across the top and the ship; the menu's
 // corner stays dark so the additive menu reads.
 sample_picture_t title_picture() {
     sample_picture_t p(256, 240);
     for (int32_t y = 0; y < 240; ++y) {
         for (int32_t x = 0; x < 256; ++x) {
-            const double d = std::hypot(x - 200.0, y - 420.0);
+            const double d = std::hypot(x - 300.0, y - 330.0);
             uint32_t c = 0x000008 + uint32_t(y / 16);
-            if (d < 260) {
-                c = d > 256 ? 0x80C0FF : 0x102048;
-            } else if ((x * 7919 + y * 104729) % 211 == 0) {
+            if (d < 180) {
+                c = d > 176 ? 0x80C0FF : 0x102048;
+            } else if (is_star(x, y)) {
                 c = 0xC0C0E0;
             }
             p.at(x, y) = c;
@@ -92,10 +101,10 @@ sample_picture_t menu_sheet() {
     constexpr const char* labels[] = {"GAME START", "RECORD PLAY", "REPLAY", "RANKING", "CONFIG", "EXIT"};
     sample_picture_t p(menu_cell_width * 8, menu_cell_height * 2);
     for (int32_t c = 0; c < 6; ++c) {
-        const int32_t cx = c * menu_cell_width + menu_cell_width / 2;
-        draw_word_centred(p, cx, 2, labels[c], 1, 0x405880);
-        draw_word_centred(p, cx, menu_cell_height + 2, labels[c], 1, 0xFFE060);
-        draw_word(p, c * menu_cell_width + 4, menu_cell_height + 2, ">", 1, 0xFF8040);
+        const int32_t left = c * menu_cell_width;
+        draw_word(p, left + 14, 2, labels[c], 1, 0x405880);
+        draw_word(p, left + 14, menu_cell_height + 2, labels[c], 1, 0xFFE060);
+        draw_word(p, left + 4, menu_cell_height + 2, ">", 1, 0xFF8040);
     }
     return p;
 }
@@ -142,8 +151,8 @@ constexpr int32_t option_cell_height = 24;
 // Cell 0: multiples trailing the ship's wavy path; cell 1: a straight formation with wide spacing.
 sample_picture_t option_sheet() {
     sample_picture_t p(option_cell_width * 2, option_cell_height, 0x182040);
-    draw_word_centred(p, option_cell_width / 2, 2, "TRAIL", 1, 0xFFE060);
-    draw_word_centred(p, option_cell_width + option_cell_width / 2, 2, "FIXED", 1, 0xFFE060);
+    draw_word_centred(p, option_cell_width / 2, 2, "TRAIL", 1, 0xFFF0A0);
+    draw_word_centred(p, option_cell_width + option_cell_width / 2, 2, "FIXED", 1, 0xFFF0A0);
     for (int32_t k = 0; k < 4; ++k) {
         const int32_t x0 = 8 + 12 * k;
         const int32_t y0 = 15 + int32_t(std::lround(3 * std::sin(k * 1.6)));
