@@ -29,7 +29,7 @@ void frontend_fixture_t::SetUp() {
     ASSERT_TRUE(write_sound_files(".", error)) << error;
     plat::audio_set_manual(true);
     ASSERT_TRUE(g_soundctr.create(nullptr, false));
-    ASSERT_TRUE(start(32));
+    ASSERT_TRUE(start(32, 0, true, 1)); // unscaled: thousands of frames are presented
     config_default(&config);
     controller = std::make_unique<scenectr_t>(&config);
     reset_controller();
