@@ -40,6 +40,11 @@ void draw_sprite_keyed(int sprite, const plat::rect_t& source, int32_t left, int
     screen->dirty = 1;
 }
 
+void draw_sprite_keyed_centred(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y) {
+    draw_sprite_keyed(sprite, source, centre_x - (source.right - source.left) / 2,
+                      centre_y - (source.bottom - source.top) / 2);
+}
+
 void draw_sprite_blend(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y,
                        int32_t value) {
     mg_t* screen = g_screenctr.mg;

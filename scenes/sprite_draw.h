@@ -17,6 +17,8 @@ plat::rect_t sprite_cell(int sprite, int32_t cell);
 
 // The source rectangle with its top-left corner at (left, top), clipped to the back buffer.
 void draw_sprite_keyed(int sprite, const plat::rect_t& source, int32_t left, int32_t top);
+// The same, centred on (centre_x, centre_y), halves rounded down.
+void draw_sprite_keyed_centred(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y);
 // The source rectangle centred on (centre_x, centre_y): additive, half, three-quarter source, or
 // any other value as the destination's weight.
 void draw_sprite_blend(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y,

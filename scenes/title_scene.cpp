@@ -54,8 +54,7 @@ uint32_t grey() {
 
 // The whole picture of a sprite centred on the middle of the back buffer.
 void draw_centred_keyed(int sprite) {
-    const plat::rect_t whole = sprite_cell(sprite, 0);
-    draw_sprite_keyed(sprite, whole, centre - whole.right / 2, centre - whole.bottom / 2);
+    draw_sprite_keyed_centred(sprite, sprite_cell(sprite, 0), centre, centre);
 }
 
 } // namespace

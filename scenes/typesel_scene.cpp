@@ -32,11 +32,6 @@ centre_t pixel(motion_point_t at) {
     return {int32_t(at.x), int32_t(at.y)};
 }
 
-void draw_keyed_at(int sprite, const plat::rect_t& source, centre_t at) {
-    draw_sprite_keyed(sprite, source, at.x - (source.right - source.left) / 2,
-                      at.y - (source.bottom - source.top) / 2);
-}
-
 // The selected frame's pulse: the destination's weight climbs from 0 to 160 and back over 40 frames.
 int32_t pulse_weight(uint32_t blink) {
     const int32_t v = int32_t(blink % pulse_period);
@@ -90,7 +85,7 @@ void typesel_scene_t::frame() {
     if (g_screenctr.mg != nullptr) {
         g_screenctr.mg->clear(0);
     }
-    draw_keyed_at(logo_sprite, sprite_cell(logo_sprite, 0), {128, 40});
+    draw_sprite_keyed_centred(logo_sprite, sprite_cell(logo_sprite, 0), 128, 40);
     for (int32_t i = 0; i < type_count; ++i) {
         draw_type_panel(i);
     }
@@ -119,7 +114,7 @@ void typesel_scene_t::draw_type_panel(int32_t i) {
     if (countdown == 0) {
         draw_sprite_blend(frame_sprite, frame_rect, at.x, at.y, pulse_weight(blink));
     } else if (countdown % 8 < 6) {
-        draw_keyed_at(frame_sprite, frame_rect, at);
+        draw_sprite_keyed_centred(frame_sprite, frame_rect, at.x, at.y);
     }
 }
 
@@ -127,7 +122,7 @@ void typesel_scene_t::draw_option_panel(int32_t j) {
     const centre_t at = pixel(panels[type_count + j].step());
     const plat::rect_t cell = sprite_cell(option_sprite, j);
     if (j == option_cursor) {
-        draw_keyed_at(option_sprite, cell, at);
+        draw_sprite_keyed_centred(option_sprite, cell, at.x, at.y);
     } else {
         draw_sprite_blend(option_sprite, cell, at.x, at.y, dimmed_option);
     }
