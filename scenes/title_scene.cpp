@@ -3,8 +3,8 @@
 #include "base/bootlog.h"
 #include "base/strformat.h"
 #include "platform/keyboard.h"
+#include "scenes/draw_sprite.h"
 #include "scenes/scene_change.h"
-#include "scenes/sprite_draw.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
@@ -50,11 +50,6 @@ constexpr const char* sprite_paths[] = {"image\\bootdorvex.bmp", "image\\title.b
 
 uint32_t grey() {
     return screen_colour(232, 232, 232);
-}
-
-// The whole picture of a sprite centred on the middle of the back buffer.
-void draw_centred_keyed(int sprite) {
-    draw_sprite_keyed_centred(sprite, sprite_cell(sprite, 0), centre, centre);
 }
 
 } // namespace
@@ -131,7 +126,7 @@ bool title_scene_t::run_state() {
             enter(state_logo_out);
             return false;
         }
-        draw_centred_keyed(logo_sprite);
+        draw_sprite_centred(logo_sprite, centre, centre);
         return true;
     case state_logo_out:
         if (fade >= full_fade) {
@@ -206,7 +201,7 @@ void title_scene_t::draw_logo_blended() {
 }
 
 void title_scene_t::draw_title() {
-    draw_centred_keyed(title_sprite);
+    draw_sprite_centred(title_sprite, centre, centre);
 }
 
 void title_scene_t::draw_menu() {

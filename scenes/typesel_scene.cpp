@@ -1,8 +1,8 @@
 #include "scenes/typesel_scene.h"
 
 #include "platform/keyboard.h"
+#include "scenes/draw_sprite.h"
 #include "scenes/scene_change.h"
-#include "scenes/sprite_draw.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
@@ -85,7 +85,7 @@ void typesel_scene_t::frame() {
     if (g_screenctr.mg != nullptr) {
         g_screenctr.mg->clear(0);
     }
-    draw_sprite_keyed_centred(logo_sprite, sprite_cell(logo_sprite, 0), 128, 40);
+    draw_sprite_centred(logo_sprite, 128, 40);
     for (int32_t i = 0; i < type_count; ++i) {
         draw_type_panel(i);
     }
@@ -114,7 +114,7 @@ void typesel_scene_t::draw_type_panel(int32_t i) {
     if (countdown == 0) {
         draw_sprite_blend(frame_sprite, frame_rect, at.x, at.y, pulse_weight(blink));
     } else if (countdown % 8 < 6) {
-        draw_sprite_keyed_centred(frame_sprite, frame_rect, at.x, at.y);
+        draw_sprite_centred(frame_sprite, at.x, at.y);
     }
 }
 
@@ -122,7 +122,8 @@ void typesel_scene_t::draw_option_panel(int32_t j) {
     const centre_t at = pixel(panels[type_count + j].step());
     const plat::rect_t cell = sprite_cell(option_sprite, j);
     if (j == option_cursor) {
-        draw_sprite_keyed_centred(option_sprite, cell, at.x, at.y);
+        draw_sprite_keyed(option_sprite, cell, at.x - (cell.right - cell.left) / 2,
+                          at.y - (cell.bottom - cell.top) / 2);
     } else {
         draw_sprite_blend(option_sprite, cell, at.x, at.y, dimmed_option);
     }

@@ -25,14 +25,13 @@ void fake_sleep(uint32_t ms) {
 
 void frontend_fixture_t::SetUp() {
     screen_fixture_t::SetUp();
+    plat::audio_set_manual(true);
     std::string error;
     ASSERT_TRUE(write_sound_files(".", error)) << error;
-    plat::audio_set_manual(true);
     ASSERT_TRUE(g_soundctr.create(nullptr, false));
-    ASSERT_TRUE(start(32, 0, true, 1)); // unscaled: thousands of frames are presented
     config_default(&config);
     controller = std::make_unique<scenectr_t>(&config);
-    reset_controller();
+    controller->state = scenectr_t::state_running;
     clock_ms = 0;
     waits = 0;
     plat::set_vertical_blank_clock_for_test(fake_now, fake_sleep);
@@ -44,6 +43,11 @@ void frontend_fixture_t::TearDown() {
     g_soundctr.destroy();
     plat::audio_set_manual(false);
     screen_fixture_t::TearDown();
+}
+
+bool frontend_fixture_t::changing_to(int32_t id) const {
+    return controller->state == scenectr_t::state_change && controller->queue_count == 1 &&
+           controller->queue[0] == id;
 }
 
 void frontend_fixture_t::reset_controller() {

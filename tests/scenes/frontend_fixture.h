@@ -1,6 +1,6 @@
-// Tests of the front-end scenes: the sample sprites and sounds in a temporary folder, the screen and
-// sound managers, a scene controller to take the scenes' requests, and a vertical-blank wait on a
-// counting clock so that thousands of frames run at once.
+// The front-end scenes' tests: the screen manager with the sample sprites, the sound manager with the
+// sample sounds rendered offline, a running scene controller over the default configuration, and a
+// vertical-blank wait on a counting clock so that thousands of frames run at once.
 #pragma once
 
 #include "shell/config.h"
@@ -16,6 +16,10 @@ class frontend_fixture_t : public screen_fixture_t {
     void SetUp() override;
     void TearDown() override;
 
+    // The screen manager unscaled, for tests that present thousands of frames.
+    bool start_unscaled() { return start(32, 0, true, 1); }
+    // True when the scene asked for exactly this scene next.
+    bool changing_to(int32_t id) const;
     // A running controller with an empty, unlocked queue.
     void reset_controller();
     std::vector<int32_t> queue() const;

@@ -14,6 +14,10 @@ namespace {
 
 class title_test : public frontend_fixture_t {
   protected:
+    void SetUp() override {
+        frontend_fixture_t::SetUp();
+        ASSERT_TRUE(start_unscaled());
+    }
     std::unique_ptr<title_scene_t> make_title() {
         auto title = std::make_unique<title_scene_t>();
         EXPECT_TRUE(title->startup());

@@ -9,6 +9,10 @@ namespace {
 
 class typesel_test : public frontend_fixture_t {
   protected:
+    void SetUp() override {
+        frontend_fixture_t::SetUp();
+        ASSERT_TRUE(start_unscaled());
+    }
     int32_t ship_type = -1;
     int32_t option_type = 1;
 };

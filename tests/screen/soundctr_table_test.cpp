@@ -123,8 +123,12 @@ TEST_F(soundctr_table, replacing_the_current_music_stops_it_and_ends_the_selecti
     EXPECT_TRUE(plat::failed(sound.bgm_group->performance->get_primary_start_time(&start)));
 }
 
-TEST_F(soundctr_table, without_the_manager_created_tables_do_not_load) {
+// A manager that could not be rebuilt leaves the game silent, not stopped.
+TEST_F(soundctr_table, without_the_manager_created_tables_load_nothing_and_do_not_fail) {
     sound.destroy();
-    EXPECT_FALSE(sound.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
-    EXPECT_FALSE(sound.load_se_table(".\\bin\\setbl.txt"));
+    EXPECT_TRUE(sound.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
+    EXPECT_TRUE(sound.load_se_table(".\\bin\\setbl.txt"));
+    EXPECT_EQ(sound.bgm_slots[0].segment, nullptr);
+    EXPECT_EQ(sound.se_segments[9], nullptr);
+    sound.set_master_volumes(-100, -100);
 }

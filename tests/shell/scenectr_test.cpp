@@ -93,8 +93,8 @@ class scenectr_test : public ::testing::Test {
 
 TEST_F(scenectr_test, the_first_request_decides_until_the_change_is_carried_out) {
     controller->clear_queue();
-    controller->push_scene(scene_gameover);
-    controller->push_scene(scene_ranking);
+    controller->push_scene(scene_ending);
+    controller->push_scene(scene_title);
     controller->request_change();
     // A second scene asking in the same frame is refused.
     controller->clear_queue();
@@ -103,7 +103,7 @@ TEST_F(scenectr_test, the_first_request_decides_until_the_change_is_carried_out)
     EXPECT_EQ(controller->queue_count, 2);
     controller->update();
     EXPECT_EQ(controller->state, scenectr_t::state_running);
-    EXPECT_EQ(controller->queue_count, 1); // the ranking still waits
+    EXPECT_EQ(controller->queue_count, 1); // the title still waits
 
     controller->request_change();
     controller->update();

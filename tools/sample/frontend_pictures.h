@@ -1,5 +1,5 @@
-// The pictures of the title and the ship-type select for the sample sprite table: the maker logo, the
-// title picture, the menu sheet, the heading, the four ship panels, their frame and the controller sheet.
+// The pictures of the settings and game-over screens for the sample sprite table: the equipment icon
+// sheet and the game-over caption.
 #pragma once
 
 #include "screen/sprite_record.h"

@@ -1,9 +1,7 @@
-#include "scenes/sprite_draw.h"
+#include "scenes/draw_sprite.h"
 
 #include "render/blend.h"
-#include "render/map_geometry.h"
 #include "screen/screenctr.h"
-#include "screen/sprite_record.h"
 #include "screen/vscreen.h"
 #include "umlib/surface.h"
 
@@ -15,6 +13,32 @@ uint32_t channel(uint8_t value, uint32_t width, uint32_t shift) {
 
 } // namespace
 
+void draw_sprite_keyed(int sprite, const plat::rect_t& source, int32_t left, int32_t top) {
+    const sprite_record_t* record = sprite_with_surface(sprite);
+    if (record == nullptr || g_screenctr.mg == nullptr) {
+        return;
+    }
+    g_screenctr.mg->blt_keyed(record->surface, source, left, top);
+}
+
+void draw_sprite_cell(int sprite, int32_t col, int32_t row, int32_t left, int32_t top) {
+    const sprite_record_t* record = sprite_with_surface(sprite);
+    if (record == nullptr) {
+        return;
+    }
+    const int32_t w = record->cell_width;
+    const int32_t h = record->cell_height;
+    draw_sprite_keyed(sprite, {col * w, row * h, col * w + w, row * h + h}, left, top);
+}
+
+void draw_sprite_centred(int sprite, int32_t x, int32_t y) {
+    const sprite_record_t* record = sprite_with_surface(sprite);
+    if (record == nullptr) {
+        return;
+    }
+    draw_sprite_cell(sprite, 0, 0, x - record->cell_width / 2, y - record->cell_height / 2);
+}
+
 plat::rect_t sprite_cell(int sprite, int32_t cell) {
     if (sprite < 0 || sprite >= sprite_table_size) {
         return {0, 0, 0, 0};
@@ -23,26 +47,6 @@ plat::rect_t sprite_cell(int sprite, int32_t cell) {
     const int32_t left = cell % 8 * r.cell_width;
     const int32_t top = cell / 8 * r.cell_height;
     return {left, top, left + r.cell_width, top + r.cell_height};
-}
-
-void draw_sprite_keyed(int sprite, const plat::rect_t& source, int32_t left, int32_t top) {
-    mg_t* screen = g_screenctr.mg;
-    const sprite_record_t* image = sprite_with_surface(sprite);
-    if (screen == nullptr || image == nullptr) {
-        return;
-    }
-    plat::rect_t from = source;
-    plat::rect_t to{left, top, left + source.right - source.left, top + source.bottom - source.top};
-    if (clip_copy(screen->clip, to, from)) {
-        screen->surface->surface->blt_fast(uint32_t(to.left), uint32_t(to.top), image->surface->surface,
-                                           &from, plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
-    }
-    screen->dirty = 1;
-}
-
-void draw_sprite_keyed_centred(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y) {
-    draw_sprite_keyed(sprite, source, centre_x - (source.right - source.left) / 2,
-                      centre_y - (source.bottom - source.top) / 2);
 }
 
 void draw_sprite_blend(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y,

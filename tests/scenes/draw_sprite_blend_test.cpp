@@ -1,6 +1,6 @@
 // Which blitter each blend value of the front-end drawing picks, and where the picture lands.
 #include "render/blend.h"
-#include "scenes/sprite_draw.h"
+#include "scenes/draw_sprite.h"
 #include "screen/vscreen.h"
 #include "tests/scenes/frontend_fixture.h"
 
@@ -8,7 +8,13 @@
 
 namespace {
 
-using sprite_draw = frontend_fixture_t;
+class sprite_draw : public frontend_fixture_t {
+  protected:
+    void SetUp() override {
+        frontend_fixture_t::SetUp();
+        ASSERT_TRUE(start(32));
+    }
+};
 
 using blit_t = std::function<void(umlib::surface_t*, const plat::rect_t*, int32_t, int32_t, umlib::surface_t*,
                                   const plat::rect_t*)>;
