@@ -1,15 +1,15 @@
 #include "play/play_frame_standin.h"
 
+#include "base/bootlog.h"
 #include "objects/enemy.h"
 #include "objects/explosion.h"
 #include "objects/hitmark.h"
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
 #include "player/ship.h"
-#include "base/bootlog.h"
 
 namespace {
 

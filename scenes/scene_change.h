@@ -2,7 +2,7 @@
 // the change requested (refused while an earlier request is pending).
 #pragma once
 
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
 
 #include <cstdint>
 #include <initializer_list>

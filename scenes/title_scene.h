@@ -2,7 +2,7 @@
 // title music, the hand-over to the attract demo after an idle while, and a hidden code for the ending.
 #pragma once
 
-#include "shell/scene.h"
+#include "play/scene.h"
 
 #include <cstdint>
 

@@ -3,10 +3,10 @@
 #include "platform/keyboard.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/scene_change.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "objects/motion.h"
-#include "shell/scene.h"
+#include "play/scene.h"
 
 #include <cstdint>
 

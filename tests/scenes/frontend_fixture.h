@@ -3,8 +3,8 @@
 // vertical-blank wait on a counting clock so that thousands of frames run at once.
 #pragma once
 
-#include "shell/config.h"
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
+#include "scenes/config.h"
 #include "tests/screen/screen_fixture.h"
 
 #include <cstdint>

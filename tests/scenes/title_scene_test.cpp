@@ -3,8 +3,8 @@
 #include "platform/file.h"
 #include "platform/keyboard.h"
 #include "scenes/title_scene.h"
+#include "screen/present_frame.h"
 #include "screen/soundctr.h"
-#include "shell/frame_loop.h"
 #include "tests/scenes/frontend_fixture.h"
 
 #include <string>
