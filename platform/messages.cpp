@@ -1,4 +1,5 @@
 // The message queue: SDL events and Ctrl-C / SIGTERM become window messages, posted in arrival order.
+#include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "platform/window_internal.h"
 
@@ -144,6 +145,17 @@ bool get_message(message_t* out) {
         }
     }
     return out->message != wm_quit;
+}
+
+void wait_message(uint32_t milliseconds) {
+    if (peek_message(nullptr, false) || milliseconds == 0 || sleep_for_test(milliseconds)) {
+        return;
+    }
+    if (video_ready()) {
+        SDL_WaitEventTimeout(nullptr, int(milliseconds));
+    } else {
+        SDL_Delay(milliseconds);
+    }
 }
 
 lresult_t dispatch_message(const message_t& msg) {
