@@ -20,6 +20,10 @@ void srand(uint32_t seed) {
     rand();
 }
 
+uint32_t current_state() {
+    return state;
+}
+
 int32_t pick(int32_t n) {
     const uint32_t r = uint32_t(rand());
     return n < 1 ? 0 : int32_t(r / uint32_t(32767 / n + 1));

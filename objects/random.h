@@ -9,6 +9,8 @@ namespace rng {
 int32_t rand();
 // Sets the state and draws (and discards) one number.
 void srand(uint32_t seed);
+// The generator's state, for the play's state hash.
+uint32_t current_state();
 // Back to the state at program start.
 void reset();
 // An index in 0..n-1 from the next number: r / (32767 / n + 1); 0 when n < 1.

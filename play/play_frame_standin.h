@@ -1,8 +1,8 @@
-// Stand-in for the play scene until the play scene itself is built: it owns a stage and a ship, takes
-// the events that objects post, and runs the object steps of a play frame in their order.
+// A test frame on the play scene: it keeps the events that objects post instead of running them, and
+// runs the object steps of a play frame in their order on a ship that the test owns.
 #pragma once
 
-#include "play/stage.h"
+#include "play/play_scene.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +12,7 @@
 class object_t;
 class ship_t;
 
-class play_frame_standin_t {
+class play_frame_standin_t : public play_scene_t {
   public:
     play_frame_standin_t();
     ~play_frame_standin_t();
@@ -22,7 +22,7 @@ class play_frame_standin_t {
     // Seeds the generator, sets the level and loads the object table; false after the boot-log line.
     bool startup(const std::string& objectinfo_path, int32_t level, uint32_t seed);
     // Keeps what objects post.
-    int32_t run_event(int32_t type, int32_t param);
+    int32_t run_event(int32_t type, int32_t param) override;
 
     // The updates of the stage's lists, windows read once before each loop, then the craters.
     void update();
@@ -35,7 +35,6 @@ class play_frame_standin_t {
     // Frame counter + 1, as after presenting.
     void end_frame();
 
-    stage_t stage;
     ship_t* ship = nullptr;              // not owned
     std::vector<object_t*> player_shots; // not owned
     std::vector<std::pair<int32_t, int32_t>> events;

@@ -11,6 +11,9 @@
 // A new play global gets one line here with its start value, the value its definition gives it.
 void reset_play_state() {
     g_frame_counter = 0;
+    g_stage_position = 0;
+    g_section_repeat = 0;
+    g_repeat_count = 0;
     g_level = 1;
     g_terrain_mode = 2;
     g_player_ship = nullptr;

@@ -16,33 +16,81 @@ long file_length(std::FILE* f) {
     return std::fseek(f, here, SEEK_SET) == 0 ? length : -1;
 }
 
-bool read_stream(std::FILE* f, playinfo_t* header, std::vector<uint8_t>& stream) {
+bool in_range(int32_t v, int32_t low, int32_t high) {
+    return v >= low && v <= high;
+}
+
+// The first field that a run cannot start from, or null.
+const char* invalid_field(const playinfo_t& info, long file_size) {
+    // The announced length is checked against the file before any memory is taken for it.
+    if (info.input_length < 1 || file_size < long(playinfo_size) + info.input_length) {
+        return "input_length";
+    }
+    if (!in_range(info.level, 1, 8)) {
+        return "level";
+    }
+    if (!in_range(info.loop, 1, 8)) {
+        return "loop";
+    }
+    if (!in_range(info.ship_type, 0, 3)) {
+        return "ship_type";
+    }
+    if (!in_range(info.option_type, 1, 2)) {
+        return "option_type";
+    }
+    if (!in_range(info.powerup_mode, 0, 1)) {
+        return "powerup_mode";
+    }
+    if (!in_range(info.section, 0, 0x7FFF)) {
+        return "section";
+    }
+    if (!in_range(info.stage, 0, 999)) {
+        return "stage";
+    }
+    return nullptr;
+}
+
+bool read_stream(std::FILE* f, playinfo_t& header, std::vector<uint8_t>& stream, std::string& reason) {
     uint8_t record[playinfo_size];
     if (std::fread(record, 1, sizeof record, f) != sizeof record) {
+        reason = "short header";
         return false;
     }
     byte_reader_t r(record, sizeof record);
-    read_playinfo(r, *header);
-    const int32_t length = header->input_length;
-    // The announced length is checked against the file before any memory is taken for it.
-    if (length <= 0 || file_length(f) < long(playinfo_size) + length) {
+    read_playinfo(r, header);
+    if (const char* field = invalid_field(header, file_length(f))) {
+        reason = std::string("invalid ") + field;
         return false;
     }
-    stream.resize(size_t(length));
-    return std::fread(stream.data(), 1, stream.size(), f) == stream.size();
+    stream.resize(size_t(header.input_length));
+    if (std::fread(stream.data(), 1, stream.size(), f) != stream.size()) {
+        reason = "short input stream";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<uint8_t>& stream) {
+bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<uint8_t>& stream,
+                      std::string* reason) {
+    std::string why;
+    playinfo_t local;
     std::FILE* f = plat::open_file(path, "rb");
+    bool ok = false;
     if (f == nullptr) {
-        return false;
+        why = "cannot open";
+    } else {
+        ok = read_stream(f, local, stream, why);
+        std::fclose(f);
     }
-    const bool ok = read_stream(f, header, stream);
-    std::fclose(f);
-    if (!ok) {
+    if (ok) {
+        *header = local;
+    } else {
         stream.clear();
+    }
+    if (reason != nullptr) {
+        *reason = path + ": " + why;
     }
     return ok;
 }

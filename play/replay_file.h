@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
-// Reads the record into header, then exactly header->input_length bytes into stream. False when the file
-// cannot be opened, the record is short, input_length is not positive or the file holds fewer bytes than
-// it announces; once the record was read, header keeps it even when the stream fails.
-bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<uint8_t>& stream);
+// Reads the record and exactly its input_length bytes into stream; header takes the record only when the
+// whole file is good. False, with header untouched and the file and the first bad field in reason, when
+// the file cannot be opened or read, or a field is outside what a run can start from (input length 1 to
+// what the file holds, level and loop 1..8, ship type 0..3, option type 1..2, power-up mode 0..1,
+// section 0..0x7FFF, stage 0..999).
+bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<uint8_t>& stream,
+                      std::string* reason = nullptr);
 
 // The bytes of a replay file: the record with input_length set to the stream's length, then the stream.
 std::vector<uint8_t> replay_file_bytes(const playinfo_t& header, const std::vector<uint8_t>& stream);

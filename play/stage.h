@@ -8,11 +8,27 @@
 #include <cstdint>
 #include <vector>
 
+class active_explosion_t;
+class big_explosion_t;
+class common_missile1_t;
+class enemy_skipper_t;
 class enemy_t;
+class explosion_skipper_t;
 class explosion_t;
 class item_t;
+class missile_skipper_t;
 class missile_t;
+class smoke_t;
 class star_t;
+struct objectinfo_t;
+struct placement_t;
+namespace battery001 {
+class floorbody_t;
+class roofbody_t;
+} // namespace battery001
+namespace battery003 {
+class body_t;
+}
 
 using event_array_t = array_t<eventinfo_t>;
 
@@ -24,6 +40,11 @@ class stage_t {
 
     // Deletes every object, empties the lists and withdraws the shared stage pointers.
     void clear();
+    // Fills the empty stage from a whole stage file image: the events and placements that pass the
+    // level and loop, in file order, then the pools, then the shared pointers. Always true.
+    bool load(const uint8_t* image, int32_t level, int32_t loop, int32_t item_mode);
+    // The objects of one placement, by its type.
+    static void spawn_placement(stage_t* stage, const placement_t* placement);
 
     // The enemy list of a record's list index; any other index gets a list that is never updated, drawn
     // or collided, whose objects are still deleted with the stage.
@@ -35,6 +56,133 @@ class stage_t {
     void create_star_field();
     // Publishes enemy list 0 and the two pools to the fire helpers and enemies: the last step of a load.
     void share_lists();
+
+    // The common makers: each makes one object for the placement, appends it to its list and returns it.
+    static item_t* make_item(stage_t* stage, const placement_t* placement);
+    static enemy_skipper_t* make_enemy_skipper(stage_t* stage, const placement_t* placement,
+                                               const objectinfo_t* info);
+    static missile_skipper_t* make_missile_skipper(stage_t* stage, const placement_t* placement,
+                                                   const objectinfo_t* info);
+    static explosion_skipper_t* make_explosion_skipper(stage_t* stage, const placement_t* placement,
+                                                       const objectinfo_t* info);
+    static void spawn_enemy_skipper(stage_t* stage, const placement_t* placement);
+    static void spawn_missile_skipper(stage_t* stage, const placement_t* placement);
+    static void spawn_explosion_skipper(stage_t* stage, const placement_t* placement);
+    static explosion_t* make_explosion(stage_t* stage, const placement_t* placement,
+                                       const objectinfo_t* info);
+    static active_explosion_t* make_active_explosion(stage_t* stage, const placement_t* placement,
+                                                     const objectinfo_t* info);
+    static big_explosion_t* make_big_explosion(stage_t* stage, const placement_t* placement,
+                                               const objectinfo_t* info);
+    static missile_t* make_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static common_missile1_t* make_common_missile1(stage_t* stage, const placement_t* placement,
+                                                   const objectinfo_t* info);
+    static smoke_t* make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static enemy_t* make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+
+    // Composite death explosions; null, with nothing made, when a record is missing.
+    static big_explosion_t* make_explosion_pattern_mothership(stage_t* stage, const placement_t* placement);
+    static big_explosion_t* make_explosion_pattern_boss(stage_t* stage, const placement_t* placement,
+                                                        int32_t base);
+    static big_explosion_t* make_explosion_pattern_medium(stage_t* stage, const placement_t* placement);
+    static big_explosion_t* make_explosion_pattern_small(stage_t* stage, const placement_t* placement);
+
+    // The spawn functions of the families, as the dispatcher calls them.
+    static enemy_t* spawn_plain_enemy(stage_t* stage, const placement_t* placement, int32_t explosion_id);
+    static void spawn_arrow(stage_t* stage, const placement_t* placement);
+    static void spawn_expman(stage_t* stage, const placement_t* placement);
+    static void spawn_star002(stage_t* stage, const placement_t* placement);
+    static void spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_zigzag_b(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_zigzag_c(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_zigzag_d(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_zigzag_e(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_zigzag_f(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_twister001_a(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_twister001_b(stage_t* stage, const placement_t* placement, int32_t count);
+    static enemy_t* spawn_twister002_a(stage_t* stage, const placement_t* placement, int32_t count);
+    static enemy_t* spawn_twister002_b(stage_t* stage, const placement_t* placement, int32_t count);
+    static enemy_t* spawn_twister002_c(stage_t* stage, const placement_t* placement, int32_t count);
+    static enemy_t* spawn_twister002_d(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_twister003(stage_t* stage, const placement_t* placement);
+    static void spawn_twister004(stage_t* stage, const placement_t* placement);
+    static void spawn_twister005(stage_t* stage, const placement_t* placement, int32_t count);
+    static void spawn_twister006(stage_t* stage, const placement_t* placement);
+    static void spawn_twister007(stage_t* stage, const placement_t* placement);
+    static void spawn_twister008(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator001(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator002(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator003(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator003_ctr(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator004(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator005(stage_t* stage, const placement_t* placement);
+    static void spawn_rotator006(stage_t* stage, const placement_t* placement);
+    static void spawn_tracer001(stage_t* stage, const placement_t* placement);
+    static void spawn_tracer002(stage_t* stage, const placement_t* placement);
+    static void spawn_fencer(stage_t* stage, const placement_t* placement);
+    static void spawn_patroller001(stage_t* stage, const placement_t* placement);
+    static void spawn_twinbarrel(stage_t* stage, const placement_t* placement);
+    static void spawn_quadbarrel(stage_t* stage, const placement_t* placement);
+    static battery001::floorbody_t* spawn_battery001_floor(stage_t* stage, const placement_t* placement,
+                                                           int32_t explosion_id);
+    static battery001::roofbody_t* spawn_battery001_roof(stage_t* stage, const placement_t* placement,
+                                                         int32_t explosion_id);
+    static void spawn_battery002(stage_t* stage, const placement_t* placement);
+    static battery003::body_t* spawn_battery003(stage_t* stage, const placement_t* placement,
+                                                int32_t explosion_id);
+    static void spawn_battery004(stage_t* stage, const placement_t* placement);
+    static void spawn_battery005(stage_t* stage, const placement_t* placement, int32_t direction);
+    static void spawn_battery006(stage_t* stage, const placement_t* placement);
+    static void spawn_fish(stage_t* stage, const placement_t* placement);
+    static void spawn_gather(stage_t* stage, const placement_t* placement);
+    static void spawn_hopper(stage_t* stage, const placement_t* placement);
+    static void spawn_smeteo(stage_t* stage, const placement_t* placement, bool flag);
+    static void spawn_mmeteo(stage_t* stage, const placement_t* placement, bool flag);
+    static void spawn_lmeteo(stage_t* stage, const placement_t* placement, bool flag);
+    static void spawn_meteo_shower(stage_t* stage, const placement_t* placement);
+    static void spawn_smeteo_rush(stage_t* stage, const placement_t* placement);
+    static enemy_t* spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id);
+    static void spawn_electricity(stage_t* stage, const placement_t* placement);
+    static void spawn_shutter001(stage_t* stage, const placement_t* placement);
+    static void spawn_shutter002(stage_t* stage, const placement_t* placement, float speed);
+    static void spawn_shutter003(stage_t* stage, const placement_t* placement);
+    static void spawn_worm001(stage_t* stage, const placement_t* placement);
+    static void spawn_worm002(stage_t* stage, const placement_t* placement);
+    static void spawn_worm003(stage_t* stage, const placement_t* placement);
+    static void spawn_worm004(stage_t* stage, const placement_t* placement);
+    static void spawn_worm005(stage_t* stage, const placement_t* placement);
+    static void spawn_worm006(stage_t* stage, const placement_t* placement);
+    static void spawn_worm007(stage_t* stage, const placement_t* placement);
+    static void spawn_worm008(stage_t* stage, const placement_t* placement);
+    static void spawn_phoenix001(stage_t* stage, const placement_t* placement);
+    static void spawn_phoenix002(stage_t* stage, const placement_t* placement);
+    static void spawn_sam(stage_t* stage, const placement_t* placement);
+    static void spawn_bee001(stage_t* stage, const placement_t* placement);
+    static void spawn_bee003(stage_t* stage, const placement_t* placement);
+    static void spawn_cell001(stage_t* stage, const placement_t* placement);
+    static void spawn_cell002(stage_t* stage, const placement_t* placement);
+    static enemy_t* spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id);
+    static void spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t* leader);
+    static void spawn_spider001(stage_t* stage, const placement_t* placement, int32_t flag);
+    static void spawn_tentacle001(stage_t* stage, const placement_t* placement);
+    static void spawn_tarantula(stage_t* stage, const placement_t* placement);
+    static void spawn_midboss001(stage_t* stage, const placement_t* placement);
+    static void spawn_midboss002(stage_t* stage, const placement_t* placement);
+    static void spawn_midboss003(stage_t* stage, const placement_t* placement);
+    static enemy_t* spawn_oneup(stage_t* stage, const placement_t* placement, int32_t explosion_id);
+    static void spawn_pole(stage_t* stage, const placement_t* placement);
+    static void spawn_tripus(stage_t* stage, const placement_t* placement);
+    static void spawn_crab001(stage_t* stage, const placement_t* placement);
+    static void spawn_wall(stage_t* stage, const placement_t* placement);
+    static void spawn_scorpion001(stage_t* stage, const placement_t* placement);
+    static void spawn_boss004(stage_t* stage, const placement_t* placement);
+    static void spawn_boss005(stage_t* stage, const placement_t* placement);
+    static void spawn_boss006(stage_t* stage, const placement_t* placement);
+    static void spawn_melvorin(stage_t* stage, const placement_t* placement);
+    static void spawn_mothership(stage_t* stage, const placement_t* placement);
+    static void spawn_ending_object001(stage_t* stage, const placement_t* placement);
+    static void spawn_ending_object002(stage_t* stage, const placement_t* placement);
+    static void spawn_ending_object_shipeject(stage_t* stage, const placement_t* placement);
 
     int32_t item_mode = 0; // 0 items, 1 capsules
     std::vector<item_t*> items;

@@ -15,7 +15,9 @@ replay_scene_t::replay_scene_t(playinfo_t* settings, ranking_t*, const char* pat
 replay_scene_t::replay_scene_t(const char* name, playinfo_t* settings, const char* path)
     : standin_scene_t(name) {
     std::vector<uint8_t> stream;
-    if (!load_replay_file(path, settings, stream)) {
+    std::string reason;
+    if (!load_replay_file(path, settings, stream, &reason)) {
+        bootlog_error(reason);
         bootlog_error("プレイファイルのロードに失敗しました");
         g_scenectr->clear_queue();
         g_scenectr->push_scene(scene_title);

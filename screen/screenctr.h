@@ -56,6 +56,7 @@ class screenctr_t {
     cg_t* cg = nullptr;
     bg_t* layers[background_layer_count] = {};
     bg_t* saved_layers[background_layer_count] = {};
+    bg_t* hidden_layer = nullptr; // one of layers[] that the world draw leaves out, or null
     sprite_record_t sprites[sprite_table_size];
     progress_callback_t progress = nullptr;
     int32_t scroll_pos_x = 0;

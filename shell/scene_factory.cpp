@@ -4,7 +4,7 @@
 #include "base/failure.h"
 #include "objects/score.h"
 #include "play/standin_ending.h"
-#include "play/standin_play.h"
+#include "play/play_scene.h"
 #include "play/standin_recplay.h"
 #include "play/standin_replay.h"
 #include "scenes/config.h"

@@ -5,9 +5,9 @@
 #include "platform/keyboard.h"
 #include "platform/shell_open.h"
 #include "platform/window.h"
+#include "play/key_table.h"
 #include "scenes/config.h"
 #include "shell/app_window.h"
-#include "shell/key_table.h"
 
 #include <cstring>
 

@@ -22,6 +22,9 @@ TEST(play_state, one_call_returns_every_global_to_its_start_value) {
     reset_play_state();
     const std::vector<int32_t> first = draws();
     g_frame_counter = 99;
+    g_stage_position = 0x30010;
+    g_section_repeat = 3;
+    g_repeat_count = 2;
     g_level = 8;
     g_terrain_mode = 0;
     score_reset(123456);
@@ -37,6 +40,7 @@ TEST(play_state, one_call_returns_every_global_to_its_start_value) {
     reset_play_state();
     EXPECT_EQ(draws(), first);
     EXPECT_EQ(g_frame_counter, 0u);
+    EXPECT_EQ(g_stage_position + g_section_repeat + g_repeat_count, 0u);
     EXPECT_EQ(g_level, 1);
     EXPECT_EQ(g_terrain_mode, 2);
     EXPECT_EQ(g_score, 0);

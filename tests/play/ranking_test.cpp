@@ -1,5 +1,5 @@
-#include "play/ranking.h"
 #include "base/binio.h"
+#include "play/ranking.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "play/replay_file.h"
 #include "base/binio.h"
+#include "play/replay_file.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample.h"
 
@@ -54,38 +54,60 @@ TEST(replay_file, loads_exactly_the_announced_stream_and_ignores_what_follows) {
     EXPECT_EQ(header.input_length, 3);
 }
 
-TEST(replay_file, missing_short_empty_or_overlong_announcements_fail) {
+// Each bad file is refused, names its fault, and leaves the live record and the stream as they were.
+TEST(replay_file, every_bad_file_is_refused_by_its_first_bad_field_and_the_live_record_stays) {
     temp_folder_t dir;
+    struct bad_t {
+        const char* reason;
+        int word; // header word to set, -1 none
+        int32_t value;
+        int cut; // bytes dropped from the end
+    };
+    const bad_t cases[] = {
+        {"short header", -1, 0, 4},          {"invalid input_length", -1, 0, 1},
+        {"invalid input_length", 14, 0, 0},  {"invalid input_length", 14, 0x7FFFFFFF, 0},
+        {"invalid input_length", 14, -1, 0}, {"invalid level", 2, 0, 0},
+        {"invalid level", 2, 9, 0},          {"invalid loop", 3, 0, 0},
+        {"invalid loop", 3, 9, 0},           {"invalid ship_type", 8, -1, 0},
+        {"invalid ship_type", 8, 4, 0},      {"invalid option_type", 12, 0, 0},
+        {"invalid option_type", 12, 3, 0},   {"invalid powerup_mode", 10, 2, 0},
+        {"invalid section", 7, -1, 0},       {"invalid section", 7, 0x8000, 0},
+        {"invalid stage", 6, -1, 0},         {"invalid stage", 6, 1000, 0},
+    };
+    for (const bad_t& c : cases) {
+        std::vector<uint8_t> bytes = replay_file_bytes(sample_header(), {1, 2, 3, 4});
+        if (c.word >= 0) {
+            for (int b = 0; b < 4; ++b) {
+                bytes[size_t(c.word * 4 + b)] = uint8_t(uint32_t(c.value) >> (8 * b));
+            }
+        }
+        bytes.resize(bytes.size() - size_t(c.cut) - (c.cut == 4 ? 56 : 0));
+        ASSERT_TRUE(write_file_bytes("bad.ply", bytes));
+        playinfo_t live;
+        live.start_score = 777;
+        std::vector<uint8_t> stream;
+        std::string reason;
+        EXPECT_FALSE(load_replay_file("bad.ply", &live, stream, &reason)) << c.reason;
+        EXPECT_EQ(reason, std::string("bad.ply: ") + c.reason);
+        EXPECT_EQ(live.start_score, 777) << c.reason;
+        EXPECT_EQ(live.level, 2) << c.reason;
+        EXPECT_TRUE(stream.empty());
+    }
+    std::string reason;
+    playinfo_t live;
+    std::vector<uint8_t> stream;
+    EXPECT_FALSE(load_replay_file("none.ply", &live, stream, &reason));
+    EXPECT_EQ(reason, "none.ply: cannot open");
+}
+
+TEST(replay_file, a_written_file_reads_back_byte_for_byte) {
+    temp_folder_t dir;
+    const std::vector<uint8_t> bytes = replay_file_bytes(sample_header(), {7, 0x80, 0});
+    ASSERT_TRUE(write_file_bytes("run.ply", bytes));
     playinfo_t header;
     std::vector<uint8_t> stream;
-    EXPECT_FALSE(load_replay_file("none.ply", &header, stream));
-
-    ASSERT_TRUE(write_file_bytes("short.ply", std::vector<uint8_t>(59, 0)));
-    EXPECT_FALSE(load_replay_file("short.ply", &header, stream));
-
-    ASSERT_TRUE(write_file_bytes("empty.ply", replay_file_bytes(sample_header(), {})));
-    EXPECT_FALSE(load_replay_file("empty.ply", &header, stream));
-
-    // The header of a file whose stream is short still reaches the record.
-    std::vector<uint8_t> cut = replay_file_bytes(sample_header(), {1, 2, 3, 4});
-    cut.pop_back();
-    ASSERT_TRUE(write_file_bytes("cut.ply", cut));
-    header = playinfo_t{};
-    EXPECT_FALSE(load_replay_file("cut.ply", &header, stream));
-    EXPECT_EQ(header.start_score, 12345);
-    EXPECT_TRUE(stream.empty());
-
-    // An announced length far beyond the file fails without taking that memory.
-    std::vector<uint8_t> huge = replay_file_bytes(sample_header(), {1});
-    huge[56] = 0xFF;
-    huge[57] = 0xFF;
-    huge[58] = 0xFF;
-    huge[59] = 0x7F;
-    ASSERT_TRUE(write_file_bytes("huge.ply", huge));
-    EXPECT_FALSE(load_replay_file("huge.ply", &header, stream));
-    huge[59] = 0xFF; // negative
-    ASSERT_TRUE(write_file_bytes("negative.ply", huge));
-    EXPECT_FALSE(load_replay_file("negative.ply", &header, stream));
+    ASSERT_TRUE(load_replay_file("run.ply", &header, stream));
+    EXPECT_EQ(replay_file_bytes(header, stream), bytes);
 }
 
 TEST(replay_file, the_sample_demos_are_four_valid_replays_one_per_ship_type) {

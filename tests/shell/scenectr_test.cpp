@@ -4,9 +4,10 @@
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
+#include "play/key_table.h"
+#include "play/play_scene.h"
 #include "play/scenectr.h"
 #include "play/standin_ending.h"
-#include "play/standin_play.h"
 #include "play/standin_recplay.h"
 #include "play/standin_replay.h"
 #include "scenes/config.h"
@@ -15,7 +16,6 @@
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
-#include "shell/key_table.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_window.h"
 #include "tools/sample/sample.h"
@@ -198,6 +198,8 @@ TEST_F(scenectr_test, keys_reach_only_a_running_scene) {
     EXPECT_EQ(controller->state, scenectr_t::state_new);
     change_to(scene_play); // ship type 0 from the controller's defaults
     ASSERT_TRUE(current_is<play_scene_t>());
+    EXPECT_EQ(static_cast<play_scene_t*>(controller->scene)->stage_no, 1); // the first sample stage
+    EXPECT_FALSE(static_cast<play_scene_t*>(controller->scene)->stage.enemies[0].items.empty());
     controller->forward_key(13); // the stand-in asks for the title
     EXPECT_EQ(controller->state, scenectr_t::state_change);
     controller->update();

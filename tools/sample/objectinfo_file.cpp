@@ -1,6 +1,7 @@
 #include "tools/sample/objectinfo_file.h"
 
 #include "base/binio.h"
+#include "tools/sample/stage_files.h"
 
 namespace {
 
@@ -82,7 +83,11 @@ const objectinfo_t records[] = {
 } // namespace
 
 std::vector<objectinfo_t> sample_objectinfo_records() {
-    return {std::begin(records), std::end(records)};
+    std::vector<objectinfo_t> all(std::begin(records), std::end(records));
+    for (const objectinfo_t& r : sample_stage_records()) {
+        all.push_back(r);
+    }
+    return all;
 }
 
 std::vector<uint8_t> encode_objectinfo(const std::vector<objectinfo_t>& used) {

@@ -5,6 +5,7 @@
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
+#include "tools/sample/stage_files.h"
 
 #include <filesystem>
 #include <system_error>
@@ -31,6 +32,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_objectinfo_file(root, error)) {
+        return false;
+    }
+    if (!write_stage_files(root, error)) {
         return false;
     }
     return true;

@@ -1,0 +1,368 @@
+// Stand-ins for the spawn functions of the enemy and boss families until each family is built: every
+// one makes a plain enemy of the record whose id is the placement's type, with its death explosion and
+// its item, as the single-object spawn functions do. A family's own file replaces its rows here.
+#include "enemies/standin_turrets.h"
+#include "objects/random.h"
+#include "play/spawn_helpers.h"
+
+namespace {
+
+constexpr int32_t standin_explosion = 50;
+
+enemy_t* standin(stage_t* stage, const placement_t* placement) {
+    return spawn_single<enemy_t>(stage, placement, standin_explosion);
+}
+
+} // namespace
+
+void stage_t::spawn_arrow(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_star002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister004(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister006(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister007(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister008(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator003_ctr(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator004(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator005(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_rotator006(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_tracer001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_tracer002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_fencer(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_patroller001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twinbarrel(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_quadbarrel(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_battery002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_battery004(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_battery006(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_fish(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_hopper(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_electricity(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_shutter001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_shutter003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm004(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm005(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm006(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm007(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_worm008(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_phoenix001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_phoenix002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_sam(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_bee001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_bee003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_cell001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_cell002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_tentacle001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_midboss001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_pole(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_wall(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_boss004(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_melvorin(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_b(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_c(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_d(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_e(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_zigzag_f(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister001_a(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister001_b(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_twister005(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+enemy_t* stage_t::spawn_twister002_a(stage_t* stage, const placement_t* placement, int32_t) {
+    return standin(stage, placement);
+}
+
+enemy_t* stage_t::spawn_twister002_b(stage_t* stage, const placement_t* placement, int32_t) {
+    return standin(stage, placement);
+}
+
+enemy_t* stage_t::spawn_twister002_c(stage_t* stage, const placement_t* placement, int32_t) {
+    return standin(stage, placement);
+}
+
+enemy_t* stage_t::spawn_twister002_d(stage_t* stage, const placement_t* placement, int32_t) {
+    return standin(stage, placement);
+}
+
+void stage_t::spawn_battery005(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_shutter002(stage_t* stage, const placement_t* placement, float) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_smeteo(stage_t* stage, const placement_t* placement, bool) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_mmeteo(stage_t* stage, const placement_t* placement, bool) {
+    standin(stage, placement);
+}
+
+void stage_t::spawn_lmeteo(stage_t* stage, const placement_t* placement, bool) {
+    standin(stage, placement);
+}
+
+enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
+    return spawn_single<enemy_t>(stage, placement, explosion_id);
+}
+
+enemy_t* stage_t::spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
+    return spawn_single<enemy_t>(stage, placement, explosion_id);
+}
+
+void stage_t::spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t*) {
+    standin(stage, placement);
+}
+
+battery001::floorbody_t* stage_t::spawn_battery001_floor(stage_t* stage, const placement_t* placement,
+                                                         int32_t explosion_id) {
+    return spawn_single<battery001::floorbody_t>(stage, placement, explosion_id);
+}
+
+battery001::roofbody_t* stage_t::spawn_battery001_roof(stage_t* stage, const placement_t* placement,
+                                                       int32_t explosion_id) {
+    return spawn_single<battery001::roofbody_t>(stage, placement, explosion_id);
+}
+
+battery003::body_t* stage_t::spawn_battery003(stage_t* stage, const placement_t* placement,
+                                              int32_t explosion_id) {
+    return spawn_single<battery003::body_t>(stage, placement, explosion_id);
+}
+
+void battery003::body_t::set_fire_timing(int32_t n) {
+    fire_interval = uint32_t(n) * 8;
+    fire_countdown = fire_interval + uint32_t(rng::rand() >> 12);
+}

@@ -1,0 +1,71 @@
+// What every spawn function of the enemy and boss families shares: the record look-up that makes
+// nothing when a record is missing, the death explosion, the dropped item, the list of an enemy's record,
+// the pooled shots and the single-object sequence.
+#pragma once
+
+#include "objects/enemy.h"
+#include "objects/objectinfo.h"
+#include "play/stage.h"
+#include "play/stage_file.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class missile_t;
+class mul_explosion_t;
+
+// Every record of ids, in order, or nothing when one of them is missing.
+template <size_t N> std::optional<std::array<const objectinfo_t*, N>> find_records(const int32_t (&ids)[N]) {
+    std::array<const objectinfo_t*, N> records{};
+    for (size_t i = 0; i < N; ++i) {
+        records[i] = objectinfo_find(ids[i]);
+        if (records[i] == nullptr) {
+            return std::nullopt;
+        }
+    }
+    return records;
+}
+
+// Appends an enemy to the list its record names (unlisted for another index) and returns it.
+template <typename T> T* append_enemy(stage_t* stage, T* enemy) {
+    stage->enemy_list(enemy->list_index()).push_back(enemy);
+    return enemy;
+}
+
+// The body's death explosion of the record, period 2; none for a null record.
+explosion_t* attach_death_explosion(stage_t* stage, const placement_t* placement, piveter_t* body,
+                                    const objectinfo_t* record);
+// The item the placement drops, carried by the body when one is made.
+void give_item(stage_t* stage, const placement_t* placement, enemy_t* body);
+// count shots of the record by make_missile, owned by owner and appended to shots in the order made.
+void make_shot_pool(stage_t* stage, const placement_t* placement, const objectinfo_t* record, object_t* owner,
+                    int32_t count, std::vector<missile_t*>& shots);
+
+// A pooled shot whose effect explosion (period frames per pattern, owned by the shot) starts where the
+// shot ends or fires; owned by owner and appended to shots.
+missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
+                                 const objectinfo_t* shot_record, const objectinfo_t* effect_record,
+                                 uint32_t period, object_t* owner, std::vector<missile_t*>& shots);
+// A row of n body explosions: explosion i takes records[i mod records.size()] and period (i >> 2) + 1,
+// and enters set at (dx[i], dy[i]).
+void make_explosion_row(stage_t* stage, const placement_t* placement,
+                        const std::vector<const objectinfo_t*>& records, int32_t n, const int32_t* dx,
+                        const int32_t* dy, mul_explosion_t& set);
+
+// The single-object sequence: the body of the record whose id is the placement's type, its death
+// explosion when explosion_id names a record (-1 none), its item. Null and nothing made without the
+// body's record.
+template <typename Body>
+Body* spawn_single(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
+    const objectinfo_t* record = objectinfo_find(placement->type);
+    if (record == nullptr) {
+        return nullptr;
+    }
+    Body* body =
+        append_enemy(stage, new Body(record, float(placement->x), float(placement->y), placement->key));
+    attach_death_explosion(stage, placement, body, objectinfo_find(explosion_id));
+    give_item(stage, placement, body);
+    return body;
+}

@@ -1,0 +1,152 @@
+#include "enemies/standin_turrets.h"
+#include "objects/object_count.h"
+#include "objects/play_globals.h"
+#include "objects/random.h"
+#include "platform/audio_device.h"
+#include "play/play_scene.h"
+#include "play/playinfo.h"
+#include "play/ranking.h"
+#include "play/stage_file.h"
+#include "play/userinfo.h"
+#include "player/ship.h"
+#include "screen/screenctr.h"
+#include "screen/soundctr.h"
+#include "tests/shell/support.h"
+#include "tests/support/temp_folder.h"
+#include "tools/sample/sample.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+// A play scene over the sample data, without a window.
+class play_scene_test : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(make_sample(".", error)) << error;
+        plat::audio_set_manual(true);
+        ASSERT_TRUE(g_soundctr.create(nullptr, false));
+        settings.ship_type = 0;
+        settings.stage = 1;
+        settings.level = 1;
+        settings.random_seed = 77;
+        objects_before = g_object_count;
+    }
+    void TearDown() override { g_soundctr.destroy(); }
+
+    temp_folder_t folder;
+    playinfo_t settings;
+    userinfo_t user;
+    ranking_t ranking;
+    int32_t objects_before = 0;
+};
+
+} // namespace
+
+TEST_F(play_scene_test, starts_on_the_first_stage_changes_stage_and_leaves_nothing_behind) {
+    user.stage = 1;
+    {
+        play_scene_t scene(&settings, &user, &ranking);
+        EXPECT_EQ(g_play_scene, &scene);
+        ASSERT_TRUE(scene.startup());
+        EXPECT_EQ(g_player_ship, scene.player.ship);
+        EXPECT_EQ(scene.stage_no, 1);
+        EXPECT_GT(scene.stage.enemies[0].size(), 40u);
+        EXPECT_GT(scene.stage.enemy_shots.size(), 64u); // the turrets' shots
+        EXPECT_EQ(scene.stage.shot_pool.size(), 80u);
+        EXPECT_EQ(scene.scroll_level, 3);
+        EXPECT_EQ(g_frame_counter, 0u);
+        EXPECT_EQ(g_stage_position, 0u);
+
+        // The seed is drawn again before any spawn function: battery003's first countdown shows it.
+        rng::srand(77);
+        const uint32_t expected_countdown = 24 + uint32_t(rng::rand() >> 12);
+        battery003::body_t* turret = nullptr;
+        for (enemy_t* e : scene.stage.enemies[0].items) {
+            turret = turret != nullptr ? turret : dynamic_cast<battery003::body_t*>(e);
+        }
+        ASSERT_NE(turret, nullptr);
+        EXPECT_EQ(turret->fire_countdown, expected_countdown);
+
+        g_frame_counter = 99;
+        scene.change_stage(2, 3, 1, 1, 0);
+        EXPECT_EQ(scene.stage_no, 2);
+        EXPECT_EQ(user.stage, 2);
+        EXPECT_EQ(g_frame_counter, 0u);
+        EXPECT_EQ(g_stage_position, 3u << 16);
+        EXPECT_EQ(g_screenctr.scroll_pos_x, -256); // odd section
+        // Objects keyed before the start are passed by the windows and never appear.
+        array_t<enemy_t*>& enemies = scene.stage.enemies[0];
+        EXPECT_GT(enemies.first, 0u);
+        EXPECT_EQ(enemies.first, enemies.end);
+        EXPECT_GE(enemies[enemies.first]->key, 3u << 16);
+        EXPECT_LT(enemies[enemies.first - 1]->key, 3u << 16);
+
+        scene.change_stage(100, 0, 1, 1, 0); // empty, and without a music table: silence, no failure
+        EXPECT_EQ(scene.stage_no, 100);
+        EXPECT_EQ(scene.stage.enemies[0].size(), 0u);
+        EXPECT_EQ(scene.stage.stars.size(), 64u);
+        EXPECT_EQ(user.stage, 2);
+
+        scene.change_stage(7, 0, 1, 1, 0); // no such stage: the application ends
+        EXPECT_EQ(scene.stage.enemies[0].size(), 0u);
+    }
+    EXPECT_EQ(g_play_scene, nullptr);
+    EXPECT_EQ(g_player_ship, nullptr);
+    EXPECT_EQ(g_object_count, objects_before);
+    const std::vector<std::string> log = file_lines("log/bootlog.txt");
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "* Error: ステージ007の作成に失敗しました");
+}
+
+TEST_F(play_scene_test, a_failed_start_names_its_step_in_the_boot_log) {
+    struct row_t {
+        const char* why;
+        int32_t ship_type;
+        int32_t option_type;
+        int32_t stage;
+        const char* line;
+    };
+    std::ofstream("bin/st005.dat") << "short";
+    const row_t rows[] = {
+        {"ship type", 4, 1, 1, "* Error: equipper_tの初期化に失敗しました"},
+        {"option type", 0, 0, 1, "* Error: ユーザーリソースの作成に失敗しました"},
+        {"short stage file", 0, 1, 5, "* Error: ステージリソースの作成に失敗しました"},
+        {"missing stage file", 0, 1, 9, "* Error: ステージリソースの作成に失敗しました"},
+    };
+    for (const row_t& r : rows) {
+        settings.ship_type = r.ship_type;
+        settings.option_type = r.option_type;
+        settings.stage = r.stage;
+        {
+            play_scene_t scene(&settings, nullptr, &ranking);
+            EXPECT_FALSE(scene.startup()) << r.why;
+        }
+        const std::vector<std::string> log = file_lines("log/bootlog.txt");
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.back(), r.line) << r.why;
+        EXPECT_EQ(g_player_ship, nullptr);
+        EXPECT_EQ(g_object_count, objects_before) << r.why;
+    }
+    std::filesystem::remove("bin/objectinfo.dat");
+    play_scene_t scene(&settings, nullptr, &ranking);
+    EXPECT_FALSE(scene.startup());
+    EXPECT_EQ(file_lines("log/bootlog.txt").back(),
+              "* Error: オブジェクト情報(objectinfo_t)テーブルのロードに失敗しました");
+}
+
+TEST(read_int_file, takes_the_first_number_behind_blanks_and_comments) {
+    temp_folder_t folder;
+    const std::pair<const char*, int32_t> rows[] = {
+        {"", -1}, {"\n  \n# 5\n", -1}, {"  3\n4\n", 3}, {"abc\n7\n", 7}, {"#x\n\t-1\n", -1},
+    };
+    EXPECT_EQ(read_int_file("missing.txt"), -1);
+    for (const auto& [text, value] : rows) {
+        std::ofstream("style.txt") << text;
+        EXPECT_EQ(read_int_file("style.txt"), value) << text;
+    }
+}

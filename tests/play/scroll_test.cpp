@@ -1,0 +1,199 @@
+#include "objects/enemy.h"
+#include "objects/play_globals.h"
+#include "play/play_scene.h"
+#include "play/scroll.h"
+#include "player/ship.h"
+#include "screen/screenctr.h"
+#include "tests/objects/records.h"
+#include "tests/player/player_fixture.h"
+
+#include <utility>
+
+namespace {
+
+const objectinfo_t enemy_info = test_record(200, 16, 16, 1);
+
+// A play scene without a stage file that keeps the commands its event window runs.
+class recording_play_t : public play_scene_t {
+  public:
+    recording_play_t() : play_scene_t(nullptr, nullptr, nullptr) {}
+    int32_t run_event(int32_t code, int32_t parameter) override {
+        events.emplace_back(code, parameter);
+        return 0;
+    }
+    std::vector<std::pair<int32_t, int32_t>> events;
+};
+
+class scroll_test : public player_test {
+  protected:
+    void SetUp() override {
+        g_stage_position = 0;
+        g_section_repeat = 0;
+        g_repeat_count = 0;
+        g_screenctr.reset_scroll();
+        scene.scroll_level = 3;
+    }
+    void TearDown() override {
+        g_stage_position = 0;
+        g_section_repeat = 0;
+        g_repeat_count = 0;
+        g_screenctr.reset_scroll();
+    }
+
+    enemy_t* enemy_keyed(uint32_t key, float x = 100, float y = 100) {
+        auto* enemy = new enemy_t(&enemy_info, x, y, key);
+        scene.stage.enemies[0].push_back(enemy);
+        return enemy;
+    }
+    // One frame's scroll, counted as the frame counts it.
+    void frames(uint32_t n) {
+        for (uint32_t i = 0; i < n; ++i) {
+            ++g_frame_counter;
+            scene.scroll_frame();
+        }
+    }
+
+    recording_play_t scene;
+};
+
+} // namespace
+
+TEST_F(scroll_test, the_speed_table_moves_the_position_in_its_frames) {
+    struct row_t {
+        int32_t level;
+        uint32_t counter;
+        uint32_t moved;
+    };
+    for (const row_t r : {row_t{3, 1, 0}, row_t{3, 2, 1}, row_t{3, 4, 1}, row_t{0, 4, 0}, row_t{0, 8, 1},
+                          row_t{11, 1, 8}, row_t{11, 7, 8}, row_t{99, 3, 8}, row_t{-5, 8, 1}}) {
+        g_stage_position = 0x30000;
+        scene.scroll_level = r.level;
+        g_frame_counter = r.counter;
+        scene.scroll_frame();
+        EXPECT_EQ(g_stage_position, 0x30000 + r.moved) << "level " << r.level << ", frame " << r.counter;
+    }
+    g_frame_counter = 0;
+}
+
+TEST_F(scroll_test, a_step_past_the_section_end_is_cut_and_moves_the_world_the_way_of_the_mode) {
+    struct row_t {
+        int32_t mode;
+        float dx, dy;
+    };
+    for (const row_t r : {row_t{scroll_modes::scroll_right, -6, 0}, row_t{scroll_modes::scroll_left, 6, 0},
+                          row_t{scroll_modes::scroll_up, 0, 6}, row_t{scroll_modes::scroll_down, 0, -6}}) {
+        delete_all(scene.stage.enemies[0]);
+        scene.stage.enemies[0].clear();
+        enemy_t* enemy = enemy_keyed(0x20000);
+        scene.stage.enemies[0].end = 1;
+        g_stage_position = 0x200FA;
+        scene.scroll_mode = r.mode;
+        scene.scroll_level = 11;
+        g_frame_counter = 0;
+        frames(1);
+        EXPECT_EQ(g_stage_position, 0x30000u);
+        EXPECT_EQ(enemy->x, 100 + r.dx) << "mode " << r.mode;
+        EXPECT_EQ(enemy->y, 100 + r.dy) << "mode " << r.mode;
+    }
+    delete_all(scene.stage.enemies[0]);
+    g_frame_counter = 0;
+}
+
+TEST_F(scroll_test, a_repeating_section_returns_to_its_start_until_asked_to_end_at_an_even_count) {
+    struct row_t {
+        uint32_t bits, count;
+        uint32_t position, bits_after, count_after;
+    };
+    for (const row_t r :
+         {row_t{0, 0, 0x60000, 0, 0}, row_t{1, 0, 0x50000, 1, 1}, row_t{1, 7, 0x50000, 1, 8},
+          row_t{3, 1, 0x50000, 3, 2}, row_t{3, 2, 0x60000, 0, 0}, row_t{2, 0, 0x60000, 2, 0}}) {
+        g_stage_position = 0x500FC;
+        g_section_repeat = r.bits;
+        g_repeat_count = r.count;
+        EXPECT_EQ(step_stage_position(8), 4);
+        EXPECT_EQ(g_stage_position, r.position) << r.bits << "/" << r.count;
+        EXPECT_EQ(g_section_repeat, r.bits_after) << r.bits << "/" << r.count;
+        EXPECT_EQ(g_repeat_count, r.count_after) << r.bits << "/" << r.count;
+    }
+}
+
+TEST_F(scroll_test, events_run_at_their_exact_position_and_a_stopped_scroll_runs_none) {
+    scene.stage.events.push_back({400, 0, 3, 1});
+    scene.stage.events.push_back({401, 0, 0x10000, 2});
+    scene.stage.events.push_back({402, 0, 0x10002, 3});
+    scene.scroll_level = 5; // 2 pixels every frame
+    g_frame_counter = 0;
+    frames(128);
+    EXPECT_EQ(g_stage_position, 0x10000u);
+    EXPECT_EQ(scene.events, (std::vector<std::pair<int32_t, int32_t>>{{401, 2}}));
+    scene.scroll_stop = 1;
+    frames(10);
+    EXPECT_EQ(g_stage_position, 0x10000u);
+    EXPECT_EQ(scene.events.size(), 1u);
+    scene.scroll_stop = 0;
+    frames(1);
+    EXPECT_EQ(scene.events.back(), std::make_pair(402, 3));
+    g_frame_counter = 0;
+}
+
+TEST_F(scroll_test, an_object_stays_from_its_key_until_the_start_of_the_third_section_after_its_own) {
+    enemy_t* enemy = enemy_keyed(0x50000);
+    const auto in_window = [&] {
+        return scene.stage.enemies[0].first == 0 && scene.stage.enemies[0].end == 1;
+    };
+    g_stage_position = 0x4FFF8;
+    scene.scroll_level = 11;
+    g_frame_counter = 0;
+    frames(1);
+    EXPECT_EQ(g_stage_position, 0x50000u);
+    EXPECT_TRUE(in_window());
+    while (g_stage_position < 0x800F8) {
+        frames(1);
+        ASSERT_EQ(in_window(), g_stage_position < 0x80000) << std::hex << g_stage_position;
+    }
+    EXPECT_FALSE(in_window());
+    EXPECT_EQ(enemy->key, 0x50000u);
+    g_frame_counter = 0;
+}
+
+TEST_F(scroll_test, the_camera_modes_move_the_view_every_frame_even_while_the_scroll_stops) {
+    ASSERT_TRUE(load_table_without({}));
+    ASSERT_TRUE(scene.player.create(1));
+    ship_t& ship = *scene.player.ship;
+    ship.speed = 2.0f;
+    scene.scroll_stop = 1;
+    struct row_t {
+        int32_t mode;
+        int32_t scroll_y;
+        float ship_y;
+        int32_t scroll_after;
+        float ship_after;
+    };
+    const row_t rows[] = {
+        {scroll_modes::camera_to_256, 0, 100, -1, 100}, // 0 is read as 512
+        {scroll_modes::camera_to_256, 300, 100, 299, 100},
+        {scroll_modes::camera_to_256, 200, 100, 201, 100},
+        {scroll_modes::camera_to_0, 100, 100, 99, 100},
+        {scroll_modes::camera_to_0, 300, 100, 301, 100},
+        {scroll_modes::camera_to_0, 512, 100, 512, 100},
+        {scroll_modes::camera_follow, 0, 100, 1, 101}, // (112 - 100) >> 3
+        {scroll_modes::camera_follow, 0, 20, 3, 23},   // at most the speed + 1
+        {scroll_modes::camera_follow, 0, 200, -3, 197},
+        {scroll_modes::camera_follow, 0, 130, 0, 130},
+        {scroll_modes::camera_follow_clamped, 100, 20, 99, 20}, // back toward 0 first
+        {scroll_modes::camera_follow_clamped, 200, 20, 201, 20},
+        {scroll_modes::camera_follow_clamped, 0, 20, 0, 20}, // held at 512, which is 0
+        {scroll_modes::camera_follow_clamped, 257, 200, 256, 199},
+    };
+    for (const row_t& r : rows) {
+        g_screenctr.reset_scroll();
+        g_screenctr.scroll_y(r.scroll_y);
+        ship.y = r.ship_y;
+        scene.scroll_mode = r.mode;
+        frames(1);
+        EXPECT_EQ(g_screenctr.scroll_pos_y, r.scroll_after) << "mode " << r.mode << " from " << r.scroll_y;
+        EXPECT_EQ(ship.y, r.ship_after) << "mode " << r.mode << " from " << r.scroll_y;
+    }
+    EXPECT_EQ(g_stage_position, 0u);
+    g_frame_counter = 0;
+}

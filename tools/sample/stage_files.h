@@ -1,0 +1,20 @@
+// The sample stages: two stages over the sample terrain with plain enemies entering from the right,
+// turrets on the floor and ceiling and dropped items, and the empty ending stage 100.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/eventinfo.h"
+#include "play/stage_file.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The parameter records the stages' own placements need.
+std::vector<objectinfo_t> sample_stage_records();
+
+// A whole stage file: the tables sorted by key and each ended by a -1 record.
+std::vector<uint8_t> stage_file_bytes(std::vector<placement_t> placements, std::vector<eventinfo_t> events);
+
+// Writes bin/st001.dat, bin/st002.dat, bin/st100.dat and the second stage's music table.
+bool write_stage_files(const std::string& root, std::string& error);
