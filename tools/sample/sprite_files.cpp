@@ -6,6 +6,7 @@
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/stage_pictures.h"
+#include "tools/sample/title_pictures.h"
 
 #include <cmath>
 #include <vector>
@@ -126,7 +127,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         table[s.index] = {s.path, nullptr, s.key, s.cell_width, s.cell_height};
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
-        !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error)) {
+        !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
+        !add_title_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
