@@ -1,5 +1,6 @@
 // Frames per second of the first sample stage played headless with scripted input (update, collisions,
 // draw and scroll; no present), beside the cost of clearing the back buffer once, measured in the same run.
+#include "bench/bench_window.h"
 #include "bench/rate_reporter.h"
 #include "platform/audio_device.h"
 #include "platform/display.h"
@@ -32,21 +33,6 @@ struct format_t {
 };
 const format_t formats[] = {{"565", 16}, {"a888", 32}};
 
-plat::hwnd_t bench_window() {
-    static plat::hwnd_t window = [] {
-        plat::window_class_t wc;
-        wc.class_name = "play_frame_bench";
-        wc.window_proc = plat::def_window_proc;
-        plat::register_class(wc);
-        plat::create_struct_t cs;
-        cs.class_name = wc.class_name;
-        cs.style = plat::ws_popup;
-        cs.cx = cs.cy = 512;
-        return plat::create_window(cs);
-    }();
-    return window;
-}
-
 // Firing all the time and weaving, as the replay tests play.
 class scripted_play_t : public play_scene_t {
   public:
@@ -62,8 +48,8 @@ class scripted_play_t : public play_scene_t {
 struct screen_t {
     explicit screen_t(const format_t& format) {
         plat::set_desktop_bits_per_pixel_for_test(format.bits);
-        ok = g_screenctr.create(bench_window(), 0, 2) && g_screenctr.load_sprites(".\\bin\\sptbl.dat") &&
-             g_soundctr.create(nullptr, false);
+        ok = g_screenctr.create(bench_window("play_frame_bench"), 0, 2) &&
+             g_screenctr.load_sprites(".\\bin\\sptbl.dat") && g_soundctr.create(nullptr, false);
     }
     ~screen_t() {
         g_soundctr.destroy();
@@ -143,7 +129,8 @@ int main(int argc, char** argv) {
     for (const format_t& format : formats) {
         const double frames = reporter.rate(label("play_frame", format)) * 1e6;
         const double clears = reporter.rate(label("clear", format)) * 1e6;
-        std::printf("%-28s %12.0f %14.0f %8.1f\n", format.name, frames, clears, frames > 0 ? clears / frames : 0.0);
+        std::printf("%-28s %12.0f %14.0f %8.1f\n", format.name, frames, clears,
+                    frames > 0 ? clears / frames : 0.0);
     }
     benchmark::Shutdown();
     plat::reset_display_for_test();

@@ -1,5 +1,6 @@
 // Speed of the map-layer renderers: a full screen of map cells drawn onto the main screen with each
 // transparency, beside memcpy of the same bytes, in megapixels per second with the ratio to memcpy.
+#include "bench/bench_window.h"
 #include "bench/rate_reporter.h"
 #include "platform/display.h"
 #include "platform/window.h"
@@ -34,27 +35,12 @@ const transparency_t transparencies[] = {{"keyed", 0}, {"quarter", 64}, {"half",
 
 const int32_t cell_sizes[] = {16, 64};
 
-plat::hwnd_t bench_window() {
-    static plat::hwnd_t window = [] {
-        plat::window_class_t wc;
-        wc.class_name = "scenery_bench";
-        wc.window_proc = plat::def_window_proc;
-        plat::register_class(wc);
-        plat::create_struct_t cs;
-        cs.class_name = wc.class_name;
-        cs.style = plat::ws_popup;
-        cs.cx = cs.cy = 512;
-        return plat::create_window(cs);
-    }();
-    return window;
-}
-
 // A 512 x 512 layer whose four quadrants hold maps of square cells covering them, a quarter of its pixels
 // the key, scrolled so that the screen shows all four quadrants and both seams.
 struct scene_t {
     scene_t(const format_t& format, int32_t cell) {
         plat::set_desktop_bits_per_pixel_for_test(format.bits);
-        draw = std::make_unique<umlib::draw_normal_t>(bench_window(), 256, 256);
+        draw = std::make_unique<umlib::draw_normal_t>(bench_window("scenery_bench"), 256, 256);
         layer = std::make_unique<bg_t>(draw.get(), 0);
         screen = std::make_unique<mg_t>(draw->back);
         screen->clip = {0, 8, 256, 248};

@@ -21,22 +21,9 @@ plat::rect_t record_box(const object_t& object) {
 
 // The ship against the elements [first, end) of list; the ship's box and damage are taken once.
 template <typename T> void collide_ship_range(ship_t& ship, array_t<T*>& list, uint32_t first, uint32_t end) {
-    plat::rect_t ship_box;
-    ship.get_rect(ship_box);
-    const int32_t ship_damage = ship.contact_damage();
-    for (uint32_t i = first; i < end && ship.alive; ++i) {
-        T* other = list[i];
-        if (!other->alive) {
-            continue;
-        }
-        plat::rect_t box;
-        other->get_rect(box);
-        const int32_t other_damage = other->contact_damage();
-        if (boxes_overlap(ship_box, box)) {
-            other->damage(ship_damage);
-            ship.damage(other_damage);
-        }
-    }
+    plat::rect_t box;
+    ship.get_rect(box);
+    collide_one(ship, box, ship.contact_damage(), list, first, end, false);
 }
 
 } // namespace
@@ -69,35 +56,6 @@ void collide_ship_list(ship_t& ship, array_t<missile_t*>& list) {
 
 void collide_ship_enemies(ship_t& ship, array_t<enemy_t*>& list) {
     collide_ship_range(ship, list, list.first, list.end);
-}
-
-void collide_enemies_player_shots(array_t<enemy_t*>& enemies, array_t<player_missile_t*>& shots) {
-    const uint32_t shot_count = shots.size();
-    for (uint32_t i = enemies.first, end = enemies.end; i < end; ++i) {
-        enemy_t* enemy = enemies[i];
-        if (!enemy->alive) {
-            continue;
-        }
-        plat::rect_t enemy_box;
-        enemy->get_rect(enemy_box);
-        const int32_t enemy_damage = enemy->contact_damage();
-        for (uint32_t j = 0; j < shot_count; ++j) {
-            player_missile_t* shot = shots[j];
-            if (!shot->alive) {
-                continue;
-            }
-            plat::rect_t shot_box;
-            shot->get_rect(shot_box);
-            const int32_t shot_damage = shot->contact_damage();
-            if (boxes_overlap(enemy_box, shot_box)) {
-                enemy->damage(shot_damage);
-                shot->damage(enemy_damage);
-                if (!enemy->alive) {
-                    break;
-                }
-            }
-        }
-    }
 }
 
 void collide_all(stage_t& stage, player_t& player, array_t<player_missile_t*>& player_shots) {

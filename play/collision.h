@@ -2,12 +2,12 @@
 // in fixed pairs of lists, and the objects' own damage operations deciding what a hit means.
 #pragma once
 
-#include "play/array.h"
+#include "objects/enemy.h"
 #include "platform/types.h"
+#include "play/array.h"
 
 #include <vector>
 
-class enemy_t;
 class item_t;
 class missile_t;
 class object_t;
@@ -26,8 +26,43 @@ void collide_ship_items(ship_t& ship, std::vector<item_t*>& items);
 void collide_ship_window(ship_t& ship, array_t<missile_t*>& list);
 void collide_ship_list(ship_t& ship, array_t<missile_t*>& list);
 void collide_ship_enemies(ship_t& ship, array_t<enemy_t*>& list);
+// `one`, with its box and contact damage taken once, against each alive object [first, end) of `others`
+// while `one` lives. On an overlap the enemy side is damaged first: `one` when one_first, else the other.
+template <typename List>
+void collide_one(object_t& one, const plat::rect_t& box, int32_t damage, List& others, uint32_t first,
+                 uint32_t end, bool one_first) {
+    for (uint32_t i = first; i < end && one.alive; ++i) {
+        auto* other = others[i];
+        if (!other->alive) {
+            continue;
+        }
+        plat::rect_t other_box;
+        other->get_rect(other_box);
+        const int32_t other_damage = other->contact_damage();
+        if (!boxes_overlap(box, other_box)) {
+            continue;
+        }
+        if (one_first) {
+            one.damage(other_damage);
+            other->damage(damage);
+        } else {
+            other->damage(damage);
+            one.damage(other_damage);
+        }
+    }
+}
+
 // Each alive enemy of the window against every alive player shot, until the enemy dies.
-void collide_enemies_player_shots(array_t<enemy_t*>& enemies, array_t<player_missile_t*>& shots);
+template <typename Shots> void collide_enemies_player_shots(array_t<enemy_t*>& enemies, Shots& shots) {
+    for (uint32_t i = enemies.first, end = enemies.end; i < end; ++i) {
+        enemy_t* enemy = enemies[i];
+        if (enemy->alive) {
+            plat::rect_t box;
+            enemy->get_rect(box);
+            collide_one(*enemy, box, enemy->contact_damage(), shots, 0, uint32_t(shots.size()), true);
+        }
+    }
+}
 
 // The six passes of a frame in their order; enemy list 0 is the only enemy list that collides.
 void collide_all(stage_t& stage, player_t& player, array_t<player_missile_t*>& player_shots);

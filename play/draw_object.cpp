@@ -30,7 +30,8 @@ bool find_cell(vscreen_t* destination, int32_t image, int32_t pattern, cell_t& c
     const int64_t left = w * (pattern & 7);
     const int64_t top = h * (pattern >> 3);
     const plat::rect_t& sheet = cell.sprite->surface->rect;
-    cell.inside = w > 0 && h > 0 && left >= 0 && top >= 0 && left + w <= sheet.right && top + h <= sheet.bottom;
+    cell.inside =
+        w > 0 && h > 0 && left >= 0 && top >= 0 && left + w <= sheet.right && top + h <= sheet.bottom;
     cell.w = int32_t(w);
     cell.h = int32_t(h);
     if (cell.inside) {
@@ -46,8 +47,8 @@ bool clip_to(const vscreen_t& destination, const plat::rect_t& target, plat::rec
           clip.top < target.bottom)) {
         return false;
     }
-    clipped = {std::max(target.left, clip.left), std::max(target.top, clip.top), std::min(target.right, clip.right),
-               std::min(target.bottom, clip.bottom)};
+    clipped = {std::max(target.left, clip.left), std::max(target.top, clip.top),
+               std::min(target.right, clip.right), std::min(target.bottom, clip.bottom)};
     return true;
 }
 
@@ -63,8 +64,9 @@ void copy_keyed(vscreen_t* destination, const cell_t& cell, int32_t x, int32_t y
     from.top += to.top - target.top;
     from.right = from.left + (to.right - to.left);
     from.bottom = from.top + (to.bottom - to.top);
-    destination->surface->surface->blt_fast(uint32_t(to.left), uint32_t(to.top), cell.sprite->surface->surface,
-                                            &from, plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
+    destination->surface->surface->blt_fast(uint32_t(to.left), uint32_t(to.top),
+                                            cell.sprite->surface->surface, &from,
+                                            plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
 }
 
 void copy_stretched(vscreen_t* destination, const cell_t& cell, int32_t x, int32_t y, int32_t scale) {
@@ -87,13 +89,26 @@ void copy_stretched(vscreen_t* destination, const cell_t& cell, int32_t x, int32
                                        plat::ddblt_keysrc | plat::ddblt_wait, nullptr);
 }
 
+// Draws the cell when it lies on its sheet; the layer is marked as drawn on unless the image has no surface.
+template <class Draw> void draw_cell(vscreen_t* destination, int32_t image, int32_t pattern, Draw draw) {
+    cell_t cell;
+    if (!find_cell(destination, image, pattern, cell)) {
+        return;
+    }
+    if (cell.inside) {
+        draw(cell);
+    }
+    destination->dirty = 1;
+}
+
 void draw_scaled_object(object_t* object, vscreen_t* destination, int32_t scale) {
     const float* at = object->position();
     const int32_t image = object->image_id();
     if (image == -1) {
         return;
     }
-    draw_cell_scaled(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]), scale);
+    draw_cell_scaled(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]),
+                     scale);
 }
 
 } // namespace
@@ -106,23 +121,12 @@ int32_t draw_coordinate(double v) {
 }
 
 void draw_cell_keyed(vscreen_t* destination, int32_t image, int32_t pattern, int32_t x, int32_t y) {
-    cell_t cell;
-    if (!find_cell(destination, image, pattern, cell)) {
-        return;
-    }
-    if (cell.inside) {
-        copy_keyed(destination, cell, x, y);
-    }
-    destination->dirty = 1;
+    draw_cell(destination, image, pattern, [&](const cell_t& cell) { copy_keyed(destination, cell, x, y); });
 }
 
 void draw_cell_blended(vscreen_t* destination, int32_t image, int32_t pattern, int32_t x, int32_t y,
                        int32_t blend) {
-    cell_t cell;
-    if (!find_cell(destination, image, pattern, cell)) {
-        return;
-    }
-    if (cell.inside) {
+    draw_cell(destination, image, pattern, [&](const cell_t& cell) {
         umlib::surface_t* to = destination->surface;
         umlib::surface_t* from = cell.sprite->surface;
         const int32_t left = x - (cell.w >> 1);
@@ -141,33 +145,24 @@ void draw_cell_blended(vscreen_t* destination, int32_t image, int32_t pattern, i
             blend_blit_alpha(to, &destination->clip, left, top, from, &cell.source, blend);
             break;
         }
-    }
-    destination->dirty = 1;
+    });
 }
 
 void draw_cell_flash(vscreen_t* destination, int32_t image, int32_t pattern, int32_t x, int32_t y) {
-    cell_t cell;
-    if (!find_cell(destination, image, pattern, cell)) {
-        return;
-    }
-    if (cell.inside) {
+    draw_cell(destination, image, pattern, [&](const cell_t& cell) {
         blend_blit_tint(destination->surface, &destination->clip, x - (cell.w >> 1), y - (cell.h >> 1),
                         cell.sprite->surface, &cell.source, 0xFFFFFFFFu);
-    }
-    destination->dirty = 1;
+    });
 }
 
 void draw_cell_scaled(vscreen_t* destination, int32_t image, int32_t pattern, int32_t x, int32_t y,
                       int32_t scale) {
-    cell_t cell;
-    if (!find_cell(destination, image, pattern, cell)) {
-        return;
-    }
-    // A scale of 0 or below has no picture; the inverse of the factor would not exist.
-    if (cell.inside && scale > 0) {
-        copy_stretched(destination, cell, x, y, scale);
-    }
-    destination->dirty = 1;
+    draw_cell(destination, image, pattern, [&](const cell_t& cell) {
+        // A scale of 0 or below has no picture; the inverse of the factor would not exist.
+        if (scale > 0) {
+            copy_stretched(destination, cell, x, y, scale);
+        }
+    });
 }
 
 void draw_object(object_t* object, vscreen_t* destination, bool test_alive, bool honour_scale) {

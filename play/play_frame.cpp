@@ -44,15 +44,6 @@ bool is_key_down(int32_t code) {
     return (uint16_t(plat::get_async_key_state(code)) >> 8) != 0;
 }
 
-// The terrain layers the objects' hit tests read during the update, in their unlock order.
-vscreen_t* terrain_layers[3];
-
-void collect_terrain_layers() {
-    terrain_layers[0] = g_screenctr.layers[0];
-    terrain_layers[1] = g_screenctr.layers[1];
-    terrain_layers[2] = g_screenctr.cg;
-}
-
 template <typename T> void update_alive(T* object) {
     if (object != nullptr && object->alive) {
         object->update();
@@ -140,7 +131,8 @@ uint8_t play_scene_t::read_input() {
 }
 
 void play_scene_t::update() {
-    collect_terrain_layers();
+    // The terrain layers the objects' hit tests read during the update, in their unlock order.
+    vscreen_t* const terrain_layers[] = {g_screenctr.layers[0], g_screenctr.layers[1], g_screenctr.cg};
     for (vscreen_t* layer : terrain_layers) {
         if (layer != nullptr) {
             layer->lock();

@@ -8,7 +8,9 @@
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
 #include "objects/random.h"
+#include "play/collision.h"
 #include "play/play_globals.h"
+#include "play/scroll.h"
 #include "player/ship.h"
 
 namespace {
@@ -41,30 +43,6 @@ template <typename T> void scroll_whole(std::vector<T*>& objects, int32_t dx) {
     for (T* object : objects) {
         if (object->alive) {
             object->move_x(dx);
-        }
-    }
-}
-
-bool overlap(const plat::rect_t& a, const plat::rect_t& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// The ship against each alive object of [first, end), while the ship lives.
-template <typename T> void collide_ship(ship_t& ship, array_t<T*>& list, uint32_t first, uint32_t end) {
-    plat::rect_t ship_box;
-    ship.get_rect(ship_box);
-    const int32_t ship_damage = ship.contact_damage();
-    for (uint32_t i = first; i < end && ship.alive; ++i) {
-        T* other = list[i];
-        if (!other->alive) {
-            continue;
-        }
-        plat::rect_t box;
-        other->get_rect(box);
-        if (overlap(ship_box, box)) {
-            const int32_t other_damage = other->contact_damage();
-            other->damage(ship_damage);
-            ship.damage(other_damage);
         }
     }
 }
@@ -113,34 +91,11 @@ void play_frame_standin_t::update() {
 }
 
 void play_frame_standin_t::collide() {
-    array_t<enemy_t*>& enemies = stage.enemies[0];
-    for (uint32_t i = enemies.first, end = enemies.end; i < end; ++i) {
-        enemy_t* enemy = enemies[i];
-        if (!enemy->alive) {
-            continue;
-        }
-        plat::rect_t enemy_box;
-        enemy->get_rect(enemy_box);
-        const int32_t enemy_damage = enemy->contact_damage();
-        for (object_t* shot : player_shots) {
-            if (!shot->alive) {
-                continue;
-            }
-            plat::rect_t shot_box;
-            shot->get_rect(shot_box);
-            if (overlap(enemy_box, shot_box)) {
-                enemy->damage(shot->contact_damage());
-                shot->damage(enemy_damage);
-                if (!enemy->alive) {
-                    break;
-                }
-            }
-        }
-    }
+    collide_enemies_player_shots(stage.enemies[0], player_shots);
     if (ship != nullptr) {
-        collide_ship(*ship, stage.enemy_shots, stage.enemy_shots.first, stage.enemy_shots.end);
-        collide_ship(*ship, stage.shot_pool, 0, stage.shot_pool.size());
-        collide_ship(*ship, enemies, enemies.first, enemies.end);
+        collide_ship_window(*ship, stage.enemy_shots);
+        collide_ship_list(*ship, stage.shot_pool);
+        collide_ship_enemies(*ship, stage.enemies[0]);
     }
 }
 
@@ -164,10 +119,6 @@ void play_frame_standin_t::end_frame() {
 }
 
 void play_frame_standin_t::advance_windows(uint32_t from, uint32_t to) {
-    for (int list = 0; list < 3; ++list) {
-        stage.enemies[list].advance_window(from, to);
-    }
-    stage.enemy_shots.advance_window(from, to);
-    stage.explosions.advance_window(from, to);
+    advance_object_windows(stage, from, to);
     stage.events.advance_window(from, to);
 }

@@ -121,7 +121,8 @@ void scroll_world_x(stage_t& stage, player_t& player, array_t<player_missile_t*>
     if (dx == 0) {
         return;
     }
-    each_scrolled(stage, player, shots, [dx](object_t& o) { o.move_x(dx); }, [] {});
+    each_scrolled(
+        stage, player, shots, [dx](object_t& o) { o.move_x(dx); }, [] {});
     g_screenctr.scroll_x(dx);
 }
 

@@ -88,8 +88,8 @@ TEST_F(collision_test, boxes_that_only_touch_miss_and_the_shield_reaches_a_pixel
         bool shield;
         bool picked;
     };
-    for (const case_t c : {case_t{0, false, false}, case_t{-1, false, true}, case_t{0, true, true},
-                           case_t{1, true, false}}) {
+    for (const case_t c :
+         {case_t{0, false, false}, case_t{-1, false, true}, case_t{0, true, true}, case_t{1, true, false}}) {
         ship->shield->alive = c.shield;
         auto* item = new item_t(&item_info);
         item->alive = 1;

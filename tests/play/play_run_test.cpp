@@ -40,7 +40,8 @@ TEST_F(play_run, a_stage_plays_the_same_every_time_and_as_stored) {
     std::string text;
     for (uint32_t frame = golden_every - 1; frame < run_frames; frame += golden_every) {
         char line[40];
-        std::snprintf(line, sizeof line, "%5u %016llx\n", frame + 1, static_cast<unsigned long long>(first[frame]));
+        std::snprintf(line, sizeof line, "%5u %016llx\n", frame + 1,
+                      static_cast<unsigned long long>(first[frame]));
         text += line;
     }
     expect_golden_picture(golden_path(__FILE__, "play_run_hashes.txt"), {text.begin(), text.end()});

@@ -86,6 +86,12 @@ TEST_F(play_scene_test, starts_on_the_first_stage_changes_stage_and_leaves_nothi
         EXPECT_GE(enemies[enemies.first]->key, 3u << 16);
         EXPECT_LT(enemies[enemies.first - 1]->key, 3u << 16);
 
+        scene.change_stage(100, 0, 1, 1, 0); // empty, and without a music table: silence, no failure
+        EXPECT_EQ(scene.stage_no, 100);
+        EXPECT_EQ(scene.stage.enemies[0].size(), 0u);
+        EXPECT_EQ(scene.stage.stars.size(), 64u);
+        EXPECT_EQ(user.stage, 2);
+
         scene.change_stage(7, 0, 1, 1, 0); // no such stage: the application ends
         EXPECT_EQ(scene.stage.enemies[0].size(), 0u);
     }

@@ -1,6 +1,6 @@
+#include "base/binio.h"
 #include "platform/window.h"
 #include "render/bg.h"
-#include "base/binio.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
@@ -88,7 +88,8 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    EXPECT_EQ(g_screenctr.count_sprites(), 16); // menus and fonts, two map pictures, six object and three formation sheets
+    EXPECT_EQ(g_screenctr.count_sprites(),
+              18); // menus and fonts, two map pictures, eight object and three formation sheets
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record

@@ -1,7 +1,7 @@
 #include "tools/sample/demo_replays.h"
 
-#include "play/replay_file.h"
 #include "base/binio.h"
+#include "play/replay_file.h"
 
 #include <cstdint>
 #include <vector>

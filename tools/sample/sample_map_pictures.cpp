@@ -1,7 +1,7 @@
 #include "tools/sample/sample_map_pictures.h"
 
-#include "render/map_geometry.h"
 #include "base/binio.h"
+#include "render/map_geometry.h"
 #include "tools/sample/sample_maps.h"
 
 #include <cstdlib>

@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/sample_maps.h"
+#include "tools/sample/stage_pictures.h"
 
 #include <algorithm>
 
@@ -64,8 +65,8 @@ std::vector<placement_t> stage_placements(int32_t stage) {
                 placements.push_back(place(large_enemy, key + 16, y + 10, drops[section % 6]));
             }
         }
-        placements.push_back(place(floor_turret, position(section, 128), 200));
-        placements.push_back(place(roof_turret, position(section, 200), 40));
+        placements.push_back(place(floor_turret, position(section, 128), 216));
+        placements.push_back(place(roof_turret, position(section, 200), 24));
     }
     placements.push_back(place(battery003, position(stage_sections - 2, 160), 120, 42, 3));
     for (const placement_t& p : formation_placements(stage)) {
@@ -87,9 +88,9 @@ std::vector<objectinfo_t> sample_stage_records() {
     std::vector<objectinfo_t> records{
         {small_enemy, 16, 16, 2, 1, 100, enemy_image, 0, 0},
         {large_enemy, 16, 16, 8, 1, 500, enemy_image, 0, 0},
-        {floor_turret, 16, 16, 4, 1, 300, enemy_image, 0, 0},
-        {roof_turret, 16, 16, 4, 1, 300, enemy_image, 0, 0},
-        {battery003, 16, 16, 20, 1, 2000, enemy_image, 0, 0},
+        {floor_turret, 16, 16, 4, 1, 300, floor_turret_image, 0, 0},
+        {roof_turret, 16, 16, 4, 1, 300, roof_turret_image, 0, 0},
+        {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
     for (const objectinfo_t& r : formation_records()) {
         records.push_back(r);
