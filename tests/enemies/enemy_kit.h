@@ -39,15 +39,13 @@ class kit_scene_t : public play_scene_t {
     std::vector<posted_t> posted;
 };
 
+// Its helpers are public so that a family's own test helpers can take the kit.
 class enemy_kit_t : public terrain_fixture_t {
-  protected:
+  public:
     struct sound_t {
         uint32_t frame;
         int32_t id;
     };
-
-    void SetUp() override;
-    void TearDown() override;
 
     // The object table: the sample records, then these (an id given here replaces the sample's), without
     // the missing ids; hit points toughened for the level as a play start does.
@@ -96,6 +94,10 @@ class enemy_kit_t : public terrain_fixture_t {
     playinfo_t settings;
     std::unique_ptr<kit_scene_t> scene;
     std::vector<sound_t> sounds;
+
+  protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 // A placement of the type at (x, y), appearing at key 0 unless given, dropping nothing unless given.
