@@ -52,15 +52,23 @@ bool exit_holds(const step_t& s, float x, uint32_t timer) {
     }
 }
 
+template <typename T> T* make(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
+}
+
+// The maker of a leader kind, leaderA_t to leaderF_t.
 template <typename Leader>
-void spawn(stage_t* stage, const placement_t* placement, int32_t count,
-           Leader* (*make_leader)(stage_t*, const placement_t*, const objectinfo_t*)) {
+Leader* make_zigzag_leader(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    return make<Leader>(stage, placement, info);
+}
+
+template <typename Leader> void spawn(stage_t* stage, const placement_t* placement, int32_t count) {
     const auto r = find_records({102, 73});
     if (!r) {
         return;
     }
     const auto [body, explosion] = *r;
-    Leader* leader = make_leader(stage, placement, body);
+    Leader* leader = make_zigzag_leader<Leader>(stage, placement, body);
     leader->set_member_count(count);
     leader->mirrored = placement->param2 != 0 ? 1 : 0;
     give_item(stage, placement, leader);
@@ -75,69 +83,28 @@ void spawn(stage_t* stage, const placement_t* placement, int32_t count,
     }
 }
 
-template <typename T> T* make(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
-}
-
 } // namespace
 
 namespace zigzag {
 
-const course_step_t course_a[course_leader_t::steps] = {until(x_at_most, 160, 32),
-                                                        turn_to(56, 2),
-                                                        until(timer_above, 19),
-                                                        turn_to(32, -2),
-                                                        until(x_below, 32),
-                                                        turn_to(0, -2),
-                                                        on,
-                                                        on,
-                                                        on,
-                                                        on,
-                                                        on};
-const course_step_t course_b[course_leader_t::steps] = {until(x_below, 192, 32),
-                                                        turn_to(44, 1),
-                                                        until(timer_above, 47),
-                                                        turn_to(32, -2),
-                                                        until(x_below, 32),
-                                                        turn_to(0, -2),
-                                                        until(x_at_least, 128),
-                                                        turn_to(8, 2),
-                                                        until(timer_above, 31),
-                                                        turn_to(0, -2),
-                                                        on};
-const course_step_t course_c[course_leader_t::steps] = {until(x_at_least, 96, 0),
-                                                        turn_to(40, -2),
-                                                        until(timer_above, 19),
-                                                        turn_to(0, 2),
-                                                        until(x_at_least, 224),
-                                                        turn_to(32, -2),
-                                                        until(x_below, 96),
-                                                        turn_to(8, -2),
-                                                        until(timer_above, 19),
-                                                        turn_to(32, 2),
-                                                        on};
-const course_step_t course_d[course_leader_t::steps] = {until(x_below, 192, 32),
-                                                        turn_to(8, -2),
-                                                        until(timer_above, 23),
-                                                        turn_to(32, 2),
-                                                        until(x_below, 64),
-                                                        turn_to(58, 2),
-                                                        until(x_at_least, 96),
-                                                        turn_to(32, -2),
-                                                        until(x_below, 32),
-                                                        turn_to(0, 2),
-                                                        on};
-const course_step_t course_f[course_leader_t::steps] = {until(x_below, 192, 32),
-                                                        turn_to(44, 1),
-                                                        until(timer_above, 95),
-                                                        turn_to(32, -2),
-                                                        until(x_below, 32),
-                                                        turn_to(0, -2),
-                                                        until(x_at_least, 128),
-                                                        turn_to(8, 2),
-                                                        until(timer_above, 31),
-                                                        turn_to(0, -2),
-                                                        on};
+// clang-format off
+// The courses of the kinds, step 0 first; B and F differ only in how long their first turn holds.
+const course_step_t course_a[course_leader_t::steps] = {
+    until(x_at_most, 160, 32), turn_to(56, 2), until(timer_above, 19), turn_to(32, -2), until(x_below, 32),
+    turn_to(0, -2), on, on, on, on, on};
+const course_step_t course_b[course_leader_t::steps] = {
+    until(x_below, 192, 32), turn_to(44, 1), until(timer_above, 47), turn_to(32, -2), until(x_below, 32),
+    turn_to(0, -2), until(x_at_least, 128), turn_to(8, 2), until(timer_above, 31), turn_to(0, -2), on};
+const course_step_t course_c[course_leader_t::steps] = {
+    until(x_at_least, 96, 0), turn_to(40, -2), until(timer_above, 19), turn_to(0, 2), until(x_at_least, 224),
+    turn_to(32, -2), until(x_below, 96), turn_to(8, -2), until(timer_above, 19), turn_to(32, 2), on};
+const course_step_t course_d[course_leader_t::steps] = {
+    until(x_below, 192, 32), turn_to(8, -2), until(timer_above, 23), turn_to(32, 2), until(x_below, 64),
+    turn_to(58, 2), until(x_at_least, 96), turn_to(32, -2), until(x_below, 32), turn_to(0, 2), on};
+const course_step_t course_f[course_leader_t::steps] = {
+    until(x_below, 192, 32), turn_to(44, 1), until(timer_above, 95), turn_to(32, -2), until(x_below, 32),
+    turn_to(0, -2), until(x_at_least, 128), turn_to(8, 2), until(timer_above, 31), turn_to(0, -2), on};
+// clang-format on
 
 void member_t::update() {
     if (g_frame_counter % 2 == 0) {
@@ -250,60 +217,30 @@ void leaderE_t::update() {
 
 } // namespace zigzag
 
-zigzag::leaderA_t* make_zigzag_leaderA(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderA_t>(stage, placement, info);
-}
-
-zigzag::leaderB_t* make_zigzag_leaderB(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderB_t>(stage, placement, info);
-}
-
-zigzag::leaderC_t* make_zigzag_leaderC(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderC_t>(stage, placement, info);
-}
-
-zigzag::leaderD_t* make_zigzag_leaderD(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderD_t>(stage, placement, info);
-}
-
-zigzag::leaderE_t* make_zigzag_leaderE(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderE_t>(stage, placement, info);
-}
-
-zigzag::leaderF_t* make_zigzag_leaderF(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info) {
-    return make<zigzag::leaderF_t>(stage, placement, info);
-}
-
 zigzag::member_t* make_zigzag_member(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
     return make<zigzag::member_t>(stage, placement, info);
 }
 
 void stage_t::spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderA);
+    spawn<zigzag::leaderA_t>(stage, placement, count);
 }
 
 void stage_t::spawn_zigzag_b(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderB);
+    spawn<zigzag::leaderB_t>(stage, placement, count);
 }
 
 void stage_t::spawn_zigzag_c(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderC);
+    spawn<zigzag::leaderC_t>(stage, placement, count);
 }
 
 void stage_t::spawn_zigzag_d(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderD);
+    spawn<zigzag::leaderD_t>(stage, placement, count);
 }
 
 void stage_t::spawn_zigzag_e(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderE);
+    spawn<zigzag::leaderE_t>(stage, placement, count);
 }
 
 void stage_t::spawn_zigzag_f(stage_t* stage, const placement_t* placement, int32_t count) {
-    spawn(stage, placement, count, make_zigzag_leaderF);
+    spawn<zigzag::leaderF_t>(stage, placement, count);
 }

@@ -91,29 +91,18 @@ extern const course_step_t course_c[course_leader_t::steps];
 extern const course_step_t course_d[course_leader_t::steps];
 extern const course_step_t course_f[course_leader_t::steps];
 
-class leaderA_t : public course_leader_t {
+// The leader of a course's kind.
+template <const course_step_t* kind_course> class course_kind_t : public course_leader_t {
   public:
-    leaderA_t(const objectinfo_t* info, float x, float y, uint32_t key)
-        : course_leader_t(info, x, y, key, course_a) {}
+    course_kind_t(const objectinfo_t* info, float x, float y, uint32_t key)
+        : course_leader_t(info, x, y, key, kind_course) {}
 };
 
-class leaderB_t : public course_leader_t {
-  public:
-    leaderB_t(const objectinfo_t* info, float x, float y, uint32_t key)
-        : course_leader_t(info, x, y, key, course_b) {}
-};
-
-class leaderC_t : public course_leader_t {
-  public:
-    leaderC_t(const objectinfo_t* info, float x, float y, uint32_t key)
-        : course_leader_t(info, x, y, key, course_c) {}
-};
-
-class leaderD_t : public course_leader_t {
-  public:
-    leaderD_t(const objectinfo_t* info, float x, float y, uint32_t key)
-        : course_leader_t(info, x, y, key, course_d) {}
-};
+using leaderA_t = course_kind_t<course_a>;
+using leaderB_t = course_kind_t<course_b>;
+using leaderC_t = course_kind_t<course_c>;
+using leaderD_t = course_kind_t<course_d>;
+using leaderF_t = course_kind_t<course_f>;
 
 // A slow weave to the left between directions 19 and 45.
 class leaderE_t : public leader_t {
@@ -121,12 +110,6 @@ class leaderE_t : public leader_t {
     using leader_t::leader_t;
 
     void update() override;
-};
-
-class leaderF_t : public course_leader_t {
-  public:
-    leaderF_t(const objectinfo_t* info, float x, float y, uint32_t key)
-        : course_leader_t(info, x, y, key, course_f) {}
 };
 
 } // namespace zigzag
