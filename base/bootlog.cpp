@@ -6,6 +6,9 @@ namespace {
 
 void append(const char* prefix, const std::string& text) {
     std::FILE* f = plat::open_file(bootlog_path, "a");
+    if (f == nullptr && plat::make_directory(bootlog_folder)) {
+        f = plat::open_file(bootlog_path, "a");
+    }
     if (f == nullptr) {
         return;
     }

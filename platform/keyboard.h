@@ -5,6 +5,7 @@
 
 namespace plat {
 
+constexpr int vk_back = 0x08;
 constexpr int vk_tab = 0x09;
 constexpr int vk_return = 0x0D;
 constexpr int vk_shift = 0x10;

@@ -94,18 +94,24 @@ bool parse_wav_file(const uint8_t* data, size_t size, wave_t& wave, std::string&
         error = "not a WAV file";
         return false;
     }
+    // Tools streaming to a pipe cannot go back to write the lengths: a RIFF or data length past the end
+    // of the file means "up to the end".
     const uint32_t riff_size = read_le32(data + 4);
-    if (riff_size < 4 || riff_size > size - 8) {
-        error = "RIFF length past the end of the file";
+    if (riff_size < 4) {
+        error = "RIFF length too short";
         return false;
     }
-    const size_t end = 8 + size_t(riff_size);
+    const size_t end = riff_size > size - 8 ? size : 8 + size_t(riff_size);
     format_t format;
     bool have_format = false;
     const uint8_t* samples = nullptr;
     uint32_t sample_bytes = 0;
     for (size_t pos = 12; end - pos >= 8;) {
-        const uint32_t length = read_le32(data + pos + 4);
+        uint32_t length = read_le32(data + pos + 4);
+        const bool data_chunk = std::memcmp(data + pos, "data", 4) == 0;
+        if (data_chunk && length > end - pos - 8) {
+            length = uint32_t(end - pos - 8);
+        }
         if (length > end - pos - 8) {
             error = "chunk length past the end of the file";
             return false;
@@ -116,7 +122,7 @@ bool parse_wav_file(const uint8_t* data, size_t size, wave_t& wave, std::string&
                 return false;
             }
             have_format = true;
-        } else if (std::memcmp(data + pos, "data", 4) == 0 && samples == nullptr) {
+        } else if (data_chunk && samples == nullptr) {
             samples = body;
             sample_bytes = length;
         }

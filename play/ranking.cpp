@@ -72,7 +72,7 @@ bool ranking_t::find_place(int32_t score, uint32_t& place) const {
 }
 
 bool ranking_t::insert(const ranking_record_t& record) {
-    last_inserted = nullptr;
+    new_entry = no_entry;
     uint32_t place = 0;
     if (!find_place(record.score, place)) {
         return false;
@@ -81,7 +81,7 @@ bool ranking_t::insert(const ranking_record_t& record) {
         records[i] = records[i - 1];
     }
     records[place] = record;
-    last_inserted = &records[place];
+    new_entry = int32_t(place);
     return true;
 }
 
@@ -117,4 +117,8 @@ void ranking_t::set_default() {
             record.section = d.first_section - i;
         }
     }
+}
+
+ranking_record_t* ranking_t::new_entry_record() {
+    return new_entry >= 0 && new_entry < record_count ? &records[new_entry] : nullptr;
 }

@@ -22,10 +22,9 @@ class ranking_t {
     static constexpr int record_size = 40;
     static constexpr int file_size = record_count * record_size;
 
+    static constexpr int32_t no_entry = -1;
+
     ranking_t();
-    // last_inserted points into this table, so a copy would point into another.
-    ranking_t(const ranking_t&) = delete;
-    ranking_t& operator=(const ranking_t&) = delete;
 
     static void clear_record(ranking_record_t& record);
     // The index a record with this score would take, or 30; true when it is below 30.
@@ -38,6 +37,9 @@ class ranking_t {
     void set_default();
 
     ranking_record_t records[record_count];
-    // The record the last insert placed; null after an insert that found no place.
-    ranking_record_t* last_inserted = nullptr;
+    // The index of the record the last insert placed; no_entry after an insert that found no place.
+    int32_t new_entry = no_entry;
+
+    // The record new_entry names, or null.
+    ranking_record_t* new_entry_record();
 };

@@ -1,9 +1,10 @@
 #include "render/bitmap.h"
 
+#include "base/binio.h"
 #include "platform/gdi.h"
 #include "render/bitmap_file.h"
-#include "base/binio.h"
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -24,9 +25,13 @@ plat::bitmap_info_t bitmap_info(const bmp_image_t& image) {
 
 } // namespace
 
-plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
+plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size, std::string* error) {
     bmp_image_t image;
-    if (!parse_bmp(data, size, image)) {
+    std::string reason;
+    if (!parse_bmp(data, size, image, reason)) {
+        if (error != nullptr) {
+            *error = reason;
+        }
         return nullptr;
     }
     void* bits = nullptr;
@@ -34,18 +39,24 @@ plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size) {
         plat::create_dib_section(nullptr, bitmap_info(image), plat::dib_rgb_colors, &bits);
     if (bitmap == nullptr || bits == nullptr) {
         delete_bmp(bitmap);
+        if (error != nullptr) {
+            *error = "a bitmap of this header cannot be made";
+        }
         return nullptr;
     }
     std::memcpy(bits, image.pixels, image.pixel_bytes);
     return bitmap;
 }
 
-plat::hbitmap_t load_bmp(const char* path) {
+plat::hbitmap_t load_bmp(const char* path, std::string* error) {
     std::vector<uint8_t> bytes;
     if (path == nullptr || !read_file_bytes(path, bytes)) {
+        if (error != nullptr) {
+            *error = path == nullptr ? "no path" : std::strerror(errno);
+        }
         return nullptr;
     }
-    return load_bmp_bytes(bytes.data(), bytes.size());
+    return load_bmp_bytes(bytes.data(), bytes.size(), error);
 }
 
 void delete_bmp(plat::hbitmap_t bitmap) {

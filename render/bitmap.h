@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
-// Null when the file cannot be read or does not describe a picture safely; writes no message.
-plat::hbitmap_t load_bmp(const char* path);
+// Null when the file cannot be read or does not describe a picture safely, with the reason in error
+// when given; writes no message.
+plat::hbitmap_t load_bmp(const char* path, std::string* error = nullptr);
 // The same from the file's bytes.
-plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size);
+plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size, std::string* error = nullptr);
 void delete_bmp(plat::hbitmap_t bitmap);

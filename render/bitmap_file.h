@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 constexpr size_t bmp_prefix_size = 32;
@@ -47,6 +48,7 @@ struct bmp_image_t {
 // Bytes of one row of a device-independent bitmap: padded to 32 bits.
 size_t dib_stride(int32_t width, uint16_t bit_count);
 
-// Reads the headers, the colour table and the place of the pixel bits; false for a file that cannot
-// describe a picture safely or that ends before its pixel bits do. The image points into data.
-bool parse_bmp(const uint8_t* data, size_t size, bmp_image_t& out);
+// Reads the headers, the colour table and the place of the pixel bits; false, with the reason in error,
+// for a file that cannot describe a picture safely or that ends before its pixel bits do. The image
+// points into data.
+bool parse_bmp(const uint8_t* data, size_t size, bmp_image_t& out, std::string& error);

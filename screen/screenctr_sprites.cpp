@@ -1,10 +1,10 @@
 // The sprite table of the screen manager: loading every named bitmap into a surface of its own,
 // reloading after the surfaces were lost, and lookup by path.
-#include "render/bitmap.h"
-#include "screen/screenctr.h"
 #include "base/binio.h"
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "render/bitmap.h"
+#include "screen/screenctr.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 
@@ -13,9 +13,9 @@
 
 namespace {
 
-// Loads the bitmap of a path into a new surface; null when either fails.
-umlib::surface_t* surface_from_file(umlib::draw_t& presenter, const std::string& path) {
-    plat::hbitmap_t bitmap = load_bmp(path.c_str());
+// Loads the bitmap of a path into a new surface; null when either fails, with the picture's reason.
+umlib::surface_t* surface_from_file(umlib::draw_t& presenter, const std::string& path, std::string& reason) {
+    plat::hbitmap_t bitmap = load_bmp(path.c_str(), &reason);
     umlib::surface_t* surface = presenter.create_surface_from_bitmap(bitmap);
     delete_bmp(bitmap);
     return surface;
@@ -50,9 +50,12 @@ bool screenctr_t::load_sprites(const char* path) {
         if (s.path.empty()) {
             continue;
         }
-        s.surface = surface_from_file(*presenter, s.path);
+        std::string reason;
+        s.surface = surface_from_file(*presenter, s.path, reason);
         if (s.surface == nullptr) {
-            bootlog_error(strformat("スプライト[%d:%s] のサーフェス作成に失敗しました", i, s.path.c_str()));
+            std::string line =
+                strformat("スプライト[%d:%s] のサーフェス作成に失敗しました", i, s.path.c_str());
+            bootlog_error(reason.empty() ? line : line + " (" + reason + ")");
             release_sprites();
             return false;
         }
@@ -73,27 +76,28 @@ void screenctr_t::report_sprite_progress(int loaded, int named) {
 }
 
 bool screenctr_t::restore_sprites() {
-    const char* failure = nullptr;
+    std::string failure;
     if (presenter == nullptr) {
         failure = "DirectDraw が初期化されていません@restore_sprites()";
     } else if (!presenter->restore_all_surfaces()) {
         failure = "サーフェスのリストアに失敗しました@restore_sprites()";
     }
-    for (int i = 0; failure == nullptr && i < sprite_table_size; ++i) {
+    for (int i = 0; failure.empty() && i < sprite_table_size; ++i) {
         sprite_record_t& s = sprites[i];
         if (s.surface == nullptr) {
             continue;
         }
-        plat::hbitmap_t bitmap = load_bmp(s.path.c_str());
+        std::string reason;
+        plat::hbitmap_t bitmap = load_bmp(s.path.c_str(), &reason);
         if (bitmap == nullptr) {
-            failure = "ビットマップのロードに失敗しました@restore_sprites()";
+            failure = "ビットマップのロードに失敗しました@restore_sprites() (" + s.path + ": " + reason + ")";
             break;
         }
         // The colour keys stay with the surfaces.
         s.surface->copy_bitmap(0, 0, bitmap);
         delete_bmp(bitmap);
     }
-    if (failure != nullptr) {
+    if (!failure.empty()) {
         bootlog_error(failure);
         release_sprites();
         bootlog_error("スプライトテーブルの復元に失敗しました");

@@ -73,7 +73,7 @@ void soundctr_t::destroy() {
 
 bool soundctr_t::load_bgm_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::FILE* file = plat::open_file(path, "r");
     if (file == nullptr) {
@@ -137,7 +137,7 @@ void soundctr_t::clear_bgm_table() {
 
 bool soundctr_t::load_se_table(const char* path) {
     if (music == nullptr) {
-        return false;
+        return true;
     }
     std::FILE* file = plat::open_file(path, "r");
     if (file == nullptr) {
@@ -275,4 +275,12 @@ void soundctr_t::set_bgm_off(bool off) {
     if (off) {
         stop_bgm();
     }
+}
+
+void soundctr_t::set_master_volumes(int32_t bgm, int32_t se) {
+    if (music == nullptr) {
+        return;
+    }
+    bgm_group->performance->set_master_volume(bgm);
+    se_group->performance->set_master_volume(se);
 }

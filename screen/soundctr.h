@@ -31,6 +31,7 @@ class soundctr_t {
     bool create(plat::hwnd_t window, bool reverb);
     void destroy();
 
+    // Without the performances (a manager that could not be made) nothing loads and nothing fails.
     bool load_bgm_table(const char* path);
     void clear_bgm_table();
     bool load_se_table(const char* path);
@@ -46,6 +47,8 @@ class soundctr_t {
     void set_bgm_volume(int32_t volume);
     void add_bgm_volume(int32_t delta);
     void set_bgm_off(bool off);
+    // Hundredths of a decibel, passed to each performance as they are.
+    void set_master_volumes(int32_t bgm, int32_t se);
 
     plat::hwnd_t window;
     umlib::music_t* music;

@@ -33,6 +33,12 @@ class vscreen_t {
     // only for 16 and 32 bits a pixel.
     bool hit_test(int32_t x, int32_t y, int32_t w, int32_t h) const;
 
+    // Copies the source rectangle of a surface with its colour key, top-left corner at (left, top),
+    // clipped to the clip rectangle (the source cut by the same amounts).
+    void blt_keyed(umlib::surface_t* from, plat::rect_t source, int32_t left, int32_t top);
+    // Copies another layer of the same size whole, without a colour key.
+    void copy_from(const vscreen_t& other);
+
     void draw_string(int32_t col, int32_t row, const char* text, int sprite);
     // weight: the destination's share in 256ths (0 draws the glyphs as they are).
     void draw_text(int32_t col, int32_t row, const char* text, int sprite, int32_t weight);

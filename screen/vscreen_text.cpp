@@ -1,4 +1,4 @@
-// Text and numbers on a layer, one font-sheet glyph a character cell.
+// Keyed copies onto a layer, and text and numbers drawn with them, one font-sheet glyph a cell.
 #include "render/blend.h"
 #include "screen/sprite_record.h"
 #include "screen/text_layout.h"
@@ -9,28 +9,6 @@
 #include <optional>
 
 namespace {
-
-// Copies the glyph with the sheet's colour key, clipped to the layer's clip rectangle.
-void draw_glyph_keyed(vscreen_t& layer, const sprite_record_t& font, const glyph_placement_t& g) {
-    const plat::rect_t& c = layer.clip;
-    plat::rect_t d{g.at.x, g.at.y, g.at.x + font.cell_width, g.at.y + font.cell_height};
-    if (!(d.left < c.right && c.left < d.right && d.top < c.bottom && c.top < d.bottom)) {
-        return;
-    }
-    plat::rect_t s = g.source;
-    if (d.left < c.left) {
-        s.left += c.left - d.left;
-        d.left = c.left;
-    }
-    if (d.top < c.top) {
-        s.top += c.top - d.top;
-        d.top = c.top;
-    }
-    s.right -= std::max(0, d.right - c.right);
-    s.bottom -= std::max(0, d.bottom - c.bottom);
-    layer.surface->surface->blt_fast(uint32_t(d.left), uint32_t(d.top), font.surface->surface, &s,
-                                     plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
-}
 
 void draw_glyph_blended(vscreen_t& layer, const sprite_record_t& font, const glyph_placement_t& g,
                         int32_t weight) {
@@ -50,7 +28,7 @@ void draw_glyph(vscreen_t& layer, const sprite_record_t& font, int32_t col, int3
     if (weight) {
         draw_glyph_blended(layer, font, g, *weight);
     } else {
-        draw_glyph_keyed(layer, font, g);
+        layer.blt_keyed(font.surface, g.source, g.at.x, g.at.y);
     }
 }
 
@@ -85,6 +63,33 @@ void number(vscreen_t& layer, int32_t col, int32_t row, int32_t value, int32_t d
 }
 
 } // namespace
+
+void vscreen_t::blt_keyed(umlib::surface_t* from, plat::rect_t s, int32_t left, int32_t top) {
+    const plat::rect_t& c = clip;
+    plat::rect_t d{left, top, left + (s.right - s.left), top + (s.bottom - s.top)};
+    if (!(d.left < c.right && c.left < d.right && d.top < c.bottom && c.top < d.bottom)) {
+        return;
+    }
+    if (d.left < c.left) {
+        s.left += c.left - d.left;
+        d.left = c.left;
+    }
+    if (d.top < c.top) {
+        s.top += c.top - d.top;
+        d.top = c.top;
+    }
+    s.right -= std::max(0, d.right - c.right);
+    s.bottom -= std::max(0, d.bottom - c.bottom);
+    surface->surface->blt_fast(uint32_t(d.left), uint32_t(d.top), from->surface, &s,
+                               plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
+    dirty = 1;
+}
+
+void vscreen_t::copy_from(const vscreen_t& other) {
+    plat::rect_t whole = other.full_rect;
+    surface->surface->blt_fast(0, 0, other.surface->surface, &whole, plat::ddbltfast_wait);
+    dirty = 1;
+}
 
 void vscreen_t::draw_string(int32_t col, int32_t row, const char* string, int sprite) {
     text(*this, col, row, string, sprite, keyed);

@@ -5,19 +5,9 @@
 #include "shell/display_mode.h"
 #include "base/safe_save.h"
 
-#include <array>
 #include <vector>
 
 namespace {
-
-// The record's fields in file order.
-constexpr std::array<int32_t config_t::*, config_field_count> fields = {
-    &config_t::screen_mode, &config_t::blt_scale,   &config_t::refresh_mode, &config_t::stage,
-    &config_t::section,     &config_t::level,       &config_t::loop,         &config_t::life,
-    &config_t::equipment,   &config_t::power_up,    &config_t::power_down,   &config_t::bgm,
-    &config_t::bgm_volume,  &config_t::se_volume,   &config_t::reverb,       &config_t::joystick,
-    &config_t::shot_key,    &config_t::missile_key, &config_t::powerup_key,  &config_t::multiple_key,
-    &config_t::pause_key};
 
 constexpr size_t record_size = config_field_count * sizeof(int32_t);
 
@@ -53,7 +43,7 @@ bool config_load(config_t* config) {
         return false;
     }
     byte_reader_t in(bytes);
-    for (const auto field : fields) {
+    for (const auto field : config_fields) {
         config->*field = in.i32();
     }
     return in.ok();
@@ -61,7 +51,7 @@ bool config_load(config_t* config) {
 
 bool config_save(const config_t* config) {
     byte_writer_t out;
-    for (const auto field : fields) {
+    for (const auto field : config_fields) {
         out.i32(config->*field);
     }
     return safe_save(config_path, out.data());

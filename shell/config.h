@@ -2,6 +2,7 @@
 // order of the settings screen's lines (a line's id is its field index).
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 constexpr const char* config_path = ".\\bin\\config.dat";
@@ -30,6 +31,15 @@ struct config_t {
     int32_t multiple_key;
     int32_t pause_key;
 };
+
+// The record's fields in file order: a settings line's id indexes them.
+constexpr std::array<int32_t config_t::*, config_field_count> config_fields = {
+    &config_t::screen_mode, &config_t::blt_scale,   &config_t::refresh_mode, &config_t::stage,
+    &config_t::section,     &config_t::level,       &config_t::loop,         &config_t::life,
+    &config_t::equipment,   &config_t::power_up,    &config_t::power_down,   &config_t::bgm,
+    &config_t::bgm_volume,  &config_t::se_volume,   &config_t::reverb,       &config_t::joystick,
+    &config_t::shot_key,    &config_t::missile_key, &config_t::powerup_key,  &config_t::multiple_key,
+    &config_t::pause_key};
 
 void config_default(config_t* config);
 // True only when a whole record was read; otherwise the record is to be filled with the defaults.

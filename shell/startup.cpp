@@ -37,8 +37,7 @@ bool create_sound_manager(session_t& s) {
         return false;
     }
     g_soundctr.set_bgm_off(s.config.bgm != 0);
-    g_soundctr.bgm_group->performance->set_master_volume(s.config.bgm_volume);
-    g_soundctr.se_group->performance->set_master_volume(s.config.se_volume);
+    g_soundctr.set_master_volumes(s.config.bgm_volume, s.config.se_volume);
     bootlog_progress("サウンド管理オブジェクトを作成しました");
     return true;
 }

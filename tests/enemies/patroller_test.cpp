@@ -4,6 +4,7 @@
 #include "objects/big_explosion.h"
 #include "play/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
+#include "tools/sample/formation_stage.h"
 
 namespace {
 
@@ -138,7 +139,7 @@ TEST_F(patroller, leaving_at_the_left_is_quiet_and_a_missing_record_makes_nothin
 }
 
 TEST_F(patroller, a_flame_animates_on_its_period_and_cannot_be_hurt) {
-    records({{93, 8, 8, 3, 0, 0, 42, 0, 0}});
+    records({{93, 8, 8, 3, 0, 0, flame_image, 0, 0}});
     load({placed(143, 200, 128)});
     scene->scroll_stop = 1;
     auto* jet = all<jet_t>().at(0);

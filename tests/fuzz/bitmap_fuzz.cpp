@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     bmp_image_t image;
-    if (parse_bmp(data, size, image) && image.image_bytes <= largest_picture) {
+    std::string error;
+    if (parse_bmp(data, size, image, error) && image.image_bytes <= largest_picture) {
         std::vector<uint8_t> rows(image.image_bytes);
         std::memcpy(rows.data(), image.pixels, image.pixel_bytes);
     }

@@ -63,6 +63,29 @@ TEST(items, a_thrown_item_bounces_off_the_top_and_right_edges_but_not_the_left) 
     EXPECT_TRUE(item.alive);
 }
 
+// One travel step of 3 pixels onto each edge and just short of it: x 256 and y 248 bounce back inside,
+// y below 8 bounces down.
+TEST(items, a_travel_step_bounces_exactly_at_the_edges) {
+    struct case_t {
+        float x, y;
+        int32_t direction;
+        float bounced_x, bounced_y;
+        int32_t bounced_direction;
+    };
+    for (const case_t& c : {case_t{253, 100, 0, 255, 100, 32}, case_t{252.5f, 100, 0, 255.5f, 100, 0},
+                            case_t{100, 10.5f, 16, 100, 8, 48}, case_t{100, 11, 16, 100, 8, 16},
+                            case_t{100, 245, 48, 100, 247, 16}, case_t{100, 244.5f, 48, 100, 247.5f, 48}}) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y << " heading " << c.direction);
+        item_t item(&item_record);
+        const float at[2] = {c.x, c.y};
+        item.release(at, c.direction, 3.0f);
+        item.update();
+        EXPECT_FLOAT_EQ(item.x, c.bounced_x);
+        EXPECT_FLOAT_EQ(item.y, c.bounced_y);
+        EXPECT_EQ(item.direction, c.bounced_direction);
+    }
+}
+
 TEST(items, travel_slows_to_a_stop_and_the_item_settles_after_128_frames) {
     item_t item(&item_record);
     const float from[2] = {100, 100};

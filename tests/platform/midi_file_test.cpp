@@ -65,6 +65,24 @@ TEST(midi_file, format_1_tracks_merge_in_time_order_with_their_tempo_changes) {
     EXPECT_EQ(song.length, 2304);
 }
 
+TEST(midi_file, ticks_round_to_the_nearest_music_tick) {
+    struct case_t {
+        uint16_t division;
+        uint32_t delta;
+        int32_t time; // delta x 768 / division, rounded half up
+    };
+    for (const case_t& c : {case_t{480, 1, 2}, case_t{480, 2, 3}, case_t{480, 481, 770}, case_t{96, 1, 8}}) {
+        midi_track_writer_t track;
+        track.message(c.delta, 0x90, 60, 100);
+        track.end(0);
+        plat::midi_song_t song;
+        std::string error;
+        ASSERT_TRUE(parse(midi_file_bytes(0, c.division, {track}), song, error)) << error;
+        ASSERT_EQ(song.events.size(), 1u);
+        EXPECT_EQ(song.events[0].time, c.time) << c.division << " " << c.delta;
+    }
+}
+
 TEST(midi_file, malformed_files_are_refused_with_a_reason) {
     const std::vector<uint8_t> good = two_track_file();
     auto with = [&](size_t at, std::vector<uint8_t> bytes) {

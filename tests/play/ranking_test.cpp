@@ -60,20 +60,20 @@ TEST(ranking, equal_scores_go_below_and_rank_thirty_ties_are_refused) {
     ranking_t table;
     table.set_default();
     EXPECT_FALSE(table.insert(record_of("TIE30", 116000)));
-    EXPECT_EQ(table.last_inserted, nullptr);
+    EXPECT_EQ(table.new_entry, ranking_t::no_entry);
     EXPECT_EQ(table.records[29].score, 116000);
 
     ASSERT_TRUE(table.insert(record_of("NEW30", 116001)));
-    EXPECT_EQ(table.last_inserted, &table.records[29]);
+    EXPECT_EQ(table.new_entry, 29);
     EXPECT_STREQ(table.records[29].name, "NEW30");
 
     ASSERT_TRUE(table.insert(record_of("TIE1", 738950)));
-    EXPECT_EQ(table.last_inserted, &table.records[1]);
+    EXPECT_EQ(table.new_entry, 1);
     EXPECT_STREQ(table.records[0].name, "---");
     EXPECT_EQ(table.records[2].score, 723450); // the former rank 2 moved down
 
     ASSERT_TRUE(table.insert(record_of("TIE1B", 738950)));
-    EXPECT_EQ(table.last_inserted, &table.records[2]);
+    EXPECT_EQ(table.new_entry, 2);
     EXPECT_STREQ(table.records[1].name, "TIE1");
 }
 
@@ -81,7 +81,7 @@ TEST(ranking, insert_at_the_top_drops_rank_thirty_and_negative_scores_never_ente
     ranking_t table;
     table.set_default();
     ASSERT_TRUE(table.insert(record_of("TOP", 9000000)));
-    EXPECT_EQ(table.last_inserted, &table.records[0]);
+    EXPECT_EQ(table.new_entry, 0);
     EXPECT_EQ(table.records[1].score, 738950);
     EXPECT_EQ(table.records[29].score, 117000);
 

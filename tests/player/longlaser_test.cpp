@@ -141,6 +141,30 @@ TEST_F(long_laser, after_a_pause_of_4_frames_the_next_piece_starts_a_new_tip_at_
     EXPECT_GE(pieces[2]->x - pieces[3]->x, 32.0f);
 }
 
+TEST_F(long_laser, the_gap_to_the_predecessor_decides_between_waiting_a_body_piece_and_a_new_tip) {
+    struct case_t {
+        int32_t gap;
+        bool emitted;
+        float x; // of the new piece, the firer at 50
+        int32_t pattern;
+    };
+    for (const case_t& c : {case_t{15, false, 0, 0}, case_t{16, true, 50, 0}, case_t{31, true, 65, 0},
+                            case_t{32, true, 50, 1}}) {
+        SCOPED_TRACE(c.gap);
+        control->kill();
+        firer.set_position(50, 100);
+        frame(); // the head leaves the firer
+        ASSERT_EQ(control->next_segment, pieces[1]);
+        pieces[0]->set_position(float(50 + c.gap), 100);
+        control->start();
+        EXPECT_EQ(bool(pieces[1]->alive), c.emitted);
+        if (c.emitted) {
+            EXPECT_EQ(pieces[1]->x, c.x);
+            EXPECT_EQ(pieces[1]->pattern, c.pattern);
+        }
+    }
+}
+
 TEST_F(long_laser, with_the_predecessor_gone_the_head_is_placed_again_even_in_flight) {
     for (int i = 0; i < 5; ++i) {
         frame();

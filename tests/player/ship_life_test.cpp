@@ -99,6 +99,27 @@ TEST_F(ship_life, after_the_explosion_a_life_buys_a_fly_in_with_a_blinking_ship)
     EXPECT_EQ(ship().image_id(), ship().info->image_id);
 }
 
+// The warp-in of a stage start, frame by frame: from (-80, 288) at twenty times the size, 4 pixels right
+// and up a frame up to (128, 128) while the size falls by 30 percent points to 100, then play; hits do
+// nothing for 320 frames.
+TEST_F(ship_life, a_stage_starts_with_a_warp_in_and_320_invulnerable_frames) {
+    ASSERT_TRUE(start());
+    ship().start_stage();
+    for (int32_t frame = 1; frame <= 320; ++frame) {
+        SCOPED_TRACE(frame);
+        play.frame(0);
+        const bool warping = frame <= 64;
+        const int32_t steps = std::min(frame, 65);
+        EXPECT_EQ(ship().state, warping ? ship_t::warp_in : ship_t::play);
+        EXPECT_EQ(ship().scale(), std::max(2000 - 30 * frame, 100));
+        EXPECT_EQ(ship().x, std::min(-80.0f + 4.0f * float(steps), 128.0f));
+        EXPECT_EQ(ship().y, std::max(288.0f - 4.0f * float(steps), 128.0f));
+        EXPECT_EQ(ship().invulnerable_timer, uint32_t(320 - frame));
+        ship().damage(1);
+        EXPECT_EQ(ship().dying_timer, frame < 320 ? 0u : 128u);
+    }
+}
+
 TEST_F(ship_life, without_lives_the_ship_ends_the_run_once) {
     start_vulnerable({.lives = 0});
     ship().damage(1);

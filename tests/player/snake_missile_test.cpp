@@ -95,3 +95,81 @@ TEST_F(snake, probes_subtract_before_truncating) {
     EXPECT_EQ(lower.hp, 99);
     EXPECT_TRUE(solid_near(at, 0, 0));
 }
+
+// Every branch of both state machines, from the heading it had and which of its five probes (below,
+// ahead-below, ahead, ahead-above, above; 6 pixels out) find terrain. The ceiling crawler mirrors the
+// floor crawler.
+TEST_F(snake, each_heading_and_probe_set_chooses_the_next_heading) {
+    enum : uint8_t { below = 1, ahead_below = 2, ahead = 4, ahead_above = 8, above = 16 };
+    struct case_t {
+        bool upper;
+        int32_t heading;
+        uint8_t solid;
+        int32_t next;
+    };
+    const case_t cases[] = {
+        // Floor crawler: along the floor, then up a slope or wall, down a step, falling.
+        {false, 0, 0, 48},
+        {false, 0, below, 56},
+        {false, 0, below | ahead_below, 0},
+        {false, 0, below | ahead_below | ahead, 8},
+        {false, 0, below | ahead_below | ahead | ahead_above, 16},
+        {false, 8, 0, 0},
+        {false, 8, ahead, 8},
+        {false, 8, ahead | ahead_above, 16},
+        {false, 16, 0, 0},
+        {false, 16, ahead, 8},
+        {false, 16, ahead | ahead_above, 16},
+        {false, 56, 0, 48},
+        {false, 56, below, 56},
+        {false, 56, below | ahead_below, 0},
+        {false, 48, 0, 48},
+        {false, 48, below, 0},
+        {false, 54, below, 0}, // the launch heading falls too
+        {false, 63, below, 0},
+        {false, 47, below, 47}, // a heading no state covers stays
+        // Ceiling crawler.
+        {true, 0, 0, 16},
+        {true, 0, above, 8},
+        {true, 0, above | ahead_above, 0},
+        {true, 0, above | ahead_above | ahead, 56},
+        {true, 0, above | ahead_above | ahead | ahead_below, 48},
+        {true, 56, 0, 0},
+        {true, 56, ahead, 56},
+        {true, 56, ahead | ahead_below, 48},
+        {true, 48, 0, 0},
+        {true, 48, ahead, 56},
+        {true, 48, ahead | ahead_below, 48},
+        {true, 8, 0, 16},
+        {true, 8, above, 8},
+        {true, 8, above | ahead_above, 0},
+        {true, 16, 0, 16},
+        {true, 16, above, 0},
+        {true, 10, above, 0}, // the launch heading rises too
+        {true, 1, above, 0},
+        {true, 17, above, 17},
+    };
+    const objectinfo_t upper_info = test_record(4, 8, 8, 100);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const case_t& c = cases[i];
+        SCOPED_TRACE(testing::Message() << (c.upper ? "ceiling" : "floor") << " crawler, case " << i);
+        // Each case on its own patch of the layer, whole pixels so each probe sees only its own pixel.
+        const int32_t x = 16 + int32_t(i % 16) * 14, y = 20 + int32_t(i / 16) * 20;
+        const std::pair<uint8_t, std::pair<int32_t, int32_t>> probes[] = {{below, {0, 6}},
+                                                                          {ahead_below, {6, 6}},
+                                                                          {ahead, {6, 0}},
+                                                                          {ahead_above, {6, -6}},
+                                                                          {above, {0, -6}}};
+        for (const auto& [bit, at] : probes) {
+            if (c.solid & bit) {
+                solid(*cg, x + at.first, y + at.second);
+            }
+        }
+        upper_snake_missile_t upper{&upper_info};
+        snake_missile_t& crawler = c.upper ? static_cast<snake_missile_t&>(upper) : lower;
+        crawler.heading = c.heading;
+        crawler.set_position(float(x), float(y));
+        EXPECT_EQ(crawler.crawl(), c.next);
+        EXPECT_EQ(crawler.heading, c.next);
+    }
+}

@@ -1,5 +1,5 @@
-#include "render/bitmap_file.h"
 #include "base/binio.h"
+#include "render/bitmap_file.h"
 #include "tools/sample/bitmap_writer.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,8 @@ std::vector<uint8_t> file_of(const bmp_layout_t& l) {
 }
 
 bool parse(const std::vector<uint8_t>& file, bmp_image_t& image) {
-    return parse_bmp(file.data(), file.size(), image);
+    std::string error;
+    return parse_bmp(file.data(), file.size(), image, error);
 }
 
 void put(std::vector<uint8_t>& file, size_t offset, uint32_t v, int bytes = 4) {
@@ -50,9 +51,9 @@ TEST(bitmap_file, colour_table_follows_the_depth_and_the_used_count) {
     ASSERT_TRUE(parse(file_of(layout(3, -2, 32, 0, 9)), image));
     EXPECT_TRUE(image.colors.empty());
 
-    // 16 bits count as below 24: without biClrUsed a 65,536-entry table is expected, so the small file
-    // is refused.
-    EXPECT_FALSE(parse(file_of(layout(2, 2, 16, 0, 0)), image));
+    // 16 bits are direct colours: only the biClrUsed entries come before them.
+    ASSERT_TRUE(parse(file_of(layout(2, 2, 16, 0, 0)), image));
+    EXPECT_TRUE(image.colors.empty());
     ASSERT_TRUE(parse(file_of(layout(2, 2, 16, 3, 3)), image));
     EXPECT_EQ(image.colors.size(), 3u);
 }

@@ -1,7 +1,7 @@
+#include "base/binio.h"
 #include "platform/file.h"
 #include "platform/gdi.h"
 #include "render/bitmap.h"
-#include "base/binio.h"
 #include "tests/render/blend_surfaces.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/bitmap_writer.h"
@@ -127,4 +127,76 @@ TEST(bitmap_loader, pixel_bytes_beyond_the_rows_are_cut_and_a_header_the_bitmap_
 
     file[32 + 14 + 12] = 0; // biPlanes 0: the header parses, the bitmap cannot be made
     EXPECT_EQ(load_bmp_bytes(file.data(), file.size()), nullptr);
+}
+
+namespace {
+
+// A picture as other tools save it: the game's prefix, then a BMP whose info header is info_size bytes
+// (the fields past the first 40 zero), the palette and the rows, the offset pointing at the rows.
+std::vector<uint8_t> tool_file(uint32_t info_size, uint16_t bits, uint32_t compression,
+                               const std::vector<uint32_t>& palette, const std::vector<uint8_t>& rows) {
+    const uint32_t off_bits = 14 + info_size + uint32_t(palette.size()) * 4;
+    byte_writer_t w;
+    w.zeros(32);
+    w.bytes("BM", 2);
+    w.u32(off_bits + uint32_t(rows.size()));
+    w.u32(0);
+    w.u32(off_bits);
+    w.u32(info_size);
+    w.i32(3);
+    w.i32(2);
+    w.u16(1);
+    w.u16(bits);
+    w.u32(compression);
+    w.u32(uint32_t(rows.size()));
+    w.zeros(8);
+    w.u32(uint32_t(palette.size()));
+    w.u32(0);
+    w.zeros(info_size > 40 ? info_size - 40 : 0);
+    for (uint32_t c : palette) {
+        w.u32(c);
+    }
+    w.bytes(rows.data(), rows.size());
+    return w.data();
+}
+
+} // namespace
+
+TEST(bitmap_loader, longer_info_headers_and_sixteen_bits_decode_to_the_same_pixels) {
+    std::vector<uint32_t> raw555;
+    for (uint32_t c : colours) {
+        raw555.push_back((c >> 19 & 31) << 10 | (c >> 11 & 31) << 5 | (c >> 3 & 31));
+    }
+    for (const uint32_t info_size : {40u, 108u, 124u}) {
+        for (const uint16_t bits : {4, 8, 16, 24}) {
+            SCOPED_TRACE(testing::Message() << info_size << "-byte header, " << bits << " bits");
+            const bmp_layout_t l = layout_for(bits, 2);
+            const std::vector<uint8_t> rows = pack_bmp_rows(l, bits == 16 ? raw555 : stored_values(bits));
+            const std::vector<uint8_t> file = tool_file(info_size, bits, plat::bi_rgb, l.palette, rows);
+            std::string error;
+            plat::hbitmap_t bitmap = load_bmp_bytes(file.data(), file.size(), &error);
+            ASSERT_NE(bitmap, nullptr) << error;
+            const uint32_t kept = bits == 16 ? 0xF8F8F8 : 0xFFFFFF; // five bits a channel
+            std::vector<uint32_t> got = shown(bitmap);
+            for (size_t i = 0; i < got.size(); ++i) {
+                EXPECT_EQ(got[i] & kept, colours[i] & kept) << i;
+            }
+            delete_bmp(bitmap);
+        }
+    }
+}
+
+TEST(bitmap_loader, a_refused_picture_names_its_reason) {
+    const std::vector<uint8_t> rows(16, 0);
+    const std::vector<std::pair<std::vector<uint8_t>, const char*>> cases = {
+        {tool_file(124, 32, plat::bi_bitfields, {}, rows), "bit masks are not supported"},
+        {tool_file(40, 8, 1, std::vector<uint32_t>(256), rows), "compressed pictures are not supported"},
+        {tool_file(40, 12, plat::bi_rgb, {}, rows), "unsupported bits per pixel"},
+        {tool_file(12, 24, plat::bi_rgb, {}, rows), "unsupported info header size"},
+    };
+    for (const auto& [file, reason] : cases) {
+        std::string error;
+        EXPECT_EQ(load_bmp_bytes(file.data(), file.size(), &error), nullptr) << reason;
+        EXPECT_EQ(error, reason);
+    }
 }

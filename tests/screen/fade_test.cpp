@@ -43,15 +43,19 @@ TEST(fade_rule, areas_are_clipped_to_the_surface_and_565_leaves_a_remainder_of_f
               (std::vector<uint32_t>{0xFFFF, 0, 0, 0, 0, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
                                      0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}));
 
-    auto s444a = made.make(blend_test::formats[5], 3, 3);
-    fill(*s444a, 0xFFFF);
-    fade_area(0x444A, s444a.get(), {-5, 2, 100, 9}, 0, 128); // reaches past every edge: only row 2
-    EXPECT_EQ(blend_test::get_pixel(*s444a, 0, 1), 0xFFFFu);
-    for (int32_t x = 0; x < 3; ++x) {
-        EXPECT_EQ(blend_test::get_pixel(*s444a, x, 2), 0x7770u); // odd widths come out pixel by pixel
+    for (const auto& [format, half] :
+         {std::pair{blend_test::formats[4], 0x0777u}, std::pair{blend_test::formats[5], 0x7770u}}) {
+        SCOPED_TRACE(format.name);
+        auto s444 = made.make(format, 3, 3);
+        fill(*s444, 0xFFFF);
+        fade_area(format.code, s444.get(), {-5, 2, 100, 9}, 0, 128); // reaches past every edge: only row 2
+        EXPECT_EQ(blend_test::get_pixel(*s444, 0, 1), 0xFFFFu);
+        for (int32_t x = 0; x < 3; ++x) {
+            EXPECT_EQ(blend_test::get_pixel(*s444, x, 2), half); // odd widths come out pixel by pixel
+        }
+        fade_area(format.code, s444.get(), {5, 0, 9, 3}, 0, 128); // no overlap
+        EXPECT_EQ(blend_test::get_pixel(*s444, 2, 0), 0xFFFFu);
     }
-    fade_area(0x444A, s444a.get(), {5, 0, 9, 3}, 0, 128); // no overlap
-    EXPECT_EQ(blend_test::get_pixel(*s444a, 2, 0), 0xFFFFu);
 
     auto s8 = made.make(blend_test::formats[0], 4, 1);
     fill(*s8, 0x77);

@@ -1,4 +1,5 @@
 #include "base/binio.h"
+#include "base/strformat.h"
 #include "platform/window.h"
 #include "render/bg.h"
 #include "tests/screen/screen_fixture.h"
@@ -88,8 +89,9 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    EXPECT_EQ(g_screenctr.count_sprites(),
-              18); // menus and fonts, two map pictures, eight object and three formation sheets
+    // Menus and fonts, two map pictures, six object sheets, two turrets, two front-end pictures, three
+    // formation sheets.
+    EXPECT_EQ(g_screenctr.count_sprites(), 20);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record
@@ -123,17 +125,24 @@ TEST_F(screenctr, a_broken_sprite_table_is_reported_and_leaves_the_table_empty) 
     EXPECT_FALSE(g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
     EXPECT_EQ(log().size(), before + 2);
 
-    // A bitmap that does not load names its record; what loaded before it is released.
-    byte_writer_t w;
-    for (int i = 0; i < sprite_table_size; ++i) {
-        const char* path = i == 0 ? "image\\char001.bmp" : i == 3 ? "image\\gone.bmp" : "";
-        write_sprite_record(w, {path, nullptr, 0, 8, 8});
+    // A bitmap that does not load names its record and the reason; what loaded before it is released.
+    std::vector<uint8_t> compressed;
+    ASSERT_TRUE(read_file_bytes("image/char001.bmp", compressed));
+    compressed[32 + 14 + 16] = 1; // biCompression: run-length coded
+    ASSERT_TRUE(write_file_bytes("image/rle.bmp", compressed));
+    for (const auto& [bad, reason] : {std::pair{"image\\gone.bmp", "No such file or directory"},
+                                      std::pair{"image\\rle.bmp", "compressed pictures are not supported"}}) {
+        byte_writer_t w;
+        for (int i = 0; i < sprite_table_size; ++i) {
+            write_sprite_record(w, {i == 0 ? "image\\char001.bmp" : i == 3 ? bad : "", nullptr, 0, 8, 8});
+        }
+        ASSERT_TRUE(write_file_bytes("bin/sptbl.dat", w.data()));
+        EXPECT_FALSE(g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
+        EXPECT_EQ(log().back(),
+                  strformat("* Error: スプライト[3:%s] のサーフェス作成に失敗しました (%s)", bad, reason));
+        EXPECT_EQ(g_screenctr.count_sprites(), 0);
+        EXPECT_EQ(g_screenctr.sprites[0].surface, nullptr);
     }
-    ASSERT_TRUE(write_file_bytes("bin/sptbl.dat", w.data()));
-    EXPECT_FALSE(g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
-    EXPECT_EQ(log().back(), "* Error: スプライト[3:image\\gone.bmp] のサーフェス作成に失敗しました");
-    EXPECT_EQ(g_screenctr.count_sprites(), 0);
-    EXPECT_EQ(g_screenctr.sprites[0].surface, nullptr);
 }
 
 TEST_F(screenctr, progress_is_reported_for_each_named_record_then_100) {
@@ -176,7 +185,8 @@ TEST_F(screenctr, restoring_after_a_loss_reloads_every_bitmap) {
     EXPECT_FALSE(g_screenctr.restore_sprites());
     const std::vector<std::string> lines = log();
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2], "* Error: ビットマップのロードに失敗しました@restore_sprites()");
+    EXPECT_EQ(lines[lines.size() - 2], "* Error: ビットマップのロードに失敗しました@restore_sprites() "
+                                       "(image\\title2.bmp: No such file or directory)");
     EXPECT_EQ(lines.back(), "* Error: スプライトテーブルの復元に失敗しました");
     EXPECT_EQ(g_screenctr.count_sprites(), 0);
 }

@@ -1,5 +1,5 @@
-#include "platform/dm_performance.h"
 #include "base/bootlog.h"
+#include "platform/dm_performance.h"
 #include "tests/screen/sound_fixture.h"
 
 #include <vector>
@@ -51,7 +51,7 @@ TEST_F(soundctr_table, an_effect_that_cannot_load_empties_the_table_and_fails) {
 
 TEST_F(soundctr_table, lines_out_of_range_incomplete_or_commented_load_nothing) {
     const std::string long_name(300, 'x');
-    write_text("bgm.txt", "7 .\\bin\\sound\\title.mid 0 0 0\n"
+    write_text("bgm.txt", "4 .\\bin\\sound\\title.mid 0 0 0\n" // one past the last slot
                           "-1 .\\bin\\sound\\title.mid 0 0 0\n"
                           "# 0 .\\bin\\sound\\title.mid 0 0 0\n"
                           "   \t# 1 .\\bin\\sound\\title.mid 0 0 0\n"
@@ -63,6 +63,10 @@ TEST_F(soundctr_table, lines_out_of_range_incomplete_or_commented_load_nothing) 
     EXPECT_TRUE(sound.load_bgm_table("bgm.txt"));
     for (const bgm_slot_t& slot : sound.bgm_slots) {
         EXPECT_EQ(slot.segment, nullptr);
+    }
+    for (const int32_t slot : {-1, soundctr_t::bgm_slot_count}) {
+        sound.select_bgm(slot);
+        EXPECT_EQ(sound.current_bgm, nullptr);
     }
     write_text("se.txt", "128 .\\bin\\sound\\se005.wav\n-3 .\\bin\\sound\\se005.wav\n#5 x\n12\n");
     EXPECT_TRUE(sound.load_se_table("se.txt"));
@@ -119,8 +123,12 @@ TEST_F(soundctr_table, replacing_the_current_music_stops_it_and_ends_the_selecti
     EXPECT_TRUE(plat::failed(sound.bgm_group->performance->get_primary_start_time(&start)));
 }
 
-TEST_F(soundctr_table, without_the_manager_created_tables_do_not_load) {
+// A manager that could not be rebuilt leaves the game silent, not stopped.
+TEST_F(soundctr_table, without_the_manager_created_tables_load_nothing_and_do_not_fail) {
     sound.destroy();
-    EXPECT_FALSE(sound.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
-    EXPECT_FALSE(sound.load_se_table(".\\bin\\setbl.txt"));
+    EXPECT_TRUE(sound.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
+    EXPECT_TRUE(sound.load_se_table(".\\bin\\setbl.txt"));
+    EXPECT_EQ(sound.bgm_slots[0].segment, nullptr);
+    EXPECT_EQ(sound.se_segments[9], nullptr);
+    sound.set_master_volumes(-100, -100);
 }

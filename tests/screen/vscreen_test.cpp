@@ -86,10 +86,21 @@ TEST_F(vscreen, clear_fills_the_clip_rectangle_and_lowers_the_changed_flag) {
     EXPECT_EQ(blend_test::get_pixel(*layer.surface, 100, 248), 0u);
 }
 
-TEST_F(vscreen, hit_test_wraps_around_the_layer_and_answers_only_while_locked) {
+// 16 bits a pixel is the default mode; 32 the other drawing width.
+class vscreen_depth : public screen_fixture_t, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        screen_fixture_t::SetUp();
+        ASSERT_TRUE(start(GetParam()));
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(depths, vscreen_depth, ::testing::Values(16, 32));
+
+TEST_P(vscreen_depth, hit_test_wraps_around_the_layer_and_answers_only_while_locked) {
     vscreen_t layer(g_screenctr.presenter, 0);
     blend_test::put_pixel(*layer.surface, 1, 100, 0x000001);
-    blend_test::put_pixel(*layer.surface, 511, 300, 0x010000);
+    blend_test::put_pixel(*layer.surface, 511, 300, 0x000100);
     EXPECT_FALSE(layer.hit_test(0, 0, 512, 512)); // not locked
     layer.lock();
     ASSERT_TRUE(layer.locked);

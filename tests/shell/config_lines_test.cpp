@@ -4,17 +4,17 @@
 
 namespace {
 
-config_t starting_at_stage(int32_t stage) {
-    config_t c{};
-    c.stage = stage;
-    return c;
+userinfo_t starting_at_stage(int32_t stage) {
+    userinfo_t info;
+    info.stage = stage;
+    return info;
 }
 
 } // namespace
 
 TEST(config_lines, section_and_joystick_never_and_equipment_only_from_stage_2) {
-    const config_t stage1 = starting_at_stage(1);
-    const config_t stage2 = starting_at_stage(2);
+    const userinfo_t stage1 = starting_at_stage(1);
+    const userinfo_t stage2 = starting_at_stage(2);
     EXPECT_TRUE(config_line_disabled(4, &stage2));
     EXPECT_TRUE(config_line_disabled(15, &stage2));
     EXPECT_TRUE(config_line_disabled(8, &stage1));
@@ -25,8 +25,8 @@ TEST(config_lines, section_and_joystick_never_and_equipment_only_from_stage_2) {
 
 TEST(config_lines, next_line_steps_over_lines_that_cannot_be_chosen) {
     const std::vector<int32_t> page = {3, 4, 5, 6, 7, 8, 9, 10, 15};
-    const config_t stage1 = starting_at_stage(1);
-    const config_t stage2 = starting_at_stage(2);
+    const userinfo_t stage1 = starting_at_stage(1);
+    const userinfo_t stage2 = starting_at_stage(2);
     EXPECT_EQ(config_next_line(page, 7, &stage1), 9);
     EXPECT_EQ(config_next_line(page, 7, &stage2), 8);
     EXPECT_EQ(config_next_line(page, 3, &stage1), 5);
@@ -37,7 +37,7 @@ TEST(config_lines, next_line_steps_over_lines_that_cannot_be_chosen) {
 
 TEST(config_lines, previous_line_steps_over_lines_that_cannot_be_chosen) {
     const std::vector<int32_t> page = {4, 3, 4, 5, 8, 9};
-    const config_t stage1 = starting_at_stage(1);
+    const userinfo_t stage1 = starting_at_stage(1);
     EXPECT_EQ(config_prev_line(page, 9, &stage1), 5);
     EXPECT_EQ(config_prev_line(page, 5, &stage1), 3);
     EXPECT_EQ(config_prev_line(page, 3, &stage1), 3); // only a disabled line before it

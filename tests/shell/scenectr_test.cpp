@@ -1,4 +1,5 @@
 #include "base/binio.h"
+#include "base/bootlog.h"
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
@@ -83,8 +84,8 @@ class scenectr_test : public ::testing::Test {
 
 TEST_F(scenectr_test, the_first_request_decides_until_the_change_is_carried_out) {
     controller->clear_queue();
-    controller->push_scene(scene_gameover);
-    controller->push_scene(scene_ranking);
+    controller->push_scene(scene_ending);
+    controller->push_scene(scene_title);
     controller->request_change();
     // A second scene asking in the same frame is refused.
     controller->clear_queue();
@@ -93,7 +94,7 @@ TEST_F(scenectr_test, the_first_request_decides_until_the_change_is_carried_out)
     EXPECT_EQ(controller->queue_count, 2);
     controller->update();
     EXPECT_EQ(controller->state, scenectr_t::state_running);
-    EXPECT_EQ(controller->queue_count, 1); // the ranking still waits
+    EXPECT_EQ(controller->queue_count, 1); // the title still waits
 
     controller->request_change();
     controller->update();
@@ -113,15 +114,33 @@ TEST_F(scenectr_test, the_queue_holds_sixteen_ids_and_pops_in_order) {
     EXPECT_EQ(controller->pop_scene(), 0); // locked
 }
 
-TEST_F(scenectr_test, a_change_with_an_empty_queue_ends_with_one_error_line_and_the_log_opened_once) {
-    controller->request_change();
-    controller->update();
-    EXPECT_EQ(controller->state, scenectr_t::state_quitting);
-    EXPECT_NE(bootlog().find("* Error: シーン0: シーンの作成に失敗しました\n"), std::string::npos)
-        << bootlog();
-    controller->quit(true);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], ".\\log\\bootlog.txt");
+TEST_F(scenectr_test, a_scene_that_cannot_be_made_or_started_ends_with_one_error_line_and_one_log_shown) {
+    struct case_t {
+        int32_t id;              // 0: an empty queue
+        const char* title_music; // the title's music table: one slot naming no music file
+        const char* line;
+    };
+    for (const case_t& c : {case_t{0, nullptr, "* Error: シーン0: シーンの作成に失敗しました\n"},
+                            case_t{scene_title, "0 nothing.mid 0 0 0\n",
+                                   "* Error: シーン1: startup() の呼び出しに失敗しました\n"}}) {
+        SCOPED_TRACE(c.line);
+        controller = std::make_unique<scenectr_t>(&config);
+        opened.clear();
+        bootlog_reset();
+        if (c.title_music != nullptr) {
+            const std::string table = c.title_music;
+            ASSERT_TRUE(write_file_bytes("bin/bgmtbl_ttl.txt", {table.begin(), table.end()}));
+        }
+        change_to(c.id);
+        EXPECT_EQ(controller->state, scenectr_t::state_quitting);
+        const std::string log = bootlog();
+        const size_t at = log.find(c.line);
+        ASSERT_NE(at, std::string::npos) << log;
+        EXPECT_EQ(log.find(c.line, at + 1), std::string::npos) << log;
+        controller->quit(true);
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0], ".\\log\\bootlog.txt");
+    }
 }
 
 TEST_F(scenectr_test, the_title_resets_the_run_from_the_settings) {

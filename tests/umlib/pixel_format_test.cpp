@@ -27,15 +27,24 @@ TEST(pixel_format, channel_masks_name_the_drawing_format) {
     EXPECT_EQ(umlib::pixel_format.blue_max, 31u);
     EXPECT_EQ(umlib::pixel_format.green_max, 63u);
 
-    EXPECT_EQ(code_of(16, 0x7C00, 0x03E0, 0x001F), 0xA555);
     EXPECT_EQ(code_of(16, 0xF800, 0x07C0, 0x003E), 0x555A);
     EXPECT_EQ(umlib::pixel_format.green_shift, 6u);
     EXPECT_EQ(umlib::pixel_format.blue_shift, 1u);
-    EXPECT_EQ(code_of(32, 0x00FF0000, 0x0000FF00, 0x000000FF), 0xA888);
-    EXPECT_EQ(code_of(24, 0x00FF0000, 0x0000FF00, 0x000000FF), 0xA888); // whatever the bit count
-    EXPECT_EQ(code_of(32, 0xFF000000, 0x00FF0000, 0x0000FF00), 0x888A);
-    // Masks outside the table give the bit count, which has no drawing variant.
-    EXPECT_EQ(code_of(16, 0x001F, 0x07E0, 0x0000), 16);
+
+    struct case_t {
+        uint32_t bits, r, g, b;
+        int32_t code;
+    };
+    for (const case_t& c : {
+             case_t{16, 0x7C00, 0x03E0, 0x001F, 0xA555}, case_t{16, 0x0F00, 0x00F0, 0x000F, 0xA444},
+             case_t{16, 0xF000, 0x0F00, 0x00F0, 0x444A},
+             case_t{32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xA888},
+             case_t{24, 0x00FF0000, 0x0000FF00, 0x000000FF, 0xA888}, // whatever the bit count
+             case_t{32, 0xFF000000, 0x00FF0000, 0x0000FF00, 0x888A},
+             case_t{16, 0x001F, 0x07E0, 0x0000, 16}, // outside the table: the bit count, no drawing variant
+         }) {
+        EXPECT_EQ(code_of(c.bits, c.r, c.g, c.b), c.code) << std::hex << c.r << " " << c.g << " " << c.b;
+    }
 }
 
 TEST(pixel_format, palettised_surface_has_no_channels) {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-constexpr int32_t fighter_image = 40;
-constexpr int32_t patroller_image = 41;
-constexpr int32_t flame_image = 42;
+constexpr int32_t fighter_image = 96;
+constexpr int32_t patroller_image = 97;
+constexpr int32_t flame_image = 98;
 
 std::vector<objectinfo_t> formation_records();
 // The placements of stage 1 or 2.
