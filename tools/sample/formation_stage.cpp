@@ -113,6 +113,8 @@ std::vector<placement_t> formation_placements(int32_t stage) {
         place(114, position(2, 200), 224, -16),        // twister002 A, 1 member
         place(108, position(3, 60), 272, 160, 1),      // zigzag F mirrored
         place(143, position(3, 200), 272, 160),        // patroller
+        place(248, position(4, 40), 272, 96),          // twister002 C, a hatch's runner to the left
+        place(247, position(4, 160), -16, 200),        // twister002 D, a hatch's runner to the right
     };
 }
 
