@@ -1,7 +1,7 @@
 #include "base/binio.h"
 #include "base/strformat.h"
 #include "platform/window.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
