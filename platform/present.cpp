@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace plat {
 
@@ -28,6 +29,37 @@ pixel_layout_t canvas_layout() {
     return l;
 }
 
+// Whether the renderer draws through OpenGL on the CPU (a machine without a GPU): scaling the picture there
+// costs several times what SDL's own software renderer costs writing straight into the window.
+bool rasterizes_in_software(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) {
+        return false;
+    }
+    using get_string_t = const unsigned char* (*)(unsigned);
+    const auto get_string = reinterpret_cast<get_string_t>(SDL_GL_GetProcAddress("glGetString"));
+    constexpr unsigned gl_renderer = 0x1F01;
+    const auto* name =
+        get_string != nullptr ? reinterpret_cast<const char*>(get_string(gl_renderer)) : nullptr;
+    return name != nullptr &&
+           (std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
+            std::strstr(name, "Software Rasterizer") != nullptr);
+}
+
+// The first renderer SDL offers, unless it rasterizes in software and the user named none: then SDL's
+// software renderer, presenting the window's own surface without a GPU texture in between.
+SDL_Renderer* create_renderer(SDL_Window* window) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+    if (renderer == nullptr || SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr ||
+        !rasterizes_in_software(renderer)) {
+        return renderer;
+    }
+    SDL_DestroyRenderer(renderer);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    return renderer != nullptr ? renderer : SDL_CreateRenderer(window, -1, 0);
+}
+
 // Brings the picture to the client area's size; the renderer scales it to the window.
 presentation* prepare(hwnd_t w) {
     if (!is_window(w)) {
@@ -40,7 +72,7 @@ presentation* prepare(hwnd_t w) {
     if (!p->renderer_tried) {
         p->renderer_tried = true;
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-        p->renderer = SDL_CreateRenderer(w->sdl, -1, 0);
+        p->renderer = create_renderer(w->sdl);
     }
     rect_t client;
     get_client_rect(w, &client);
