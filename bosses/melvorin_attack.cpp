@@ -5,7 +5,7 @@
 #include "bosses/melvorin_weapons.h"
 #include "objects/direction.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
 

@@ -3,7 +3,7 @@
 #include "bosses/melvorin_weapons.h"
 #include "bosses/phase_script.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/ship.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "bosses/melvorin_weapons.h"
 #include "bosses/phase_script.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "bosses/phase_script.h"
 #include "objects/direction.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/mulctr.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"

@@ -3,7 +3,7 @@
 
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
-#include "play/stage_pointers.h"
+#include "objects/stage_pointers.h"
 #include "screen/soundctr.h"
 
 #include <utility>

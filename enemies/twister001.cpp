@@ -9,7 +9,7 @@
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"

@@ -5,7 +5,7 @@
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/terrain_probe.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"

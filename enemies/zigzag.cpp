@@ -6,7 +6,7 @@
 #include "objects/explosion.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

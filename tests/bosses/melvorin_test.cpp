@@ -4,8 +4,8 @@
 #include "bosses/melvorin_charge.h"
 #include "bosses/melvorin_core.h"
 #include "bosses/melvorin_weapons.h"
-#include "play/play_globals.h"
-#include "shell/score.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <algorithm>

@@ -5,11 +5,11 @@
 #include "objects/missile.h"
 #include "objects/random.h"
 #include "play/collision.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
+#include "objects/score.h"
 #include "tools/sample/objectinfo_file.h"
 #include "tools/sample/stage_files.h"
 
