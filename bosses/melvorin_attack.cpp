@@ -4,8 +4,8 @@
 #include "bosses/melvorin_core.h"
 #include "bosses/melvorin_weapons.h"
 #include "objects/direction.h"
-#include "objects/trig_tables.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
 

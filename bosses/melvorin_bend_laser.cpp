@@ -2,8 +2,8 @@
 // along the path it took.
 #include "bosses/melvorin_weapons.h"
 #include "bosses/phase_script.h"
-#include "objects/trig_tables.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "player/ship.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 
 #include "bosses/melvorin_weapons.h"
 #include "bosses/phase_script.h"
-#include "objects/random.h"
 #include "objects/play_globals.h"
+#include "objects/random.h"
 #include "screen/soundctr.h"
 
 namespace {

@@ -31,7 +31,9 @@ class charge_t : public explosion_t {
 
 class spark_ctr_t : public explosion_t {
   public:
-    spark_ctr_t(const objectinfo_t* info, uint32_t key) : explosion_t(info, key) { sparks.entries.reserve(32); }
+    spark_ctr_t(const objectinfo_t* info, uint32_t key) : explosion_t(info, key) {
+        sparks.entries.reserve(32);
+    }
 
     void update() override;
     // The release order goes on where the last charge left it.

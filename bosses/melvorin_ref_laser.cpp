@@ -1,9 +1,9 @@
 // The final boss body's reflecting laser and the core's missile.
 #include "bosses/melvorin_weapons.h"
 
+#include "objects/play_globals.h"
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
-#include "objects/play_globals.h"
 
 namespace {
 

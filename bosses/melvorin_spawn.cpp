@@ -15,23 +15,25 @@ constexpr int32_t big_laser_segments = 10;
 constexpr int32_t explosion_row = 16;
 constexpr int32_t body_half_height = 128;
 
-constexpr int32_t row_dx[explosion_row] = {8, 30, 48, 64, 68, 80, 112, 122, 144, 152, 158, 176, 192, 192, 200, 222};
+constexpr int32_t row_dx[explosion_row] = {8,   30,  48,  64,  68,  80,  112, 122,
+                                           144, 152, 158, 176, 192, 192, 200, 222};
 constexpr int32_t row_y[explosion_row] = {60, 84, 56, 76, 40, 84, 60, 96, 64, 40, 108, 64, 90, 40, 56, 50};
 
 constexpr int32_t spark_count = 32;
 constexpr int32_t spark_dx[spark_count] = {-22, -30, -29, -22, -26, -23, -28, -29, -35, -20, -35,
                                            -31, -27, -34, -30, -24, -23, -27, -30, -34, -29, -25,
                                            -44, -25, -23, -34, -29, -35, -26, -29, -35, -26};
-constexpr int32_t spark_dy[spark_count] = {15, -11, 21, 18, 6,  -9, -16, -3, 12, 23, 16,
-                                           -19, -6, 9,  12, 6,  -12, -8, -8, 16, 0,  -18,
-                                           8,  -19, -16, 13, -7, 2,  -3, -3, -20, 5};
+constexpr int32_t spark_dy[spark_count] = {15,  -11, 21,  18, 6,  -9,  -16, -3, 12,  23, 16,
+                                           -19, -6,  9,   12, 6,  -12, -8,  -8, 16,  0,  -18,
+                                           8,   -19, -16, 13, -7, 2,   -3,  -3, -20, 5};
 
 // An object of the kind at the placement (enemies) or dormant with its key (shots, effects).
 template <typename T> T* make_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
     return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
 }
 
-template <typename T, typename List> T* make_dormant(List& list, const placement_t* placement, const objectinfo_t* info) {
+template <typename T, typename List>
+T* make_dormant(List& list, const placement_t* placement, const objectinfo_t* info) {
     T* object = new T(info, placement->key);
     list.push_back(object);
     return object;

@@ -126,9 +126,8 @@ TEST_F(melvorin_kit, the_cores_death_runs_the_bodys_death_sequence) {
     EXPECT_TRUE(body->alive);
     run(1);
     EXPECT_FALSE(body->alive);
-    const std::vector<event_t> expected{{f, 371, 3},         {f, 389, 0},
-                                                      {f, 413, 1},         {f + 896, 415, 5},
-                                                      {f + 1048, 413, 5}, {f + 1048, 389, 0}};
+    const std::vector<event_t> expected{{f, 371, 3},       {f, 389, 0},        {f, 413, 1},
+                                        {f + 896, 415, 5}, {f + 1048, 413, 5}, {f + 1048, 389, 0}};
     EXPECT_EQ(posted_from(before), expected);
     std::vector<uint32_t> rumbles;
     for (const sound_t& s : sounds) {
@@ -138,9 +137,9 @@ TEST_F(melvorin_kit, the_cores_death_runs_the_bodys_death_sequence) {
     }
     EXPECT_EQ(rumbles, (std::vector<uint32_t>{980, 996, 1024}));
     EXPECT_EQ(sounds_of(71), 1);
-    const auto started = std::count_if(body->death_explosions.entries.begin(),
-                                       body->death_explosions.entries.end(),
-                                       [](const auto& e) { return e.explosion->alive != 0; });
+    const auto started =
+        std::count_if(body->death_explosions.entries.begin(), body->death_explosions.entries.end(),
+                      [](const auto& e) { return e.explosion->alive != 0; });
     EXPECT_GT(started, 16);
 }
 
@@ -242,10 +241,12 @@ TEST_F(melvorin_kit, the_big_laser_grows_to_ten_segments_and_ends_when_its_last_
     size_t most = 0;
     float last_x = 0;
     for (int i = 0; i < 400; ++i) {
-        const size_t before = size_t(std::count_if(chain.begin(), chain.end(), [](auto* s) { return s->alive; }));
+        const size_t before =
+            size_t(std::count_if(chain.begin(), chain.end(), [](auto* s) { return s->alive; }));
         last_x = chain.back()->x;
         run(1);
-        const size_t alive = size_t(std::count_if(chain.begin(), chain.end(), [](auto* s) { return s->alive; }));
+        const size_t alive =
+            size_t(std::count_if(chain.begin(), chain.end(), [](auto* s) { return s->alive; }));
         most = std::max(most, alive);
         if (before > 0 && alive == 0) {
             EXPECT_EQ(before, 10u);

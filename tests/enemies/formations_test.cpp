@@ -4,8 +4,8 @@
 #include "enemies/twister002.h"
 #include "enemies/zigzag.h"
 #include "objects/play_globals.h"
-#include "play/scroll.h"
 #include "objects/score.h"
+#include "play/scroll.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <functional>

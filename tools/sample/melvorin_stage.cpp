@@ -64,7 +64,7 @@ uint32_t ref_laser(double x, double y, int p) {
     const double along = p == 0 ? x - y : x + y;
     const double across = p == 0 ? x + y : x - y;
     return std::fabs(across) < 1.6 && std::fabs(along) < 10 ? (std::fabs(across) < 0.8 ? 0xFFFFFF : 0x60FF80)
-                                                           : magenta;
+                                                            : magenta;
 }
 
 // The beam's far end (0), middle (1) and the part nearest the core (2).
@@ -101,18 +101,17 @@ uint32_t spark(double x, double y, int p) {
 std::vector<objectinfo_t> melvorin_records() {
     // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
     return {
-        {339, 24, 24, 300, 4, 50000, core_image, 0, 0},  // core
-        {340, 40, 40, 1, 0, 0, cover_image, 1, 0},       // core cover: drawn, never hit
-        {341, 32, 32, 4, 0, 0, charge_image, 0, -1},     // charge
-        {342, 8, 8, 4, 0, 0, spark_image, 0, -1},        // charge spark
-        {343, 8, 8, 1, 2, 0, missile_image, 0, 0},       // core missile
-        {344, 32, 12, 1, 4, 0, big_laser_image, 0, -1},  // big laser segment
-        {345, 16, 6, 1, 2, 0, ref_laser_image, 0, -1},   // reflecting laser
-        {346, 6, 6, 1, 2, 0, segment_image, 0, -1},      // bending laser segment
-        {29, 16, 16, 8, 0, 0, explosion_image, 0, -1},   // muzzle flash
-        {65, 16, 16, 8, 0, 0, explosion_image, 0, 0},    // death blasts
-        {66, 16, 16, 8, 0, 0, explosion_image, 0, 0},
-        {67, 16, 16, 8, 0, 0, explosion_image, 0, 0},
+        {339, 24, 24, 300, 4, 50000, core_image, 0, 0}, // core
+        {340, 40, 40, 1, 0, 0, cover_image, 1, 0},      // core cover: drawn, never hit
+        {341, 32, 32, 4, 0, 0, charge_image, 0, -1},    // charge
+        {342, 8, 8, 4, 0, 0, spark_image, 0, -1},       // charge spark
+        {343, 8, 8, 1, 2, 0, missile_image, 0, 0},      // core missile
+        {344, 32, 12, 1, 4, 0, big_laser_image, 0, -1}, // big laser segment
+        {345, 16, 6, 1, 2, 0, ref_laser_image, 0, -1},  // reflecting laser
+        {346, 6, 6, 1, 2, 0, segment_image, 0, -1},     // bending laser segment
+        {29, 16, 16, 8, 0, 0, explosion_image, 0, -1},  // muzzle flash
+        {65, 16, 16, 8, 0, 0, explosion_image, 0, 0},   // death blasts
+        {66, 16, 16, 8, 0, 0, explosion_image, 0, 0},   {67, 16, 16, 8, 0, 0, explosion_image, 0, 0},
         {86, 16, 16, 8, 0, 0, explosion_image, 0, 0},
     };
 }
