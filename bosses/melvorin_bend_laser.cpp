@@ -48,13 +48,9 @@ void bend_laser_t::head(int32_t new_direction) {
     vy = -speed * sin_table[direction];
 }
 
+// A shot's flight: out of bounds its kill takes the segments along.
 void bend_laser_t::move() {
-    set_position(x + vx, y + vy);
-    if (is_in_bounds()) {
-        check_bg_hit();
-    } else {
-        kill();
-    }
+    missile_t::update();
 }
 
 void bend_laser_t::update() {
