@@ -5,6 +5,7 @@
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
+#include "tools/sample/stage_scripts.h"
 
 #include <algorithm>
 
@@ -84,6 +85,8 @@ std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     for (const eventinfo_t& e : melvorin_events(stage)) {
         events.push_back(e);
     }
+    const std::vector<eventinfo_t> script = sample_stage_script(stage, stage_sections);
+    events.insert(events.end(), script.begin(), script.end());
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
     return events;
 }
