@@ -62,6 +62,19 @@ template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh,
     }
 }
 
+// rows rows of n pixels from s to d, skipping the pixels in key's range when there is a key.
+void copy_unscaled(const uint8_t* s, ptrdiff_t src_pitch, uint8_t* d, ptrdiff_t dst_pitch, int32_t n,
+                   int32_t rows, uint32_t bytes, const color_key_t* key) {
+    uint32_t low = 0, high = 0;
+    if (key != nullptr && key_in_pixel_range(*key, bytes, &low, &high)) {
+        copy_keyed_rows({s, src_pitch, d, dst_pitch, n, rows, low, high}, bytes);
+        return;
+    }
+    for (int32_t y = 0; y < rows; ++y) {
+        std::memmove(d + y * dst_pitch, s + y * src_pitch, size_t(n) * bytes);
+    }
+}
+
 template <size_t bytes> void run(const blit_t& b) {
     // Widened first: a clipped destination may span more than int32 holds.
     const int64_t dw = int64_t(b.to.right) - b.to.left;
@@ -76,16 +89,8 @@ template <size_t bytes> void run(const blit_t& b) {
     const int64_t sy = b.from.top + (b.shown.top - int64_t(b.to.top));
     const uint8_t* s = b.src + sy * b.src_pitch + sx * int64_t(bytes);
     uint8_t* d = b.dst + ptrdiff_t(b.shown.top) * b.dst_pitch + size_t(b.shown.left) * bytes;
-    const int32_t n = b.shown.right - b.shown.left;
-    const int32_t rows = b.shown.bottom - b.shown.top;
-    uint32_t low = 0, high = 0;
-    if (b.keyed && key_in_pixel_range(b.key, bytes, &low, &high)) {
-        copy_keyed_rows({s, b.src_pitch, d, b.dst_pitch, n, rows, low, high}, bytes);
-        return;
-    }
-    for (int32_t y = 0; y < rows; ++y) {
-        std::memmove(d + y * b.dst_pitch, s + y * b.src_pitch, size_t(n) * bytes);
-    }
+    copy_unscaled(s, b.src_pitch, d, b.dst_pitch, b.shown.right - b.shown.left, b.shown.bottom - b.shown.top,
+                  bytes, b.keyed ? &b.key : nullptr);
 }
 
 void run_any(const blit_t& b, uint32_t bytes_per_pixel) {
@@ -243,9 +248,12 @@ hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, cons
     if (empty(from)) {
         return dd_ok;
     }
-    run_any({src->pixels(), src->pitch(), pixels(), pitch_, from, to, to, keyed && src->has_src_key_,
-             src->src_key_},
-            bytes_per_pixel());
+    // Nothing is clipped or scaled here, so the rows go straight to the copy.
+    const uint32_t bytes = bytes_per_pixel();
+    copy_unscaled(src->pixels() + ptrdiff_t(from.top) * src->pitch() + ptrdiff_t(from.left) * bytes,
+                  src->pitch(), pixels() + ptrdiff_t(y) * pitch_ + ptrdiff_t(x) * bytes, pitch_,
+                  from.right - from.left, from.bottom - from.top, bytes,
+                  keyed && src->has_src_key_ ? &src->src_key_ : nullptr);
     shown_if_primary();
     return dd_ok;
 }

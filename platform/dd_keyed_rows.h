@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+#if defined(__AVX2__)
+#include <immintrin.h>
+#endif
+
 namespace plat {
 namespace {
 
@@ -56,6 +60,14 @@ template <int width, class T, bool single> void keyed_vector_rows_of(const keyed
         auto block = [&](int32_t at) {
             vec sv, dv;
             std::memcpy(&sv, s + at, width);
+#if defined(__AVX2__)
+            if constexpr (width == 32 && size == 4 && single) {
+                // Only the pixels drawn are stored: the destination is never read.
+                const vec take = sv != lows;
+                _mm256_maskstore_epi32(reinterpret_cast<int*>(d + at), __m256i(take), __m256i(sv));
+                return;
+            }
+#endif
             std::memcpy(&dv, d + at, width);
             // A single key value (the usual case) needs one comparison.
             const vec out = single ? (sv == lows ? dv : sv) : (sv - lows <= spans ? dv : sv);
