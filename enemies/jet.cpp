@@ -1,6 +1,6 @@
 #include "enemies/jet.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
 
 void jet_t::update() {

@@ -6,12 +6,12 @@
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
+#include "objects/stage_pointers.h"
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
-#include "play/play_globals.h"
 #include "play/spawn_helpers.h"
-#include "play/stage_pointers.h"
 #include "screen/soundctr.h"
 
 #include <utility>

@@ -4,9 +4,9 @@
 #include "enemies/formation_chain.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
+#include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
-#include "play/play_globals.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

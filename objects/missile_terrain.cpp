@@ -1,8 +1,8 @@
 #include "objects/missile.h"
 
+#include "objects/play_globals.h"
 #include "objects/terrain_probe.h"
-#include "play/play_globals.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/screenctr.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // Escape; the script commands do nothing.
 #include "platform/keyboard.h"
 #include "play/play_scene.h"
+#include "play/scenectr.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
-#include "shell/scenectr.h"
 
 #include <cstdio>
 

@@ -2,15 +2,16 @@
 #pragma once
 
 #include "objects/object_count.h"
+#include "play/scenectr.h"
+#include "scenes/config.h"
 #include "shell/app_window.h"
-#include "shell/config.h"
-#include "shell/scenectr.h"
 
 #include <cstdint>
 #include <memory>
 
 struct session_t {
     config_t config{};
+    bool config_savable = true; // false when config.dat exists but could not be read
     std::unique_ptr<app_window_t> window;
     std::unique_ptr<scenectr_t> controller;
 };

@@ -3,13 +3,13 @@
 #include "base/binio.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
 #include "play/collision.h"
-#include "play/play_globals.h"
+#include "play/play_state.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "tools/sample/objectinfo_file.h"
 #include "tools/sample/stage_files.h"
 
@@ -40,8 +40,7 @@ placement_t placed(int32_t type, int32_t x, int32_t y, int32_t param2, int32_t i
 
 void enemy_kit_t::SetUp() {
     terrain_fixture_t::SetUp();
-    g_score = 0;
-    g_pending_bonus = 0;
+    reset_play_state();
     records({});
     scene = std::make_unique<kit_scene_t>(&settings);
     ASSERT_TRUE(scene->player.create(settings.option_type));
@@ -53,9 +52,7 @@ void enemy_kit_t::SetUp() {
 void enemy_kit_t::TearDown() {
     scene.reset();
     g_soundctr.se_states.fill(0);
-    g_frame_counter = 0;
-    g_stage_position = 0;
-    g_level = 1;
+    reset_play_state();
     terrain_fixture_t::TearDown();
 }
 

@@ -1,5 +1,5 @@
 #include "objects/enemy.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 
 using enemy_kit = enemy_kit_t;

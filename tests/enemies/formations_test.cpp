@@ -3,9 +3,9 @@
 #include "enemies/twister001.h"
 #include "enemies/twister002.h"
 #include "enemies/zigzag.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "play/scroll.h"
-#include "shell/score.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 #include "enemies/jet.h"
 #include "enemies/patroller001.h"
 #include "objects/big_explosion.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 #include "tools/sample/formation_stage.h"
 

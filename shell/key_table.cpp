@@ -1,3 +1,0 @@
-#include "shell/key_table.h"
-
-key_entry_t g_key_table[key_count];
