@@ -7,8 +7,7 @@
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
-#include "player/ship.h"
+#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 #include <algorithm>
@@ -158,7 +157,8 @@ void body_t::move() {
     } else {
         float nx = x;
         float ny = y;
-        const float* ship = g_player_ship != nullptr ? g_player_ship->position() : position();
+        const float* ship_at = player_ship_position();
+        const float* ship = ship_at != nullptr ? ship_at : position();
         if (x < 160) {
             nx += 1;
         } else if (int32_t(x) != int32_t(ship[0])) {

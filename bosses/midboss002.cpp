@@ -6,7 +6,7 @@
 #include "enemies/jet.h"
 #include "objects/enemy_fire.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 namespace {

@@ -7,8 +7,7 @@
 #include "objects/explosion.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
-#include "player/ship.h"
+#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 #include <algorithm>
@@ -176,7 +175,8 @@ void body_t::set_jets(bool lit) {
 }
 
 void body_t::fire_balls(int32_t n) {
-    const bool ship_behind = g_player_ship != nullptr && g_player_ship->position()[0] > x;
+    const float* ship = player_ship_position();
+    const bool ship_behind = ship != nullptr && ship[0] > x;
     const int32_t base = ship_behind ? 0 : 32;
     size_t i = 0;
     for (int32_t k = 0; k < n; ++k) {

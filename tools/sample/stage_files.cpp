@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/midboss_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 
@@ -72,6 +73,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     for (const placement_t& p : formation_placements(stage)) {
         placements.push_back(p);
     }
+    for (const placement_t& p : midboss_placements(stage)) {
+        placements.push_back(p);
+    }
     return placements;
 }
 
@@ -93,6 +97,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
     for (const objectinfo_t& r : formation_records()) {
+        records.push_back(r);
+    }
+    for (const objectinfo_t& r : midboss_records()) {
         records.push_back(r);
     }
     return records;
