@@ -6,8 +6,8 @@
 #include "enemies/jet.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
-#include "objects/random.h"
 #include "objects/play_globals.h"
+#include "objects/random.h"
 #include "screen/soundctr.h"
 
 #include <algorithm>

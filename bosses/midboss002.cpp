@@ -5,8 +5,8 @@
 #include "bosses/pooled_shots.h"
 #include "enemies/jet.h"
 #include "objects/enemy_fire.h"
-#include "objects/trig_tables.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "screen/soundctr.h"
 
 namespace {
@@ -163,7 +163,7 @@ void body_t::fire_lasers(int32_t p, bool spreading) {
     const shot_t inner_pair[2] = {{-28, -12 * s, false}, {-28, 12 * s, false}};
     const shot_t outer_pair[2] = {{-16, -24 * s, true}, {-16, 24 * s, true}};
     size_t i = 0;
-    const auto fire_pair = [&](const shot_t (&pair)[2]) {
+    const auto fire_pair = [&](const shot_t(&pair)[2]) {
         for (const shot_t& shot : pair) {
             i = next_idle(lasers, i, true);
             if (i == lasers.size()) {

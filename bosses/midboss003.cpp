@@ -5,9 +5,9 @@
 #include "bosses/pooled_shots.h"
 #include "enemies/jet.h"
 #include "objects/explosion.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
-#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 #include <algorithm>

@@ -122,21 +122,21 @@ std::vector<objectinfo_t> midboss_records() {
         {28, 8, 4, 1, 1, 0, shot_image, 0, 0},           // beam shot
         {29, 16, 16, 8, 0, 0, explosion_image, 0, -1},   // muzzle flash
         {266, 48, 32, 160, 2, 10000, carrier_image, 0, 0},
-        {234, 6, 6, 1, 1, 0, shot_image, 0, 0},          // carrier's ball
+        {234, 6, 6, 1, 1, 0, shot_image, 0, 0}, // carrier's ball
         {235, 8, 8, 4, 0, 0, explosion_image, 0, -1},
-        {30, 14, 4, 1, 1, 0, laser_image, 0, 0},         // laser
+        {30, 14, 4, 1, 1, 0, laser_image, 0, 0}, // laser
         {31, 8, 8, 4, 0, 0, explosion_image, 0, -1},
         {267, 48, 24, 120, 2, 8000, cruiser_image, 0, 0},
-        {269, 10, 10, 2, 1, 50, ball_image, 0, 0},       // cruiser's ball
+        {269, 10, 10, 2, 1, 50, ball_image, 0, 0}, // cruiser's ball
         {51, 16, 16, 8, 0, 0, explosion_image, 0, 0},
-        {268, 16, 16, 4, 0, 0, explosion_image, 0, -1},  // muzzle flash
+        {268, 16, 16, 4, 0, 0, explosion_image, 0, -1}, // muzzle flash
     };
 }
 
 std::vector<placement_t> midboss_placements(int32_t stage) {
     if (stage == 1) {
         return {
-            place(262, position(2, 240), 272, 40, 3, 38), // a column of three gunships
+            place(262, position(2, 240), 272, 40, 3, 38),  // a column of three gunships
             place(267, position(4, 120), 300, 128, 0, 40), // the cruiser
         };
     }
