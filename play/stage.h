@@ -115,7 +115,7 @@ class stage_t {
     // The makers of the formation flyers and the patroller: each object at the placement, on its record's
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
-                                                       const objectinfo_t* info);
+                                                        const objectinfo_t* info);
     static twister001::leaderA_t* make_twister001_leaderA(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
     static twister001::leaderB_t* make_twister001_leaderB(stage_t* stage, const placement_t* placement,
