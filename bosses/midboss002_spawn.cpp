@@ -1,6 +1,7 @@
 // Midboss002's assembly: the body with the boss death pattern, four flames, 48 balls, 4 straight shots
 // and 24 lasers, each with its effect, and the placement's item.
 #include "bosses/midboss002.h"
+#include "bosses/shot_effect.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"
 #include "play/spawn_helpers.h"
@@ -13,16 +14,6 @@ constexpr int32_t laser_count = 24;
 constexpr uint32_t straight_effect_period = 4;
 constexpr uint32_t laser_effect_period = 5;
 
-// The shot's effect explosion, period frames per pattern, owned by the shot; the shot owned by owner.
-void give_effect(stage_t* stage, const placement_t* placement, missile_t* shot, const objectinfo_t* record,
-                 uint32_t period, object_t* owner) {
-    explosion_t* effect = stage_t::make_explosion(stage, placement, record);
-    effect->period = period;
-    effect->owner = shot;
-    shot->effect = effect;
-    shot->set_owner(owner);
-}
-
 } // namespace
 
 midboss002::body_t* stage_t::make_midboss002_body(stage_t* stage, const placement_t* placement,
@@ -33,16 +24,12 @@ midboss002::body_t* stage_t::make_midboss002_body(stage_t* stage, const placemen
 
 midboss002::ball_t* stage_t::make_midboss002_ball(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    auto* ball = new midboss002::ball_t(info, placement->key);
-    stage->enemy_shots.push_back(ball);
-    return ball;
+    return append_shot<midboss002::ball_t>(stage, placement, info);
 }
 
 midboss002::laser_t* stage_t::make_midboss002_laser(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info) {
-    auto* laser = new midboss002::laser_t(info, placement->key);
-    stage->enemy_shots.push_back(laser);
-    return laser;
+    return append_shot<midboss002::laser_t>(stage, placement, info);
 }
 
 void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {

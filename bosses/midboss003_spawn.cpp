@@ -1,6 +1,7 @@
 // Midboss003's assembly: the body with the medium death pattern and its muzzle flash, two flames, 32
 // dormant balls with their explosions, 4 lasers with their effects, 32 ring shots and the item.
 #include "bosses/midboss003.h"
+#include "bosses/shot_effect.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"
 #include "play/spawn_helpers.h"
@@ -27,9 +28,7 @@ midboss003::ball_t* stage_t::make_midboss003_ball(stage_t* stage, const placemen
 
 midboss003::body_laser_t* stage_t::make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info) {
-    auto* laser = new midboss003::body_laser_t(info, placement->key);
-    stage->enemy_shots.push_back(laser);
-    return laser;
+    return append_shot<midboss003::body_laser_t>(stage, placement, info);
 }
 
 void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
@@ -54,10 +53,7 @@ void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
     }
     for (int32_t i = 0; i < laser_count; ++i) {
         midboss003::body_laser_t* laser = make_midboss003_body_laser(stage, placement, records[6]);
-        explosion_t* effect = make_explosion(stage, placement, records[7]);
-        effect->owner = laser;
-        laser->effect = effect;
-        laser->set_owner(body);
+        give_effect(stage, placement, laser, records[7], 2, body);
         body->lasers.push_back(laser);
     }
     for (int32_t i = 0; i < ring_shot_count; ++i) {
