@@ -3,6 +3,7 @@
 #include "objects/score.h"
 #include "platform/audio_device.h"
 #include "play/play_state.h"
+#include "render/map_table.h"
 #include "play/state_hash.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
@@ -38,6 +39,8 @@ void play_run_fixture_t::SetUp() {
     screen_fixture_t::SetUp();
     std::string error;
     ASSERT_TRUE(make_sample(".", error)) << error;
+    // The stage script draws its terrain from the map table, and the terrain is part of the game.
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
     ASSERT_TRUE(start(16));
     plat::audio_set_manual(true);
     ASSERT_TRUE(g_soundctr.create(nullptr, false));
