@@ -119,8 +119,7 @@ std::vector<objectinfo_t> midboss_records() {
         {263, 40, 24, 40, 1, 3000, gunship_image, 0, 0}, // midboss001 body
         {264, 32, 12, 1, 1, 0, wing_image, 0, 0},        // its wings
         {265, 4, 4, 1, 1, 0, shot_image, 0, 0},          // spread shot
-        {28, 8, 4, 1, 1, 0, shot_image, 0, 0},           // beam shot
-        {29, 16, 16, 8, 0, 0, explosion_image, 0, -1},   // muzzle flash
+        {28, 8, 4, 1, 1, 0, shot_image, 0, 0},           // beam shot; its flash 29 comes with the final boss
         {266, 48, 32, 160, 2, 10000, carrier_image, 0, 0},
         {234, 6, 6, 1, 1, 0, shot_image, 0, 0}, // carrier's ball
         {235, 8, 8, 4, 0, 0, explosion_image, 0, -1},
