@@ -1,44 +1,5 @@
-// Stand-ins for the play scene's frame, commands, drawing and stage script until they are built: the
-// frame shows the stage number, carries out a pending stage change and returns to the title on Enter or
-// Escape; the script commands do nothing.
-#include "platform/keyboard.h"
+// Stand-in for the play scene's stage script until it is built: the commands do nothing.
 #include "play/play_scene.h"
-#include "screen/screenctr.h"
-#include "screen/vscreen.h"
-#include "shell/present_frame.h"
-#include "shell/scenectr.h"
-
-#include <cstdio>
-
-void play_scene_t::set_pause(bool pause) {
-    paused = pause;
-}
-
-void play_scene_t::on_key(int32_t key) {
-    if (key == plat::vk_return || key == plat::vk_escape) {
-        game_over();
-    }
-}
-
-void play_scene_t::game_over() {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_title);
-    g_scenectr->request_change();
-}
-
-void play_scene_t::all_cleared() {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_ending);
-    g_scenectr->push_scene(scene_play);
-    g_scenectr->request_change();
-}
-
-void play_scene_t::compose_frame() {}
-void play_scene_t::draw_value() {}
-void play_scene_t::draw_overlay_text() {}
-void play_scene_t::draw_high_score() {}
-void play_scene_t::draw_hud() {}
-void play_scene_t::draw_clock() {}
 
 int32_t play_scene_t::run_event(int32_t, int32_t) {
     return 0;

@@ -37,7 +37,7 @@ void play_run_fixture_t::SetUp() {
     screen_fixture_t::SetUp();
     std::string error;
     ASSERT_TRUE(make_sample(".", error)) << error;
-    ASSERT_TRUE(start(16));
+    ASSERT_TRUE(start(desktop_bits));
     plat::audio_set_manual(true);
     ASSERT_TRUE(g_soundctr.create(nullptr, false));
     settings.ship_type = 0;

@@ -89,8 +89,8 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    // Menus and fonts, two map pictures, eight object sheets, two front-end pictures.
-    EXPECT_EQ(g_screenctr.count_sprites(), 17);
+    // Menus and fonts, two map pictures, eight object sheets, two front-end pictures, four play overlays.
+    EXPECT_EQ(g_screenctr.count_sprites(), 21);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record
