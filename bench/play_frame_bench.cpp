@@ -2,17 +2,18 @@
 // draw and scroll; no present), beside the cost of clearing the back buffer once, measured in the same run.
 #include "bench/bench_window.h"
 #include "bench/rate_reporter.h"
+#include "objects/score.h"
 #include "platform/audio_device.h"
 #include "platform/display.h"
 #include "platform/window.h"
 #include "play/play_scene.h"
+#include "play/play_state.h"
 #include "play/playinfo.h"
 #include "play/ranking.h"
 #include "player/ship.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/score.h"
 #include "tools/sample/sample.h"
 
 #include <benchmark/benchmark.h>
@@ -76,7 +77,7 @@ void add_play(const format_t& format) {
             if (scene == nullptr || scene->frame == frames_per_run) {
                 state.PauseTiming();
                 scene.reset();
-                score_reset(0);
+                reset_play_state();
                 g_lives = 9;
                 scene = std::make_unique<scripted_play_t>(&settings, nullptr, &ranking);
                 if (!screen.ok || !scene->startup()) {

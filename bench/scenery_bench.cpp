@@ -4,8 +4,8 @@
 #include "bench/rate_reporter.h"
 #include "platform/display.h"
 #include "platform/window.h"
-#include "render/bg.h"
-#include "render/map_layer.h"
+#include "screen/bg.h"
+#include "screen/map_layer.h"
 #include "umlib/draw.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "objects/enemy.h"
 
-#include "shell/score.h"
+#include "objects/score.h"
 
 void enemy_t::damage(int32_t n) {
     object_t::damage(n);

@@ -3,10 +3,9 @@
 #include "objects/direction.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
+#include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
-#include "play/stage_pointers.h"
-#include "player/ship.h"
 
 #include <algorithm>
 
@@ -29,10 +28,11 @@ void fire_bullet(const float* pos, int32_t direction, float speed) {
 }
 
 void fire_aimed_bullet(const float* pos) {
-    if (g_player_ship == nullptr) {
+    const float* ship = player_ship_position();
+    if (ship == nullptr) {
         return;
     }
-    const int32_t direction = direction_to(pos, g_player_ship->position());
+    const int32_t direction = direction_to(pos, ship);
     const float speed = 1.5 + 0.2 * std::max(g_level - 4, 0);
     fire_bullet(pos, direction, speed);
 }

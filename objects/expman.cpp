@@ -1,7 +1,7 @@
 #include "objects/expman.h"
 
+#include "objects/play_globals.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
 
 namespace {
 

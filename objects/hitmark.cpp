@@ -1,10 +1,10 @@
 #include "objects/hitmark.h"
 
-#include "render/bg.h"
+#include "objects/score.h"
 #include "render/map_geometry.h"
+#include "screen/bg.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "umlib/surface.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "objects/missile.h"
 
+#include "objects/play_globals.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
 
 missile_t::missile_t(const objectinfo_t* info, uint32_t key) : object_t(info, 0, 0), key(key) {
     kill();

@@ -1,7 +1,7 @@
 #include "objects/missile.h"
 
-#include "play/play_globals.h"
-#include "render/bg.h"
+#include "objects/play_globals.h"
+#include "screen/bg.h"
 #include "screen/screenctr.h"
 
 namespace {

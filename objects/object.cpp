@@ -2,7 +2,7 @@
 
 #include "objects/explosion.h"
 #include "objects/object_count.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 
 #include <algorithm>
 

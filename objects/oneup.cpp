@@ -1,12 +1,11 @@
 #include "objects/oneup.h"
 
-#include "play/play_globals.h"
-#include "player/ship.h"
-#include "shell/score.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 
 void oneup_t::update() {
-    if (state == 0 && g_player_ship != nullptr) {
-        const float* ship = g_player_ship->position();
+    const float* ship = player_ship_position();
+    if (state == 0 && ship != nullptr) {
         const int32_t sx = int32_t(ship[0]);
         const int32_t sy = int32_t(ship[1]);
         plat::rect_t box;

@@ -11,6 +11,10 @@ int32_t rand() {
     return int32_t((state >> 16) & 0x7FFF);
 }
 
+void reset() {
+    state = 0;
+}
+
 void srand(uint32_t seed) {
     state = seed;
     rand();

@@ -11,6 +11,8 @@ int32_t rand();
 void srand(uint32_t seed);
 // The generator's state, for the play's state hash.
 uint32_t current_state();
+// Back to the state at program start.
+void reset();
 // An index in 0..n-1 from the next number: r / (32767 / n + 1); 0 when n < 1.
 int32_t pick(int32_t n);
 

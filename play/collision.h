@@ -2,9 +2,9 @@
 // in fixed pairs of lists, and the objects' own damage operations deciding what a hit means.
 #pragma once
 
+#include "objects/array.h"
 #include "objects/enemy.h"
 #include "platform/types.h"
-#include "play/array.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include "play/hud.h"
 
 #include "play/draw_object.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/play_scene.h"
 #include "player/powergauge.h"
 #include "player/ship.h"

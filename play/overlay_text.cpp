@@ -8,7 +8,7 @@
 #include "screen/screenctr.h"
 #include "screen/sprite_record.h"
 #include "screen/vscreen.h"
-#include "shell/score.h"
+#include "objects/score.h"
 
 #include <cstdio>
 

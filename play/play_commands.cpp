@@ -2,14 +2,14 @@
 // ends, in game over with its ranking record or in the ending after the last stage.
 #include "platform/clock.h"
 #include "platform/keyboard.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
 #include "play/ranking.h"
 #include "screen/soundctr.h"
-#include "shell/key_table.h"
-#include "shell/scenectr.h"
-#include "shell/score.h"
+#include "play/key_table.h"
+#include "play/scenectr.h"
+#include "objects/score.h"
 
 #include <initializer_list>
 

@@ -7,9 +7,9 @@
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
 #include "play/collision.h"
-#include "play/play_globals.h"
 #include "play/scroll.h"
 #include "player/ship.h"
 

@@ -6,19 +6,19 @@
 #include "objects/hitmark.h"
 #include "objects/missile.h"
 #include "objects/objectinfo.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
 #include "platform/file.h"
-#include "play/play_globals.h"
 #include "play/playinfo.h"
+#include "play/scenectr.h"
 #include "play/stage_file.h"
+#include "play/userinfo.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/scenectr.h"
-#include "shell/userinfo.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "play/navigation.h"
+#include "play/scene.h"
 #include "play/stage.h"
 #include "player/player.h"
-#include "shell/scene.h"
 
 #include <cstdint>
 

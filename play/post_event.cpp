@@ -1,4 +1,4 @@
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/play_scene.h"
 
 int32_t post_event(int32_t type, int32_t param) {

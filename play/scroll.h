@@ -2,7 +2,7 @@
 // follow step, the list windows, and the moves that carry every live world object with the map layers.
 #pragma once
 
-#include "play/array.h"
+#include "objects/array.h"
 
 #include <cstdint>
 

@@ -4,8 +4,8 @@
 #include "objects/explosion.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/stage_pointers.h"
 #include "objects/star.h"
-#include "play/stage_pointers.h"
 
 array_t<enemy_t*>* g_enemy_list = nullptr;
 array_t<missile_t*>* g_shot_pool = nullptr;

@@ -2,7 +2,7 @@
 // draws; the stage owns them all and deletes them when the stage is cleared.
 #pragma once
 
-#include "play/array.h"
+#include "objects/array.h"
 #include "play/eventinfo.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Stand-in for the ending scene until it is built: shows "ENDING" and returns to the title.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 struct playinfo_t;
 class ranking_t;

@@ -1,7 +1,7 @@
 // Stand-in for the recording play scene until it is built: shows "RECORD PLAY" and returns to the title.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 struct playinfo_t;
 struct userinfo_t;

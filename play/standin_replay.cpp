@@ -1,12 +1,12 @@
 #include "play/standin_replay.h"
 
 #include "base/bootlog.h"
+#include "base/failure.h"
+#include "objects/score.h"
 #include "play/replay_file.h"
-#include "shell/scenectr.h"
-#include "shell/score.h"
+#include "play/scenectr.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <vector>
 
 replay_scene_t::replay_scene_t(playinfo_t* settings, ranking_t*, const char* path)
@@ -22,7 +22,7 @@ replay_scene_t::replay_scene_t(const char* name, playinfo_t* settings, const cha
         g_scenectr->clear_queue();
         g_scenectr->push_scene(scene_title);
         g_scenectr->request_change();
-        throw std::runtime_error(path);
+        throw construction_error_t(path);
     }
     score_reset(settings->start_score);
     g_lives = std::min(settings->start_lives, lives_cap);

@@ -2,7 +2,7 @@
 // ones do (its play settings become the controller's, a bad file fails the scene) and show their name.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 struct playinfo_t;
 class ranking_t;

@@ -4,9 +4,10 @@
 #include "objects/explosion.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
+#include "objects/score.h"
 #include "objects/star.h"
-#include "play/play_globals.h"
 #include "play/play_scene.h"
 #include "player/discharge.h"
 #include "player/multiple.h"
@@ -16,7 +17,6 @@
 #include "player/ship.h"
 #include "player/shipjet.h"
 #include "screen/screenctr.h"
-#include "shell/score.h"
 
 #include <cstring>
 #include <type_traits>

@@ -2,7 +2,7 @@
 
 #include "objects/direction.h"
 #include "objects/enemy.h"
-#include "play/stage_pointers.h"
+#include "objects/stage_pointers.h"
 #include "player/missile_flight.h"
 #include "player/weapon_terrain.h"
 

@@ -1,6 +1,6 @@
 #include "player/multiple.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 
 void multiple_t::update() {
     if (g_frame_counter % 4 == 0) {

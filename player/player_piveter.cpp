@@ -1,6 +1,6 @@
 #include "player/player_piveter.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/player_missile.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The common base of the ship and the multiples: it fires the shots and missiles the equipper lends it.
 #pragma once
 
+#include "objects/array.h"
 #include "objects/object.h"
-#include "play/array.h"
 
 #include <cstdint>
 

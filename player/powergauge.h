@@ -6,6 +6,7 @@
 #include "player/player_piveter.h"
 
 #include <cstdint>
+#include <memory>
 
 class item_t;
 class multiple_t;
@@ -40,11 +41,11 @@ struct gauge_t {
 
 namespace powergauge {
 extern player_t* current_player;
-extern int32_t loadout;         // ship type 0..3
-extern int32_t power_down_mode; // 0 LOSE ALL, any other LEAVE ITEMS
-extern int32_t shot_type;       // 0 none, or weapon_normal, weapon_double, weapon_laser
-extern int32_t missile_type;    // 0 none, or weapon_missile
-extern gauge_t* gauge;          // only in the CAPSULE power-up mode
+extern int32_t loadout;                // ship type 0..3
+extern int32_t power_down_mode;        // 0 LOSE ALL, any other LEAVE ITEMS
+extern int32_t shot_type;              // 0 none, or weapon_normal, weapon_double, weapon_laser
+extern int32_t missile_type;           // 0 none, or weapon_missile
+extern std::unique_ptr<gauge_t> gauge; // only in the CAPSULE power-up mode
 // Every weapon object with an owner, in the order of the player's weapon list.
 extern weapon_list_t active_weapons;
 } // namespace powergauge

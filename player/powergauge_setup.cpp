@@ -11,7 +11,7 @@ int32_t loadout = 0;
 int32_t power_down_mode = 0;
 int32_t shot_type = 0;
 int32_t missile_type = 0;
-gauge_t* gauge = nullptr;
+std::unique_ptr<gauge_t> gauge;
 weapon_list_t active_weapons;
 } // namespace powergauge
 
@@ -43,10 +43,9 @@ bool powergauge_setup(player_t* player, int32_t ship_type, int32_t use_gauge, in
         return false;
     }
     // A gauge left by an earlier play must not carry its cursor into this one.
-    delete gauge;
-    gauge = nullptr;
+    gauge.reset();
     if (use_gauge == capsule_mode) {
-        gauge = new (std::nothrow) gauge_t{};
+        gauge.reset(new (std::nothrow) gauge_t{});
         if (gauge == nullptr) {
             return false;
         }
@@ -62,8 +61,7 @@ bool powergauge_setup(player_t* player, int32_t ship_type, int32_t use_gauge, in
 }
 
 void powergauge_destroy() {
-    delete gauge;
-    gauge = nullptr;
+    gauge.reset();
     // The player deletes its weapons next; nothing may keep pointing at them.
     active_weapons.clear();
     current_player = nullptr;

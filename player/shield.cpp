@@ -1,6 +1,6 @@
 #include "player/shield.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 namespace {

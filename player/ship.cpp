@@ -1,7 +1,7 @@
 #include "player/ship.h"
 
+#include "objects/play_globals.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
 #include "player/discharge.h"
 #include "player/double_shot.h"
 #include "player/mulctr.h"
@@ -12,6 +12,10 @@
 #include "screen/soundctr.h"
 
 #include <algorithm>
+
+const float* player_ship_position() {
+    return g_player_ship != nullptr ? g_player_ship->position() : nullptr;
+}
 
 namespace {
 

@@ -1,12 +1,12 @@
 // What items and the gauge do to the ship: the item effects and the speed levels.
 #include "player/ship.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/discharge.h"
 #include "player/mulctr.h"
 #include "player/powergauge.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 
 namespace {
 

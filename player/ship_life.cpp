@@ -1,7 +1,8 @@
 // The ship's life cycle: stage start, hits, dying, death, respawn and game over.
 #include "player/ship.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/discharge.h"
 #include "player/mulctr.h"
 #include "player/powergauge.h"
@@ -9,7 +10,6 @@
 #include "player/shipjet.h"
 #include "player/smoke.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 
 #include <algorithm>
 

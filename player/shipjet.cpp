@@ -1,6 +1,6 @@
 #include "player/shipjet.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 
 void shipjet_t::update() {
     if (g_frame_counter % 3 == 0) {

@@ -4,7 +4,7 @@
 // whose required parameter record is missing makes nothing and returns false.
 #pragma once
 
-#include "play/array.h"
+#include "objects/array.h"
 #include "player/player_piveter.h"
 
 #include <cstdint>

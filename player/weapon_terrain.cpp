@@ -1,7 +1,7 @@
 #include "player/weapon_terrain.h"
 
 #include "objects/hitmark.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
 

@@ -4,6 +4,7 @@
 
 #include "render/blend_rows.h"
 #include "render/blend_wide.h"
+#include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
 
 #include <algorithm>
@@ -112,6 +113,27 @@ plat::hresult_t blit(const Rule& rule, umlib::surface_t* destination, const plat
     draw<F>(rule, src, s.left + drawn.left - x, s.top + drawn.top - y, dst, drawn.left, drawn.top,
             int32_t(drawn.right - drawn.left), int32_t(drawn.bottom - drawn.top));
     return plat::dd_ok;
+}
+
+template <class F, class Rule>
+[[gnu::noinline]] plat::hresult_t
+blit_out_of_line(Rule rule, umlib::surface_t* destination, const plat::rect_t* clip, int32_t x, int32_t y,
+                 umlib::surface_t* source, const plat::rect_t* source_rect) {
+    return blit<F>(rule, destination, clip, x, y, source, source_rect);
+}
+
+// blit in the format of the primary surface (pixel_format_code); any other format draws nothing and gives
+// dd_ok, so the caller goes on as after a drawing. Each format's blit is a function of its own with its own
+// copy of the rule: one the pixel writes might alias would be read again for every pixel.
+template <class Rule>
+plat::hresult_t blit_primary_format(const Rule& rule, umlib::surface_t* destination, const plat::rect_t* clip,
+                                    int32_t x, int32_t y, umlib::surface_t* source,
+                                    const plat::rect_t* source_rect) {
+    plat::hresult_t result = plat::dd_ok;
+    visit_format(pixel_format_code, [&](auto format) {
+        result = blit_out_of_line<decltype(format)>(rule, destination, clip, x, y, source, source_rect);
+    });
+    return result;
 }
 
 } // namespace blend

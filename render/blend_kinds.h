@@ -2,7 +2,7 @@
 // vector of 32-bit lanes holding one pixel each, with the same unsigned 32-bit arithmetic in every lane.
 #pragma once
 
-#include "render/blend_formats.h"
+#include "umlib/pixel_formats.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The weighted add that repairs background layers: source plus weight/256 of the destination, saturating
-// per channel, one routine per drawing format on the blend blitters' frame.
+// per channel, on the blend blitters' frame in the primary surface's format.
 #pragma once
 
 #include "render/blend_kinds.h"
@@ -36,31 +36,6 @@ template <> constexpr bool fits_16_bit_lanes<weighted_add_rule> = false;
 #endif
 
 } // namespace blend
-
-plat::hresult_t blend_blit_weighted_add_8(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,
-                                          int32_t y, umlib::surface_t* source,
-                                          const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_565(umlib::surface_t* destination, const plat::rect_t* clip,
-                                            int32_t x, int32_t y, umlib::surface_t* source,
-                                            const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_a555(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_555a(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_a444(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_444a(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_a888(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
-plat::hresult_t blend_blit_weighted_add_888a(umlib::surface_t* destination, const plat::rect_t* clip,
-                                             int32_t x, int32_t y, umlib::surface_t* source,
-                                             const plat::rect_t* source_rect, int32_t weight);
 
 // The routine of the primary surface's format; any other format draws nothing and returns dd_ok.
 plat::hresult_t blend_blit_weighted_add(umlib::surface_t* destination, const plat::rect_t* clip, int32_t x,

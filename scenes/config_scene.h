@@ -3,9 +3,9 @@
 #pragma once
 
 #include "platform/types.h"
+#include "play/scene.h"
+#include "scenes/config.h"
 #include "scenes/config_sound.h"
-#include "shell/config.h"
-#include "shell/scene.h"
 
 #include <array>
 #include <cstdint>

@@ -2,12 +2,12 @@
 
 #include "platform/keyboard.h"
 #include "play/ranking.h"
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
-#include "shell/scenectr.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // its name entered, else the game-over picture blinks; then the ranking or the title follows.
 #pragma once
 
-#include "shell/scene.h"
+#include "play/scene.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "scenes/ranking_scene.h"
 
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/ranking_table.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
-#include "shell/scenectr.h"
 
 namespace {
 

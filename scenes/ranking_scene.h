@@ -2,7 +2,7 @@
 // the title.
 #pragma once
 
-#include "shell/scene.h"
+#include "play/scene.h"
 
 #include <cstdint>
 

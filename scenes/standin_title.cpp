@@ -1,8 +1,8 @@
 #include "scenes/standin_title.h"
 
 #include "platform/keyboard.h"
+#include "screen/present_frame.h"
 #include "screen/soundctr.h"
-#include "shell/frame_loop.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // music and menu sound and its hold on the vertical-blank wait.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 class title_scene_t : public standin_scene_t {
   public:

@@ -1,7 +1,7 @@
 // Stand-in for the ship-type select scene until it is built: shows "SHIP SELECT" and returns to the title.
 #pragma once
 
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 #include <cstdint>
 

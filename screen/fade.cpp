@@ -1,6 +1,6 @@
 #include "screen/fade.h"
 
-#include "render/blend_formats.h"
+#include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
 
 #include <algorithm>
@@ -68,29 +68,11 @@ void fade_area_565(umlib::surface_t* surface, const plat::rect_t& area, uint32_t
 
 void fade_area(int32_t format_code, umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour,
                int32_t weight) {
-    switch (format_code) {
-    case 8:
-        fade_format<blend::format_8>(surface, area, colour, weight);
-        break;
-    case 0xA555:
-        fade_format<blend::format_a555>(surface, area, colour, weight);
-        break;
-    case 0x555A:
-        fade_format<blend::format_555a>(surface, area, colour, weight);
-        break;
-    case 0xA444:
-        fade_format<blend::format_a444>(surface, area, colour, weight);
-        break;
-    case 0x444A:
-        fade_format<blend::format_444a>(surface, area, colour, weight);
-        break;
-    case 0xA888:
-        fade_format<blend::format_a888>(surface, area, colour, weight);
-        break;
-    case 0x888A:
-        fade_format<blend::format_888a>(surface, area, colour, weight);
-        break;
-    default:
-        break; // no routine for this format
-    }
+    blend::visit_format(format_code, [&](auto format) {
+        using F = decltype(format);
+        // 5-6-5 has its own fade with its own rounding, fade_area_565.
+        if constexpr (F::code != blend::format_565::code) {
+            fade_format<F>(surface, area, colour, weight);
+        }
+    });
 }

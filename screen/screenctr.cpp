@@ -1,14 +1,16 @@
 #include "screen/screenctr.h"
 
+#include "base/bootlog.h"
+#include "base/failure.h"
+#include "base/strformat.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/fade.h"
 #include "screen/vscreen.h"
-#include "base/bootlog.h"
-#include "base/strformat.h"
 #include "umlib/dderr.h"
 #include "umlib/draw.h"
+#include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
 
 screenctr_t g_screenctr;
@@ -94,7 +96,7 @@ bool screenctr_t::create(plat::hwnd_t window, int32_t display_mode, int32_t scal
             presenter = new umlib::draw_fullscreen_t(window, display.width, display.height, display.bits,
                                                      back_buffer_size, back_buffer_size);
         }
-    } catch (...) {
+    } catch (const construction_error_t&) {
         bootlog_error(umlib::g_last_error_message);
         bootlog_error(umlib::dderr_name(umlib::g_last_error_code));
         bootlog_error("DirectDrawオブジェクトの作成に失敗しました");
@@ -122,7 +124,7 @@ bool screenctr_t::create_layers() {
         for (int i = 0; i < background_layer_count; ++i) {
             saved_layers[i] = new bg_t(presenter, layer_size_codes[i]);
         }
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return false;
     }
     restore_layers();
@@ -162,7 +164,7 @@ void screenctr_t::fade(uint32_t colour, int32_t weight) {
     if (mg == nullptr) {
         return;
     }
-    if (pixel_format_code == 0x565) {
+    if (pixel_format_code == blend::format_565::code) {
         fade_area_565(mg->surface, mg->clip, colour, weight);
     } else if (weight == 256) {
         plat::blt_fx_t fx;

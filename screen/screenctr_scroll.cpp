@@ -1,5 +1,5 @@
 // Scrolling and arranging the screen manager's background layers.
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/layer_scroll.h"
 #include "screen/screenctr.h"
 

@@ -1,9 +1,10 @@
 #include "screen/soundctr.h"
 
+#include "base/bootlog.h"
+#include "base/failure.h"
+#include "base/strformat.h"
 #include "platform/file.h"
 #include "screen/sound_table.h"
-#include "base/bootlog.h"
-#include "base/strformat.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ bool soundctr_t::create(plat::hwnd_t new_window, bool reverb) {
     window = new_window;
     try {
         music = new umlib::music_t();
-    } catch (...) {
+    } catch (const construction_error_t&) {
         destroy();
         return false;
     }

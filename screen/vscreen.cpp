@@ -1,5 +1,6 @@
 #include "screen/vscreen.h"
 
+#include "base/failure.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 
@@ -16,14 +17,14 @@ constexpr layer_size_t layer_sizes[] = {{512, 512}, {512, 256}, {256, 256}};
 
 vscreen_t::vscreen_t(umlib::draw_t* device, int size_code) {
     if (size_code < 0 || size_code > 2 || device == nullptr) {
-        throw 0;
+        throw construction_error_t("layer size code or device");
     }
     width = layer_sizes[size_code].width;
     height = layer_sizes[size_code].height;
     owner = device;
     umlib::surface_t* made = owner->create_offscreen(width, height);
     if (made == nullptr) {
-        throw 0;
+        throw construction_error_t("layer surface");
     }
     prepare(made);
 }

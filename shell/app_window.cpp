@@ -1,6 +1,6 @@
 #include "shell/app_window.h"
 
-#include "shell/display_mode.h"
+#include "scenes/display_mode.h"
 #include "shell/product.h"
 
 #include <algorithm>

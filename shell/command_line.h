@@ -1,7 +1,7 @@
 // The command line: an optional replay file (as when a file is dropped on the program).
 #pragma once
 
-#include "shell/scene_ids.h"
+#include "play/scene_ids.h"
 
 #include <cstdint>
 #include <string>

@@ -1,12 +1,10 @@
 #include "shell/frame_loop.h"
 
+#include "base/bootlog.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "base/bootlog.h"
 
 #include <cstdint>
-
-bool g_vsync = false;
 
 namespace {
 

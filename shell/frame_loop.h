@@ -2,10 +2,9 @@
 // one frame, paced by the vertical blank (VSYNC) or by the millisecond clock (TIMER).
 #pragma once
 
-#include <functional>
+#include "screen/present_frame.h" // g_vsync, which the loop's pacing shares with the scenes
 
-// The VSYNC pacing flag: true when scenes wait for the vertical blank before presenting.
-extern bool g_vsync;
+#include <functional>
 
 // What an idle pass acts on; a missing hook is a part that does not exist (no loss, no frame).
 struct loop_hooks_t {

@@ -1,8 +1,8 @@
 #include "shell/gdi_dialog.h"
 
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
 #include "umlib/draw.h"
 
 void prepare_gdi_dialog() {

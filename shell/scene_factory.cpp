@@ -1,20 +1,21 @@
 // The controller's factory: which scene each id builds and what it is given.
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
 
+#include "base/failure.h"
+#include "objects/score.h"
 #include "play/standin_ending.h"
 #include "play/play_scene.h"
 #include "play/standin_recplay.h"
 #include "play/standin_replay.h"
+#include "scenes/config.h"
 #include "scenes/config_scene.h"
 #include "scenes/gameover_scene.h"
 #include "scenes/ranking_scene.h"
 #include "scenes/standin_title.h"
 #include "scenes/standin_typesel.h"
 #include "shell/app_window.h"
-#include "shell/config.h"
 #include "shell/path_parts.h"
 #include "shell/replay_dialog.h"
-#include "shell/score.h"
 
 #include <algorithm>
 #include <ctime>
@@ -23,7 +24,7 @@ scene_t* scenectr_t::create_scene(int32_t id) {
     // An unreadable replay file, for one, throws from its scene's constructor.
     try {
         return build_scene(id);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }

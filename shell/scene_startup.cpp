@@ -1,10 +1,10 @@
 // The last start-up steps: the scene controller, linked with the window, and the first scene it runs.
 #include "shell/scene_startup.h"
 
-#include "shell/application.h"
 #include "base/bootlog.h"
+#include "play/scenectr.h"
+#include "shell/application.h"
 #include "shell/command_line.h"
-#include "shell/scenectr.h"
 
 #include <cstring>
 #include <new>

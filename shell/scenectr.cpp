@@ -1,13 +1,13 @@
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
 
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "platform/keyboard.h"
 #include "platform/shell_open.h"
 #include "platform/window.h"
+#include "play/key_table.h"
+#include "scenes/config.h"
 #include "shell/app_window.h"
-#include "base/bootlog.h"
-#include "shell/config.h"
-#include "shell/key_table.h"
-#include "base/strformat.h"
 
 #include <cstring>
 

@@ -1,5 +1,5 @@
 #include "platform/dialogs.h"
-#include "shell/display_mode.h"
+#include "scenes/display_mode.h"
 #include "shell/product.h"
 #include "shell/session.h"
 

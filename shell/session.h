@@ -2,9 +2,9 @@
 #pragma once
 
 #include "objects/object_count.h"
+#include "play/scenectr.h"
+#include "scenes/config.h"
 #include "shell/app_window.h"
-#include "shell/config.h"
-#include "shell/scenectr.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,6 @@
 #include "umlib/draw.h"
 
+#include "base/failure.h"
 #include "platform/gdi.h"
 #include "umlib/draw_messages.h"
 
@@ -16,7 +17,7 @@ draw_t::draw_t() {
         g_last_error_message = text_directdraw_create;
         g_last_error_code = hr;
         release();
-        throw 0;
+        throw construction_error_t(text_directdraw_create);
     }
 }
 
@@ -29,7 +30,7 @@ void draw_t::fail(const char* message, plat::hresult_t code, clipper_t* clipper)
     g_last_error_code = code;
     destroy_object(clipper);
     release_surfaces();
-    throw 0;
+    throw construction_error_t(message);
 }
 
 void draw_t::create_buffers(int back_width, int back_height, plat::hresult_t code) {
@@ -47,7 +48,7 @@ void draw_t::create_buffers(int back_width, int back_height, plat::hresult_t cod
 surface_t* draw_t::create_surface(const plat::surface_desc_t* description) {
     try {
         return new surface_t(ddraw, description);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }
@@ -77,7 +78,7 @@ surface_t* draw_t::create_surface_from_bitmap(plat::hbitmap_t bitmap) {
 clipper_t* draw_t::create_clipper() {
     try {
         return new clipper_t(ddraw);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }

@@ -45,7 +45,7 @@ class draw_t : public draw_object_t {
   protected:
     // Throws the integer 0 when DirectDraw cannot be created.
     draw_t();
-    // Stores the last error, deletes what construction made and throws the integer 0.
+    // Stores the last error, deletes what construction made and throws construction_error_t.
     [[noreturn]] void fail(const char* message, plat::hresult_t code, clipper_t* clipper = nullptr);
     // The primary surface and the back buffer (a side of 0 takes the primary's); a failure is reported
     // with `code`, the result of the last DirectDraw call made.

@@ -1,6 +1,7 @@
 #include "umlib/music.h"
 
 #include "base/bootlog.h"
+#include "base/failure.h"
 #include "base/strformat.h"
 
 namespace umlib {
@@ -23,7 +24,7 @@ void music_t::release() {
 segment_group_t* music_t::create_group(uint32_t default_path_type, uint32_t channel_count) {
     try {
         return new segment_group_t(default_path_type, channel_count);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }
@@ -32,7 +33,7 @@ segment_t* music_t::create_segment(const char* name, int midi_flag, segment_grou
                                    plat::dm_audio_path_t* audio_path) {
     try {
         return new segment_t(loader.get(), name, midi_flag, group, audio_path);
-    } catch (...) {
+    } catch (const construction_error_t&) {
         return nullptr;
     }
 }

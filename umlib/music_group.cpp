@@ -1,4 +1,5 @@
 #include "umlib/music_group.h"
+#include "base/failure.h"
 
 namespace umlib {
 
@@ -9,7 +10,7 @@ segment_group_t::segment_group_t(uint32_t default_path_type, uint32_t channel_co
     }
     if (audio_path == nullptr) {
         release();
-        throw 1;
+        throw construction_error_t("audio path");
     }
 }
 

@@ -1,6 +1,7 @@
 #include "umlib/music_segment.h"
 
 #include "base/bootlog.h"
+#include "base/failure.h"
 #include "base/strformat.h"
 #include "umlib/music_position.h"
 
@@ -18,7 +19,7 @@ segment_t::segment_t(plat::dm_loader_t* loader, const char* name, int midi_flag,
     }
     if (!segment || group == nullptr || plat::failed(group->performance->download(segment.get()))) {
         release();
-        throw 1;
+        throw construction_error_t(name != nullptr ? name : "segment");
     }
 }
 

@@ -1,4 +1,6 @@
 #include "umlib/surface.h"
+#include "base/failure.h"
+#include "umlib/pixel_formats.h"
 
 int32_t pixel_format_code = 0;
 
@@ -9,13 +11,13 @@ pixel_format_record_t pixel_format{};
 surface_t::surface_t(plat::ddraw_t* device, const plat::surface_desc_t* description) {
     if (device == nullptr || plat::failed(device->create_surface(description, &surface, nullptr))) {
         release();
-        throw 1;
+        throw construction_error_t("surface");
     }
     plat::surface_desc_t desc;
     desc.flags = plat::ddsd_height | plat::ddsd_width;
     if (plat::failed(surface->get_surface_desc(&desc))) {
         release();
-        throw 1;
+        throw construction_error_t("surface description");
     }
     rect = {0, 0, int32_t(desc.width), int32_t(desc.height)};
 }
@@ -34,7 +36,7 @@ void surface_t::release() {
 clipper_t::clipper_t(plat::ddraw_t* device) {
     if (device == nullptr || plat::failed(device->create_clipper(0, &clipper, nullptr))) {
         release();
-        throw 1;
+        throw construction_error_t("clipper");
     }
 }
 
@@ -65,10 +67,28 @@ struct format_entry_t {
     int32_t code;
 };
 
-constexpr format_entry_t format_table[] = {
-    {0xFFFF, 0x565},      {0x7FFF, 0xA555},      {0xFFFE, 0x555A},     {0x0FFF, 0xA444},     {0xFFF0, 0x444A},
-    {0x00FFFFFF, 0xA888}, {0xFFFFFF00u, 0x888A}, {0x000000FF, 0xA332}, {0x0000FF00, 0x332A},
-};
+// Formats that are recognised but have no drawing routines.
+constexpr format_entry_t undrawn_formats[] = {{0x000000FF, 0xA332}, {0x0000FF00, 0x332A}};
+
+// The code of the format with these channel masks, or bit_count when none has them.
+int32_t format_code(uint32_t rgb_mask, uint32_t bit_count) {
+    int32_t code = int32_t(bit_count);
+    bool found = false;
+    blend::drawing_formats_t::each([&](auto format) {
+        using F = decltype(format);
+        if (F::has_channels && !found && (F::red_mask | F::green_mask | F::blue_mask) == rgb_mask) {
+            code = F::code;
+            found = true;
+        }
+    });
+    for (const format_entry_t& e : undrawn_formats) {
+        if (!found && e.rgb_mask == rgb_mask) {
+            code = e.code;
+            found = true;
+        }
+    }
+    return code;
+}
 
 void measure(uint32_t mask, uint32_t& width, uint32_t& shift, uint32_t& max) {
     width = shift = max = 0;
@@ -101,13 +121,7 @@ void read_pixel_format(surface_t* surface) {
     pixel_format.red_max = pixel_format.green_max = pixel_format.blue_max = 0;
     pixel_format.rgb_mask = f.r_bit_mask | f.g_bit_mask | f.b_bit_mask;
 
-    pixel_format_code = int32_t(f.rgb_bit_count);
-    for (const format_entry_t& e : format_table) {
-        if (e.rgb_mask == pixel_format.rgb_mask) {
-            pixel_format_code = e.code;
-            break;
-        }
-    }
+    pixel_format_code = format_code(pixel_format.rgb_mask, f.rgb_bit_count);
     if (f.rgb_bit_count > 8) {
         measure(f.r_bit_mask, pixel_format.red_width, pixel_format.red_shift, pixel_format.red_max);
         measure(f.g_bit_mask, pixel_format.green_width, pixel_format.green_shift, pixel_format.green_max);

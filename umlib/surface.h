@@ -66,6 +66,6 @@ void reset_pixel_format();
 
 } // namespace umlib
 
-// Which software drawing variant applies: 0x565, 0xA555, 0x555A, 0xA444, 0x444A, 0xA888, 0x888A,
-// 0xA332, 0x332A, or the bit count.
+// Which software drawing variant applies: the code of a drawing format (umlib/pixel_formats.h), 0xA332,
+// 0x332A, or the bit count.
 extern int32_t pixel_format_code;

@@ -1,7 +1,7 @@
 #include "objects/ending_objects.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
 #include "screen/soundctr.h"
 #include "tests/objects/records.h"
 

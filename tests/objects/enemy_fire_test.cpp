@@ -1,9 +1,9 @@
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
+#include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
-#include "play/stage_pointers.h"
 #include "player/ship.h"
 #include "tests/objects/records.h"
 

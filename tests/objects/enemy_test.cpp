@@ -1,8 +1,9 @@
 #include "objects/enemy.h"
 #include "objects/explosion.h"
 #include "objects/item.h"
-#include "play/play_globals.h"
-#include "shell/score.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
+#include "play/play_state.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,7 @@ class boss_t : public enemy_t {
 class enemy_death : public ::testing::Test {
   protected:
     void SetUp() override {
-        g_score = 0;
-        g_pending_bonus = 0;
+        reset_play_state();
         g_frame_counter = 50;
     }
 };

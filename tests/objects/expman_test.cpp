@@ -1,8 +1,8 @@
 #include "objects/explosion.h"
 #include "objects/expman.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
 #include "play/play_frame_standin.h"
-#include "play/play_globals.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>

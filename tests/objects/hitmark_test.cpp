@@ -1,6 +1,6 @@
 #include "objects/hitmark.h"
+#include "objects/score.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "tests/render/scenery_fixture.h"
 
 #include <gtest/gtest.h>

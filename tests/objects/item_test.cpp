@@ -1,5 +1,5 @@
 #include "objects/item.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>

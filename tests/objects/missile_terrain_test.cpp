@@ -1,6 +1,6 @@
 #include "objects/explosion.h"
 #include "objects/missile.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "screen/vscreen.h"
 #include "tests/objects/records.h"
 #include "tests/screen/screen_fixture.h"

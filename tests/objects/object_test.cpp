@@ -1,6 +1,6 @@
 #include "objects/explosion.h"
 #include "objects/object.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "objects/explosion.h"
 #include "objects/oneup.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/ship.h"
-#include "shell/score.h"
 #include "tests/objects/records.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "objects/object.h"
+#include "objects/play_globals.h"
 #include "play/draw_object.h"
-#include "play/play_globals.h"
 #include "screen/sprite_record.h"
 #include "screen/vscreen.h"
 #include "tests/objects/records.h"

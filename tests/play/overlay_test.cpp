@@ -3,11 +3,11 @@
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='play_overlay.*'
 #include "platform/keyboard.h"
 #include "play/hud.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
 #include "screen/vscreen.h"
-#include "shell/score.h"
+#include "objects/score.h"
 #include "tests/play/play_run_fixture.h"
 #include "tests/support/golden.h"
 

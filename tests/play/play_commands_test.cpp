@@ -1,12 +1,12 @@
 #include "platform/clock.h"
 #include "platform/keyboard.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/state_hash.h"
 #include "screen/soundctr.h"
-#include "shell/config.h"
-#include "shell/key_table.h"
-#include "shell/scenectr.h"
-#include "shell/score.h"
+#include "scenes/config.h"
+#include "play/key_table.h"
+#include "play/scenectr.h"
+#include "objects/score.h"
 #include "tests/play/play_run_fixture.h"
 
 #include <memory>

@@ -5,12 +5,13 @@
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/object_count.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
+#include "objects/stage_pointers.h"
 #include "play/play_frame_standin.h"
-#include "play/play_globals.h"
-#include "play/stage_pointers.h"
+#include "play/play_state.h"
 #include "player/player.h"
 #include "player/ship.h"
-#include "shell/score.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 
@@ -28,9 +29,7 @@ class play_standin : public ::testing::Test {
         std::filesystem::create_directory("log");
         ASSERT_TRUE(
             write_file_bytes(".\\bin\\objectinfo.dat", encode_objectinfo(sample_objectinfo_records())));
-        g_frame_counter = 0;
-        g_score = 0;
-        g_pending_bonus = 0;
+        reset_play_state();
         g_terrain_mode = 0;
     }
 

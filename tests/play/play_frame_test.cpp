@@ -1,10 +1,10 @@
 #include "objects/enemy.h"
+#include "objects/play_globals.h"
 #include "platform/keyboard.h"
-#include "play/play_globals.h"
+#include "play/key_table.h"
 #include "play/state_hash.h"
 #include "player/ship.h"
 #include "screen/vscreen.h"
-#include "shell/key_table.h"
 #include "tests/play/play_run_fixture.h"
 
 #include <array>

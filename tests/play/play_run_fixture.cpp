@@ -1,10 +1,11 @@
 #include "tests/play/play_run_fixture.h"
 
+#include "objects/score.h"
 #include "platform/audio_device.h"
+#include "play/play_state.h"
 #include "play/state_hash.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "tools/sample/sample.h"
 
 uint8_t weaving_script(uint32_t frame) {
@@ -52,9 +53,8 @@ void play_run_fixture_t::TearDown() {
 }
 
 void play_run_fixture_t::reset_run_globals() {
-    score_reset(0);
+    reset_play_state();
     g_lives = 9;
-    g_next_extend = next_extend_threshold(0);
 }
 
 std::vector<uint64_t> play_run_fixture_t::play_hashes(int32_t stage, uint32_t frames) {

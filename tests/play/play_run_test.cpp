@@ -2,7 +2,7 @@
 // the same state hash at every frame, run after run, and the stored hashes of the first stage. When a
 // change is meant to change the game, regenerate them on purpose:
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='play_run.*'
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/state_hash.h"
 #include "tests/play/play_run_fixture.h"
 #include "tests/support/golden.h"

@@ -1,5 +1,5 @@
 #include "objects/enemy.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "play/play_scene.h"
 #include "play/scroll.h"
 #include "player/ship.h"

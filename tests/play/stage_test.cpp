@@ -4,9 +4,9 @@
 #include "objects/item.h"
 #include "objects/missile.h"
 #include "objects/object_count.h"
+#include "objects/stage_pointers.h"
 #include "objects/star.h"
 #include "play/stage.h"
-#include "play/stage_pointers.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/objectinfo_file.h"
 

@@ -1,4 +1,4 @@
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/discharge.h"
 #include "player/multiple.h"
 #include "player/player_missile.h"

@@ -1,13 +1,13 @@
 #include "tests/player/crawl_fixture.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
+#include "play/play_state.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 
 void crawl_fixture_t::SetUp() {
+    reset_play_state();
     terrain_fixture_t::SetUp();
-    g_frame_counter = 0;
-    g_score = 0;
     g_soundctr.se_states.fill(0);
 }
 

@@ -1,5 +1,5 @@
+#include "objects/play_globals.h"
 #include "objects/trig_tables.h"
-#include "play/play_globals.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
 #include "tests/player/player_fixture.h"

@@ -1,4 +1,4 @@
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 #include "player/multiple.h"
 #include "player/shot.h"
 #include "tests/player/player_fixture.h"

@@ -2,15 +2,16 @@
 // equipper, against enemies of the stage and synthetic terrain.
 #include "objects/enemy.h"
 #include "objects/objectinfo.h"
+#include "objects/play_globals.h"
 #include "objects/random.h"
-#include "play/play_globals.h"
+#include "objects/score.h"
+#include "play/play_state.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
 #include "player/snake_missile.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "tests/player/crawl_fixture.h"
 #include "tests/player/ship_play_standin.h"
 #include "tests/player/standin_ship.h"
@@ -28,15 +29,12 @@ class loadouts : public crawl_fixture_t {
         std::string error;
         ASSERT_TRUE(write_objectinfo_file(".", error)) << error;
         ASSERT_TRUE(objectinfo_load(".\\bin\\objectinfo.dat", 1));
-        kept_aim = dbl_aim;
-        g_level = 1;
+        reset_play_state();
     }
 
     void TearDown() override {
         play.reset();
-        dbl_aim = kept_aim;
-        g_lives = 0;
-        g_score = 0;
+        reset_play_state();
         crawl_fixture_t::TearDown();
     }
 
@@ -74,7 +72,6 @@ class loadouts : public crawl_fixture_t {
     }
 
     std::unique_ptr<ship_play_standin_t> play;
-    int32_t kept_aim = 0;
 };
 
 constexpr int32_t laser_and_missiles = weapon_laser | weapon_missile | weapon_multiples;

@@ -1,20 +1,21 @@
 #include "tests/player/player_fixture.h"
 
-#include "play/play_globals.h"
-#include "screen/soundctr.h"
 #include "base/binio.h"
+#include "objects/play_globals.h"
+#include "play/play_state.h"
+#include "screen/soundctr.h"
 #include "tools/sample/objectinfo_file.h"
 
 #include <algorithm>
 #include <filesystem>
 
 player_test::player_test() {
-    g_frame_counter = 0;
+    reset_play_state();
     forget_sounds();
 }
 
 player_test::~player_test() {
-    g_frame_counter = 0;
+    reset_play_state();
     forget_sounds();
 }
 

@@ -1,19 +1,17 @@
 #include "tests/player/ship_fixture.h"
 
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
+#include "play/play_state.h"
 #include "player/double_shot.h"
-#include "shell/score.h"
 
 void ship_fixture_t::SetUp() {
     ASSERT_TRUE(load_table_without({}));
-    kept_aim = dbl_aim;
-    g_level = 1;
+    reset_play_state();
 }
 
 void ship_fixture_t::TearDown() {
-    dbl_aim = kept_aim;
-    g_lives = 0;
-    g_score = 0;
+    reset_play_state();
 }
 
 bool ship_fixture_t::start(const play_settings_t& settings) {

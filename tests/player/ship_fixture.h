@@ -16,7 +16,4 @@ class ship_fixture_t : public player_test {
     ship_t& ship() { return *play.ship; }
 
     ship_play_standin_t play;
-
-  private:
-    int32_t kept_aim = 0;
 };

@@ -3,12 +3,12 @@
 // it and respawns it.
 #include "objects/enemy.h"
 #include "objects/item.h"
+#include "objects/score.h"
 #include "player/loadout.h"
 #include "player/longlaser.h"
 #include "player/multiple.h"
 #include "player/player_missile.h"
 #include "player/powergauge.h"
-#include "shell/score.h"
 #include "tests/player/ship_fixture.h"
 
 namespace {

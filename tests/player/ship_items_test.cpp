@@ -1,9 +1,9 @@
 // Items on the ship and the sounds that confirm them. Pick-up sound 32 (33 for a capsule) answers every
 // pick-up, also one that changes nothing; the effect's own sound and the flash answer an effect that
 // applied; the gauge's activation, which is no pick-up, is confirmed by the effect's sound alone.
+#include "objects/score.h"
 #include "player/discharge.h"
 #include "player/powergauge.h"
-#include "shell/score.h"
 #include "tests/player/ship_fixture.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The ship's hits, dying, death, respawn and game over.
 #include "objects/explosion.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/discharge.h"
 #include "player/powergauge.h"
 #include "player/shield.h"
 #include "player/shipjet.h"
-#include "shell/score.h"
 #include "tests/player/ship_fixture.h"
 
 namespace {

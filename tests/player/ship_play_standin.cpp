@@ -3,7 +3,8 @@
 #include "objects/enemy.h"
 #include "objects/item.h"
 #include "objects/objectinfo.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "player/discharge.h"
 #include "player/multiple.h"
 #include "player/player_missile.h"
@@ -11,7 +12,6 @@
 #include "player/shield.h"
 #include "player/ship.h"
 #include "player/shipjet.h"
-#include "shell/score.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // replaced by layers the test paints solid pixels into, locked for the hit test as in play.
 #pragma once
 
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
 

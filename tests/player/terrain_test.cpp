@@ -1,8 +1,9 @@
 #include "objects/hitmark.h"
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
+#include "play/play_state.h"
 #include "player/player_missile.h"
 #include "player/weapon_terrain.h"
-#include "shell/score.h"
 #include "tests/player/player_fixture.h"
 #include "tests/player/terrain_fixture.h"
 
@@ -11,8 +12,8 @@ namespace {
 class terrain : public terrain_fixture_t {
   protected:
     void SetUp() override {
+        reset_play_state();
         terrain_fixture_t::SetUp();
-        g_score = 0;
     }
 
     int32_t layer_hit(const terrain_row_t& row, int32_t px, int32_t py) {

@@ -2,13 +2,14 @@
 // its multiple's meet enemies of the stage and the terrain.
 #include "objects/enemy.h"
 #include "objects/hitmark.h"
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "play/play_frame_standin.h"
-#include "play/play_globals.h"
+#include "play/play_state.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
 #include "player/weapon_factories.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 #include "tests/player/player_fixture.h"
 #include "tests/player/standin_ship.h"
 #include "tests/player/terrain_fixture.h"
@@ -21,6 +22,7 @@ namespace {
 class weapons_in_play : public terrain_fixture_t {
   protected:
     void SetUp() override {
+        reset_play_state();
         terrain_fixture_t::SetUp();
         std::string error;
         ASSERT_TRUE(write_objectinfo_file(".", error)) << error;
@@ -35,19 +37,16 @@ class weapons_in_play : public terrain_fixture_t {
         for (uint32_t i = 0; i < weapons.size(); ++i) {
             play.player_shots.push_back(weapons[i]);
         }
-        g_score = 0;
-        kept_aim = dbl_aim;
     }
 
     void TearDown() override {
-        dbl_aim = kept_aim;
         play.stage.clear();
         delete_all(weapons);
         delete_all(effects);
         delete_all(multiples);
         ship.reset();
-        g_frame_counter = 0;
         terrain_fixture_t::TearDown();
+        reset_play_state();
     }
 
     // Lends the firer `count` unowned weapons of the record, as the equipper does.
@@ -111,7 +110,6 @@ class weapons_in_play : public terrain_fixture_t {
     weapon_list_t weapons;
     effect_list_t effects;
     std::vector<multiple_t*> multiples;
-    int32_t kept_aim = 0;
 };
 
 } // namespace

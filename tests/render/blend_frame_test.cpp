@@ -1,5 +1,6 @@
 // The blend blitters' shared frame: clipping, locking and its failures, the key test and refused input.
 #include "render/blend.h"
+#include "render/blend_frame.h"
 #include "tests/render/blend_surfaces.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,8 @@ struct scene_t {
     }
 
     plat::hresult_t half(const plat::rect_t& clip, int32_t x, int32_t y, const plat::rect_t& source_rect) {
-        return blend_blit_half_565(destination.get(), &clip, x, y, source.get(), &source_rect);
+        return blend::blit<blend::format_565>(blend::half_rule{}, destination.get(), &clip, x, y,
+                                              source.get(), &source_rect);
     }
 
     surfaces_t surfaces;
@@ -109,8 +111,10 @@ TEST(blend_frame, surfaces_of_another_pixel_size_are_refused) {
     auto small = surfaces.make(f565, 8, 8);
     auto wide = surfaces.make(fa888, 8, 8);
     const plat::rect_t all{0, 0, 8, 8};
-    EXPECT_EQ(blend_blit_add_a888(wide.get(), &all, 0, 0, small.get(), &all), plat::dderr_invalidpixelformat);
-    EXPECT_EQ(blend_blit_add_a888(small.get(), &all, 0, 0, wide.get(), &all), plat::dderr_invalidpixelformat);
+    EXPECT_EQ(blend::blit<blend::format_a888>(blend::add_rule{}, wide.get(), &all, 0, 0, small.get(), &all),
+              plat::dderr_invalidpixelformat);
+    EXPECT_EQ(blend::blit<blend::format_a888>(blend::add_rule{}, small.get(), &all, 0, 0, wide.get(), &all),
+              plat::dderr_invalidpixelformat);
     EXPECT_FALSE(small->surface->locked());
     EXPECT_FALSE(wide->surface->locked());
 }
@@ -120,7 +124,8 @@ TEST(blend_frame, overhanging_rectangles_are_cut_and_keep_the_image_in_place) {
     const uint32_t corner = get_pixel(*scene.source, 3, 2);
     const uint32_t under = get_pixel(*scene.destination, 0, 0);
     const plat::rect_t all{0, 0, 6, 6};
-    ASSERT_EQ(blend_blit_tint_a888(scene.destination.get(), &all, -3, -2, scene.source.get(), &all, corner),
+    ASSERT_EQ(blend::blit<blend::format_a888>(blend::tint_rule{corner}, scene.destination.get(), &all, -3, -2,
+                                              scene.source.get(), &all),
               plat::dd_ok);
     EXPECT_EQ(get_pixel(*scene.destination, 0, 0), corner); // tint with c = s gives s
     EXPECT_NE(get_pixel(*scene.destination, 0, 0), under);
@@ -158,14 +163,16 @@ TEST(blend_frame, key_is_the_whole_pixel_spare_bits_included) {
     put_pixel(*scene.source, 2, 0, 0x0000);
     put_pixel(*scene.source, 3, 0, 0x8000);
     const plat::rect_t all{0, 0, 4, 1};
-    ASSERT_EQ(blend_blit_add_a555(scene.destination.get(), &all, 0, 0, scene.source.get(), &all),
+    ASSERT_EQ(blend::blit<blend::format_a555>(blend::add_rule{}, scene.destination.get(), &all, 0, 0,
+                                              scene.source.get(), &all),
               plat::dd_ok);
     EXPECT_EQ(pixels(*scene.destination), (std::vector<uint32_t>{0x7FFF, 0xFFFF, 0x7FFF, 0xFFFF}));
     // Only the low value of the key counts, cut to the pixel size.
     const plat::color_key_t wide_key{0xABCD8000, 0};
     scene.source->surface->set_color_key(plat::ddckey_srcblt, &wide_key);
     put_pixel(*scene.destination, 1, 0, 0x1234);
-    ASSERT_EQ(blend_blit_add_a555(scene.destination.get(), &all, 0, 0, scene.source.get(), &all),
+    ASSERT_EQ(blend::blit<blend::format_a555>(blend::add_rule{}, scene.destination.get(), &all, 0, 0,
+                                              scene.source.get(), &all),
               plat::dd_ok);
     EXPECT_EQ(get_pixel(*scene.destination, 1, 0), 0x1234u);
 }
@@ -175,9 +182,11 @@ TEST(blend_frame, weights_outside_the_range_are_held_to_it) {
     for (const auto& [outside, inside] : {std::pair{300, 256}, std::pair{-40, 0}, std::pair{INT32_MIN, 0}}) {
         scene_t a(f565, 8, 2);
         scene_t b(f565, 8, 2);
-        ASSERT_EQ(blend_blit_alpha_565(a.destination.get(), &all, 0, 0, a.source.get(), &all, outside),
+        ASSERT_EQ(blend::blit<blend::format_565>(blend::alpha_rule(outside), a.destination.get(), &all, 0, 0,
+                                                 a.source.get(), &all),
                   plat::dd_ok);
-        ASSERT_EQ(blend_blit_alpha_565(b.destination.get(), &all, 0, 0, b.source.get(), &all, inside),
+        ASSERT_EQ(blend::blit<blend::format_565>(blend::alpha_rule(inside), b.destination.get(), &all, 0, 0,
+                                                 b.source.get(), &all),
                   plat::dd_ok);
         EXPECT_EQ(pixels(*a.destination), pixels(*b.destination)) << outside;
     }

@@ -2,8 +2,8 @@
 // pictures planted in free sprite-table slots and map records made in place.
 #pragma once
 
-#include "render/bg.h"
 #include "render/map_table.h"
+#include "screen/bg.h"
 #include "tests/screen/screen_fixture.h"
 
 #include <cstdint>

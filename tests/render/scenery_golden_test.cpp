@@ -3,7 +3,7 @@
 // from 5-6-5). When a change to the renderers or the sample map pictures is meant to change it, regenerate
 // it on purpose and look at it before committing:
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='scenery_golden.*'
-#include "render/map_layer.h"
+#include "screen/map_layer.h"
 #include "tests/render/scenery_fixture.h"
 #include "tests/support/golden.h"
 #include "tools/sample/sample_maps.h"

@@ -2,8 +2,8 @@
 // sample sounds rendered offline, and a running scene controller over the default configuration.
 #pragma once
 
-#include "shell/config.h"
-#include "shell/scenectr.h"
+#include "play/scenectr.h"
+#include "scenes/config.h"
 #include "tests/screen/screen_fixture.h"
 
 #include <memory>

@@ -2,11 +2,11 @@
 #include "platform/audio_device.h"
 #include "platform/file.h"
 #include "platform/keyboard.h"
+#include "play/scenectr.h"
+#include "scenes/config.h"
 #include "scenes/standin_title.h"
 #include "screen/soundctr.h"
-#include "shell/config.h"
 #include "shell/frame_loop.h"
-#include "shell/scenectr.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sound_files.h"
 

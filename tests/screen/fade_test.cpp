@@ -1,7 +1,7 @@
-#include "render/blend_formats.h"
 #include "screen/fade.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
+#include "umlib/pixel_formats.h"
 
 namespace {
 

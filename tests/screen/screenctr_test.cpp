@@ -1,7 +1,7 @@
 #include "base/binio.h"
 #include "base/strformat.h"
 #include "platform/window.h"
-#include "render/bg.h"
+#include "screen/bg.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
@@ -89,7 +89,8 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    // Menus and fonts, two map pictures, eight object sheets, two front-end pictures, four play overlays.
+    // Menus and fonts, two map pictures, six object sheets, two turrets, two front-end pictures, four play
+    // overlays.
     EXPECT_EQ(g_screenctr.count_sprites(), 21);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);

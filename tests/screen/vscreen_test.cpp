@@ -1,3 +1,4 @@
+#include "base/failure.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/draw.h"
@@ -57,8 +58,8 @@ TEST_F(vscreen, layers_have_their_size_a_black_key_and_a_black_picture) {
     plat::color_key_t key{1, 1};
     ASSERT_EQ(layer.surface->surface->get_color_key(plat::ddckey_srcblt, &key), plat::dd_ok);
     EXPECT_EQ(key.color_space_low_value, 0u);
-    EXPECT_THROW(vscreen_t(g_screenctr.presenter, 3), int);
-    EXPECT_THROW(vscreen_t(nullptr, 0), int);
+    EXPECT_THROW(vscreen_t(g_screenctr.presenter, 3), construction_error_t);
+    EXPECT_THROW(vscreen_t(nullptr, 0), construction_error_t);
 
     // A layer around a surface neither sizes it nor deletes it.
     umlib::surface_t* own = g_screenctr.presenter->create_offscreen(16, 16);

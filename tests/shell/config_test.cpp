@@ -1,6 +1,6 @@
-#include "platform/file.h"
 #include "base/binio.h"
-#include "shell/config.h"
+#include "platform/file.h"
+#include "scenes/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 

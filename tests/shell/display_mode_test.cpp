@@ -1,6 +1,6 @@
 #include "platform/display.h"
-#include "shell/display_mode.h"
-#include "shell/key_name.h"
+#include "scenes/display_mode.h"
+#include "scenes/key_name.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/display.h"
-#include "shell/config.h"
+#include "scenes/config.h"
 #include "shell/session.h"
 #include "tests/support/answered_boxes.h"
 

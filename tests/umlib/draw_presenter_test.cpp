@@ -1,3 +1,4 @@
+#include "base/failure.h"
 #include "platform/display.h"
 #include "platform/gdi.h"
 #include "platform/present.h"
@@ -22,13 +23,7 @@ struct failure_t {
 
 failure_t construction_failure(const std::function<void()>& construct) {
     const int live_before = plat::live_dd_objects_for_test();
-    int thrown = -1;
-    try {
-        construct();
-    } catch (int value) {
-        thrown = value;
-    }
-    EXPECT_EQ(thrown, 0);
+    EXPECT_THROW(construct(), construction_error_t);
     EXPECT_EQ(plat::live_dd_objects_for_test(), live_before) << "nothing made survives";
     plat::set_creation_limit_for_test(-1);
     return {umlib::g_last_error_message, umlib::g_last_error_code};

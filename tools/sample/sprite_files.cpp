@@ -127,7 +127,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         table[s.index] = {s.path, nullptr, s.key, s.cell_width, s.cell_height};
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
-        !add_stage_sprites(root, table, error) || !add_frontend_sprites(root, table, error) ||
+        !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
         !add_overlay_sprites(root, table, error)) {
         return false;
     }

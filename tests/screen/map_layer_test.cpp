@@ -1,4 +1,4 @@
-#include "render/map_layer.h"
+#include "screen/map_layer.h"
 #include "tests/render/blend_reference.h"
 #include "tests/render/scenery_fixture.h"
 

@@ -1,10 +1,10 @@
-#include "scenes/standin_scene.h"
+#include "play/standin_scene.h"
 
 #include "platform/keyboard.h"
+#include "play/scenectr.h"
+#include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
-#include "shell/present_frame.h"
-#include "shell/scenectr.h"
 
 #include <cstring>
 

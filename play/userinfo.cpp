@@ -1,4 +1,4 @@
-#include "shell/userinfo.h"
+#include "play/userinfo.h"
 
 #include "base/binio.h"
 #include "base/safe_save.h"

@@ -4,9 +4,9 @@
 
 #include "play/playinfo.h"
 #include "play/ranking.h"
-#include "shell/scene.h"
-#include "shell/scene_ids.h"
-#include "shell/userinfo.h"
+#include "play/scene.h"
+#include "play/scene_ids.h"
+#include "play/userinfo.h"
 
 #include <cstdint>
 

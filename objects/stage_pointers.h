@@ -2,7 +2,7 @@
 // spark pool. Set when a stage has loaded, null once it is cleared.
 #pragma once
 
-#include "play/array.h"
+#include "objects/array.h"
 
 class enemy_t;
 class missile_t;

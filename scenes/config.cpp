@@ -1,9 +1,9 @@
-#include "shell/config.h"
+#include "scenes/config.h"
 
-#include "platform/keyboard.h"
 #include "base/binio.h"
-#include "shell/display_mode.h"
 #include "base/safe_save.h"
+#include "platform/keyboard.h"
+#include "scenes/display_mode.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "shell/score.h"
+#include "objects/score.h"
 
 #include "screen/soundctr.h"
 

@@ -1,4 +1,4 @@
-#include "play/play_globals.h"
+#include "objects/play_globals.h"
 
 uint32_t g_frame_counter = 0;
 uint32_t g_stage_position = 0;

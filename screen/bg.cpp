@@ -1,4 +1,4 @@
-#include "render/bg.h"
+#include "screen/bg.h"
 
 #include "render/blend_weighted_add.h"
 #include "screen/sprite_record.h"

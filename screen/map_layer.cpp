@@ -1,7 +1,7 @@
-#include "render/map_layer.h"
+#include "screen/map_layer.h"
 
-#include "render/bg.h"
 #include "render/blend.h"
+#include "screen/bg.h"
 
 namespace {
 

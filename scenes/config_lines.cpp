@@ -1,4 +1,4 @@
-#include "shell/config_lines.h"
+#include "scenes/config_lines.h"
 
 #include <algorithm>
 

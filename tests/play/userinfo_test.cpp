@@ -1,5 +1,5 @@
 #include "base/binio.h"
-#include "shell/userinfo.h"
+#include "play/userinfo.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -19,6 +19,9 @@ extern int32_t g_level;
 extern int32_t g_terrain_mode;
 // The player's ship; enemies aim at it.
 extern ship_t* g_player_ship;
+// Where g_player_ship is (x then y), null without a ship; defined beside the ship, whose type objects don't
+// see.
+const float* player_ship_position();
 // The play scene that exists, null when none does.
 extern play_scene_t* g_play_scene;
 // F2 switches it; it outlives the play scenes.

@@ -1,4 +1,4 @@
-#include "shell/display_mode.h"
+#include "scenes/display_mode.h"
 
 #include "platform/display.h"
 #include "umlib/display_modes.h"

@@ -1,5 +1,5 @@
+#include "objects/score.h"
 #include "screen/soundctr.h"
-#include "shell/score.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,3 @@
-#include "shell/key_table.h"
+#include "play/key_table.h"
 
 key_entry_t g_key_table[key_count];

@@ -2,7 +2,7 @@
 // Enter or Escape, so that every road through the scene controller can be walked.
 #pragma once
 
-#include "shell/scene.h"
+#include "play/scene.h"
 
 class standin_scene_t : public scene_t {
   public:

@@ -1,4 +1,4 @@
-#include "shell/key_name.h"
+#include "scenes/key_name.h"
 
 #include "platform/keyboard.h"
 

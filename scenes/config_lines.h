@@ -1,7 +1,7 @@
 // Which settings lines can be chosen, and moving the cursor between the ones that can.
 #pragma once
 
-#include "shell/userinfo.h"
+#include "play/userinfo.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,9 @@
-#include "shell/present_frame.h"
+#include "screen/present_frame.h"
 
 #include "screen/screenctr.h"
-#include "shell/frame_loop.h"
 #include "umlib/draw.h"
+
+bool g_vsync = false;
 
 void present_frame() {
     umlib::draw_t* presenter = g_screenctr.presenter;

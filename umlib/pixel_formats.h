@@ -1,5 +1,6 @@
-// The eight drawing formats of the blend blitters as traits: pixel size, channel masks and shifts, and
-// the packed-pixel constants of the averaging and saturating rules.
+// The eight drawing formats as traits (code, pixel size, channel masks and shifts, and the packed-pixel
+// constants of the blend blitters' averaging and saturating rules), and the one place that maps a
+// pixel-format code to its traits.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,7 @@ namespace blend {
 // right by it, with the constants of the format whose spare byte lies above.
 
 struct format_8 {
+    static constexpr int32_t code = 8;
     using pixel_t = uint8_t;
     static constexpr bool has_channels = false;
     static constexpr uint32_t red_mask = 0, green_mask = 0, blue_mask = 0;
@@ -25,6 +27,7 @@ struct format_8 {
 };
 
 struct format_565 {
+    static constexpr int32_t code = 0x565;
     using pixel_t = uint16_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0xF800, green_mask = 0x07E0, blue_mask = 0x001F;
@@ -37,6 +40,7 @@ struct format_565 {
 };
 
 struct format_a555 {
+    static constexpr int32_t code = 0xA555;
     using pixel_t = uint16_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0x7C00, green_mask = 0x03E0, blue_mask = 0x001F;
@@ -49,6 +53,7 @@ struct format_a555 {
 };
 
 struct format_555a {
+    static constexpr int32_t code = 0x555A;
     using pixel_t = uint16_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0xF800, green_mask = 0x07C0, blue_mask = 0x003E;
@@ -61,6 +66,7 @@ struct format_555a {
 };
 
 struct format_a444 {
+    static constexpr int32_t code = 0xA444;
     using pixel_t = uint16_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0x0F00, green_mask = 0x00F0, blue_mask = 0x000F;
@@ -73,6 +79,7 @@ struct format_a444 {
 };
 
 struct format_444a {
+    static constexpr int32_t code = 0x444A;
     using pixel_t = uint16_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0xF000, green_mask = 0x0F00, blue_mask = 0x00F0;
@@ -85,6 +92,7 @@ struct format_444a {
 };
 
 struct format_a888 {
+    static constexpr int32_t code = 0xA888;
     using pixel_t = uint32_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0x00FF0000, green_mask = 0x0000FF00, blue_mask = 0x000000FF;
@@ -97,6 +105,7 @@ struct format_a888 {
 };
 
 struct format_888a {
+    static constexpr int32_t code = 0x888A;
     using pixel_t = uint32_t;
     static constexpr bool has_channels = true;
     static constexpr uint32_t red_mask = 0xFF000000, green_mask = 0x00FF0000, blue_mask = 0x0000FF00;
@@ -107,6 +116,27 @@ struct format_888a {
     static constexpr uint32_t carry_fill = format_a888::carry_fill;
     template <class W> static constexpr W carry_down(W c) { return format_a888::carry_down(c); }
 };
+
+template <class... F> struct format_list_t {
+    // Calls visit(F{}) for every format, in the order listed.
+    template <class Visit> static void each(Visit&& visit) { (visit(F{}), ...); }
+};
+
+// The drawing formats, in the order every caller tries them.
+using drawing_formats_t = format_list_t<format_8, format_565, format_a555, format_555a, format_a444,
+                                        format_444a, format_a888, format_888a>;
+
+// Calls visit(F{}) with the traits of the format whose code is code; false when no drawing format has it.
+template <class Visit> bool visit_format(int32_t code, Visit&& visit) {
+    bool found = false;
+    drawing_formats_t::each([&](auto format) {
+        if (!found && decltype(format)::code == code) {
+            found = true;
+            visit(format);
+        }
+    });
+    return found;
+}
 
 namespace check {
 
