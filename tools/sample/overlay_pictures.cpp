@@ -42,7 +42,7 @@ void fill_rect(sample_picture_t& picture, int32_t left, int32_t top, int32_t w, 
     }
 }
 
-// Cells 0 and 1: "RESUME" highlighted and plain; cells 8 and 9: "QUIT" likewise.
+// Cells 0 and 1: "RESUME" highlighted and plain, each on a bar; cells 8 and 9: "QUIT" likewise.
 sample_picture_t pause_menu() {
     sample_picture_t sheet(menu_width * 8, menu_height * 2, magenta);
     const char* labels[] = {"RESUME", "QUIT"};
@@ -50,6 +50,7 @@ sample_picture_t pause_menu() {
         const int32_t top = entry * menu_height;
         const int32_t x = (menu_width - text_width(font_5x7, labels[entry])) / 2;
         fill_rect(sheet, 0, top, menu_width, menu_height, 0x203080);
+        fill_rect(sheet, menu_width, top, menu_width, menu_height, 0x181820);
         paint_text(sheet, font_5x7, x, top, labels[entry], 0xFFFF60, 0xFFA020);
         paint_text(sheet, font_5x7, menu_width + x, top, labels[entry], 0x8090A0, 0x607080);
     }
