@@ -23,11 +23,18 @@ class smoke_t;
 class star_t;
 struct objectinfo_t;
 struct placement_t;
+class hatch_t;
 namespace battery001 {
 class floorbody_t;
 class roofbody_t;
 } // namespace battery001
+namespace battery002 {
+class body_t;
+}
 namespace battery003 {
+class body_t;
+}
+namespace battery006 {
 class body_t;
 }
 namespace patroller001 {
@@ -101,7 +108,7 @@ class stage_t {
     // The makers of the formation flyers and the patroller: each object at the placement, on its record's
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
-                                                       const objectinfo_t* info);
+                                                        const objectinfo_t* info);
     static twister001::leaderA_t* make_twister001_leaderA(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
     static twister001::leaderB_t* make_twister001_leaderB(stage_t* stage, const placement_t* placement,
@@ -118,6 +125,15 @@ class stage_t {
                                                           const objectinfo_t* info);
     static twister002::member_t* make_twister002_member(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static battery001::floorbody_t* make_battery001_floorbody(stage_t* stage, const placement_t* placement,
+                                                              const objectinfo_t* info);
+    static battery001::roofbody_t* make_battery001_roofbody(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static battery002::body_t* make_battery002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static battery006::body_t* make_battery006_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static hatch_t* make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
 
     // Composite death explosions; null, with nothing made, when a record is missing.
     static big_explosion_t* make_explosion_pattern_mothership(stage_t* stage, const placement_t* placement);
@@ -166,12 +182,12 @@ class stage_t {
                                                            int32_t explosion_id);
     static battery001::roofbody_t* spawn_battery001_roof(stage_t* stage, const placement_t* placement,
                                                          int32_t explosion_id);
-    static void spawn_battery002(stage_t* stage, const placement_t* placement);
+    static battery002::body_t* spawn_battery002(stage_t* stage, const placement_t* placement);
     static battery003::body_t* spawn_battery003(stage_t* stage, const placement_t* placement,
                                                 int32_t explosion_id);
     static void spawn_battery004(stage_t* stage, const placement_t* placement);
     static void spawn_battery005(stage_t* stage, const placement_t* placement, int32_t direction);
-    static void spawn_battery006(stage_t* stage, const placement_t* placement);
+    static battery006::body_t* spawn_battery006(stage_t* stage, const placement_t* placement);
     static void spawn_fish(stage_t* stage, const placement_t* placement);
     static void spawn_gather(stage_t* stage, const placement_t* placement);
     static void spawn_hopper(stage_t* stage, const placement_t* placement);

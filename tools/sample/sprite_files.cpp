@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "screen/sprite_record.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/turret_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
@@ -128,7 +129,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
-        !add_formation_sprites(root, table, error)) {
+        !add_formation_sprites(root, table, error) || !add_turret_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
