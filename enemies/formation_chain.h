@@ -68,6 +68,10 @@ inline void shift_history_y(poslog_t& log, int32_t dy, bool wrapped) {
     }
 }
 
+// What a twister member does once the enemy rule has taken a hit: 3 sparks and sound 47; when it died,
+// sound 2 and, from revenge_level, an aimed shot from where it was.
+void twister_member_hit(enemy_t& member, int32_t revenge_level);
+
 // Sizes the history to spacing x count entries, every one at the leader's position.
 inline void size_history(poslog_t& log, const object_t& leader, uint32_t spacing, int32_t count) {
     log.resize(spacing * uint32_t(count > 0 ? count : 0));

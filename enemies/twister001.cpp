@@ -4,7 +4,6 @@
 #include "enemies/formation_chain.h"
 #include "enemies/jet.h"
 #include "objects/direction.h"
-#include "objects/enemy_fire.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/terrain_probe.h"
@@ -12,7 +11,6 @@
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -23,8 +21,6 @@ constexpr int32_t leave_x = -32;
 constexpr int32_t jet_dx = 12;
 constexpr int32_t jet_period = 2;
 constexpr int32_t shots_per_member = 2;
-constexpr int32_t se_hit = 47;
-constexpr int32_t se_destroyed = 2;
 constexpr int32_t first_firing_level = 2;
 constexpr int32_t revenge_level = 5;
 constexpr uint32_t fire_every = 32;
@@ -147,14 +143,7 @@ void member_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    spawn_sparks(position(), 3);
-    g_soundctr.request_se(se_hit);
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    formation::twister_member_hit(*this, revenge_level);
 }
 
 void member_t::fire(float speed) {

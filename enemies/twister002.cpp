@@ -2,13 +2,11 @@
 #include "enemies/twister002.h"
 
 #include "enemies/formation_chain.h"
-#include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
 #include "objects/terrain_probe.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 namespace {
 
@@ -17,8 +15,6 @@ constexpr uint32_t launch_frames = 15; // the run ends in the frame after the ti
 constexpr float turn_speed = 1.5f;
 constexpr int32_t explosion_period = 2;
 constexpr int32_t frozen_x = -32;
-constexpr int32_t se_hit = 47;
-constexpr int32_t se_destroyed = 2;
 constexpr int32_t revenge_level = 7;
 
 template <typename Leader>
@@ -187,14 +183,7 @@ void member_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    spawn_sparks(position(), 3);
-    g_soundctr.request_se(se_hit);
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    formation::twister_member_hit(*this, revenge_level);
 }
 
 } // namespace twister002

@@ -13,6 +13,11 @@ std::function<uint32_t()>& test_source() {
     return source;
 }
 
+std::function<void(uint32_t)>& test_sleep() {
+    static std::function<void(uint32_t)> sleep;
+    return sleep;
+}
+
 std::map<uint32_t, int>& open_periods() {
     static std::map<uint32_t, int> periods;
     return periods;
@@ -47,8 +52,17 @@ uint32_t time_end_period(uint32_t period) {
     return timerr_noerror;
 }
 
-void set_clock_for_test(std::function<uint32_t()> source) {
+void set_clock_for_test(std::function<uint32_t()> source, std::function<void(uint32_t)> sleep) {
     test_source() = std::move(source);
+    test_sleep() = std::move(sleep);
+}
+
+bool sleep_for_test(uint32_t milliseconds) {
+    if (!test_sleep()) {
+        return false;
+    }
+    test_sleep()(milliseconds);
+    return true;
 }
 
 } // namespace plat

@@ -8,6 +8,7 @@
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/stage_pictures.h"
+#include "tools/sample/title_pictures.h"
 
 #include <cmath>
 #include <vector>
@@ -129,7 +130,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
-        !add_formation_sprites(root, table, error) || !add_turret_sprites(root, table, error)) {
+        !add_title_sprites(root, table, error) || !add_formation_sprites(root, table, error) ||
+        !add_turret_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
