@@ -164,6 +164,7 @@ void play_scene_t::update() {
     }
     // Craters are drawn into the layers, so only once they are unlocked.
     hitmark_update_all();
+    navigation.type();
 
     if (mg_t* screen = g_screenctr.mg) {
         if (screen->scroll_x != 0 && (g_frame_counter + 1) % 4 == 0) {

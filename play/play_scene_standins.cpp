@@ -1,6 +1,6 @@
 // Stand-ins for the play scene's frame, commands, drawing and stage script until they are built: the
 // frame shows the stage number, carries out a pending stage change and returns to the title on Enter or
-// Escape; the script commands do nothing.
+// Escape.
 #include "platform/keyboard.h"
 #include "play/play_scene.h"
 #include "play/scenectr.h"
@@ -39,7 +39,3 @@ void play_scene_t::draw_overlay_text() {}
 void play_scene_t::draw_high_score() {}
 void play_scene_t::draw_hud() {}
 void play_scene_t::draw_clock() {}
-
-int32_t play_scene_t::run_event(int32_t, int32_t) {
-    return 0;
-}

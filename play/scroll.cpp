@@ -8,6 +8,7 @@
 #include "objects/star.h"
 #include "play/play_scene.h"
 #include "play/stage.h"
+#include "play/stage_events.h"
 #include "player/player.h"
 #include "player/player_missile.h"
 #include "player/powergauge.h"
@@ -271,6 +272,6 @@ void play_scene_t::scroll_frame() {
     const int64_t section_start = int32_t(g_stage_position & 0xFFFF0000u);
     const int64_t from = std::max<int64_t>(0, section_start - 2 * int64_t(section_step));
     advance_object_windows(stage, uint32_t(from), g_stage_position + 1);
-    stage.events.advance_window(g_stage_position, g_stage_position + 1);
+    advance_event_window(stage.events, g_stage_position);
     run_pending_events();
 }

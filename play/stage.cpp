@@ -49,6 +49,7 @@ void stage_t::clear() {
     delete_all(enemies[1]);
     delete_all(enemies[2]);
     delete_all(unlisted);
+    delete_all(unlisted_objects);
     delete_all(explosions);
     delete_all(enemy_shots);
     delete_all(shot_pool);

@@ -19,6 +19,7 @@ class item_t;
 class jet_t;
 class missile_skipper_t;
 class missile_t;
+class object_t;
 class smoke_t;
 class star_t;
 struct objectinfo_t;
@@ -249,4 +250,6 @@ class stage_t {
     array_t<explosion_t*> spark_pool; // used whole
     std::vector<star_t*> stars;
     array_t<enemy_t*> unlisted; // enemies whose record names no enemy list
+    // Shots and explosions that the script took out of their windows: others may still point to them.
+    std::vector<object_t*> unlisted_objects;
 };

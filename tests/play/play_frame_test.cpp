@@ -115,6 +115,7 @@ TEST_F(play_frame, the_screen_is_cleared_to_the_background_colour_unless_a_rear_
     reset_run_globals();
     play_scene_t scene(&settings, nullptr, &ranking);
     ASSERT_TRUE(scene.startup());
+    scene.run_event(411, 0); // the sample stage opens with a fade in
     g_screenctr.clear_layers();
     scene.draw_stars = false;
     scene.back_colour = 0x1234;
@@ -134,6 +135,7 @@ TEST_F(play_frame, a_shake_swings_back_to_rest_and_a_fade_takes_64_frames) {
     reset_run_globals();
     scripted_play_t scene(&settings, &ranking, [](uint32_t) { return uint8_t(0); });
     ASSERT_TRUE(scene.startup());
+    scene.run_event(411, 0); // the sample stage opens with a fade in
     mg_t& screen = *g_screenctr.mg;
     screen.scroll_y = 4;
     screen.scroll_x = -2;

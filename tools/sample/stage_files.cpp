@@ -4,6 +4,7 @@
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
+#include "tools/sample/stage_scripts.h"
 #include "tools/sample/turret_stage.h"
 
 #include <algorithm>
@@ -79,8 +80,10 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     return placements;
 }
 
-std::vector<eventinfo_t> stage_events(int32_t next) {
+std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
+    const std::vector<eventinfo_t> script = sample_stage_script(stage, stage_sections);
+    events.insert(events.end(), script.begin(), script.end());
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
     return events;
 }
@@ -126,8 +129,8 @@ bool write_stage_files(const std::string& root, std::string& error) {
         std::vector<uint8_t> bytes;
     };
     const stage_file_t files[] = {
-        {"st001.dat", stage_file_bytes(stage_placements(1), stage_events(2))},
-        {"st002.dat", stage_file_bytes(stage_placements(2), stage_events(0xFFFF))}, // -1: the ending
+        {"st001.dat", stage_file_bytes(stage_placements(1), stage_events(1, 2))},
+        {"st002.dat", stage_file_bytes(stage_placements(2), stage_events(2, 0xFFFF))}, // -1: the ending
         {"st100.dat", stage_file_bytes({}, {})},
     };
     for (const stage_file_t& f : files) {
