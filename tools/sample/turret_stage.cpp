@@ -11,8 +11,10 @@ namespace {
 constexpr plat::colorref_t key = 0x00FF00FF;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
-constexpr int32_t floor_y = 216;
-constexpr int32_t roof_y = 24;
+// Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
+// terrain drawn over the objects never hides them.
+constexpr int32_t floor_y = 192;
+constexpr int32_t roof_y = 48;
 
 constexpr uint32_t position(uint32_t section, uint32_t pixel) {
     return section << 16 | pixel;
@@ -97,6 +99,8 @@ std::vector<objectinfo_t> turret_records() {
 std::vector<placement_t> turret_placements(int32_t stage) {
     if (stage == 1) {
         return {
+            place(150, position(0, 180), floor_y),        // a floor turret
+            place(151, position(0, 240), roof_y, 0, 41),  // and a roof turret
             place(152, position(1, 100), floor_y, 24),    // battery002 firing up and left
             place(166, position(2, 140), roof_y, 40, 38), // battery006 looking down and left
             place(245, position(3, 20), roof_y, 0, 37),   // a hatch whose chain flies down
