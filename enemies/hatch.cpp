@@ -5,7 +5,6 @@
 #include "enemies/twister002.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
-#include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 
@@ -110,21 +109,9 @@ void hatch_t::burst() {
     const int32_t level = turret_level();
     const float speed = 1.0f + 0.2f * float(level - ring_level);
     int32_t d = level == ring_level ? 2 : 0;
-    size_t next = 0;
+    // Shots taken earlier in the ring are alive, so each search goes on from where the last one stopped.
     for (int32_t i = 0; i < ring_shots; ++i, d = (d + ring_step) & 63) {
-        while (next < shots.size() && shots[next]->alive) {
-            ++next;
-        }
-        if (next == shots.size()) {
-            return;
-        }
-        missile_t* shot = shots[next++];
-        shot->set_position(x, y);
-        shot->speed = speed;
-        shot->direction = d;
-        shot->vx = speed * cos_table[d];
-        shot->vy = -speed * sin_table[d];
-        shot->start();
+        launch_pooled_shot(shots, false, x, y, d, 0, speed, 0);
     }
 }
 
