@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <chrono>
+#include <ctime>
 #include <map>
 #include <utility>
 
@@ -50,6 +51,20 @@ uint32_t time_end_period(uint32_t period) {
         open_periods().erase(found);
     }
     return timerr_noerror;
+}
+
+int64_t calendar_time() {
+    return int64_t(std::time(nullptr));
+}
+
+bool local_time_of_day(int64_t time, time_of_day_t& out) {
+    const std::time_t t = std::time_t(time);
+    std::tm local{};
+    if (int64_t(t) != time || localtime_r(&t, &local) == nullptr) {
+        return false;
+    }
+    out = {local.tm_hour, local.tm_min, local.tm_sec};
+    return true;
 }
 
 void set_clock_for_test(std::function<uint32_t()> source, std::function<void(uint32_t)> sleep) {

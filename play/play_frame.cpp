@@ -31,6 +31,10 @@
 namespace {
 
 constexpr uint32_t fps_period = 8;
+// The paused picture: the menu three quarters opaque, the time of day below it.
+constexpr int32_t paused_menu_blend = 64;
+constexpr int32_t clock_col = 33;
+constexpr int32_t clock_row = 33;
 // The power-up entry's state in the first frame its key is down.
 constexpr uint32_t key_pressed_now = 0x80000001u;
 constexpr int32_t bgm_fade_step = -8;
@@ -78,8 +82,8 @@ void play_scene_t::frame() {
         run_frame(true);
         return;
     }
-    compose_frame();
-    draw_clock();
+    compose_frame(paused_menu_blend);
+    draw_clock(clock_col, clock_row, plat::calendar_time());
     g_soundctr.play_requested_se();
     present_frame();
 }

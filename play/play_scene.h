@@ -29,13 +29,21 @@ class play_scene_t : public scene_t {
     virtual bool is_paused() { return paused; }
     // This frame's input byte from the polled keys.
     virtual uint8_t read_input();
-    virtual void compose_frame();
-    virtual void draw_value();
-    virtual void draw_overlay_text();
+    // The paused picture: the world, then the pause menu blended with blend.
+    virtual void compose_frame(int32_t blend);
+    // The frame rate at a text cell of the small font.
+    virtual void draw_value(int32_t col, int32_t row);
+    // The navigation message at a text cell of the message font.
+    virtual void draw_overlay_text(int32_t col, int32_t row);
+    // Score, high score and lives.
     virtual void draw_high_score();
     virtual void draw_mode_overlay() {}
+    // The lives and the frame rate stand a row lower while the gauge takes the top row (style 2).
+    bool status_line_lowered() const;
+    // The power-up gauge, CAPSULE mode only.
     virtual void draw_hud();
-    virtual void draw_clock();
+    // The local time of day of a calendar time (seconds since 1970).
+    virtual void draw_clock(int32_t col, int32_t row, int64_t time);
 
     // False when the stage file or its music cannot be used; writes nothing to the boot log.
     bool load_stage(int32_t stage, int32_t section, int32_t level, int32_t loop, int32_t item_mode);

@@ -29,6 +29,12 @@ struct draw_options_t {
     bool honour_scale;
 };
 
+// Text cells of the navigation message and of the frame rate.
+constexpr int32_t message_col = 3;
+constexpr int32_t message_row = 8;
+constexpr int32_t frame_rate_col = 10;
+constexpr int32_t frame_rate_row = 3;
+
 constexpr draw_options_t stars_drawn{false, false};
 constexpr draw_options_t natural_size{true, false};
 constexpr draw_options_t scaled{true, true};
@@ -135,12 +141,12 @@ void play_scene_t::draw_world() {
     draw_whole(screen, stage.shot_pool, natural_size);
     draw_window(screen, stage.enemies[2], scaled);
     fade_point(5);
-    draw_overlay_text();
+    draw_overlay_text(message_col, message_row);
     draw_high_score();
     fade_point(6);
     draw_hud();
     draw_mode_overlay();
     if (g_show_frame_rate) {
-        draw_value();
+        draw_value(frame_rate_col, frame_rate_row);
     }
 }

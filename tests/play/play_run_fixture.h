@@ -43,4 +43,5 @@ class play_run_fixture_t : public screen_fixture_t {
 
     playinfo_t settings;
     ranking_t ranking;
+    int desktop_bits = 16;
 };

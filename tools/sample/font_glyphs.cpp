@@ -158,6 +158,9 @@ const glyph3x5_t space_mark_3x5 = {"...", "...", "...", "#.#", "###"};
 const glyph3x5_t end_mark_3x5 = {"..#", "..#", "#.#", "###", "#.."};
 
 const char* row_5x7(uint8_t code, int32_t y) {
+    if (code == 0) {
+        return "#####"; // the typing cursor of the navigation message
+    }
     if (code >= 32 && code <= 126) {
         return glyphs_5x7[code - 32][y];
     }

@@ -1,5 +1,6 @@
 // Two small bitmap fonts for the sample font sheets: 5 x 7 glyphs and 3 x 5 glyphs, every printable
-// ASCII code, plus the name-entry marks at codes 2 (space) and 3 (end).
+// ASCII code, plus the name-entry marks at codes 2 (space) and 3 (end) and, in 5 x 7, the typing cursor
+// block at code 0.
 #pragma once
 
 #include <cstdint>

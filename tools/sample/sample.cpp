@@ -2,6 +2,7 @@
 
 #include "tools/sample/demo_replays.h"
 #include "tools/sample/objectinfo_file.h"
+#include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/sound_files.h"
 #include "tools/sample/sprite_files.h"
@@ -35,6 +36,9 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_stage_files(root, error)) {
+        return false;
+    }
+    if (!write_gauge_style(root, error)) {
         return false;
     }
     return true;
