@@ -81,11 +81,10 @@ uint32_t hatch(double x, double y, int p) {
 std::vector<objectinfo_t> turret_records() {
     // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
     return {
-        {152, 16, 16, 6, 1, 500, gun_image, 0, 0},   // battery002
-        {153, 4, 4, 1, 1, 0, shot_image, 0, 0},      // its shots
-        {154, 8, 8, 4, 0, 0, explosion_image, 0, 0}, // its muzzle flash
-        {166, 16, 16, 8, 1, 700, gun_image, 0, 0},   // battery006
-        {30, 4, 4, 1, 1, 0, shot_image, 0, 0},         {31, 8, 8, 4, 0, 0, explosion_image, 0, 0},
+        {152, 16, 16, 6, 1, 500, gun_image, 0, 0},     // battery002
+        {153, 4, 4, 1, 1, 0, shot_image, 0, 0},        // its shots
+        {154, 8, 8, 4, 0, 0, explosion_image, 0, 0},   // its muzzle flash
+        {166, 16, 16, 8, 1, 700, gun_image, 0, 0},     // battery006
         {245, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, // hatches of the four twister002 kinds
         {246, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {247, 24, 16, 16, 1, 1000, hatch_image, 0, 0},
         {248, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {85, 24, 24, 8, 0, 0, explosion_image, 0, 0},
