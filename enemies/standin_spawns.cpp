@@ -91,15 +91,7 @@ void stage_t::spawn_quadbarrel(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_battery002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_battery004(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_battery006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
@@ -273,20 +265,6 @@ enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, i
 
 enemy_t* stage_t::spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
-}
-
-void stage_t::spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t*) {
-    standin(stage, placement);
-}
-
-battery001::floorbody_t* stage_t::spawn_battery001_floor(stage_t* stage, const placement_t* placement,
-                                                         int32_t explosion_id) {
-    return spawn_single<battery001::floorbody_t>(stage, placement, explosion_id);
-}
-
-battery001::roofbody_t* stage_t::spawn_battery001_roof(stage_t* stage, const placement_t* placement,
-                                                       int32_t explosion_id) {
-    return spawn_single<battery001::roofbody_t>(stage, placement, explosion_id);
 }
 
 battery003::body_t* stage_t::spawn_battery003(stage_t* stage, const placement_t* placement,

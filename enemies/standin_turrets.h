@@ -1,5 +1,5 @@
-// Stand-ins for the turret bodies that the dispatcher gives pooled shots, until their families are
-// built: plain enemies that keep their shots and, for battery003, the firing timing.
+// Stand-in for the battery003 turret that the dispatcher gives pooled shots, until its family is built:
+// a plain enemy that keeps its shots and its firing timing.
 #pragma once
 
 #include "objects/enemy.h"
@@ -8,21 +8,6 @@
 #include <vector>
 
 class missile_t;
-
-namespace battery001 {
-class floorbody_t : public enemy_t {
-  public:
-    floorbody_t(const objectinfo_t* info, float x, float y, uint32_t key) : enemy_t(info, x, y, key) {
-        shots.reserve(4);
-    }
-    std::vector<missile_t*> shots;
-};
-
-class roofbody_t : public floorbody_t {
-  public:
-    using floorbody_t::floorbody_t;
-};
-} // namespace battery001
 
 namespace battery003 {
 class body_t : public enemy_t {

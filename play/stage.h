@@ -24,11 +24,18 @@ class smoke_t;
 class star_t;
 struct objectinfo_t;
 struct placement_t;
+class hatch_t;
 namespace battery001 {
 class floorbody_t;
 class roofbody_t;
 } // namespace battery001
+namespace battery002 {
+class body_t;
+}
 namespace battery003 {
+class body_t;
+}
+namespace battery006 {
 class body_t;
 }
 namespace melvorin {
@@ -145,6 +152,15 @@ class stage_t {
                                                           const objectinfo_t* info);
     static twister002::member_t* make_twister002_member(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static battery001::floorbody_t* make_battery001_floorbody(stage_t* stage, const placement_t* placement,
+                                                              const objectinfo_t* info);
+    static battery001::roofbody_t* make_battery001_roofbody(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static battery002::body_t* make_battery002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static battery006::body_t* make_battery006_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static hatch_t* make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
 
     // The final boss's makers: each object on the list of its kind, every field of its own 0 or null.
     static melvorin::body_t* make_melvorin_body(stage_t* stage, const placement_t* placement,
@@ -242,12 +258,12 @@ class stage_t {
                                                            int32_t explosion_id);
     static battery001::roofbody_t* spawn_battery001_roof(stage_t* stage, const placement_t* placement,
                                                          int32_t explosion_id);
-    static void spawn_battery002(stage_t* stage, const placement_t* placement);
+    static battery002::body_t* spawn_battery002(stage_t* stage, const placement_t* placement);
     static battery003::body_t* spawn_battery003(stage_t* stage, const placement_t* placement,
                                                 int32_t explosion_id);
     static void spawn_battery004(stage_t* stage, const placement_t* placement);
     static void spawn_battery005(stage_t* stage, const placement_t* placement, int32_t direction);
-    static void spawn_battery006(stage_t* stage, const placement_t* placement);
+    static battery006::body_t* spawn_battery006(stage_t* stage, const placement_t* placement);
     static void spawn_fish(stage_t* stage, const placement_t* placement);
     static void spawn_gather(stage_t* stage, const placement_t* placement);
     static void spawn_hopper(stage_t* stage, const placement_t* placement);

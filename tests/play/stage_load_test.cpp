@@ -1,3 +1,4 @@
+#include "enemies/battery001.h"
 #include "enemies/standin_turrets.h"
 #include "objects/big_explosion.h"
 #include "objects/ending_objects.h"
@@ -168,7 +169,7 @@ TEST_F(stage_load, turrets_get_their_explosion_item_and_owned_shots_in_order) {
 }
 
 TEST_F(stage_load, a_turret_without_its_shot_record_stands_alone_and_unknown_types_make_nothing) {
-    load_table({21, 114});
+    load_table({21, 114, 245});
     for (const placement_t& p : {at(150), at(363), at(999), at(245)}) {
         stage_t::spawn_placement(&stage, &p);
     }
@@ -376,8 +377,10 @@ TEST_F(stage_load, every_entry_hands_its_spawn_function_the_fixed_extra_or_the_f
             EXPECT_EQ(spied.flag, entry.kind == handler_kind_t::with_flag && param2 != 0) << type;
         }
     }
-    // A hatch whose formation could not be made is still made (here: a plain stand-in of its type).
-    EXPECT_EQ(stage.enemies[0].size(), 0u);
+    // Only the hatches of 245..248 (three times each) were made, empty: their spied formations are none.
+    EXPECT_EQ(stage.enemies[0].size(), 12u);
+    stage.clear();
+    // A hatch whose formation could not be made is still made.
     load_table({}, {245});
     dispatch_entry_t hatch = dispatch_entry(245);
     hatch.enemy_with_int = spy_enemy;

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
+#include "tools/sample/picture_sheet.h"
 
 #include <cmath>
 #include <numbers>
@@ -26,20 +27,6 @@ placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t para
     p.param2 = param2;
     p.item = item;
     return p;
-}
-
-// A sheet of columns x rows cells of size, each drawn by shade(x, y, pattern) from the cell's centre.
-template <typename Shade> sample_picture_t sheet(int32_t size, int32_t columns, int32_t rows, Shade shade) {
-    sample_picture_t picture(size * columns, size * rows, magenta);
-    const double c = (size - 1) / 2.0;
-    for (int32_t p = 0; p < columns * rows; ++p) {
-        for (int32_t y = 0; y < size; ++y) {
-            for (int32_t x = 0; x < size; ++x) {
-                picture.at(p % columns * size + x, p / columns * size + y) = shade(x - c, y - c, p);
-            }
-        }
-    }
-    return picture;
 }
 
 // A small round fighter whose wings spin through 16 patterns.

@@ -11,6 +11,7 @@
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
+#include "tools/sample/turret_stage.h"
 
 #include <cmath>
 #include <vector>
@@ -149,7 +150,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
         !add_title_sprites(root, table, error) || !add_formation_sprites(root, table, error) ||
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
-        !add_midboss_sprites(root, table, error)) {
+        !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

@@ -7,6 +7,7 @@
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/stage_scripts.h"
+#include "tools/sample/turret_stage.h"
 
 #include <algorithm>
 
@@ -81,6 +82,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     for (const placement_t& p : midboss_placements(stage)) {
         placements.push_back(p);
     }
+    for (const placement_t& p : turret_placements(stage)) {
+        placements.push_back(p);
+    }
     return placements;
 }
 
@@ -102,8 +106,8 @@ std::vector<objectinfo_t> sample_stage_records() {
     std::vector<objectinfo_t> records{
         {small_enemy, 16, 16, 2, 1, 100, enemy_image, 0, 0},
         {large_enemy, 16, 16, 8, 1, 500, enemy_image, 0, 0},
-        {floor_turret, 16, 16, 4, 1, 300, floor_turret_image, 0, 0},
-        {roof_turret, 16, 16, 4, 1, 300, roof_turret_image, 0, 0},
+        {floor_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
+        {roof_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
     for (const objectinfo_t& r : formation_records()) {
@@ -113,6 +117,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         records.push_back(r);
     }
     for (const objectinfo_t& r : midboss_records()) {
+        records.push_back(r);
+    }
+    for (const objectinfo_t& r : turret_records()) {
         records.push_back(r);
     }
     return records;

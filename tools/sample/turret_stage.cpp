@@ -1,0 +1,132 @@
+#include "tools/sample/turret_stage.h"
+
+#include "base/binio.h"
+#include "tools/sample/picture_sheet.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr plat::colorref_t key = 0x00FF00FF;
+constexpr int32_t explosion_image = 19;
+constexpr int32_t shot_image = 17;
+// Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
+// terrain drawn over the objects never hides them.
+constexpr int32_t floor_y = 192;
+constexpr int32_t roof_y = 48;
+
+constexpr uint32_t position(uint32_t section, uint32_t pixel) {
+    return section << 16 | pixel;
+}
+
+placement_t place(int32_t type, uint32_t at, int32_t y, int32_t param2 = 0, int32_t item = -1) {
+    placement_t p;
+    p.x = 272; // just right of the screen
+    p.y = y;
+    p.type = type;
+    p.key = at;
+    p.param2 = param2;
+    p.item = item;
+    return p;
+}
+
+// A dome on the floor (or hanging from the ceiling) with its barrel along direction d (64 steps, y up).
+uint32_t dome(double x, double y, double d, bool hanging) {
+    const double a = d * std::numbers::pi / 32;
+    const double along = x * std::cos(a) - y * std::sin(a);
+    const double across = x * std::sin(a) + y * std::cos(a);
+    if (along > 0 && along < 8 && std::fabs(across) < 1.2) {
+        return 0xC0C0C0;
+    }
+    const double base = hanging ? y + 7.5 : 7.5 - y;
+    if (base < 2) {
+        return 0x606060;
+    }
+    return std::hypot(x, hanging ? y + 6 : y - 6) < 6 ? 0x508050 : sheet_key_colour;
+}
+
+uint32_t battery001(double x, double y, int p) {
+    if (p <= 16) {
+        return dome(x, y, 2 * p, false);
+    }
+    return p >= 24 && p <= 40 ? dome(x, y, 32 + 2 * (p - 24), true) : sheet_key_colour;
+}
+
+// A round gun whose barrel points along its pattern.
+uint32_t gun(double x, double y, int p) {
+    const double a = p * std::numbers::pi / 32;
+    const double along = x * std::cos(a) - y * std::sin(a);
+    const double across = x * std::sin(a) + y * std::cos(a);
+    if (along > 0 && along < 8 && std::fabs(across) < 1.5) {
+        return 0xE0E0E0;
+    }
+    const double r = std::hypot(x, y);
+    return r < 3 ? 0xF0A040 : r < 6 ? 0x806070 : sheet_key_colour;
+}
+
+// A frame whose shutter slides open over 8 patterns.
+uint32_t hatch(double x, double y, int p) {
+    if (std::fabs(x) > 11 || std::fabs(y) > 7) {
+        return sheet_key_colour;
+    }
+    if (std::fabs(x) > 9 || std::fabs(y) > 5) {
+        return 0x8080A0;
+    }
+    return std::fabs(x) < p * 9.0 / 7 ? 0x201020 : 0x605040;
+}
+
+} // namespace
+
+std::vector<objectinfo_t> turret_records() {
+    // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
+    return {
+        {152, 16, 16, 6, 1, 500, gun_image, 0, 0},     // battery002
+        {153, 4, 4, 1, 1, 0, shot_image, 0, 0},        // its shots
+        {154, 8, 8, 4, 0, 0, explosion_image, 0, 0},   // its muzzle flash
+        {166, 16, 16, 8, 1, 700, gun_image, 0, 0},     // battery006
+        {245, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, // hatches of the four twister002 kinds
+        {246, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {247, 24, 16, 16, 1, 1000, hatch_image, 0, 0},
+        {248, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {85, 24, 24, 8, 0, 0, explosion_image, 0, 0},
+    };
+}
+
+std::vector<placement_t> turret_placements(int32_t stage) {
+    if (stage == 1) {
+        return {
+            place(150, position(0, 180), floor_y),        // a floor turret
+            place(151, position(0, 240), roof_y, 0, 41),  // and a roof turret
+            place(152, position(1, 100), floor_y, 24),    // battery002 firing up and left
+            place(166, position(2, 140), roof_y, 40, 38), // battery006 looking down and left
+            place(245, position(3, 20), roof_y, 0, 37),   // a hatch whose chain flies down
+            place(246, position(4, 150), floor_y),        // and one whose chain flies up
+        };
+    }
+    return {
+        place(152, position(1, 120), roof_y, 40),     // battery002 firing down and left
+        place(166, position(2, 20), floor_y, 24, 40), // battery006 looking up and left
+        place(245, position(3, 130), roof_y),
+    };
+}
+
+bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
+    const struct {
+        int32_t index;
+        const char* path;
+        int32_t width;
+        int32_t height;
+        sample_picture_t picture;
+    } pictures[] = {
+        {battery001_image, "image\\battery001.bmp", 16, 16, sheet(16, 8, 6, battery001)},
+        {gun_image, "image\\gun.bmp", 16, 16, sheet(16, 8, 8, gun)},
+        {hatch_image, "image\\hatch.bmp", 24, 24, sheet(24, 8, 1, hatch)},
+    };
+    for (const auto& p : pictures) {
+        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
+            error = std::string(p.path) + ": cannot write";
+            return false;
+        }
+        table.at(size_t(p.index)) = {p.path, nullptr, key, p.width, p.height};
+    }
+    return true;
+}

@@ -1,0 +1,20 @@
+// The sample stages' turrets and hatches: the records of battery001, battery002, battery006 and the
+// hatches, where they stand on the terrain, and their pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t battery001_image = 110; // floor patterns 0..16, hanging patterns 24..40
+constexpr int32_t gun_image = 111;        // a barrel in each of the 64 directions
+constexpr int32_t hatch_image = 112;      // closed 0 .. open 7
+
+std::vector<objectinfo_t> turret_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> turret_placements(int32_t stage);
+bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);
