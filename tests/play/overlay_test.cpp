@@ -1,16 +1,17 @@
 // The play picture's overlays: the gauge in every style, the score line, the clock, and golden pictures
 // of a running frame's overlays and of the paused frame.
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='play_overlay.*'
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "platform/keyboard.h"
 #include "play/hud.h"
-#include "objects/play_globals.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
 #include "screen/vscreen.h"
-#include "objects/score.h"
 #include "tests/play/play_run_fixture.h"
 #include "tests/support/golden.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
@@ -147,6 +148,32 @@ TEST_F(play_overlay, the_clock_reads_hours_colon_minutes_gap_seconds_or_dashes_w
             cleared_picture_of([&] { screen().draw_string(34, 33, r.reads, scene.sprite_char003); });
         EXPECT_EQ(clock, text) << r.reads;
     }
+}
+
+TEST_F(play_overlay, pictures_missing_from_the_sprite_table_draw_nothing) {
+    play_scene_t scene(&settings, nullptr, &ranking);
+    start_bare(scene);
+    for (int32_t* sprite :
+         {&scene.sprite_usrans, &scene.sprite_lifemark, &scene.sprite_gauge_icon, &scene.sprite_gauge_text,
+          &scene.sprite_char001, &scene.sprite_char002, &scene.sprite_char003}) {
+        *sprite = -1;
+    }
+    std::strcpy(scene.navigation.text, "WARNING");
+    scene.navigation.cursor_on = true;
+    g_show_frame_rate = 1;
+    scene.player.ship->alive = 0;
+    scene.compose_frame(64);
+    scene.draw_clock(33, 33, local_nine_oh_five_oh_three());
+    const std::vector<uint32_t> drawn = picture();
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), 0u), std::ptrdiff_t(drawn.size()));
+    screen().dirty = 0;
+    scene.draw_overlay_text(3, 8);
+    scene.draw_high_score();
+    scene.draw_hud();
+    scene.draw_value(10, 3);
+    scene.draw_clock(33, 33, INT64_MAX);
+    EXPECT_EQ(screen().dirty, 0);
+    g_show_frame_rate = 0;
 }
 
 TEST_F(play_overlay, golden_running_overlays_and_paused_frame) {
