@@ -1,5 +1,6 @@
 #include "base/binio.h"
 
+#include "base/safe_read.h"
 #include "platform/file.h"
 
 #include <algorithm>
@@ -60,22 +61,7 @@ void byte_writer_t::fixed_string(const std::string& s, size_t n) {
 }
 
 bool read_file_bytes(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes) {
-    std::FILE* f = plat::open_file(game_path, "rb");
-    if (f == nullptr) {
-        return false;
-    }
-    out.clear();
-    uint8_t chunk[65536];
-    while (out.size() < max_bytes) {
-        const size_t want = std::min(sizeof chunk, max_bytes - out.size());
-        const size_t got = std::fread(chunk, 1, want, f);
-        out.insert(out.end(), chunk, chunk + got);
-        if (got < want) {
-            break;
-        }
-    }
-    std::fclose(f);
-    return true;
+    return read_file_head(game_path, out, max_bytes) == load_status_t::loaded;
 }
 
 bool write_file_bytes(const std::string& game_path, const std::vector<uint8_t>& bytes) {

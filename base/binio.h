@@ -1,6 +1,8 @@
 // Little-endian fields of the game's fixed-layout records, read and written one at a time.
 #pragma once
 
+#include "platform/file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -72,7 +74,9 @@ class byte_writer_t {
     std::vector<uint8_t> bytes_;
 };
 
-// Reads at most max_bytes of a whole file named as the game names it; false when it cannot be opened.
-bool read_file_bytes(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes = SIZE_MAX);
+// Reads at most max_bytes of a file named as the game names it (through the safe reader); false when it
+// is missing or refused.
+bool read_file_bytes(const std::string& game_path, std::vector<uint8_t>& out,
+                     size_t max_bytes = plat::largest_media_file);
 // Writes the whole buffer; false unless every byte reached the file.
 bool write_file_bytes(const std::string& game_path, const std::vector<uint8_t>& bytes);

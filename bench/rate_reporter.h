@@ -1,5 +1,5 @@
-// The console reporter of the benchmarks, keeping each run's rate in millions of items per second so that
-// a summary can set routines side by side.
+// The console reporter of the benchmarks, keeping each run's rate in millions of items per second (the
+// median's, for repeated runs) so that a summary can set routines side by side.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -13,6 +13,9 @@ class rate_reporter_t : public benchmark::ConsoleReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") {
+                continue;
+            }
             const auto found = run.counters.find("items_per_second");
             if (found != run.counters.end()) {
                 rates[run.run_name.function_name] = found->second.value / 1e6;

@@ -14,6 +14,11 @@ std::function<uint32_t()>& test_source() {
     return source;
 }
 
+std::function<void(uint32_t)>& test_sleep() {
+    static std::function<void(uint32_t)> sleep;
+    return sleep;
+}
+
 std::map<uint32_t, int>& open_periods() {
     static std::map<uint32_t, int> periods;
     return periods;
@@ -62,8 +67,17 @@ bool local_time_of_day(int64_t time, time_of_day_t& out) {
     return true;
 }
 
-void set_clock_for_test(std::function<uint32_t()> source) {
+void set_clock_for_test(std::function<uint32_t()> source, std::function<void(uint32_t)> sleep) {
     test_source() = std::move(source);
+    test_sleep() = std::move(sleep);
+}
+
+bool sleep_for_test(uint32_t milliseconds) {
+    if (!test_sleep()) {
+        return false;
+    }
+    test_sleep()(milliseconds);
+    return true;
 }
 
 } // namespace plat

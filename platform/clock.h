@@ -1,5 +1,6 @@
 // The multimedia timer: a millisecond tick count that wraps at 32 bits, and the timer-resolution requests
-// made around the frame loop; the calendar time and local time of day. Tests drive the tick count by hand.
+// made around the frame loop; the calendar time and local time of day. Tests drive the clock, and the
+// sleeps that wait on it, by hand.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ constexpr uint32_t timerr_nocando = 97;
 uint32_t time_get_time();
 
 // A request for a timer resolution of period milliseconds; every begin is matched by an end of the same
-// period. The spinning frame loop needs no finer sleep here, so only the pairing is kept.
+// period. The frame loop's sleeps wake within a millisecond here anyway, so only the pairing is kept.
 uint32_t time_begin_period(uint32_t period);
 uint32_t time_end_period(uint32_t period);
 
@@ -29,6 +30,9 @@ struct time_of_day_t {
 bool local_time_of_day(int64_t time, time_of_day_t& out);
 
 // Replaces the clock (each call of time_get_time asks source); an empty source restores the real one.
-void set_clock_for_test(std::function<uint32_t()> source);
+// sleep, when given, stands in for the waits of wait_message (it should move the clock on).
+void set_clock_for_test(std::function<uint32_t()> source, std::function<void(uint32_t)> sleep = {});
+// Runs the test's sleep when one is set; false when the caller must wait for real.
+bool sleep_for_test(uint32_t milliseconds);
 
 } // namespace plat

@@ -1,5 +1,7 @@
 // Surface copies: colour fill, scaled copy by nearest pixel, unscaled copy, each optionally skipping the
 // source's colour-key pixels. Both surfaces must share one pixel format; nothing is converted here.
+#include "platform/dd_keyed.h"
+#include "platform/dd_keyed_rows.h"
 #include "platform/ddraw.h"
 #include "platform/window.h"
 
@@ -23,14 +25,41 @@ struct blit_t {
     color_key_t key;
 };
 
-template <size_t bytes> uint32_t load(const uint8_t* p) {
-    uint32_t v = 0;
-    std::memcpy(&v, p, bytes); // little-endian, as the surfaces are
-    return v;
+// The key range cut to the values a pixel of `bytes` bytes can hold; false when none of them is in it (a
+// range whose ends are the wrong way round holds nothing).
+bool key_in_pixel_range(const color_key_t& key, uint32_t bytes, uint32_t* low, uint32_t* high) {
+    const uint32_t largest = bytes >= 4 ? ~0u : (1u << (8 * bytes)) - 1;
+    *low = key.color_space_low_value;
+    *high = std::min(key.color_space_high_value, largest);
+    return key.color_space_high_value >= *low && *low <= largest;
 }
 
-template <size_t bytes> void store(uint8_t* p, uint32_t v) {
-    std::memcpy(p, &v, bytes);
+template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh, int64_t dw, int64_t dh) {
+    uint32_t low = 0, high = 0;
+    const bool keyed = b.keyed && key_in_pixel_range(b.key, bytes, &low, &high);
+    // The source column of every shown column, worked out once for all rows.
+    std::vector<int64_t> columns(size_t(b.shown.right - b.shown.left));
+    for (size_t i = 0; i < columns.size(); ++i) {
+        columns[i] = (b.from.left + (b.shown.left + int64_t(i) - b.to.left) * sw / dw) * int64_t(bytes);
+    }
+    int64_t previous_sy = -1;
+    for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
+        const int64_t sy = b.from.top + (y - int64_t(b.to.top)) * sh / dh;
+        const uint8_t* srow = b.src + sy * b.src_pitch;
+        uint8_t* d = b.dst + ptrdiff_t(y) * b.dst_pitch + size_t(b.shown.left) * bytes;
+        // An enlarged picture repeats source rows: an unkeyed copy repeats the row drawn just before.
+        if (!keyed && sy == previous_sy) {
+            std::memcpy(d, d - b.dst_pitch, columns.size() * bytes);
+            continue;
+        }
+        previous_sy = sy;
+        for (size_t i = 0; i < columns.size(); ++i, d += bytes) {
+            const uint32_t p = load_pixel<bytes>(srow + columns[i]);
+            if (!keyed || p - low > high - low) {
+                store_pixel<bytes>(d, p);
+            }
+        }
+    }
 }
 
 template <size_t bytes> void run(const blit_t& b) {
@@ -39,40 +68,23 @@ template <size_t bytes> void run(const blit_t& b) {
     const int64_t dh = int64_t(b.to.bottom) - b.to.top;
     const int64_t sw = int64_t(b.from.right) - b.from.left;
     const int64_t sh = int64_t(b.from.bottom) - b.from.top;
-    const bool unscaled = dw == sw && dh == sh;
-    // The key range as an offset from its low end; a range whose ends are the wrong way round holds nothing.
-    const uint32_t key_low = b.key.color_space_low_value;
-    const bool key_range = b.key.color_space_high_value >= key_low;
-    const uint32_t key_span = b.key.color_space_high_value - key_low;
-    for (int32_t y = b.shown.top; y < b.shown.bottom; ++y) {
-        const int64_t sy = b.from.top + (y - int64_t(b.to.top)) * sh / dh;
-        const uint8_t* srow = b.src + sy * b.src_pitch;
-        uint8_t* drow = b.dst + ptrdiff_t(y) * b.dst_pitch;
-        if (unscaled) {
-            const uint8_t* s = srow + (b.from.left + (b.shown.left - int64_t(b.to.left))) * int64_t(bytes);
-            uint8_t* d = drow + size_t(b.shown.left) * bytes;
-            const size_t n = size_t(b.shown.right - b.shown.left);
-            if (!b.keyed) {
-                std::memmove(d, s, n * bytes);
-                continue;
-            }
-            // Keyed copies of map cells run every frame: key pixels are masked rather than branched over,
-            // since they come and go too irregularly to predict.
-            for (size_t i = 0; i < n; ++i, s += bytes, d += bytes) {
-                const uint32_t p = load<bytes>(s);
-                const uint32_t key_hit = 0u - uint32_t(key_range && p - key_low <= key_span);
-                store<bytes>(d, (p & ~key_hit) | (load<bytes>(d) & key_hit));
-            }
-            continue;
-        }
-        for (int32_t x = b.shown.left; x < b.shown.right; ++x) {
-            const int64_t sx = b.from.left + (x - int64_t(b.to.left)) * sw / dw;
-            const uint32_t p = load<bytes>(srow + sx * int64_t(bytes));
-            if (b.keyed && p >= b.key.color_space_low_value && p <= b.key.color_space_high_value) {
-                continue;
-            }
-            store<bytes>(drow + size_t(x) * bytes, p);
-        }
+    if (dw != sw || dh != sh) {
+        run_scaled<bytes>(b, sw, sh, dw, dh);
+        return;
+    }
+    const int64_t sx = b.from.left + (b.shown.left - int64_t(b.to.left));
+    const int64_t sy = b.from.top + (b.shown.top - int64_t(b.to.top));
+    const uint8_t* s = b.src + sy * b.src_pitch + sx * int64_t(bytes);
+    uint8_t* d = b.dst + ptrdiff_t(b.shown.top) * b.dst_pitch + size_t(b.shown.left) * bytes;
+    const int32_t n = b.shown.right - b.shown.left;
+    const int32_t rows = b.shown.bottom - b.shown.top;
+    uint32_t low = 0, high = 0;
+    if (b.keyed && key_in_pixel_range(b.key, bytes, &low, &high)) {
+        copy_keyed_rows({s, b.src_pitch, d, b.dst_pitch, n, rows, low, high}, bytes);
+        return;
+    }
+    for (int32_t y = 0; y < rows; ++y) {
+        std::memmove(d + y * b.dst_pitch, s + y * b.src_pitch, size_t(n) * bytes);
     }
 }
 
@@ -213,7 +225,29 @@ hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, cons
         return dderr_invalidrect;
     }
     const rect_t to{int32_t(x), int32_t(y), int32_t(right), int32_t(bottom)};
-    return blt(&to, src, &from, (flags & ddbltfast_srccolorkey) ? ddblt_keysrc : 0, nullptr);
+    const bool keyed = (flags & ddbltfast_srccolorkey) != 0;
+    if (src == this) {
+        return blt(&to, src, &from, keyed ? ddblt_keysrc : 0, nullptr);
+    }
+    // Sprites and map cells come this way by the thousand each frame: with no clipper and no overlap, the
+    // copy goes straight to the rows, with the checks blt would make in the order it makes them.
+    if (const hresult_t hr = busy_or_lost(); hr != dd_ok) {
+        return hr;
+    }
+    if (const hresult_t hr = src->busy_or_lost(); hr != dd_ok) {
+        return hr;
+    }
+    if (!same_format(format_, src->format())) {
+        return dderr_invalidpixelformat;
+    }
+    if (empty(from)) {
+        return dd_ok;
+    }
+    run_any({src->pixels(), src->pitch(), pixels(), pitch_, from, to, to, keyed && src->has_src_key_,
+             src->src_key_},
+            bytes_per_pixel());
+    shown_if_primary();
+    return dd_ok;
 }
 
 } // namespace plat

@@ -11,36 +11,22 @@ namespace plat {
 
 namespace {
 
-// Larger than any music or effect of the game; a bigger file is refused, not read.
-constexpr size_t largest_sound_file = 32u << 20;
-
 std::string& soundfont_setting() {
     static std::string path = "/usr/share/sounds/sf2/default-GM.sf2";
     return path;
 }
 
 bool read_sound_file(const std::string& game_path, std::vector<uint8_t>& bytes, std::string& error) {
-    std::FILE* f = open_file(game_path, "rb");
-    if (f == nullptr) {
-        error = std::strerror(errno);
+    switch (read_regular_file(game_path, bytes, largest_media_file, true, error)) {
+    case read_status_t::read:
+        return true;
+    case read_status_t::missing:
+        error = std::strerror(ENOENT);
         return false;
+    case read_status_t::refused:
+        break;
     }
-    uint8_t block[65536];
-    size_t got;
-    while (bytes.size() <= largest_sound_file && (got = std::fread(block, 1, sizeof block, f)) > 0) {
-        bytes.insert(bytes.end(), block, block + got);
-    }
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) {
-        error = "read error";
-        return false;
-    }
-    if (bytes.size() > largest_sound_file) {
-        error = "file too large";
-        return false;
-    }
-    return true;
+    return false;
 }
 
 } // namespace

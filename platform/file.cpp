@@ -1,7 +1,10 @@
 #include "platform/file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +91,62 @@ std::string native_path(const std::string& game_path) {
 
 std::FILE* open_file(const std::string& game_path, const char* mode) {
     return std::fopen(native_path(game_path).c_str(), mode);
+}
+
+read_status_t read_regular_file(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes,
+                                bool whole, std::string& reason) {
+    out.clear();
+    // O_NONBLOCK: opening a pipe with no writer would otherwise wait for one for ever.
+    const int fd = ::open(native_path(game_path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return read_status_t::missing;
+        }
+        reason = std::strerror(errno);
+        return read_status_t::refused;
+    }
+    const auto refuse = [&](std::string why) {
+        ::close(fd);
+        out.clear();
+        reason = std::move(why);
+        return read_status_t::refused;
+    };
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        return refuse(std::strerror(errno));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return refuse(S_ISDIR(st.st_mode) ? "not a file but a folder" : "not a regular file");
+    }
+    if (whole && uint64_t(st.st_size) > max_bytes) {
+        return refuse("file too large");
+    }
+    // One byte past the cap tells a file that grew while it was read.
+    const size_t want = whole ? max_bytes + 1 : max_bytes;
+    out.resize(std::min<uint64_t>(want, uint64_t(st.st_size) + 1));
+    size_t got = 0;
+    while (got < want) {
+        if (got == out.size()) {
+            out.resize(std::min(want, got + (size_t(1) << 16)));
+        }
+        const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return refuse(std::strerror(errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        got += size_t(n);
+    }
+    out.resize(got);
+    if (whole && got > max_bytes) {
+        return refuse("file too large");
+    }
+    ::close(fd);
+    return read_status_t::read;
 }
 
 bool remove_file(const std::string& game_path) {

@@ -197,6 +197,75 @@ struct colour_reader_t {
 
 } // namespace
 
+namespace {
+
+// The conversion of one masked layout of 1 to 4 bytes with channels of at most 8 bits to another masked
+// layout of 1 to 4 bytes: per channel, a table from the raw channel value to the output pixel's bits.
+struct row_converter_t {
+    channel_t red, green, blue;
+    std::array<uint32_t, 256> red_out{}, green_out{}, blue_out{};
+
+    row_converter_t(const pixel_layout_t& from, const pixel_layout_t& to)
+        : red(channel_of(from.red_mask)), green(channel_of(from.green_mask)),
+          blue(channel_of(from.blue_mask)) {
+        const channels_t out(to);
+        fill(red_out, red, out.red);
+        fill(green_out, green, out.green);
+        fill(blue_out, blue, out.blue);
+    }
+    static bool fits(const pixel_layout_t& from, const pixel_layout_t& to) {
+        const channels_t c(from);
+        return from.palette == nullptr && to.palette == nullptr && from.bits % 8 == 0 && to.bits % 8 == 0 &&
+               from.bits >= 8 && from.bits <= 32 && to.bits >= 8 && to.bits <= 32 && c.red.width <= 8 &&
+               c.green.width <= 8 && c.blue.width <= 8;
+    }
+    static void fill(std::array<uint32_t, 256>& table, channel_t in, channel_t out) {
+        if (in.width == 0) {
+            return;
+        }
+        for (uint32_t v = 0; v < (1u << in.width); ++v) {
+            table[v] = narrow(widen(v << in.shift, in), out);
+        }
+    }
+    static uint32_t value(uint32_t raw, channel_t c) { return (raw >> c.shift) & ((1u << c.width) - 1); }
+
+    template <size_t in, size_t out> void row(const uint8_t* s, uint8_t* d, int32_t n) const {
+        for (int32_t i = 0; i < n; ++i, s += in, d += out) {
+            uint32_t raw = 0;
+            std::memcpy(&raw, s, in); // little-endian, as the pictures are
+            const uint32_t p =
+                red_out[value(raw, red)] | green_out[value(raw, green)] | blue_out[value(raw, blue)];
+            std::memcpy(d, &p, out);
+        }
+    }
+    template <size_t in> void row_to(const uint8_t* s, uint8_t* d, int32_t n, uint32_t out_bytes) const {
+        switch (out_bytes) {
+        case 1:
+            return row<in, 1>(s, d, n);
+        case 2:
+            return row<in, 2>(s, d, n);
+        case 3:
+            return row<in, 3>(s, d, n);
+        default:
+            return row<in, 4>(s, d, n);
+        }
+    }
+    void convert(const uint8_t* s, uint32_t in_bytes, uint8_t* d, uint32_t out_bytes, int32_t n) const {
+        switch (in_bytes) {
+        case 1:
+            return row_to<1>(s, d, n, out_bytes);
+        case 2:
+            return row_to<2>(s, d, n, out_bytes);
+        case 3:
+            return row_to<3>(s, d, n, out_bytes);
+        default:
+            return row_to<4>(s, d, n, out_bytes);
+        }
+    }
+};
+
+} // namespace
+
 void convert_area(const pixel_view_t& from, int32_t from_x, int32_t from_y, const pixel_view_t& to,
                   int32_t to_x, int32_t to_y, int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) {
@@ -204,15 +273,61 @@ void convert_area(const pixel_view_t& from, int32_t from_x, int32_t from_y, cons
     }
     const bool upward = from.first == to.first && to_y > from_y;
     const bool copy = same_layout(from.layout, to.layout) && from.layout.bits % 8 == 0;
-    const size_t bytes = size_t(width) * (from.layout.bits / 8);
+    const uint32_t in_bytes = from.layout.bits / 8, out_bytes = to.layout.bits / 8;
+    if (!copy && from.first != to.first && in_bytes == 2 && row_converter_t::fits(from.layout, to.layout)) {
+        // Presentation converts a whole 16-bit picture every frame: one lookup per pixel in a table of every
+        // value, kept for the next frame.
+        static pixel_layout_t table_from, table_to;
+        static std::vector<uint32_t> table;
+        if (table.empty() || !same_layout(table_from, from.layout) || !same_layout(table_to, to.layout)) {
+            const row_converter_t converter(from.layout, to.layout);
+            table.resize(65536);
+            for (uint32_t raw = 0; raw < 65536; ++raw) {
+                converter.row<2, 4>(reinterpret_cast<const uint8_t*>(&raw),
+                                    reinterpret_cast<uint8_t*>(&table[raw]), 1);
+            }
+            table_from = from.layout;
+            table_to = to.layout;
+        }
+        auto rows = [&]<size_t out>() {
+            for (int32_t r = 0; r < height; ++r) {
+                const uint8_t* s = from.row(from_y + r) + size_t(from_x) * 2;
+                uint8_t* d = to.row(to_y + r) + size_t(to_x) * out;
+                for (int32_t x = 0; x < width; ++x, s += 2, d += out) {
+                    uint16_t raw;
+                    std::memcpy(&raw, s, 2);
+                    std::memcpy(d, &table[raw], out);
+                }
+            }
+        };
+        switch (out_bytes) {
+        case 1:
+            return rows.template operator()<1>();
+        case 2:
+            return rows.template operator()<2>();
+        case 3:
+            return rows.template operator()<3>();
+        default:
+            return rows.template operator()<4>();
+        }
+    }
+    if (!copy && from.first != to.first && row_converter_t::fits(from.layout, to.layout)) {
+        const row_converter_t converter(from.layout, to.layout);
+        for (int32_t r = 0; r < height; ++r) {
+            converter.convert(from.row(from_y + r) + size_t(from_x) * in_bytes, in_bytes,
+                              to.row(to_y + r) + size_t(to_x) * out_bytes, out_bytes, width);
+        }
+        return;
+    }
+    const size_t bytes = size_t(width) * in_bytes;
     const colour_reader_t read(from.layout);
     const channels_t out(to.layout);
     std::vector<uint32_t> raws(static_cast<size_t>(width));
     for (int32_t i = 0; i < height; ++i) {
         const int32_t r = upward ? height - 1 - i : i;
         if (copy) {
-            std::memmove(to.row(to_y + r) + size_t(to_x) * (to.layout.bits / 8),
-                         from.row(from_y + r) + size_t(from_x) * (from.layout.bits / 8), bytes);
+            std::memmove(to.row(to_y + r) + size_t(to_x) * out_bytes,
+                         from.row(from_y + r) + size_t(from_x) * in_bytes, bytes);
             continue;
         }
         for (int32_t x = 0; x < width; ++x) {

@@ -1,4 +1,5 @@
 // The message queue: SDL events and Ctrl-C / SIGTERM become window messages, posted in arrival order.
+#include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "platform/window_internal.h"
 
@@ -123,6 +124,16 @@ void install_close_signals() {
     }
 }
 
+bool close_signal_pending() {
+    return close_requested != 0;
+}
+
+bool take_close_signal() {
+    const bool pending = close_requested != 0;
+    close_requested = 0;
+    return pending;
+}
+
 bool peek_message(message_t* out, bool remove) {
     pump();
     if (queue().empty()) {
@@ -144,6 +155,17 @@ bool get_message(message_t* out) {
         }
     }
     return out->message != wm_quit;
+}
+
+void wait_message(uint32_t milliseconds) {
+    if (peek_message(nullptr, false) || milliseconds == 0 || sleep_for_test(milliseconds)) {
+        return;
+    }
+    if (video_ready()) {
+        SDL_WaitEventTimeout(nullptr, int(milliseconds));
+    } else {
+        SDL_Delay(milliseconds);
+    }
 }
 
 lresult_t dispatch_message(const message_t& msg) {

@@ -120,8 +120,15 @@ bool set_window_display_mode(hwnd_t window, int32_t width, int32_t height);
 
 // The message queue.
 bool peek_message(message_t* out, bool remove);
+// True from a Ctrl-C or SIGTERM until the message queue has turned it into a close: long work between
+// two looks at the queue (loading) asks this to stop early.
+bool close_signal_pending();
+// The same, and the signal counts as handled: the caller ends the program itself.
+bool take_close_signal();
 // False on wm_quit.
 bool get_message(message_t* out);
+// Sleeps until a message waits or the milliseconds have passed, whichever comes first.
+void wait_message(uint32_t milliseconds);
 lresult_t dispatch_message(const message_t& msg);
 lresult_t send_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);
 bool post_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);

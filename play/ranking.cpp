@@ -1,6 +1,7 @@
 #include "play/ranking.h"
 
 #include "base/binio.h"
+#include "base/safe_read.h"
 #include "base/safe_save.h"
 
 #include <cstring>
@@ -85,16 +86,17 @@ bool ranking_t::insert(const ranking_record_t& record) {
     return true;
 }
 
-bool ranking_t::load() {
+load_status_t ranking_t::load() {
     std::vector<uint8_t> bytes;
-    if (!read_file_bytes(ranking_path, bytes, file_size) || bytes.size() < size_t(file_size)) {
-        return false;
+    const load_status_t status = read_record_file(ranking_path, bytes, file_size);
+    if (status != load_status_t::loaded) {
+        return status;
     }
     byte_reader_t r(bytes);
     for (ranking_record_t& record : records) {
         read_record(r, record);
     }
-    return true;
+    return load_status_t::loaded;
 }
 
 bool ranking_t::save() const {

@@ -1,6 +1,8 @@
 // The score ranking: the 30 best runs, best first, kept in .\bin\ranking.dat.
 #pragma once
 
+#include "base/safe_read.h"
+
 #include <cstdint>
 
 constexpr const char* ranking_path = ".\\bin\\ranking.dat";
@@ -31,8 +33,8 @@ class ranking_t {
     bool find_place(int32_t score, uint32_t& place) const;
     // Enters a copy at its place (below every equal score); false and nothing changed when it finds none.
     bool insert(const ranking_record_t& record);
-    // True only when the whole table was read; the table is unchanged otherwise.
-    bool load();
+    // loaded only when the whole table was read; the table is unchanged otherwise.
+    load_status_t load();
     bool save() const;
     void set_default();
 

@@ -1,20 +1,11 @@
 #include "play/replay_file.h"
 
+#include "base/safe_read.h"
 #include "platform/file.h"
 
-#include <cstdio>
+#include <cstddef>
 
 namespace {
-
-// The file's length in bytes, -1 when it cannot be told.
-long file_length(std::FILE* f) {
-    const long here = std::ftell(f);
-    if (here < 0 || std::fseek(f, 0, SEEK_END) != 0) {
-        return -1;
-    }
-    const long length = std::ftell(f);
-    return std::fseek(f, here, SEEK_SET) == 0 ? length : -1;
-}
 
 bool in_range(int32_t v, int32_t low, int32_t high) {
     return v >= low && v <= high;
@@ -50,23 +41,21 @@ const char* invalid_field(const playinfo_t& info, long file_size) {
     return nullptr;
 }
 
-bool read_stream(std::FILE* f, playinfo_t& header, std::vector<uint8_t>& stream, std::string& reason) {
-    uint8_t record[playinfo_size];
-    if (std::fread(record, 1, sizeof record, f) != sizeof record) {
+bool read_stream(const std::vector<uint8_t>& bytes, playinfo_t& header, std::vector<uint8_t>& stream,
+                 std::string& reason) {
+    const size_t record = size_t(playinfo_size);
+    if (bytes.size() < record) {
         reason = "short header";
         return false;
     }
-    byte_reader_t r(record, sizeof record);
+    byte_reader_t r(bytes.data(), record);
     read_playinfo(r, header);
-    if (const char* field = invalid_field(header, file_length(f))) {
+    if (const char* field = invalid_field(header, long(bytes.size()))) {
         reason = std::string("invalid ") + field;
         return false;
     }
-    stream.resize(size_t(header.input_length));
-    if (std::fread(stream.data(), 1, stream.size(), f) != stream.size()) {
-        reason = "short input stream";
-        return false;
-    }
+    stream.assign(bytes.begin() + std::ptrdiff_t(record),
+                  bytes.begin() + std::ptrdiff_t(record) + header.input_length);
     return true;
 }
 
@@ -76,13 +65,13 @@ bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<u
                       std::string* reason) {
     std::string why;
     playinfo_t local;
-    std::FILE* f = plat::open_file(path, "rb");
+    std::vector<uint8_t> bytes;
+    stream.clear();
     bool ok = false;
-    if (f == nullptr) {
+    if (read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded) {
         why = "cannot open";
     } else {
-        ok = read_stream(f, local, stream, why);
-        std::fclose(f);
+        ok = read_stream(bytes, local, stream, why);
     }
     if (ok) {
         *header = local;

@@ -22,7 +22,7 @@ class scenectr_t {
 
     // Loads the ranking (or its defaults) and the user info, binds the keys and sets the play settings.
     explicit scenectr_t(config_t* config);
-    // Deletes the scene, then writes the user info and the ranking.
+    // Deletes the scene, then writes the user info and the ranking (each unless it was unreadable).
     virtual ~scenectr_t();
     scenectr_t(const scenectr_t&) = delete;
     scenectr_t& operator=(const scenectr_t&) = delete;
@@ -50,6 +50,9 @@ class scenectr_t {
     userinfo_t userinfo;
     playinfo_t playinfo;
     ranking_t ranking;
+    // False when the stored file exists but could not be read: the defaults in use must not replace it.
+    bool userinfo_savable = true;
+    bool ranking_savable = true;
     config_t* config;
     int32_t queue[queue_capacity] = {};
     int32_t queue_count = 0;

@@ -20,6 +20,8 @@
 
 namespace {
 
+namespace ev = stage_event;
+
 constexpr int32_t normal_scroll_level = 3;
 constexpr int32_t max_layer_shift = 31;
 constexpr uint32_t fade_white = 0xE8E8E8; // red, green and blue 232
@@ -110,6 +112,113 @@ template <typename T> void skip_to_marker(array_t<T*>& list, int32_t marker) {
     }
 }
 
+// The commands addressed to the player's ship.
+void run_ship_event(ship_t& ship, int32_t code, bool flag) {
+    switch (code) {
+    case ev::ship_start_stage:
+        ship.start_stage();
+        break;
+    case ev::ship_game_over:
+        ship.game_over();
+        break;
+    case ev::weapons_enabled:
+        ship.fire_enabled = flag;
+        break;
+    case ev::full_power:
+        powergauge_full_power(&ship);
+        break;
+    default:
+        break;
+    }
+}
+
+// The commands on the screen manager's background layers; an index outside the layers does nothing.
+void run_layer_event(int32_t code, int32_t parameter) {
+    switch (code) {
+    case ev::layer_shift:
+        if (bg_t* layer = layer_at(low_half(parameter))) {
+            layer->shift = std::min(int32_t(uint32_t(parameter) >> 16), max_layer_shift);
+        }
+        break;
+    case ev::layer_clear:
+        if (bg_t* layer = layer_at(parameter)) {
+            layer->clear(0);
+        }
+        break;
+    case ev::quadrant_clear:
+    case ev::quadrant_draw:
+    case ev::quadrant_set: {
+        int q = 0;
+        bg_t* layer = quadrant_layer(low_half(parameter), q);
+        if (layer == nullptr) {
+            break;
+        }
+        if (code == ev::quadrant_clear) {
+            layer->clear_quadrant(q);
+        } else if (code == ev::quadrant_draw) {
+            layer->draw_map(q, find_map(high_half(parameter)));
+        } else {
+            layer->set_quadrant_map(q, find_map(high_half(parameter)));
+            hitmark_fill(layer, q);
+        }
+        break;
+    }
+    case ev::hide_layer:
+        // Any other slot than 0..3 shows every layer again.
+        g_screenctr.hidden_layer = layer_at(parameter);
+        break;
+    case ev::layer_transparency:
+        if (bg_t* layer = layer_at(low_half(parameter))) {
+            layer->transparency = high_half(parameter);
+        }
+        break;
+    case ev::swap_layers:
+        g_screenctr.swap_layers(low_half(parameter), high_half(parameter));
+        break;
+    case ev::restore_layers:
+        g_screenctr.restore_layers();
+        break;
+    default:
+        break;
+    }
+}
+
+// The commands on the stage's list windows.
+void run_list_event(stage_t& stage, int32_t code, int32_t parameter) {
+    switch (code) {
+    case ev::flush_windows:
+        advance_object_windows(stage, g_stage_position, g_stage_position + 1);
+        break;
+    case ev::delete_enemies:
+        for (int list = 0; list < 3; ++list) {
+            delete_by_type(stage, stage.enemies[list], parameter);
+        }
+        break;
+    case ev::delete_shots:
+        delete_by_type(stage, stage.enemy_shots, parameter);
+        break;
+    case ev::delete_explosions:
+        delete_by_type(stage, stage.explosions, parameter);
+        break;
+    case ev::skip_enemies0:
+    case ev::skip_enemies1:
+    case ev::skip_enemies2:
+    case ev::skip_enemies3: {
+        const int list = code - ev::skip_enemies0;
+        skip_to_marker(stage.enemies[list], enemy_markers[list]);
+        break;
+    }
+    case ev::skip_shots:
+        skip_to_marker(stage.enemy_shots, shot_marker);
+        break;
+    case ev::skip_explosions:
+        skip_to_marker(stage.explosions, explosion_marker);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 void advance_event_window(array_t<eventinfo_t>& events, uint32_t position) {
@@ -120,28 +229,14 @@ void advance_event_window(array_t<eventinfo_t>& events, uint32_t position) {
 }
 
 int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
-    namespace ev = stage_event;
-    ship_t* ship = player.ship;
     const bool flag = parameter != 0;
     switch (code) {
     case ev::ship_start_stage:
-        if (ship != nullptr) {
-            ship->start_stage();
-        }
-        break;
     case ev::ship_game_over:
-        if (ship != nullptr) {
-            ship->game_over();
-        }
-        break;
     case ev::weapons_enabled:
-        if (ship != nullptr) {
-            ship->fire_enabled = flag;
-        }
-        break;
     case ev::full_power:
-        if (ship != nullptr) {
-            powergauge_full_power(ship);
+        if (player.ship != nullptr) {
+            run_ship_event(*player.ship, code, flag);
         }
         break;
     case ev::bgm_start:
@@ -171,53 +266,21 @@ int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
         draw_stars = flag;
         break;
     case ev::layer_shift:
-        if (bg_t* layer = layer_at(low_half(parameter))) {
-            layer->shift = std::min(int32_t(uint32_t(parameter) >> 16), max_layer_shift);
-        }
-        break;
     case ev::layer_clear:
-        if (bg_t* layer = layer_at(parameter)) {
-            layer->clear(0);
-        }
-        break;
     case ev::quadrant_clear:
     case ev::quadrant_draw:
-    case ev::quadrant_set: {
-        int q = 0;
-        bg_t* layer = quadrant_layer(low_half(parameter), q);
-        if (layer == nullptr) {
-            break;
-        }
-        if (code == ev::quadrant_clear) {
-            layer->clear_quadrant(q);
-        } else if (code == ev::quadrant_draw) {
-            layer->draw_map(q, find_map(high_half(parameter)));
-        } else {
-            layer->set_quadrant_map(q, find_map(high_half(parameter)));
-            hitmark_fill(layer, q);
-        }
+    case ev::quadrant_set:
+    case ev::hide_layer:
+    case ev::layer_transparency:
+    case ev::swap_layers:
+    case ev::restore_layers:
+        run_layer_event(code, parameter);
         break;
-    }
     case ev::back_colour:
         back_colour = screen_colour(uint32_t(parameter));
         break;
     case ev::clear_first:
         clear_first = flag;
-        break;
-    case ev::hide_layer:
-        // Any other slot than 0..3 shows every layer again.
-        g_screenctr.hidden_layer = layer_at(parameter);
-        break;
-    case ev::layer_transparency:
-        if (bg_t* layer = layer_at(low_half(parameter))) {
-            layer->transparency = high_half(parameter);
-        }
-        break;
-    case ev::swap_layers:
-        g_screenctr.swap_layers(low_half(parameter), high_half(parameter));
-        break;
-    case ev::restore_layers:
-        g_screenctr.restore_layers();
         break;
     case ev::navigation:
     case ev::navigation_if_empty:
@@ -256,32 +319,16 @@ int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
         g_terrain_mode = parameter;
         break;
     case ev::flush_windows:
-        advance_object_windows(stage, g_stage_position, g_stage_position + 1);
-        break;
     case ev::delete_enemies:
-        for (int list = 0; list < 3; ++list) {
-            delete_by_type(stage, stage.enemies[list], parameter);
-        }
-        break;
     case ev::delete_shots:
-        delete_by_type(stage, stage.enemy_shots, parameter);
-        break;
     case ev::delete_explosions:
-        delete_by_type(stage, stage.explosions, parameter);
-        break;
     case ev::skip_enemies0:
     case ev::skip_enemies1:
     case ev::skip_enemies2:
-    case ev::skip_enemies3: {
-        const int list = code - ev::skip_enemies0;
-        skip_to_marker(stage.enemies[list], enemy_markers[list]);
-        break;
-    }
+    case ev::skip_enemies3:
     case ev::skip_shots:
-        skip_to_marker(stage.enemy_shots, shot_marker);
-        break;
     case ev::skip_explosions:
-        skip_to_marker(stage.explosions, explosion_marker);
+        run_list_event(stage, code, parameter);
         break;
     case ev::no_fading:
         fade_state = fade_none;

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <vector>
 
-bool userinfo_load(userinfo_t* info) {
+load_status_t userinfo_load(userinfo_t* info) {
     *info = userinfo_t{};
     std::vector<uint8_t> bytes;
-    if (!read_file_bytes(userinfo_path, bytes, userinfo_size) || bytes.size() < size_t(userinfo_size)) {
-        return false;
+    const load_status_t status = read_record_file(userinfo_path, bytes, userinfo_size);
+    if (status != load_status_t::loaded) {
+        return status;
     }
     byte_reader_t r(bytes);
     info->ending_reached = r.u8() != 0 ? 1 : 0;
@@ -18,7 +19,7 @@ bool userinfo_load(userinfo_t* info) {
     info->level = std::clamp(r.i32(), 1, max_level);
     info->loop = std::clamp(r.i32(), 1, max_loop);
     info->stage = std::clamp(r.i32(), 1, max_unlocked_stage);
-    return true;
+    return load_status_t::loaded;
 }
 
 bool userinfo_save(const userinfo_t* info) {

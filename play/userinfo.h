@@ -1,6 +1,8 @@
 // The player's progress, .\bin\userinfo.dat: what the settings screen lets the player choose.
 #pragma once
 
+#include "base/safe_read.h"
+
 #include <cstdint>
 
 constexpr const char* userinfo_path = ".\\bin\\userinfo.dat";
@@ -18,7 +20,7 @@ struct userinfo_t {
     int32_t stage = 1;          // highest stage reached
 };
 
-// Reads the record; a missing or short file gives the defaults and false.
-bool userinfo_load(userinfo_t* info);
+// Reads the record; a missing, unreadable or short file gives the defaults.
+load_status_t userinfo_load(userinfo_t* info);
 // Writes the 16 bytes, the three unused ones as zeros.
 bool userinfo_save(const userinfo_t* info);

@@ -1,6 +1,7 @@
 #include "render/bitmap.h"
 
-#include "base/binio.h"
+#include "base/safe_read.h"
+#include "platform/file.h"
 #include "platform/gdi.h"
 #include "render/bitmap_file.h"
 
@@ -50,9 +51,15 @@ plat::hbitmap_t load_bmp_bytes(const uint8_t* data, size_t size, std::string* er
 
 plat::hbitmap_t load_bmp(const char* path, std::string* error) {
     std::vector<uint8_t> bytes;
-    if (path == nullptr || !read_file_bytes(path, bytes)) {
+    // The size cap keeps a huge or endless file from being read into memory.
+    const load_status_t status =
+        path == nullptr ? load_status_t::missing : read_whole_file(path, bytes, plat::largest_media_file);
+    if (status != load_status_t::loaded) {
         if (error != nullptr) {
-            *error = path == nullptr ? "no path" : std::strerror(errno);
+            // A refused file has its own boot-log line with the reason.
+            *error = path == nullptr                    ? "no path"
+                     : status == load_status_t::missing ? std::strerror(ENOENT)
+                                                        : "refused";
         }
         return nullptr;
     }

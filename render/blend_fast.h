@@ -57,9 +57,11 @@ template <int Bytes> struct weighted_steps_t {
 };
 
 // Kind C in 8-bit channels: the even and the odd bytes each in the low half of a 16-bit lane; the spare
-// byte's own sum is cleared at the end.
+// byte's own sum is cleared at the end. Both forms of kind C are inlined into the row loops, so that the
+// weight's registers are made once per row, not once per block.
 template <class F, class V>
-requires(sizeof(typename F::pixel_t) == 4) V vector_rule(const alpha_rule& rule, F, V s, V d) {
+requires(sizeof(typename F::pixel_t) == 4) [[gnu::always_inline]] inline V
+    vector_rule(const alpha_rule& rule, F, V s, V d) {
     using ops = simd<sizeof(V)>;
     const weighted_steps_t<sizeof(V)> steps(rule);
     const V low_bytes = ops::template broadcast<16>(0x00FF);
@@ -74,7 +76,8 @@ requires(sizeof(typename F::pixel_t) == 4) V vector_rule(const alpha_rule& rule,
 // mask) fitting 16 signed bits and its scale dividing the factor; a higher one is moved down first. The
 // sum keeps the base's spare bits, which are then cleared.
 template <class F, class V>
-requires(sizeof(typename F::pixel_t) == 2) V vector_rule(const alpha_rule& rule, F, V s, V d) {
+requires(sizeof(typename F::pixel_t) == 2) [[gnu::always_inline]] inline V
+    vector_rule(const alpha_rule& rule, F, V s, V d) {
     using ops = simd<sizeof(V)>;
     const weighted_steps_t<sizeof(V)> steps(rule);
     auto step = [&](uint32_t mask, int shift) {

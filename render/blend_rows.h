@@ -53,7 +53,8 @@ int32_t draw_blocks(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, ui
     constexpr int32_t size = sizeof(typename F::pixel_t);
     constexpr int32_t step = Bytes / size;
     const typename ops::reg key_vector = ops::template broadcast<8 * size>(key);
-    auto block = [&](int32_t at) {
+    // Inlined at every call, so that what the rule makes of its weight is made once per row.
+    auto block = [&](int32_t at) __attribute__((always_inline)) {
         const typename ops::reg sv = ops::load(s + at * size);
         const typename ops::reg dv = ops::load(d + at * size);
         const typename ops::reg r = vector_rule(rule, F{}, sv, dv);

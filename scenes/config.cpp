@@ -1,10 +1,12 @@
 #include "scenes/config.h"
 
 #include "base/binio.h"
+#include "base/safe_read.h"
 #include "base/safe_save.h"
 #include "platform/keyboard.h"
 #include "scenes/display_mode.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -37,16 +39,19 @@ void config_default(config_t* config) {
     config->pause_key = plat::vk_space;
 }
 
-bool config_load(config_t* config) {
+load_status_t config_load(config_t* config) {
     std::vector<uint8_t> bytes;
-    if (!read_file_bytes(config_path, bytes, record_size) || bytes.size() < record_size) {
-        return false;
+    const load_status_t status = read_record_file(config_path, bytes, record_size);
+    if (status != load_status_t::loaded) {
+        return status;
     }
     byte_reader_t in(bytes);
     for (const auto field : config_fields) {
         config->*field = in.i32();
     }
-    return in.ok();
+    // Every user of the scale multiplies by it: it is bounded here, where it enters from the file.
+    config->blt_scale = std::clamp(config->blt_scale, 1, max_blt_scale);
+    return load_status_t::loaded;
 }
 
 bool config_save(const config_t* config) {

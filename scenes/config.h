@@ -2,6 +2,8 @@
 // order of the settings screen's lines (a line's id is its field index).
 #pragma once
 
+#include "base/safe_read.h"
+
 #include <array>
 #include <cstdint>
 
@@ -42,6 +44,7 @@ constexpr std::array<int32_t config_t::*, config_field_count> config_fields = {
     &config_t::pause_key};
 
 void config_default(config_t* config);
-// True only when a whole record was read; otherwise the record is to be filled with the defaults.
-bool config_load(config_t* config);
+// loaded only when a whole record was read (the blit scale bounded); otherwise the record is to be filled
+// with the defaults, and an unreadable file is not to be saved over.
+load_status_t config_load(config_t* config);
 bool config_save(const config_t* config);

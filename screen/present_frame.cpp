@@ -4,13 +4,14 @@
 #include "umlib/draw.h"
 
 bool g_vsync = false;
+bool g_timer_paced = false;
 
 void present_frame() {
     umlib::draw_t* presenter = g_screenctr.presenter;
     if (presenter == nullptr) {
         return;
     }
-    if (g_vsync) {
+    if (g_vsync && !g_timer_paced) {
         presenter->ddraw->wait_for_vertical_blank(plat::ddwaitvb_blockbegin, nullptr);
     }
     g_screenctr.present();

@@ -4,5 +4,9 @@
 // The VSYNC pacing flag: true when scenes wait for the vertical blank before presenting.
 extern bool g_vsync;
 
-// Waits for the vertical blank when g_vsync is set, then shows the back buffer's picture.
+// True while a TIMER-paced message loop runs: the loop alone paces the frames then.
+extern bool g_timer_paced;
+
+// Waits for the vertical blank when g_vsync is set (unless g_timer_paced), then shows the back buffer's
+// picture.
 void present_frame();

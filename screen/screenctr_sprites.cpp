@@ -3,11 +3,13 @@
 #include "base/binio.h"
 #include "base/bootlog.h"
 #include "base/strformat.h"
+#include "platform/window.h"
 #include "render/bitmap.h"
 #include "screen/screenctr.h"
 #include "umlib/draw.h"
 #include "umlib/surface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -50,6 +52,9 @@ bool screenctr_t::load_sprites(const char* path) {
         if (s.path.empty()) {
             continue;
         }
+        if (plat::close_signal_pending()) {
+            return true; // the program is ending: what is left is not needed
+        }
         std::string reason;
         s.surface = surface_from_file(*presenter, s.path, reason);
         if (s.surface == nullptr) {
@@ -60,6 +65,10 @@ bool screenctr_t::load_sprites(const char* path) {
             return false;
         }
         s.surface->set_color_key(s.color_key);
+        // The cell sizes come from the file: bounded by the sheet here, so no user's arithmetic overflows.
+        const plat::rect_t& sheet = s.surface->rect;
+        s.cell_width = std::clamp(s.cell_width, 0, sheet.right - sheet.left);
+        s.cell_height = std::clamp(s.cell_height, 0, sheet.bottom - sheet.top);
         report_sprite_progress(loaded, named);
         ++loaded;
     }

@@ -2,13 +2,18 @@
 // several), leading white space skipped, lines starting with '#' left out.
 #pragma once
 
-#include <array>
-#include <cstdio>
+#include "base/safe_read.h"
 
-using table_line_t = std::array<char, 256>;
+#include <cstddef>
+#include <string>
+#include <vector>
 
-// The next line that is not a comment, from its first non-blank character; null at the end of the file.
-const char* next_table_line(std::FILE* file, table_line_t& buffer);
+// Far more lines than any table holds; what follows is not read.
+constexpr size_t max_table_lines = 4096;
+
+// The table's lines that are not comments, each from its first non-blank character. A missing table gives
+// no lines; an unreadable one (too large, not a regular file) is logged and gives none.
+load_status_t read_table_lines(const char* path, std::vector<std::string>& lines);
 
 // True when the name ends in "ogg", in any letter case.
 bool names_ogg_file(const char* name);

@@ -3,10 +3,13 @@
 #include "base/bootlog.h"
 #include "base/failure.h"
 #include "base/strformat.h"
-#include "platform/file.h"
+#include "platform/window.h"
 #include "screen/sound_table.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 soundctr_t g_soundctr;
 
@@ -14,6 +17,17 @@ namespace {
 
 constexpr uint32_t performance_channels = 64;
 constexpr int32_t se_requested = 2;
+// A name field of a table line: up to 255 characters.
+constexpr size_t table_name_size = 256;
+
+// The table's lines; false when there is no usable table, which the boot log then names.
+bool read_sound_table(const char* path, std::vector<std::string>& lines) {
+    const load_status_t status = read_table_lines(path, lines);
+    if (status == load_status_t::missing) {
+        bootlog_error(strformat("%s が見つかりません", path));
+    }
+    return status == load_status_t::loaded;
+}
 
 } // namespace
 
@@ -76,15 +90,15 @@ bool soundctr_t::load_bgm_table(const char* path) {
     if (music == nullptr) {
         return true;
     }
-    std::FILE* file = plat::open_file(path, "r");
-    if (file == nullptr) {
+    std::vector<std::string> lines;
+    if (!read_sound_table(path, lines)) {
         return true;
     }
-    table_line_t buffer;
-    while (const char* line = next_table_line(file, buffer)) {
+    for (const std::string& line : lines) {
         int32_t slot, start_point, loop_start, loop_end;
-        char name[sizeof buffer];
-        if (std::sscanf(line, "%d%255s%d%d%d", &slot, name, &start_point, &loop_start, &loop_end) != 5 ||
+        char name[table_name_size];
+        if (std::sscanf(line.c_str(), "%d%255s%d%d%d", &slot, name, &start_point, &loop_start, &loop_end) !=
+                5 ||
             slot < 0 || slot >= bgm_slot_count) {
             continue;
         }
@@ -95,14 +109,12 @@ bool soundctr_t::load_bgm_table(const char* path) {
         if (entry.segment == nullptr) {
             bootlog_error(strformat("BGMセグメント [%s] の作成に失敗しました", name));
             clear_bgm_table();
-            std::fclose(file);
             return false;
         }
         entry.start_point = start_point;
         entry.loop_start = loop_start;
         entry.loop_end = loop_end != 0 ? loop_end : entry.segment->segment->length();
     }
-    std::fclose(file);
     return true;
 }
 
@@ -140,29 +152,40 @@ bool soundctr_t::load_se_table(const char* path) {
     if (music == nullptr) {
         return true;
     }
-    std::FILE* file = plat::open_file(path, "r");
-    if (file == nullptr) {
-        if (progress != nullptr) {
-            progress(window, 100);
-        }
-        return true;
-    }
-    table_line_t buffer;
-    int32_t count = 0;
-    while (const char* line = next_table_line(file, buffer)) {
+    std::vector<std::string> lines;
+    read_sound_table(path, lines);
+    // A later line of an id replaces an earlier one, so only the last line of each id is loaded.
+    struct entry_t {
         int32_t id;
-        char name[sizeof buffer];
-        if (std::sscanf(line, "%d%255s", &id, name) != 2 || id < 0 || id >= se_count) {
+        std::string name;
+    };
+    std::vector<entry_t> entries;
+    std::array<int32_t, se_count> last_line;
+    last_line.fill(-1);
+    for (const std::string& line : lines) {
+        int32_t id;
+        char name[table_name_size];
+        if (std::sscanf(line.c_str(), "%d%255s", &id, name) != 2 || id < 0 || id >= se_count) {
             continue;
         }
-        umlib::segment_t*& entry = se_segments[size_t(id)];
-        umlib::segment_t* loaded = music->create_segment(name, 0, se_group, nullptr);
+        last_line[size_t(id)] = int32_t(entries.size());
+        entries.push_back({id, name});
+    }
+    int32_t count = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const entry_t& e = entries[i];
+        if (plat::close_signal_pending()) {
+            break; // the program is ending: what is left is not needed
+        }
+        if (last_line[size_t(e.id)] != int32_t(i)) {
+            continue;
+        }
+        umlib::segment_t*& entry = se_segments[size_t(e.id)];
         delete entry;
-        entry = loaded;
+        entry = music->create_segment(e.name.c_str(), 0, se_group, nullptr);
         if (entry == nullptr) {
-            bootlog_error(strformat("SEセグメント [%s] の作成に失敗しました", name));
+            bootlog_error(strformat("SEセグメント [%s] の作成に失敗しました", e.name.c_str()));
             clear_se_table();
-            std::fclose(file);
             return false;
         }
         ++count;
@@ -173,7 +196,6 @@ bool soundctr_t::load_se_table(const char* path) {
     if (progress != nullptr) {
         progress(window, 100);
     }
-    std::fclose(file);
     return true;
 }
 

@@ -11,6 +11,14 @@ std::string strip_quotes(const std::string& source) {
     return out;
 }
 
+std::string resolve_replay_path(const std::string& command_line, const std::string& start_folder) {
+    const std::string path = strip_quotes(command_line);
+    if (path.empty() || path[0] == '/' || start_folder.empty()) {
+        return command_line;
+    }
+    return start_folder + (start_folder.back() == '/' ? "" : "/") + path;
+}
+
 int32_t first_scene(const std::string& command_line, std::string& replay_name) {
     const std::string path = strip_quotes(command_line);
     if (path.empty()) {

@@ -50,11 +50,26 @@ void frame(const loop_hooks_t& hooks) {
 
 } // namespace
 
+frame_pacer_t::frame_pacer_t(uint32_t now) : last_(now) {}
+
+uint32_t frame_pacer_t::wait_at(uint32_t now) const {
+    const uint32_t elapsed = now - last_;
+    return elapsed >= interval_ ? 0 : interval_ - elapsed;
+}
+
+void frame_pacer_t::start_frame(uint32_t now) {
+    last_ = now;
+    toggle_ ^= 1;
+    interval_ = short_interval + toggle_;
+}
+
 void run_message_loop(bool vsync, const loop_hooks_t& hooks) {
-    constexpr uint32_t short_interval = 16;
-    uint32_t last = plat::time_get_time();
-    uint32_t toggle = 0;
-    uint32_t interval = short_interval;
+    frame_pacer_t pacer(plat::time_get_time());
+    // The loop is the one pacer in TIMER mode: frames skip their vertical-blank wait while it runs.
+    struct pacing_scope_t {
+        explicit pacing_scope_t(bool timer) { g_timer_paced = timer; }
+        ~pacing_scope_t() { g_timer_paced = false; }
+    } scope(!vsync);
     for (;;) {
         const pass_t pass = take_message();
         if (pass == pass_t::quit) {
@@ -68,11 +83,11 @@ void run_message_loop(bool vsync, const loop_hooks_t& hooks) {
             continue;
         }
         const uint32_t now = plat::time_get_time();
-        if (now - last >= interval) {
-            last = now;
-            frame(hooks);
-            toggle ^= 1;
-            interval = short_interval + toggle;
+        if (const uint32_t wait = pacer.wait_at(now); wait > 0) {
+            plat::wait_message(wait);
+            continue;
         }
+        pacer.start_frame(now);
+        frame(hooks);
     }
 }

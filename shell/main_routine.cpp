@@ -1,7 +1,9 @@
+#include "base/bootlog.h"
 #include "platform/clock.h"
+#include "platform/file.h"
 #include "screen/screenctr.h"
 #include "shell/application.h"
-#include "base/bootlog.h"
+#include "shell/command_line.h"
 #include "shell/frame_loop.h"
 #include "shell/product.h"
 #include "shell/session.h"
@@ -36,6 +38,7 @@ loop_hooks_t loop_hooks(session_t& s) {
 } // namespace
 
 int main() {
+    g_command_line = resolve_replay_path(g_command_line, plat::current_directory());
     chdir_to_exe_folder();
     return run();
 }
@@ -45,13 +48,17 @@ int run() {
     bootlog_reset();
     log_header(title);
     session_t s;
-    if (!config_load(&s.config)) {
+    const load_status_t config_status = config_load(&s.config);
+    if (config_status != load_status_t::loaded) {
         config_default(&s.config);
     }
+    s.config_savable = config_status != load_status_t::unreadable;
     if (!check_screen_mode(s.config)) {
         return 0;
     }
-    config_save(&s.config);
+    if (s.config_savable) {
+        config_save(&s.config);
+    }
     if (start_up(s)) {
         bootlog_progress("(実行中)");
         plat::time_begin_period(1);

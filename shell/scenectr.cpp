@@ -26,10 +26,12 @@ constexpr const char* demo_file_names[scenectr_t::demo_count] = {
 
 scenectr_t::scenectr_t(config_t* config) : config(config) {
     g_scenectr = this;
-    if (!ranking.load()) {
+    const load_status_t ranking_status = ranking.load();
+    if (ranking_status != load_status_t::loaded) {
         ranking.set_default();
     }
-    userinfo_load(&userinfo);
+    ranking_savable = ranking_status != load_status_t::unreadable;
+    userinfo_savable = userinfo_load(&userinfo) != load_status_t::unreadable;
     bind_keys(config);
     for (int32_t i = 0; i < demo_count; ++i) {
         std::strcpy(demo_names[i], demo_file_names[i]);
@@ -40,8 +42,12 @@ scenectr_t::~scenectr_t() {
     delete scene; // a recording scene writes its file here
     scene = nullptr;
     g_scenectr = nullptr;
-    userinfo_save(&userinfo);
-    ranking.save();
+    if (userinfo_savable) {
+        userinfo_save(&userinfo);
+    }
+    if (ranking_savable) {
+        ranking.save();
+    }
 }
 
 void scenectr_t::clear_queue() {

@@ -11,6 +11,7 @@
 
 struct session_t {
     config_t config{};
+    bool config_savable = true; // false when config.dat exists but could not be read
     std::unique_ptr<app_window_t> window;
     std::unique_ptr<scenectr_t> controller;
 };

@@ -1,13 +1,16 @@
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
-#include "base/bootlog.h"
 #include "shell/scene_startup.h"
 #include "shell/session.h"
-#include "base/strformat.h"
 
 void shut_down(session_t& s) {
-    config_save(&s.config); // the line is written whether or not the save succeeded
-    bootlog_progress("コンフィグを保存しました");
+    // The line is written whether or not the save succeeded; an unreadable file is left as it was.
+    if (s.config_savable) {
+        config_save(&s.config);
+        bootlog_progress("コンフィグを保存しました");
+    }
     stop_scenes(s);
     bootlog_progress("シーン管理オブジェクトを破棄しました");
     s.window.reset();

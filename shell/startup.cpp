@@ -1,8 +1,9 @@
+#include "base/bootlog.h"
 #include "platform/file.h"
+#include "platform/window.h"
 #include "render/map_table.h"
 #include "screen/soundctr.h"
 #include "shell/application.h"
-#include "base/bootlog.h"
 #include "shell/loading_bar.h"
 #include "shell/scene_startup.h"
 #include "shell/session.h"
@@ -70,6 +71,17 @@ bool start_up(session_t& s) {
     if (!create_application_window(s)) {
         return false;
     }
-    return create_screen_manager(s) && create_sound_manager(s) && load_sprite_table(s) &&
-           load_sound_effects(s) && load_maps(s) && start_scenes(s);
+    // A termination signal during loading ends the start-up before its next step.
+    using step_t = bool (*)(session_t&);
+    for (const step_t step : {create_screen_manager, create_sound_manager, load_sprite_table,
+                              load_sound_effects, load_maps, start_scenes}) {
+        if (plat::take_close_signal()) {
+            bootlog_progress("起動中に終了が要求されました");
+            return false;
+        }
+        if (!step(s)) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -79,3 +79,37 @@ TEST(gdi_pixels, converting_a_block_between_layouts_and_within_one_picture) {
     plat::convert_area(c, 0, 0, c, 0, 1, 1, 3);
     EXPECT_EQ(column, (std::vector<uint32_t>{1, 1, 2, 3}));
 }
+
+// Every pair of layouts (the 32-bit canvas among them), on a picture of random pixels: each converted
+// pixel is the one the colour rules give for its source pixel (between equal layouts, the source pixel as it
+// is), and nothing outside the block changes.
+TEST(gdi_pixels, a_converted_block_equals_the_pixel_by_pixel_rule) {
+    constexpr int32_t w = 19, h = 3;
+    for (const plat::pixel_layout_t& in : all_layouts()) {
+        for (const plat::pixel_layout_t& out : all_layouts()) {
+            std::vector<uint8_t> a(w * h * 4), b(w * h * 4);
+            uint32_t seed = 12345;
+            for (uint8_t& v : a) {
+                seed = seed * 1103515245u + 12345u;
+                v = uint8_t(seed >> 16);
+            }
+            const plat::pixel_view_t from{a.data(), w * 4, w, h, in};
+            const plat::pixel_view_t to{b.data(), w * 4, w, h, out};
+            plat::convert_area(from, 1, 0, to, 2, 1, w - 3, h - 1);
+            for (int32_t y = 0; y < h; ++y) {
+                for (int32_t x = 0; x < w; ++x) {
+                    const bool inside = y >= 1 && x >= 2 && x < w - 1;
+                    const uint32_t raw = inside ? plat::read_raw(from, x - 1, y - 1) : 0;
+                    const bool same = in.bits == out.bits && in.red_mask == out.red_mask &&
+                                      in.green_mask == out.green_mask && in.blue_mask == out.blue_mask;
+                    const uint32_t expected = !inside ? 0
+                                              : same  ? raw
+                                                      : plat::pixel_of_rgb(out, plat::rgb_of_pixel(in, raw));
+                    ASSERT_EQ(plat::read_raw(to, x, y), expected)
+                        << in.bits << "-bit " << in.red_mask << " to " << out.bits << "-bit " << out.red_mask
+                        << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}

@@ -102,7 +102,7 @@ TEST(ranking, a_file_loads_and_saves_byte_for_byte) {
     write_file_bytes("bin/ranking.dat", w.data());
 
     ranking_t table;
-    ASSERT_TRUE(table.load());
+    ASSERT_EQ(table.load(), load_status_t::loaded);
     EXPECT_STREQ(table.records[3].name, "PD");
     EXPECT_EQ(table.records[3].score, 999979);
     EXPECT_EQ(table.records[3].level, 4);
@@ -129,7 +129,7 @@ TEST(ranking, names_are_cut_at_sixteen_bytes_and_junk_behind_them_is_not_written
     write_file_bytes("bin/ranking.dat", w.data());
 
     ranking_t table;
-    ASSERT_TRUE(table.load());
+    ASSERT_EQ(table.load(), load_status_t::loaded);
     EXPECT_STREQ(table.records[0].name, "ABCDEFGHIJKLMNO");
     EXPECT_STREQ(table.records[1].name, "AL");
     ASSERT_TRUE(table.save());
@@ -145,18 +145,18 @@ TEST(ranking, short_or_missing_files_fail_and_leave_the_table_alone_while_longer
     temp_folder_t dir;
     ranking_t table;
     table.set_default();
-    EXPECT_FALSE(table.load()); // no bin folder at all
+    EXPECT_EQ(table.load(), load_status_t::missing); // no bin folder at all
 
     std::filesystem::create_directory("bin");
     write_file_bytes("bin/ranking.dat", std::vector<uint8_t>(ranking_t::file_size - 1, 0x41));
-    EXPECT_FALSE(table.load());
+    EXPECT_EQ(table.load(), load_status_t::malformed);
     EXPECT_STREQ(table.records[0].name, "---");
     EXPECT_EQ(table.records[0].score, 738950);
 
     std::vector<uint8_t> longer(ranking_t::file_size + 10, 0);
     longer[20] = 7; // score of rank 1
     write_file_bytes("bin/ranking.dat", longer);
-    ASSERT_TRUE(table.load());
+    ASSERT_EQ(table.load(), load_status_t::loaded);
     EXPECT_EQ(table.records[0].score, 7);
     EXPECT_STREQ(table.records[0].name, "");
 }

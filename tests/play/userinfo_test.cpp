@@ -10,7 +10,7 @@ TEST(userinfo, a_missing_or_short_file_gives_the_defaults) {
     temp_folder_t dir;
     userinfo_t info;
     info.level = 5;
-    EXPECT_FALSE(userinfo_load(&info));
+    EXPECT_EQ(userinfo_load(&info), load_status_t::missing);
     EXPECT_EQ(info.ending_reached, 0);
     EXPECT_EQ(info.level, 1);
     EXPECT_EQ(info.loop, 1);
@@ -19,7 +19,7 @@ TEST(userinfo, a_missing_or_short_file_gives_the_defaults) {
     std::filesystem::create_directory("bin");
     ASSERT_TRUE(write_file_bytes("bin/userinfo.dat", std::vector<uint8_t>(15, 1)));
     info.loop = 4;
-    EXPECT_FALSE(userinfo_load(&info));
+    EXPECT_EQ(userinfo_load(&info), load_status_t::malformed);
     EXPECT_EQ(info.loop, 1);
 }
 
@@ -34,7 +34,7 @@ TEST(userinfo, sixteen_bytes_round_trip_with_zeros_in_the_unused_ones) {
     EXPECT_EQ(bytes, expected);
 
     userinfo_t back;
-    ASSERT_TRUE(userinfo_load(&back));
+    ASSERT_EQ(userinfo_load(&back), load_status_t::loaded);
     EXPECT_EQ(back.ending_reached, 1);
     EXPECT_EQ(back.level, 7);
     EXPECT_EQ(back.loop, 3);
@@ -52,7 +52,7 @@ TEST(userinfo, stored_limits_are_bounded_before_use) {
     w.i32(0x7FFFFFFF);
     ASSERT_TRUE(write_file_bytes("bin/userinfo.dat", w.data()));
     userinfo_t info;
-    ASSERT_TRUE(userinfo_load(&info));
+    ASSERT_EQ(userinfo_load(&info), load_status_t::loaded);
     EXPECT_EQ(info.ending_reached, 1);
     EXPECT_EQ(info.level, max_level);
     EXPECT_EQ(info.loop, 1);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -113,6 +114,9 @@ TEST(bitmap_loader, files_are_read_by_their_game_path_and_bad_ones_give_null) {
     file.resize(85);
     ASSERT_TRUE(write_file_bytes("Image/shorter.bmp", file));
     EXPECT_EQ(load_bmp("image\\shorter.bmp"), nullptr);
+    // A good picture followed by more bytes than any picture has is refused unread (a sparse file here).
+    std::filesystem::resize_file("Image/Pic.bmp", plat::largest_media_file + 1);
+    EXPECT_EQ(load_bmp("image\\pic.bmp"), nullptr);
 }
 
 TEST(bitmap_loader, pixel_bytes_beyond_the_rows_are_cut_and_a_header_the_bitmap_refuses_gives_null) {

@@ -1,8 +1,27 @@
 #include "tests/scenes/frontend_fixture.h"
 
 #include "platform/audio_device.h"
+#include "platform/ddraw.h"
 #include "screen/soundctr.h"
+#include "screen/vscreen.h"
 #include "tools/sample/sound_files.h"
+
+namespace {
+
+uint32_t clock_ms = 0;
+uint32_t waits = 0;
+
+uint32_t fake_now() {
+    return clock_ms;
+}
+
+// A wait from the start of a refresh sleeps once, to the next one.
+void fake_sleep(uint32_t ms) {
+    clock_ms += ms;
+    ++waits;
+}
+
+} // namespace
 
 void frontend_fixture_t::SetUp() {
     screen_fixture_t::SetUp();
@@ -13,10 +32,14 @@ void frontend_fixture_t::SetUp() {
     config_default(&config);
     controller = std::make_unique<scenectr_t>(&config);
     controller->state = scenectr_t::state_running;
+    clock_ms = 0;
+    waits = 0;
+    plat::set_vertical_blank_clock_for_test(fake_now, fake_sleep);
 }
 
 void frontend_fixture_t::TearDown() {
     controller.reset();
+    plat::set_vertical_blank_clock_for_test(nullptr, nullptr);
     g_soundctr.destroy();
     plat::audio_set_manual(false);
     screen_fixture_t::TearDown();
@@ -25,4 +48,32 @@ void frontend_fixture_t::TearDown() {
 bool frontend_fixture_t::changing_to(int32_t id) const {
     return controller->state == scenectr_t::state_change && controller->queue_count == 1 &&
            controller->queue[0] == id;
+}
+
+void frontend_fixture_t::reset_controller() {
+    controller->state = scenectr_t::state_running;
+    controller->queue_locked = false;
+    controller->queue_count = 0;
+}
+
+std::vector<int32_t> frontend_fixture_t::queue() const {
+    return {controller->queue, controller->queue + controller->queue_count};
+}
+
+uint32_t frontend_fixture_t::pixel(int32_t x, int32_t y) const {
+    return blend_test::get_pixel(*g_screenctr.mg->surface, x, y) & 0xFFFFFF;
+}
+
+std::vector<uint32_t> frontend_fixture_t::picture() const {
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 0; y < 256; ++y) {
+        for (int32_t x = 0; x < 256; ++x) {
+            pixels.push_back(pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+uint32_t frontend_fixture_t::vblank_waits() {
+    return waits;
 }

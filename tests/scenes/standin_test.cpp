@@ -1,7 +1,7 @@
 #include "platform/keyboard.h"
 #include "play/scenectr.h"
+#include "play/standin_scene.h"
 #include "scenes/config.h"
-#include "scenes/standin_title.h"
 #include "screen/vscreen.h"
 #include "shell/gdi_dialog.h"
 #include "tests/render/blend_surfaces.h"
@@ -30,7 +30,7 @@ int lit_pixels(umlib::surface_t& surface, int32_t top, int32_t bottom) {
 TEST_F(standin, a_stand_in_shows_its_name_in_the_middle_of_the_picture_and_presents_it) {
     ASSERT_TRUE(start(32));
     umlib::surface_t& back = *g_screenctr.mg->surface;
-    title_scene_t title;
+    standin_scene_t title("TITLE");
     title.frame();
     // Font cells of 8 x 8 on rows 9 pixels apart: the name stands in text row 14.
     EXPECT_GT(lit_pixels(back, 14 * 9, 14 * 9 + 8), 0);
@@ -42,7 +42,7 @@ TEST_F(standin, enter_or_escape_go_back_to_the_title_and_other_keys_do_nothing) 
     config_t config;
     config_default(&config);
     scenectr_t controller(&config);
-    title_scene_t title;
+    standin_scene_t title("TITLE");
     title.on_key('Z');
     EXPECT_EQ(controller.state, scenectr_t::state_new);
     for (const int32_t key : {plat::vk_return, plat::vk_escape}) {

@@ -22,10 +22,10 @@ void screen_fixture_t::TearDown() {
     drain_messages();
 }
 
-bool screen_fixture_t::start(int bits, int32_t mode, bool sprites) {
+bool screen_fixture_t::start(int bits, int32_t mode, bool sprites, int32_t blit_scale) {
     plat::set_desktop_bits_per_pixel_for_test(bits);
     window = std::make_unique<test_window_t>(40, 30, 512, 512);
-    if (!g_screenctr.create(window->hwnd(), mode, 2)) {
+    if (!g_screenctr.create(window->hwnd(), mode, blit_scale)) {
         return false;
     }
     return !sprites || g_screenctr.load_sprites(".\\bin\\sptbl.dat");

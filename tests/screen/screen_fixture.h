@@ -20,7 +20,7 @@ class screen_fixture_t : public ::testing::Test {
 
     // Creates g_screenctr over the window (mode 0) or a full-screen mode on a desktop of `bits`; true
     // when it was created and, with `sprites`, the sample sprite table loaded.
-    bool start(int bits, int32_t mode = 0, bool sprites = true);
+    bool start(int bits, int32_t mode = 0, bool sprites = true, int32_t blit_scale = 2);
     // The boot log's lines so far.
     std::vector<std::string> log() const;
 

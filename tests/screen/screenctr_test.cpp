@@ -7,6 +7,7 @@
 #include "umlib/surface.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 
 namespace {
@@ -89,9 +90,9 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    // Menus and fonts, two map pictures, six object sheets, two turrets, two front-end pictures, four play
-    // overlays.
-    EXPECT_EQ(g_screenctr.count_sprites(), 21);
+    // Menus and fonts, two map pictures, six object sheets, two turrets, two settings and game-over
+    // pictures, ten title and ship-select pictures, four play overlays.
+    EXPECT_EQ(g_screenctr.count_sprites(), 31);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record
@@ -254,4 +255,27 @@ TEST_F(screenctr, present_copies_the_visible_rows_to_the_primary_at_the_blit_sca
     EXPECT_EQ(blend_test::get_pixel(primary, d.left + 1, d.top + 1) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(blend_test::get_pixel(primary, d.right - 1, d.bottom - 1) & 0xFFFFFF, 0x0000FFu);
     EXPECT_EQ(blend_test::get_pixel(primary, d.left + 2, d.top) & 0xFFFFFF, 0u);
+}
+
+// Cell sizes at the int limits are bounded by their sheet as the table loads, so text drawn with them
+// keeps its arithmetic in range (the sanitizer build checks it).
+TEST_F(screenctr, cell_sizes_at_the_int_limits_are_bounded_by_the_sheet) {
+    ASSERT_TRUE(start(32, 0, false));
+    byte_writer_t w;
+    for (int i = 0; i < sprite_table_size; ++i) {
+        write_sprite_record(w,
+                            i == 0   ? sprite_record_t{"image\\char003.bmp", nullptr, 0, INT32_MAX, INT32_MAX}
+                            : i == 1 ? sprite_record_t{"image\\char003.bmp", nullptr, 0, INT32_MIN, INT32_MAX}
+                                     : sprite_record_t{});
+    }
+    ASSERT_TRUE(write_file_bytes("bin/sptbl.dat", w.data()));
+    ASSERT_TRUE(g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
+    const plat::rect_t sheet = g_screenctr.sprites[0].surface->rect;
+    EXPECT_EQ(g_screenctr.sprites[0].cell_width, sheet.right - sheet.left);
+    EXPECT_EQ(g_screenctr.sprites[0].cell_height, sheet.bottom - sheet.top);
+    EXPECT_EQ(g_screenctr.sprites[1].cell_width, 0);
+    for (const int sprite : {0, 1}) {
+        g_screenctr.cg->draw_string(100000, 100000, "AB", sprite);
+        g_screenctr.cg->draw_text(3, 2, "AB", sprite, 128);
+    }
 }

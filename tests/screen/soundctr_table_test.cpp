@@ -1,5 +1,6 @@
 #include "base/bootlog.h"
 #include "platform/dm_performance.h"
+#include "screen/sound_table.h"
 #include "tests/screen/sound_fixture.h"
 
 #include <vector>
@@ -33,11 +34,31 @@ TEST_F(soundctr_table, the_sample_effect_table_loads_with_progress_per_id) {
     EXPECT_EQ(reported.back(), 100);
 }
 
-TEST_F(soundctr_table, a_missing_effect_table_is_a_silent_game_at_100_percent) {
+TEST_F(soundctr_table, a_missing_effect_table_is_a_silent_game_at_100_percent_and_a_logged_one) {
     reported.clear();
     sound.progress = record_progress;
+    bootlog_reset();
     EXPECT_TRUE(sound.load_se_table(".\\bin\\nothing.txt"));
     EXPECT_EQ(reported, std::vector<int32_t>{100});
+    EXPECT_EQ(boot_log(), "* Error: .\\bin\\nothing.txt が見つかりません\n");
+}
+
+// An id's later line replaces its earlier ones, so a long table loads each id once, and lines past the
+// cap are not read.
+TEST_F(soundctr_table, only_the_last_line_of_an_id_is_loaded) {
+    std::string table;
+    for (size_t i = 0; i < max_table_lines + 10; ++i) {
+        table += "5 .\\bin\\sound\\se005.wav\n";
+    }
+    write_text("se.txt", table + "6 .\\bin\\sound\\se005.wav\n");
+    reported.clear();
+    sound.progress = record_progress;
+    bootlog_reset();
+    EXPECT_TRUE(sound.load_se_table("se.txt"));
+    EXPECT_EQ(reported, (std::vector<int32_t>{0, 100}));
+    EXPECT_NE(sound.se_segments[5], nullptr);
+    EXPECT_EQ(sound.se_segments[6], nullptr);
+    EXPECT_NE(boot_log().find("se.txt の行が多すぎます"), std::string::npos);
 }
 
 TEST_F(soundctr_table, an_effect_that_cannot_load_empties_the_table_and_fails) {

@@ -40,3 +40,10 @@ TEST(command_line, a_name_too_long_for_the_field_is_refused_whole_not_cut) {
     EXPECT_EQ(lines[1], "- " + too_long + " がドロップされました");
     EXPECT_EQ(lines[2], "* Error: " + too_long + ": パスが長すぎます (255 文字まで)");
 }
+
+TEST(command_line, a_relative_replay_path_is_taken_from_the_start_folder) {
+    EXPECT_EQ(resolve_replay_path("\"my runs/a.ply\"", "/home/me"), "/home/me/my runs/a.ply");
+    EXPECT_EQ(resolve_replay_path("a.ply", "/"), "/a.ply");
+    EXPECT_EQ(resolve_replay_path("/abs/a.ply", "/home/me"), "/abs/a.ply");
+    EXPECT_EQ(resolve_replay_path("", "/home/me"), "");
+}

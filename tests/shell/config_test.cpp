@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 namespace {
 
 std::vector<int32_t> stored_fields() {
@@ -44,23 +47,26 @@ TEST(config, a_record_reads_back_field_for_field_and_a_short_file_is_refused) {
     temp_folder_t dir;
     ASSERT_TRUE(plat::make_directory("bin"));
     config_t c;
-    EXPECT_FALSE(config_load(&c)); // no file
+    EXPECT_EQ(config_load(&c), load_status_t::missing);
 
     write_bytes(83);
-    EXPECT_FALSE(config_load(&c));
+    EXPECT_EQ(config_load(&c), load_status_t::malformed);
 
     write_bytes(90); // anything after the record is not looked at
-    ASSERT_TRUE(config_load(&c));
+    ASSERT_EQ(config_load(&c), load_status_t::loaded);
     EXPECT_EQ(c.screen_mode, 0x03020100);
     EXPECT_EQ(c.refresh_mode, 0x0B0A0908);
     EXPECT_EQ(c.pause_key, 0x53525150);
 
-    c.blt_scale = -7; // stored as it stands, unchecked
     c.multiple_key = 1000;
-    ASSERT_TRUE(config_save(&c));
     config_t back;
-    ASSERT_TRUE(config_load(&back));
-    EXPECT_EQ(back.blt_scale, -7);
+    // The blit scale is bounded to the window's range as it is read; the other fields stand as stored.
+    for (const auto& [stored, read] : {std::pair{-7, 1}, {INT32_MIN, 1}, {INT32_MAX, 16}, {3, 3}}) {
+        c.blt_scale = stored;
+        ASSERT_TRUE(config_save(&c));
+        ASSERT_EQ(config_load(&back), load_status_t::loaded);
+        EXPECT_EQ(back.blt_scale, read);
+    }
     EXPECT_EQ(back.multiple_key, 1000);
     EXPECT_EQ(back.screen_mode, 0x03020100);
 }

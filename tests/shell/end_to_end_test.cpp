@@ -1,14 +1,18 @@
 #include "base/binio.h"
+#include "scenes/config.h"
 #include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -122,4 +126,171 @@ TEST(end_to_end, a_broken_sprite_table_ends_the_start_up_cleanly) {
     EXPECT_TRUE(log_has(log, "* Error: スプライトのロードに失敗しました"));
     EXPECT_TRUE(log_has(log, "- 未解放オブジェクト: 0"));
     EXPECT_FALSE(log_has(log, "- (実行中)"));
+}
+
+namespace {
+
+// Runs the program in a fresh sample folder until it is running (then sends SIGTERM) or ends by itself;
+// the exit code, or -1 when it hangs for 30 s (then killed).
+int run_until_ended(const std::string& folder, const std::vector<std::string>& args = {},
+                    const std::string& cwd = "/") {
+    const std::string program = folder + "/melvorin";
+    std::filesystem::copy_file(MELVORIN_EXE, program, std::filesystem::copy_options::overwrite_existing);
+    const pid_t pid = start(program, args, cwd);
+    if (pid == 0) {
+        return -1;
+    }
+    const std::string log = folder + "/log/bootlog.txt";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    // The first scene loads its music once the loop runs: it gets half a second before the signal.
+    int running_polls = 0;
+    while (std::chrono::steady_clock::now() < deadline) {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (running_polls > 0 || log_has(log, "- (実行中)")) {
+            if (++running_polls == 25) {
+                ::kill(pid, SIGTERM);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ::kill(pid, SIGKILL);
+    wait_for_exit(pid);
+    return -1;
+}
+
+bool make_sample_folder(const std::string& folder) {
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    const pid_t sample = start(MKSAMPLE_EXE, {folder}, "/");
+    return sample != 0 && wait_for_exit(sample) == 0;
+}
+
+bool log_has_line_with(const std::string& log, const std::string& a, const std::string& b) {
+    for (const std::string& line : file_lines(log)) {
+        if (line.rfind("* Error: ", 0) == 0 && line.find(a) != std::string::npos &&
+            line.find(b) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct odd_file_t {
+    const char* path; // below the game's folder
+    bool pipe;        // else a folder
+};
+
+class odd_data_file : public ::testing::TestWithParam<odd_file_t> {};
+
+} // namespace
+
+// A pipe or a folder where a data file belongs: a clear boot-log line, no hang, a clean end; a save file
+// in its place is left as it is.
+TEST_P(odd_data_file, is_refused_with_a_line_and_left_alone) {
+    temp_folder_t dir;
+    ASSERT_TRUE(make_sample_folder(dir.path()));
+    const std::string path = dir.path() + "/" + GetParam().path;
+    std::filesystem::remove(path);
+    ASSERT_EQ(GetParam().pipe ? ::mkfifo(path.c_str(), 0644) : ::mkdir(path.c_str(), 0755), 0);
+
+    EXPECT_EQ(run_until_ended(dir.path()), 0);
+    const std::string name = std::filesystem::path(path).filename();
+    EXPECT_TRUE(log_has_line_with(dir.path() + "/log/bootlog.txt", name,
+                                  GetParam().pipe ? "not a regular file" : "not a file but a folder"));
+    const auto type = std::filesystem::status(path).type();
+    EXPECT_EQ(type,
+              GetParam().pipe ? std::filesystem::file_type::fifo : std::filesystem::file_type::directory);
+}
+
+INSTANTIATE_TEST_SUITE_P(kinds, odd_data_file, ::testing::ValuesIn([] {
+                             std::vector<odd_file_t> cases;
+                             for (const char* path :
+                                  {"bin/config.dat", "bin/ranking.dat", "bin/userinfo.dat", "bin/sptbl.dat",
+                                   "image/ship.bmp", "bin/setbl.txt", "bin/bgmtbl_ttl.txt", "bin/maptbl.dat",
+                                   "bin/sound/title.mid", "bin/sound/se000.wav"}) {
+                                 cases.push_back({path, true});
+                                 cases.push_back({path, false});
+                             }
+                             return cases;
+                         }()),
+                         [](const ::testing::TestParamInfo<odd_file_t>& info) {
+                             std::string name =
+                                 std::string(info.param.pipe ? "pipe_" : "folder_") + info.param.path;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+// A save file that exists but cannot be opened (held by another program's lease here, as permissions do
+// not bind the superuser) survives the run byte for byte, and the boot log names it.
+TEST(end_to_end, an_unreadable_save_file_survives_byte_for_byte) {
+    temp_folder_t dir;
+    ASSERT_TRUE(make_sample_folder(dir.path()));
+    std::signal(SIGIO, SIG_IGN); // the program's open attempt breaks the lease and would signal us
+    std::vector<int> held;
+    const std::vector<uint8_t> stored(300, 0x5A);
+    for (const char* name : {"config.dat", "ranking.dat", "userinfo.dat"}) {
+        const std::string path = dir.path() + "/bin/" + name;
+        ASSERT_TRUE(write_file_bytes(path, stored));
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        held.push_back(fd);
+        if (::fcntl(fd, F_SETLEASE, F_RDLCK) != 0) {
+            GTEST_SKIP() << "no file leases here";
+        }
+    }
+    // A read lease keeps opens for reading working: only a write lease refuses them, taken now.
+    for (const int fd : held) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+    }
+    for (size_t i = 0; i < held.size(); ++i) {
+        ::close(held[i]);
+        const char* name = i == 0 ? "config.dat" : i == 1 ? "ranking.dat" : "userinfo.dat";
+        held[i] = ::open((dir.path() + "/bin/" + name).c_str(), O_WRONLY);
+        ASSERT_EQ(::fcntl(held[i], F_SETLEASE, F_WRLCK), 0) << std::strerror(errno);
+    }
+
+    EXPECT_EQ(run_until_ended(dir.path()), 0);
+    for (const int fd : held) {
+        ::close(fd);
+    }
+    std::signal(SIGIO, SIG_DFL);
+    for (const char* name : {"config.dat", "ranking.dat", "userinfo.dat"}) {
+        EXPECT_EQ(file_bytes(dir.path() + "/bin/" + name), stored) << name;
+        EXPECT_TRUE(log_has_line_with(dir.path() + "/log/bootlog.txt", name, "を読み込めません")) << name;
+    }
+}
+
+// A replay named relative to the folder the program was started in is found there, although the program
+// then works in its own folder.
+TEST(end_to_end, a_relative_replay_path_plays) {
+    temp_folder_t dir;
+    const std::string game = dir.path() + "/game";
+    ASSERT_TRUE(make_sample_folder(game));
+    std::filesystem::create_directory(dir.path() + "/runs");
+    std::filesystem::copy_file(game + "/bin/demoplay0.ply", dir.path() + "/runs/mine.ply");
+
+    EXPECT_EQ(run_until_ended(game, {"runs/mine.ply"}, dir.path()), 0);
+    const std::string log = game + "/log/bootlog.txt";
+    EXPECT_TRUE(log_has(log, "- " + dir.path() + "/runs/mine.ply がドロップされました"));
+    EXPECT_FALSE(log_has(log, "* Error: プレイファイルのロードに失敗しました"));
+}
+
+// A blit scale at the int limits in config.dat runs windowed and full screen (clean in the sanitizer build).
+TEST(end_to_end, a_blit_scale_at_the_int_limits_runs) {
+    for (const int32_t mode : {0, 0x102801E0}) {
+        temp_folder_t dir;
+        ASSERT_TRUE(make_sample_folder(dir.path()));
+        config_t c;
+        config_default(&c);
+        c.screen_mode = mode;
+        c.blt_scale = mode == 0 ? INT32_MAX : INT32_MIN;
+        ASSERT_TRUE(config_save(&c)); // the folder is the current one
+        EXPECT_EQ(run_until_ended(dir.path()), 0);
+        EXPECT_TRUE(log_has(dir.path() + "/log/bootlog.txt", "- (実行中)"));
+    }
 }

@@ -67,6 +67,37 @@ TEST_F(frame_loop, timer_pacing_alternates_16_and_17_milliseconds_whatever_g_vsy
     EXPECT_EQ(starts, (std::vector<uint32_t>{16, 33, 49, 66}));
 }
 
+// A clock that stands still except in the loop's sleeps, which may wake late: the loop sleeps once between
+// frames instead of spinning, and each interval counts from the frame's actual start.
+TEST_F(frame_loop, timer_pacing_sleeps_until_each_frame_is_due) {
+    for (const uint32_t late : {0u, 1u}) {
+        uint32_t now = 100;
+        int sleeps = 0;
+        plat::set_clock_for_test([&now] { return now; },
+                                 [&](uint32_t ms) {
+                                     ++sleeps;
+                                     now += ms + late;
+                                 });
+        starts.clear();
+        loop_hooks_t hooks;
+        hooks.update = [&] {
+            EXPECT_TRUE(g_timer_paced); // so frames skip the vertical-blank wait
+            starts.push_back(now);
+            if (starts.size() == 6) {
+                plat::post_quit_message(0);
+            }
+        };
+        run_message_loop(false, hooks);
+        std::vector<uint32_t> intervals;
+        for (size_t i = 1; i < starts.size(); ++i) {
+            intervals.push_back(starts[i] - starts[i - 1]);
+        }
+        EXPECT_EQ(starts.front(), 116 + late);
+        EXPECT_EQ(intervals, (std::vector<uint32_t>{17 + late, 16 + late, 17 + late, 16 + late, 17 + late}));
+        EXPECT_EQ(sleeps, 6);
+    }
+}
+
 TEST_F(frame_loop, timer_pacing_measures_across_the_wrap_of_the_clock) {
     fake_clock_t clock(0xFFFFFFF8u);
     run_message_loop(false, frames_until(2, clock));

@@ -59,7 +59,9 @@ TEST_F(main_routine, an_unusable_screen_mode_not_replaced_changes_nothing_and_ex
         EXPECT_EQ(boxes.shown[1].caption, "MELVORIN - Error");
         EXPECT_EQ(boxes.shown[1].type, plat::mb_ok);
         EXPECT_EQ(file_bytes("bin/config.dat"), stored);
-        EXPECT_EQ(file_lines("log/bootlog.txt"), header_lines);
+        std::vector<std::string> expected = header_lines;
+        expected.push_back("* Error: ウィンドウモードはこのデスクトップ (8bpp) で使用できません");
+        EXPECT_EQ(file_lines("log/bootlog.txt"), expected);
     }
 }
 
@@ -73,10 +75,26 @@ TEST_F(main_routine, without_a_log_folder_the_program_makes_one_logs_and_saves_t
     EXPECT_EQ(shell::run(), 0);
     EXPECT_FALSE(file_lines("log/bootlog.txt").empty());
     config_t saved;
-    ASSERT_TRUE(config_load(&saved));
+    ASSERT_EQ(config_load(&saved), load_status_t::loaded);
     EXPECT_EQ(saved.screen_mode, 0x102801E0);
     EXPECT_EQ(saved.blt_scale, 2);
     EXPECT_EQ(saved.pause_key, 32);
+}
+
+// A termination signal during loading ends the start-up before its next step, then shuts down in full.
+TEST_F(main_routine, a_termination_signal_during_loading_ends_the_start_up) {
+    std::string error;
+    ASSERT_TRUE(make_sample(".", error)) << error;
+    plat::make_directory("log");
+    plat::peek_message(nullptr, false);
+    std::raise(SIGTERM);
+    EXPECT_EQ(shell::run(), 0);
+    std::vector<std::string> expected = header_lines;
+    expected.push_back("- アプリケーションウィンドウを作成しました");
+    expected.push_back("- 起動中に終了が要求されました");
+    expected.insert(expected.end(), shut_down_lines.begin(), shut_down_lines.end());
+    EXPECT_EQ(file_lines("log/bootlog.txt"), expected);
+    drain_messages(); // the signal's close of the window
 }
 
 TEST_F(main_routine, a_failed_start_up_still_saves_and_logs_every_shut_down_line) {
@@ -87,6 +105,6 @@ TEST_F(main_routine, a_failed_start_up_still_saves_and_logs_every_shut_down_line
     shut_down(s);
     EXPECT_EQ(file_lines("log/bootlog.txt"), shut_down_lines);
     config_t saved;
-    ASSERT_TRUE(config_load(&saved));
+    ASSERT_EQ(config_load(&saved), load_status_t::loaded);
     EXPECT_EQ(saved.level, 5);
 }

@@ -11,11 +11,13 @@
 #include "play/recplay_scene.h"
 #include "play/demo_scene.h"
 #include "scenes/config.h"
-#include "scenes/standin_title.h"
-#include "scenes/standin_typesel.h"
+#include "scenes/title_scene.h"
+#include "scenes/typesel_scene.h"
+#include "screen/screenctr.h"
 #include "screen/soundctr.h"
 #include "shell/app_window.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_window.h"
 #include "tools/sample/sample.h"
 
 #include <gtest/gtest.h>
@@ -31,9 +33,13 @@ class scenectr_test : public ::testing::Test {
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(make_sample(".", error)) << error;
-        // The title scene starts its music, so the sound manager must exist (rendered offline).
+        // The title scene starts its music and finds its pictures, so the sound manager and the screen
+        // manager with the sample sprites must exist (sound rendered offline).
         plat::audio_set_manual(true);
         ASSERT_TRUE(g_soundctr.create(nullptr, false));
+        screen_window = std::make_unique<test_window_t>(40, 30, 512, 512);
+        ASSERT_TRUE(g_screenctr.create(screen_window->hwnd(), 0, 2));
+        ASSERT_TRUE(g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
         config_default(&config);
         plat::set_shell_open_hook_for_test([this](const std::string& path) {
             opened.push_back(path);
@@ -48,6 +54,8 @@ class scenectr_test : public ::testing::Test {
 
     void TearDown() override {
         controller.reset();
+        g_screenctr.destroy();
+        screen_window.reset();
         g_soundctr.destroy();
         plat::audio_set_manual(false);
         plat::set_shell_open_hook_for_test(nullptr);
@@ -73,6 +81,7 @@ class scenectr_test : public ::testing::Test {
     }
 
     temp_folder_t dir;
+    std::unique_ptr<test_window_t> screen_window;
     config_t config{};
     std::vector<std::string> opened;
     std::vector<plat::file_dialog_request_t> requests;
@@ -307,11 +316,11 @@ TEST_F(scenectr_test, deleting_the_controller_writes_the_progress_and_the_rankin
     controller->ranking.insert(run);
     controller.reset();
     userinfo_t info;
-    ASSERT_TRUE(userinfo_load(&info));
+    ASSERT_EQ(userinfo_load(&info), load_status_t::loaded);
     EXPECT_EQ(info.ending_reached, 1);
     EXPECT_EQ(info.level, 3);
     ranking_t table;
-    ASSERT_TRUE(table.load());
+    ASSERT_EQ(table.load(), load_status_t::loaded);
     EXPECT_EQ(table.records[0].score, 900000);
     EXPECT_EQ(g_scenectr, nullptr);
 }

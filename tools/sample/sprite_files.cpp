@@ -7,6 +7,7 @@
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/stage_pictures.h"
+#include "tools/sample/title_pictures.h"
 
 #include <cmath>
 #include <vector>
@@ -128,7 +129,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
-        !add_overlay_sprites(root, table, error)) {
+        !add_overlay_sprites(root, table, error) || !add_title_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

@@ -1,0 +1,9 @@
+// What the processor offers beyond the baseline instruction set, asked once by the code that picks loops.
+#pragma once
+
+namespace plat {
+
+// Whether this processor runs AVX2 code.
+bool processor_has_avx2();
+
+} // namespace plat
