@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/font_glyphs.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cstring>
 
@@ -98,29 +99,19 @@ sample_picture_t gauge_labels() {
     return sheet;
 }
 
-struct overlay_sprite_t {
-    int index;
-    const char* path;
-    int32_t cell_width;
-    int32_t cell_height;
-    sample_picture_t (*draw)();
-};
-
 } // namespace
 
 bool add_overlay_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const overlay_sprite_t sprites[] = {
-        {96, "image\\usrans.bmp", menu_width, menu_height, pause_menu},
-        {97, "image\\lifemark.bmp", life_size, life_size, life_mark},
-        {98, "image\\gauge_icon.bmp", slot_width, slot_height, gauge_boxes},
-        {99, "image\\gauge_text.bmp", slot_width, slot_height, gauge_labels},
+    const drawn_sprite_t sprites[] = {
+        {96, "image\\usrans.bmp", magenta_key, menu_width, menu_height, pause_menu},
+        {97, "image\\lifemark.bmp", magenta_key, life_size, life_size, life_mark},
+        {98, "image\\gauge_icon.bmp", magenta_key, slot_width, slot_height, gauge_boxes},
+        {99, "image\\gauge_text.bmp", magenta_key, slot_width, slot_height, gauge_labels},
     };
-    for (const overlay_sprite_t& s : sprites) {
-        if (!write_file_bytes(root + "/" + s.path, encode_bmp24(s.draw()))) {
-            error = std::string(s.path) + ": cannot write";
+    for (const drawn_sprite_t& s : sprites) {
+        if (!add_drawn_sprite(root, table, s, error)) {
             return false;
         }
-        table.at(size_t(s.index)) = {s.path, nullptr, magenta_key, s.cell_width, s.cell_height};
     }
     return true;
 }
