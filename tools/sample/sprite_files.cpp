@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "screen/sprite_record.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/mode_marks.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
@@ -140,7 +141,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
-        !add_title_sprites(root, table, error) || !add_overlay_sprites(root, table, error)) {
+        !add_title_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
+        !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
