@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/mode_marks.h"
 #include "tools/sample/object_pictures.h"
@@ -141,8 +142,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     }
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
-        !add_title_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
-        !add_mode_mark_sprites(root, table, error)) {
+        !add_title_sprites(root, table, error) || !add_formation_sprites(root, table, error) ||
+        !add_overlay_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
