@@ -1,5 +1,5 @@
 #include "platform/keyboard.h"
-#include "play/standin_replay.h"
+#include "play/replay_scene.h"
 #include "shell/application.h"
 #include "base/binio.h"
 #include "shell/scene_startup.h"
@@ -47,7 +47,11 @@ TEST_F(scene_startup, a_dropped_replay_plays_first_and_keys_reach_its_scene_thro
     s.controller->update();
     ASSERT_NE(dynamic_cast<replay_scene_t*>(s.controller->scene), nullptr);
     EXPECT_EQ(s.window->text(), "MELVORIN ver1.85 - [demoplay1.ply]");
-    s.window->send(plat::wm_keydown, plat::vk_escape, 0); // the stand-in goes back to the title
+    // Escape pauses the replay; its menu's second entry goes back to the title.
+    s.window->send(plat::wm_keydown, plat::vk_escape, 0);
+    ASSERT_TRUE(dynamic_cast<replay_scene_t*>(s.controller->scene)->is_paused());
+    s.window->send(plat::wm_keydown, plat::vk_down, 0);
+    s.window->send(plat::wm_keydown, plat::vk_return, 0);
     EXPECT_EQ(s.controller->state, scenectr_t::state_change);
     EXPECT_EQ(s.controller->queue[0], scene_title);
 }

@@ -43,11 +43,12 @@ void fill_rect(sample_picture_t& picture, int32_t left, int32_t top, int32_t w, 
     }
 }
 
-// Cells 0 and 1: "RESUME" highlighted and plain, each on a bar; cells 8 and 9: "QUIT" likewise.
+// Cells 0 and 1: "RESUME" highlighted and plain, each on a bar; cells 8 and 9: "QUIT" likewise; cells 16
+// and 17 "TAKE OVER", which only a replay's menu shows.
 sample_picture_t pause_menu() {
-    sample_picture_t sheet(menu_width * 8, menu_height * 2, magenta);
-    const char* labels[] = {"RESUME", "QUIT"};
-    for (int32_t entry = 0; entry < 2; ++entry) {
+    const char* labels[] = {"RESUME", "QUIT", "TAKE OVER"};
+    sample_picture_t sheet(menu_width * 8, menu_height * 3, magenta);
+    for (int32_t entry = 0; entry < 3; ++entry) {
         const int32_t top = entry * menu_height;
         const int32_t x = (menu_width - text_width(font_5x7, labels[entry])) / 2;
         fill_rect(sheet, 0, top, menu_width, menu_height, 0x203080);

@@ -29,9 +29,6 @@ bool make_sample(const std::string& root, std::string& error) {
     if (!write_sample_map_table(root, error)) {
         return false;
     }
-    if (!write_demo_replays(root, error)) {
-        return false;
-    }
     if (!write_objectinfo_file(root, error)) {
         return false;
     }
@@ -39,6 +36,10 @@ bool make_sample(const std::string& root, std::string& error) {
         return false;
     }
     if (!write_gauge_style(root, error)) {
+        return false;
+    }
+    // Last: the demos are recorded by playing the rest of the set.
+    if (!write_demo_replays(root, error)) {
         return false;
     }
     return true;
