@@ -1,6 +1,7 @@
 #include "tools/sample/stage_files.h"
 
 #include "base/binio.h"
+#include "tools/sample/ending_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/stage_scripts.h"
@@ -84,13 +85,16 @@ std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
 
 std::vector<objectinfo_t> sample_stage_records() {
     // id, width, height, hit points, contact damage, score, image, list, blend.
-    return {
+    std::vector<objectinfo_t> records = {
         {small_enemy, 16, 16, 2, 1, 100, enemy_image, 0, 0},
         {large_enemy, 16, 16, 8, 1, 500, enemy_image, 0, 0},
         {floor_turret, 16, 16, 4, 1, 300, floor_turret_image, 0, 0},
         {roof_turret, 16, 16, 4, 1, 300, roof_turret_image, 0, 0},
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
+    const std::vector<objectinfo_t> ending = ending_stage_records();
+    records.insert(records.end(), ending.begin(), ending.end());
+    return records;
 }
 
 std::vector<uint8_t> stage_file_bytes(std::vector<placement_t> placements, std::vector<eventinfo_t> events) {
@@ -116,7 +120,6 @@ bool write_stage_files(const std::string& root, std::string& error) {
     const stage_file_t files[] = {
         {"st001.dat", stage_file_bytes(stage_placements(1), stage_events(1, 2))},
         {"st002.dat", stage_file_bytes(stage_placements(2), stage_events(2, 0xFFFF))}, // -1: the ending
-        {"st100.dat", stage_file_bytes({}, {})},
     };
     for (const stage_file_t& f : files) {
         if (!write_file_bytes(root + "/bin/" + f.name, f.bytes)) {
@@ -130,5 +133,5 @@ bool write_stage_files(const std::string& root, std::string& error) {
         error = "bin/bgmtbl002.txt: cannot write";
         return false;
     }
-    return true;
+    return write_ending_stage(root, error);
 }
