@@ -83,10 +83,6 @@ void stage_t::spawn_fencer(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_patroller001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_twinbarrel(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -259,56 +255,8 @@ void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_zigzag_b(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_zigzag_c(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_zigzag_d(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_zigzag_e(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_zigzag_f(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister001_a(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister001_b(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_twister005(stage_t* stage, const placement_t* placement, int32_t) {
     standin(stage, placement);
-}
-
-enemy_t* stage_t::spawn_twister002_a(stage_t* stage, const placement_t* placement, int32_t) {
-    return standin(stage, placement);
-}
-
-enemy_t* stage_t::spawn_twister002_b(stage_t* stage, const placement_t* placement, int32_t) {
-    return standin(stage, placement);
-}
-
-enemy_t* stage_t::spawn_twister002_c(stage_t* stage, const placement_t* placement, int32_t) {
-    return standin(stage, placement);
-}
-
-enemy_t* stage_t::spawn_twister002_d(stage_t* stage, const placement_t* placement, int32_t) {
-    return standin(stage, placement);
 }
 
 void stage_t::spawn_battery005(stage_t* stage, const placement_t* placement, int32_t) {

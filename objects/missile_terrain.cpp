@@ -1,6 +1,7 @@
 #include "objects/missile.h"
 
 #include "objects/play_globals.h"
+#include "objects/terrain_probe.h"
 #include "screen/bg.h"
 #include "screen/screenctr.h"
 
@@ -8,17 +9,24 @@ namespace {
 
 constexpr int32_t background_hit = 9999;
 
-// Whether the layer holds a picture and a solid pixel lies under (x, y) of the screen.
-bool solid_at(vscreen_t* layer, float x, float y) {
+} // namespace
+
+bool terrain_solid_at(vscreen_t* layer, int32_t x, int32_t y) {
     if (layer == nullptr || !layer->is_dirty()) {
         return false;
     }
-    const int32_t lx = (int32_t(x) - layer->offset_x) & (layer->width - 1);
-    const int32_t ly = (int32_t(y) - layer->offset_y) & (layer->height - 1);
+    const int32_t lx = (x - layer->offset_x) & (layer->width - 1);
+    const int32_t ly = (y - layer->offset_y) & (layer->height - 1);
     return layer->hit_test(lx, ly, 1, 1);
 }
 
-} // namespace
+bool terrain_layer0_at(int32_t x, int32_t y) {
+    return terrain_solid_at(g_screenctr.layers[0], x, y);
+}
+
+bool terrain_layer0_or_cg_at(int32_t x, int32_t y) {
+    return terrain_layer0_at(x, y) || terrain_solid_at(g_screenctr.cg, x, y);
+}
 
 void missile_t::check_bg_hit() {
     if (g_terrain_mode == 0) {
@@ -27,7 +35,7 @@ void missile_t::check_bg_hit() {
     vscreen_t* probes[3] = {g_screenctr.layers[0], g_screenctr.layers[1],
                             g_terrain_mode == 1 ? nullptr : g_screenctr.cg};
     for (vscreen_t* layer : probes) {
-        if (solid_at(layer, x, y)) {
+        if (terrain_solid_at(layer, int32_t(x), int32_t(y))) {
             damage(background_hit);
             return;
         }

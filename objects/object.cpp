@@ -23,10 +23,14 @@ void object_t::move_y(int32_t d) {
     y += float(d);
 }
 
-void object_t::move_y_wrapped(int32_t d) {
+float wrapped_y(float y, int32_t d) {
     const float t = y + float(d);
     const int32_t i = int32_t(t);
-    y = float(((i + 128) & 511) - 128) + (t - float(i));
+    return float(((i + 128) & 511) - 128) + (t - float(i));
+}
+
+void object_t::move_y_wrapped(int32_t d) {
+    y = wrapped_y(y, d);
 }
 
 void object_t::set_position(float new_x, float new_y) {

@@ -9,6 +9,9 @@
 
 class explosion_t;
 
+// y moved by d, its integer part wrapped into -128..383 and its fraction kept: the camera shift's move.
+float wrapped_y(float y, int32_t d);
+
 class object_t {
   public:
     object_t(const objectinfo_t* info, float x, float y);

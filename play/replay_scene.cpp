@@ -43,9 +43,9 @@ std::string replay_header_text(const playinfo_t& header) {
     const std::time_t when = header.date;
     const std::tm* date = std::localtime(&when);
     // A date the calendar cannot give shows dashes; no recording of this program makes one.
-    const std::string day = date == nullptr ? std::string("----/--/--")
-                                            : strformat("%d/%02d/%02d", date->tm_year + 1900, date->tm_mon + 1,
-                                                        date->tm_mday);
+    const std::string day =
+        date == nullptr ? std::string("----/--/--")
+                        : strformat("%d/%02d/%02d", date->tm_year + 1900, date->tm_mon + 1, date->tm_mday);
     return strformat("VERSION:   %u\nPLAY DATE: %s\nLEVEL:     %d\nLOOP:      %d\n", unsigned(header.version),
                      day.c_str(), header.level, header.loop);
 }

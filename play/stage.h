@@ -16,6 +16,7 @@ class enemy_t;
 class explosion_skipper_t;
 class explosion_t;
 class item_t;
+class jet_t;
 class missile_skipper_t;
 class missile_t;
 class object_t;
@@ -30,6 +31,21 @@ class roofbody_t;
 namespace battery003 {
 class body_t;
 }
+namespace patroller001 {
+class body_t;
+}
+namespace twister001 {
+class leaderA_t;
+class leaderB_t;
+class member_t;
+} // namespace twister001
+namespace twister002 {
+class leaderA_t;
+class leaderB_t;
+class leaderC_t;
+class leaderD_t;
+class member_t;
+} // namespace twister002
 
 using event_array_t = array_t<eventinfo_t>;
 
@@ -80,6 +96,29 @@ class stage_t {
                                                    const objectinfo_t* info);
     static smoke_t* make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     static enemy_t* make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    // The exhaust flame that flyers carry, period 4, on the list of its record.
+    static jet_t* make_jet(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+
+    // The makers of the formation flyers and the patroller: each object at the placement, on its record's
+    // list, every field of its own 0 or null.
+    static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static twister001::leaderA_t* make_twister001_leaderA(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister001::leaderB_t* make_twister001_leaderB(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister001::member_t* make_twister001_member(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static twister002::leaderA_t* make_twister002_leaderA(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister002::leaderB_t* make_twister002_leaderB(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister002::leaderC_t* make_twister002_leaderC(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister002::leaderD_t* make_twister002_leaderD(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static twister002::member_t* make_twister002_member(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
 
     // Composite death explosions; null, with nothing made, when a record is missing.
     static big_explosion_t* make_explosion_pattern_mothership(stage_t* stage, const placement_t* placement);

@@ -168,7 +168,7 @@ TEST_F(stage_load, turrets_get_their_explosion_item_and_owned_shots_in_order) {
 }
 
 TEST_F(stage_load, a_turret_without_its_shot_record_stands_alone_and_unknown_types_make_nothing) {
-    load_table({21});
+    load_table({21, 114});
     for (const placement_t& p : {at(150), at(363), at(999), at(245)}) {
         stage_t::spawn_placement(&stage, &p);
     }

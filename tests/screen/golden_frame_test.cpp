@@ -16,18 +16,6 @@ using golden_frame = screen_fixture_t;
 
 const std::string stored_picture = golden_path(__FILE__, "golden_frame.ppm");
 
-std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back) {
-    const std::string header = "P6\n256 240\n255\n";
-    std::vector<uint8_t> ppm(header.begin(), header.end());
-    for (int32_t y = 8; y < 248; ++y) {
-        for (int32_t x = 0; x < 256; ++x) {
-            const uint32_t p = blend_test::get_pixel(back, x, y);
-            ppm.insert(ppm.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-        }
-    }
-    return ppm;
-}
-
 } // namespace
 
 TEST_F(golden_frame, text_over_the_menu_background_then_a_fade) {

@@ -1,6 +1,7 @@
 #include "tests/support/golden.h"
 
 #include "base/binio.h"
+#include "tests/render/blend_surfaces.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,18 @@
 std::string golden_path(const char* source_file, const char* name) {
     const std::string file = source_file;
     return file.substr(0, file.rfind('/') + 1) + name;
+}
+
+std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back) {
+    const std::string header = "P6\n256 240\n255\n";
+    std::vector<uint8_t> ppm(header.begin(), header.end());
+    for (int32_t y = 8; y < 248; ++y) {
+        for (int32_t x = 0; x < 256; ++x) {
+            const uint32_t p = blend_test::get_pixel(back, x, y);
+            ppm.insert(ppm.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+        }
+    }
+    return ppm;
 }
 
 void expect_golden_picture(const std::string& stored, const std::vector<uint8_t>& picture) {

@@ -8,4 +8,10 @@
 
 // The stored picture's path: name in the folder of the test source file.
 std::string golden_path(const char* source_file, const char* name);
+namespace umlib {
+class surface_t;
+}
+
+// The presented rows 8 to 247 of a 256-wide 32-bit back buffer as 8-bit RGB: the stored pictures' format.
+std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back);
 void expect_golden_picture(const std::string& stored, const std::vector<uint8_t>& picture);

@@ -1,13 +1,13 @@
 #include "tools/sample/demo_replays.h"
 
 #include "objects/play_globals.h"
+#include "platform/file.h"
+#include "platform/window.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
 #include "play/recorded_run.h"
 #include "play/replay_file.h"
 #include "player/ship.h"
-#include "platform/file.h"
-#include "platform/window.h"
 #include "screen/screenctr.h"
 
 #include <cstdint>
@@ -91,7 +91,9 @@ class recording_screen_t {
     recording_screen_t(const recording_screen_t&) = delete;
     recording_screen_t& operator=(const recording_screen_t&) = delete;
 
-    bool ready() { return !ec && g_screenctr.mg != nullptr && (!own || g_screenctr.load_sprites(".\\bin\\sptbl.dat")); }
+    bool ready() {
+        return !ec && g_screenctr.mg != nullptr && (!own || g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
+    }
 
   private:
     std::error_code ec;

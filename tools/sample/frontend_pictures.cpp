@@ -1,8 +1,8 @@
 #include "tools/sample/frontend_pictures.h"
 
-#include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/font_glyphs.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <cstring>
@@ -94,28 +94,18 @@ sample_picture_t game_over_caption() {
     return picture;
 }
 
-struct frontend_sprite_t {
-    int index;
-    const char* path;
-    int32_t cell_width;
-    int32_t cell_height;
-    sample_picture_t (*draw)();
-};
-
 } // namespace
 
 bool add_frontend_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
     const sample_picture_t caption = game_over_caption();
-    const frontend_sprite_t sprites[] = {
-        {40, "image\\eqstate_icon.bmp", icon_width, icon_height, equipment_icons},
-        {41, "image\\gameover.bmp", caption.width, caption.height, game_over_caption},
+    const drawn_sprite_t sprites[] = {
+        {40, "image\\eqstate_icon.bmp", 0, icon_width, icon_height, equipment_icons},
+        {41, "image\\gameover.bmp", 0, caption.width, caption.height, game_over_caption},
     };
-    for (const frontend_sprite_t& s : sprites) {
-        if (!write_file_bytes(root + "/" + s.path, encode_bmp24(s.draw()))) {
-            error = std::string(s.path) + ": cannot write";
+    for (const drawn_sprite_t& s : sprites) {
+        if (!add_drawn_sprite(root, table, s, error)) {
             return false;
         }
-        table.at(size_t(s.index)) = {s.path, nullptr, 0, s.cell_width, s.cell_height};
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/font_glyphs.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cstring>
 
@@ -42,11 +43,12 @@ void fill_rect(sample_picture_t& picture, int32_t left, int32_t top, int32_t w, 
     }
 }
 
-// Cells 0 and 1: "RESUME" highlighted and plain, each on a bar; cells 8 and 9: "QUIT" likewise.
+// Cells 0 and 1: "RESUME" highlighted and plain, each on a bar; cells 8 and 9: "QUIT" likewise; cells 16
+// and 17 "TAKE OVER", which only a replay's menu shows.
 sample_picture_t pause_menu() {
-    sample_picture_t sheet(menu_width * 8, menu_height * 2, magenta);
-    const char* labels[] = {"RESUME", "QUIT"};
-    for (int32_t entry = 0; entry < 2; ++entry) {
+    const char* labels[] = {"RESUME", "QUIT", "TAKE OVER"};
+    sample_picture_t sheet(menu_width * 8, menu_height * 3, magenta);
+    for (int32_t entry = 0; entry < 3; ++entry) {
         const int32_t top = entry * menu_height;
         const int32_t x = (menu_width - text_width(font_5x7, labels[entry])) / 2;
         fill_rect(sheet, 0, top, menu_width, menu_height, 0x203080);
@@ -98,29 +100,19 @@ sample_picture_t gauge_labels() {
     return sheet;
 }
 
-struct overlay_sprite_t {
-    int index;
-    const char* path;
-    int32_t cell_width;
-    int32_t cell_height;
-    sample_picture_t (*draw)();
-};
-
 } // namespace
 
 bool add_overlay_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const overlay_sprite_t sprites[] = {
-        {96, "image\\usrans.bmp", menu_width, menu_height, pause_menu},
-        {97, "image\\lifemark.bmp", life_size, life_size, life_mark},
-        {98, "image\\gauge_icon.bmp", slot_width, slot_height, gauge_boxes},
-        {99, "image\\gauge_text.bmp", slot_width, slot_height, gauge_labels},
+    const drawn_sprite_t sprites[] = {
+        {100, "image\\usrans.bmp", magenta_key, menu_width, menu_height, pause_menu},
+        {101, "image\\lifemark.bmp", magenta_key, life_size, life_size, life_mark},
+        {102, "image\\gauge_icon.bmp", magenta_key, slot_width, slot_height, gauge_boxes},
+        {103, "image\\gauge_text.bmp", magenta_key, slot_width, slot_height, gauge_labels},
     };
-    for (const overlay_sprite_t& s : sprites) {
-        if (!write_file_bytes(root + "/" + s.path, encode_bmp24(s.draw()))) {
-            error = std::string(s.path) + ": cannot write";
+    for (const drawn_sprite_t& s : sprites) {
+        if (!add_drawn_sprite(root, table, s, error)) {
             return false;
         }
-        table.at(size_t(s.index)) = {s.path, nullptr, magenta_key, s.cell_width, s.cell_height};
     }
     return true;
 }

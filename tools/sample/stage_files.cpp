@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/ending_stage.h"
+#include "tools/sample/formation_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/stage_scripts.h"
@@ -70,6 +71,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
         placements.push_back(place(roof_turret, position(section, 200), 24));
     }
     placements.push_back(place(battery003, position(stage_sections - 2, 160), 120, 42, 3));
+    for (const placement_t& p : formation_placements(stage)) {
+        placements.push_back(p);
+    }
     return placements;
 }
 
@@ -85,15 +89,19 @@ std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
 
 std::vector<objectinfo_t> sample_stage_records() {
     // id, width, height, hit points, contact damage, score, image, list, blend.
-    std::vector<objectinfo_t> records = {
+    std::vector<objectinfo_t> records{
         {small_enemy, 16, 16, 2, 1, 100, enemy_image, 0, 0},
         {large_enemy, 16, 16, 8, 1, 500, enemy_image, 0, 0},
         {floor_turret, 16, 16, 4, 1, 300, floor_turret_image, 0, 0},
         {roof_turret, 16, 16, 4, 1, 300, roof_turret_image, 0, 0},
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
-    const std::vector<objectinfo_t> ending = ending_stage_records();
-    records.insert(records.end(), ending.begin(), ending.end());
+    for (const objectinfo_t& r : formation_records()) {
+        records.push_back(r);
+    }
+    for (const objectinfo_t& r : ending_stage_records()) {
+        records.push_back(r);
+    }
     return records;
 }
 

@@ -1,0 +1,14 @@
+// How enemies feel the terrain: one pixel of a layer under a screen point, a layer that holds no
+// picture counting as empty.
+#pragma once
+
+#include <cstdint>
+
+class vscreen_t;
+
+// Whether the layer holds a picture and a solid pixel lies under screen point (x, y), the point taken
+// relative to the layer's scroll and wrapped into it. A null layer holds nothing.
+bool terrain_solid_at(vscreen_t* layer, int32_t x, int32_t y);
+// Background layer 0 alone, and background layer 0 then the cg layer, at a screen point.
+bool terrain_layer0_at(int32_t x, int32_t y);
+bool terrain_layer0_or_cg_at(int32_t x, int32_t y);

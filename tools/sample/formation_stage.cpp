@@ -1,0 +1,140 @@
+#include "tools/sample/formation_stage.h"
+
+#include "base/binio.h"
+#include "tools/sample/bitmap_writer.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr uint32_t magenta = 0xFF00FF;
+constexpr plat::colorref_t magenta_key = 0x00FF00FF;
+constexpr int32_t explosion_image = 19;
+constexpr int32_t shot_image = 17;
+
+constexpr uint32_t position(uint32_t section, uint32_t pixel) {
+    return section << 16 | pixel;
+}
+
+placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1) {
+    placement_t p;
+    p.x = x;
+    p.y = y;
+    p.type = type;
+    p.key = key;
+    p.param2 = param2;
+    p.item = item;
+    return p;
+}
+
+// A sheet of columns x rows cells of size, each drawn by shade(x, y, pattern) from the cell's centre.
+template <typename Shade> sample_picture_t sheet(int32_t size, int32_t columns, int32_t rows, Shade shade) {
+    sample_picture_t picture(size * columns, size * rows, magenta);
+    const double c = (size - 1) / 2.0;
+    for (int32_t p = 0; p < columns * rows; ++p) {
+        for (int32_t y = 0; y < size; ++y) {
+            for (int32_t x = 0; x < size; ++x) {
+                picture.at(p % columns * size + x, p / columns * size + y) = shade(x - c, y - c, p);
+            }
+        }
+    }
+    return picture;
+}
+
+// A small round fighter whose wings spin through 16 patterns.
+uint32_t fighter(double x, double y, int p) {
+    const double r = std::hypot(x, y);
+    if (r < 2.5) {
+        return 0xFFE040;
+    }
+    const double a = std::atan2(y, x) - p * std::numbers::pi / 8;
+    const double blade = std::fmod(std::fabs(a) + 8 * std::numbers::pi, std::numbers::pi / 2);
+    return r < 6.5 && blade < 0.5 ? 0x40D0A0 : magenta;
+}
+
+// A boxy craft pointing along its pattern's direction (64 steps, y up).
+uint32_t patroller(double x, double y, int p) {
+    const double a = p * std::numbers::pi / 32;
+    const double u = x * std::cos(a) - y * std::sin(a);
+    const double v = x * std::sin(a) + y * std::cos(a);
+    if (std::fabs(u) > 10 || std::fabs(v) > 7) {
+        return magenta;
+    }
+    if (u > 4 && std::fabs(v) < 2) {
+        return 0xFFFFFF;
+    }
+    return std::fabs(v) > 5 ? 0x506070 : 0x90A0C0;
+}
+
+// A flame flickering over 4 patterns.
+uint32_t flame(double x, double y, int p) {
+    const double r = std::hypot(x * (1 + 0.2 * (p % 2)), y);
+    return r < 2 ? 0xFFFFC0 : (r < 3 + p % 3 ? 0xFF8020 : magenta);
+}
+
+} // namespace
+
+std::vector<objectinfo_t> formation_records() {
+    // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
+    return {
+        {102, 12, 12, 1, 1, 100, fighter_image, 0, 0},     // zigzag leader and members
+        {111, 12, 12, 2, 1, 150, fighter_image, 0, 0},     // twister001
+        {114, 12, 12, 1, 1, 100, fighter_image, 0, 0},     // twister002
+        {143, 24, 24, 12, 1, 1000, patroller_image, 0, 0}, // patroller001
+        {93, 8, 8, 4, 0, 0, flame_image, 0, 0},            // flame
+        {69, 16, 16, 8, 0, 0, explosion_image, 0, 0},
+        {84, 16, 16, 8, 0, 0, explosion_image, 0, 0},
+        {32, 6, 6, 1, 1, 0, shot_image, 0, 0},
+        {33, 8, 8, 4, 0, 0, explosion_image, 0, 0},
+    };
+}
+
+std::vector<placement_t> formation_placements(int32_t stage) {
+    if (stage == 1) {
+        return {
+            place(103, position(0, 120), 272, 64),         // zigzag A
+            place(112, position(1, 40), 272, 120, 0, 38),  // twister001, 8 members
+            place(115, position(1, 200), 176, -16, 0, 37), // twister002 A, down
+            place(143, position(2, 90), 272, 128, 0, 40),  // patroller
+            place(103, position(2, 200), 272, 176, 1),     // zigzag A mirrored
+            place(107, position(3, 100), 272, 200),        // zigzag E
+            place(111, position(3, 180), 272, 64, 90),     // twister001, 1 member
+            place(143, position(4, 40), 272, 96),          // two patrollers in line
+            place(143, position(4, 40), 320, 96),
+        };
+    }
+    return {
+        place(104, position(0, 80), 272, 48),          // zigzag B
+        place(105, position(0, 220), -16, 200),        // zigzag C
+        place(116, position(1, 60), 96, 256, 0, 39),   // twister002 B, up
+        place(113, position(1, 200), 272, 128, 0, 41), // twister001 B
+        place(106, position(2, 80), 272, 64),          // zigzag D
+        place(114, position(2, 200), 224, -16),        // twister002 A, 1 member
+        place(108, position(3, 60), 272, 160, 1),      // zigzag F mirrored
+        place(143, position(3, 200), 272, 160),        // patroller
+        place(248, position(4, 40), 272, 96),          // twister002 C, a hatch's runner to the left
+        place(247, position(4, 160), -16, 200),        // twister002 D, a hatch's runner to the right
+    };
+}
+
+bool add_formation_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
+    const struct {
+        int32_t index;
+        const char* path;
+        int32_t cell;
+        sample_picture_t picture;
+    } pictures[] = {
+        {fighter_image, "image\\fighter.bmp", 16, sheet(16, 8, 2, fighter)},
+        {patroller_image, "image\\patroller.bmp", 24, sheet(24, 8, 8, patroller)},
+        {flame_image, "image\\flame.bmp", 8, sheet(8, 4, 1, flame)},
+    };
+    for (const auto& p : pictures) {
+        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
+            error = std::string(p.path) + ": cannot write";
+            return false;
+        }
+        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, p.cell, p.cell};
+    }
+    return true;
+}
