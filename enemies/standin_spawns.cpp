@@ -247,10 +247,6 @@ void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_melvorin(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

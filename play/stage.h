@@ -31,6 +31,18 @@ class roofbody_t;
 namespace battery003 {
 class body_t;
 }
+namespace melvorin {
+class bend_laser_t;
+class big_laser_t;
+class body_t;
+class charge_t;
+class core_cover_t;
+class core_missile_t;
+class core_t;
+class ref_laser_t;
+class spark_ctr_t;
+class spark_t;
+} // namespace melvorin
 namespace patroller001 {
 class body_t;
 }
@@ -119,6 +131,34 @@ class stage_t {
                                                           const objectinfo_t* info);
     static twister002::member_t* make_twister002_member(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+
+    // The final boss's makers: each object on the list of its kind, every field of its own 0 or null.
+    static melvorin::body_t* make_melvorin_body(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static melvorin::core_cover_t* make_melvorin_core_cover(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static melvorin::core_t* make_melvorin_core(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static melvorin::ref_laser_t* make_melvorin_ref_laser(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static melvorin::core_missile_t* make_melvorin_core_missile(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    static melvorin::bend_laser_t* make_melvorin_bend_laser(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static melvorin::big_laser_t* make_melvorin_big_laser(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static melvorin::charge_t* make_melvorin_charge(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static melvorin::spark_ctr_t* make_melvorin_spark_ctr(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static melvorin::spark_t* make_melvorin_spark(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    // Its sub-assemblies; null, with nothing made, when one of their own records is missing.
+    static melvorin::bend_laser_t* assemble_melvorin_bend_laser(stage_t* stage, const placement_t* placement);
+    static melvorin::big_laser_t* assemble_melvorin_big_laser(stage_t* stage, const placement_t* placement,
+                                                              melvorin::core_t* core);
+    static melvorin::charge_t* assemble_melvorin_charge(stage_t* stage, const placement_t* placement,
+                                                        melvorin::core_t* core);
 
     // Composite death explosions; null, with nothing made, when a record is missing.
     static big_explosion_t* make_explosion_pattern_mothership(stage_t* stage, const placement_t* placement);

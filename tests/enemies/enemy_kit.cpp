@@ -19,12 +19,18 @@ namespace {
 
 constexpr uint32_t forever = 1u << 30;
 constexpr int32_t se_requested = 2;
+constexpr int32_t event_set_hold = 389;
+constexpr int32_t event_is_held = 390;
 
 } // namespace
 
 int32_t kit_scene_t::run_event(int32_t type, int32_t param) {
     posted.push_back({g_frame_counter, type, param});
-    return 0;
+    // The scroll hold as the play scene keeps it: bosses set it and ask for it.
+    if (type == event_set_hold) {
+        scroll_hold = param != 0;
+    }
+    return type == event_is_held ? int32_t(scroll_hold) : 0;
 }
 
 placement_t placed(int32_t type, int32_t x, int32_t y, int32_t param2, int32_t item, uint32_t key) {
@@ -95,6 +101,7 @@ void enemy_kit_t::load(const std::vector<placement_t>& placements, int32_t level
     scene->stage.explosions.advance_window(0, 1);
     sounds.clear();
     scene->posted.clear();
+    scene->scroll_hold = false;
     g_soundctr.se_states.fill(0);
 }
 

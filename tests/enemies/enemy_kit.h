@@ -36,6 +36,7 @@ class kit_scene_t : public play_scene_t {
     uint8_t read_input() override { return input; }
 
     uint8_t input = 0;
+    bool scroll_hold = false; // what 390 answers; 389 sets it
     std::vector<posted_t> posted;
 };
 

@@ -5,6 +5,7 @@
 #include "play/play_state.h"
 #include "play/state_hash.h"
 #include "player/ship.h"
+#include "render/map_table.h"
 #include "screen/soundctr.h"
 #include "tools/sample/sample.h"
 
@@ -38,6 +39,8 @@ void play_run_fixture_t::SetUp() {
     screen_fixture_t::SetUp();
     std::string error;
     ASSERT_TRUE(make_sample(".", error)) << error;
+    // The stage script draws its terrain from the map table, and the terrain is part of the game.
+    ASSERT_TRUE(load_map_table(".\\bin\\maptbl.dat"));
     ASSERT_TRUE(start(desktop_bits));
     plat::audio_set_manual(true);
     ASSERT_TRUE(g_soundctr.create(nullptr, false));

@@ -4,6 +4,7 @@
 #include "screen/sprite_record.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/melvorin_stage.h"
 #include "tools/sample/mode_marks.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
@@ -122,6 +123,10 @@ sample_picture_t font_sheet(const glyph_font_t& font, int32_t cell_width, int32_
 
 bool add_drawn_sprite(const std::string& root, std::vector<sprite_record_t>& table,
                       const drawn_sprite_t& sprite, std::string& error) {
+    if (!table.at(size_t(sprite.index)).path.empty()) {
+        error = std::string(sprite.path) + ": sprite record " + std::to_string(sprite.index) + " is taken";
+        return false;
+    }
     if (!write_file_bytes(root + "/" + sprite.path, encode_bmp24(sprite.draw()))) {
         error = std::string(sprite.path) + ": cannot write";
         return false;
@@ -143,7 +148,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
     if (!add_map_sprites(root, table, error) || !add_object_sprites(root, table, error) ||
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
         !add_title_sprites(root, table, error) || !add_formation_sprites(root, table, error) ||
-        !add_overlay_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error)) {
+        !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
+        !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

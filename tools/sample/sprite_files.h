@@ -24,7 +24,8 @@ struct drawn_sprite_t {
     sample_picture_t (*draw)();
 };
 
-// Writes the picture as a 24-bit image file and enters it in the table; false with a message on failure.
+// Writes the picture as a 24-bit image file and enters it in the table; false with a message on failure,
+// also when another picture has the record already.
 bool add_drawn_sprite(const std::string& root, std::vector<sprite_record_t>& table,
                       const drawn_sprite_t& sprite, std::string& error);
 

@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/melvorin_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/stage_scripts.h"
@@ -74,11 +75,17 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     for (const placement_t& p : formation_placements(stage)) {
         placements.push_back(p);
     }
+    for (const placement_t& p : melvorin_placements(stage)) {
+        placements.push_back(p);
+    }
     return placements;
 }
 
 std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
+    for (const eventinfo_t& e : melvorin_events(stage)) {
+        events.push_back(e);
+    }
     const std::vector<eventinfo_t> script = sample_stage_script(stage, stage_sections);
     events.insert(events.end(), script.begin(), script.end());
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
@@ -97,6 +104,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
     for (const objectinfo_t& r : formation_records()) {
+        records.push_back(r);
+    }
+    for (const objectinfo_t& r : melvorin_records()) {
         records.push_back(r);
     }
     for (const objectinfo_t& r : ending_stage_records()) {

@@ -1,0 +1,164 @@
+#include "tools/sample/melvorin_stage.h"
+
+#include "base/binio.h"
+#include "tools/sample/bitmap_writer.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr uint32_t magenta = 0xFF00FF;
+constexpr plat::colorref_t magenta_key = 0x00FF00FF;
+constexpr int32_t explosion_image = 19;
+constexpr int32_t hidden = -1;
+constexpr int32_t core_image = 200;
+constexpr int32_t cover_image = 201;
+constexpr int32_t ref_laser_image = 202;
+constexpr int32_t big_laser_image = 203;
+constexpr int32_t missile_image = 204;
+constexpr int32_t segment_image = 205;
+constexpr int32_t charge_image = 206;
+constexpr int32_t spark_image = 207;
+
+constexpr int32_t boss_type = 338;
+constexpr int32_t event_hold = 389;
+// Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
+constexpr uint32_t boss_key = 5u << 16 | 16;
+
+// A sheet of 8 columns of w x h cells (the pattern's column is pattern & 7, its row pattern >> 3), each
+// drawn by shade(x, y, pattern) from the cell's centre.
+template <typename Shade> sample_picture_t cells(int32_t w, int32_t h, int32_t count, Shade shade) {
+    const int32_t rows = (count + 7) / 8;
+    sample_picture_t picture(w * 8, h * rows, magenta);
+    for (int32_t p = 0; p < count; ++p) {
+        for (int32_t y = 0; y < h; ++y) {
+            for (int32_t x = 0; x < w; ++x) {
+                picture.at(p % 8 * w + x, p / 8 * h + y) = shade(x - (w - 1) / 2.0, y - (h - 1) / 2.0, p);
+            }
+        }
+    }
+    return picture;
+}
+
+// A glowing eye whose iris pulses through 16 patterns.
+uint32_t core(double x, double y, int p) {
+    const double r = std::hypot(x, y);
+    const double pulse = 6 + 3 * std::sin(p * std::numbers::pi / 8);
+    if (r < pulse) {
+        return r < 3 ? 0xFFFFFF : 0xFF3060;
+    }
+    return r < 14 ? (r < 11 ? 0x802040 : 0x403050) : magenta;
+}
+
+// An armoured ring whose eight plates turn with the core.
+uint32_t cover(double x, double y, int p) {
+    const double r = std::hypot(x, y);
+    const double a = std::atan2(y, x) + p * std::numbers::pi / 32;
+    const bool seam = std::fmod(std::fabs(a) + 8 * std::numbers::pi, std::numbers::pi / 4) < 0.15;
+    return r >= 15 && r < 20 && !seam ? (r < 17 ? 0x8090A0 : 0x505868) : magenta;
+}
+
+// A short bar slanting down-left (pattern 0) or up-left (pattern 1).
+uint32_t ref_laser(double x, double y, int p) {
+    const double along = p == 0 ? x - y : x + y;
+    const double across = p == 0 ? x + y : x - y;
+    return std::fabs(across) < 1.6 && std::fabs(along) < 10 ? (std::fabs(across) < 0.8 ? 0xFFFFFF : 0x60FF80)
+                                                            : magenta;
+}
+
+// The beam's far end (0), middle (1) and the part nearest the core (2).
+uint32_t big_laser(double x, double y, int p) {
+    const double half = p == 0 ? 6 * (x + 16) / 32 : (p == 2 ? 7 + std::sin(x / 3) : 6);
+    if (std::fabs(y) > half) {
+        return magenta;
+    }
+    return std::fabs(y) < half / 2 ? 0xFFFFFF : 0x40C0FF;
+}
+
+uint32_t missile(double x, double y, int p) {
+    const double r = std::hypot(x, y);
+    return r < 2 ? 0xFFFFA0 : (r < 3.5 + (p % 4) / 3.0 ? 0xFF8040 : magenta);
+}
+
+uint32_t segment(double x, double y, int) {
+    return std::hypot(x, y) < 3.5 ? 0xC080FF : magenta;
+}
+
+// The charge's four sizes.
+uint32_t charge(double x, double y, int p) {
+    const double r = std::hypot(x, y);
+    const double size = 4 + 3.5 * p;
+    return r < size ? (r < size / 2 ? 0xFFFFFF : 0x80E0FF) : magenta;
+}
+
+uint32_t spark(double x, double y, int p) {
+    return std::hypot(x, y) < 3.5 - p * 0.7 ? 0xC0F0FF : magenta;
+}
+
+} // namespace
+
+std::vector<objectinfo_t> melvorin_records() {
+    // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
+    return {
+        {339, 24, 24, 300, 4, 50000, core_image, 0, 0}, // core
+        {340, 40, 40, 1, 0, 0, cover_image, 1, 0},      // core cover: drawn, never hit
+        {341, 32, 32, 4, 0, 0, charge_image, 0, -1},    // charge
+        {342, 8, 8, 4, 0, 0, spark_image, 0, -1},       // charge spark
+        {343, 8, 8, 1, 2, 0, missile_image, 0, 0},      // core missile
+        {344, 32, 12, 1, 4, 0, big_laser_image, 0, -1}, // big laser segment
+        {345, 16, 6, 1, 2, 0, ref_laser_image, 0, -1},  // reflecting laser
+        {346, 6, 6, 1, 2, 0, segment_image, 0, -1},     // bending laser segment
+        {29, 16, 16, 8, 0, 0, explosion_image, 0, -1},  // muzzle flash
+        {65, 16, 16, 8, 0, 0, explosion_image, 0, 0},   // death blasts
+        {66, 16, 16, 8, 0, 0, explosion_image, 0, 0},   {67, 16, 16, 8, 0, 0, explosion_image, 0, 0},
+        {86, 16, 16, 8, 0, 0, explosion_image, 0, 0},
+    };
+}
+
+std::vector<placement_t> melvorin_placements(int32_t stage) {
+    if (stage != 2) {
+        return {};
+    }
+    placement_t p;
+    p.x = 32; // the frame's left end: the core docks 96 pixels further right
+    p.y = 128;
+    p.type = boss_type;
+    p.key = boss_key;
+    p.item = hidden;
+    return {p};
+}
+
+std::vector<eventinfo_t> melvorin_events(int32_t stage) {
+    if (stage != 2) {
+        return {};
+    }
+    return {{event_hold, 0, boss_key, 1}};
+}
+
+bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
+    const struct {
+        int32_t index;
+        const char* path;
+        int32_t w;
+        int32_t h;
+        sample_picture_t picture;
+    } pictures[] = {
+        {core_image, "image\\lastcore.bmp", 32, 32, cells(32, 32, 16, core)},
+        {cover_image, "image\\lastcover.bmp", 40, 40, cells(40, 40, 16, cover)},
+        {ref_laser_image, "image\\reflaser.bmp", 24, 24, cells(24, 24, 2, ref_laser)},
+        {big_laser_image, "image\\biglaser.bmp", 32, 16, cells(32, 16, 3, big_laser)},
+        {missile_image, "image\\coremissile.bmp", 8, 8, cells(8, 8, 32, missile)},
+        {segment_image, "image\\bendlaser.bmp", 8, 8, cells(8, 8, 1, segment)},
+        {charge_image, "image\\charge.bmp", 32, 32, cells(32, 32, 4, charge)},
+        {spark_image, "image\\chargespark.bmp", 8, 8, cells(8, 8, 4, spark)},
+    };
+    for (const auto& p : pictures) {
+        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
+            error = std::string(p.path) + ": cannot write";
+            return false;
+        }
+        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, p.w, p.h};
+    }
+    return true;
+}
