@@ -9,7 +9,6 @@
 #include "screen/vscreen.h"
 #include "tests/scenes/frontend_fixture.h"
 #include "tests/shell/support.h"
-#include "tools/sample/sample.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -37,9 +36,7 @@ class ending_scene_test : public frontend_fixture_t {
   protected:
     void SetUp() override {
         frontend_fixture_t::SetUp();
-        std::string error;
-        ASSERT_TRUE(make_sample(".", error)) << error;
-        ASSERT_TRUE(start_unscaled());
+        start_on_sample_data();
         controller->playinfo.stage = 100;
         controller->playinfo.ship_type = 0;
         controller->push_scene(scene_play); // the next loop, as the last stage queues it

@@ -13,7 +13,6 @@
 #include "scenes/typesel_scene.h"
 #include "screen/vscreen.h"
 #include "tests/scenes/frontend_fixture.h"
-#include "tools/sample/sample.h"
 
 #include <filesystem>
 #include <functional>
@@ -26,9 +25,7 @@ class whole_run_test : public frontend_fixture_t {
   protected:
     void SetUp() override {
         frontend_fixture_t::SetUp();
-        std::string error;
-        ASSERT_TRUE(make_sample(".", error)) << error;
-        ASSERT_TRUE(start_unscaled());
+        start_on_sample_data();
         // The first stage from a late section: the run reaches the second stage soon.
         config.section = late_section;
         config.life = 9;
