@@ -203,18 +203,6 @@ void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_midboss001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_pole(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

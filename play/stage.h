@@ -43,6 +43,20 @@ class ref_laser_t;
 class spark_ctr_t;
 class spark_t;
 } // namespace melvorin
+namespace midboss001 {
+class body_t;
+class wing_t;
+} // namespace midboss001
+namespace midboss002 {
+class ball_t;
+class body_t;
+class laser_t;
+} // namespace midboss002
+namespace midboss003 {
+class ball_t;
+class body_laser_t;
+class body_t;
+} // namespace midboss003
 namespace patroller001 {
 class body_t;
 }
@@ -159,6 +173,27 @@ class stage_t {
                                                               melvorin::core_t* core);
     static melvorin::charge_t* assemble_melvorin_charge(stage_t* stage, const placement_t* placement,
                                                         melvorin::core_t* core);
+
+    // The mid-bosses' makers: each object on the list of its kind, every field of its own 0 or null; the
+    // balls of midboss003 start dormant.
+    static midboss001::body_t* make_midboss001_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss001::wing_t* make_midboss001_wing(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss002::body_t* make_midboss002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss002::ball_t* make_midboss002_ball(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss002::laser_t* make_midboss002_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static midboss003::body_t* make_midboss003_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss003::ball_t* make_midboss003_ball(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static midboss003::body_laser_t* make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    // One unit of a midboss001 column at the placement; null, with nothing made, when a record is missing.
+    static midboss001::body_t* assemble_midboss001(stage_t* stage, const placement_t* placement);
 
     // Composite death explosions; null, with nothing made, when a record is missing.
     static big_explosion_t* make_explosion_pattern_mothership(stage_t* stage, const placement_t* placement);

@@ -6,6 +6,7 @@
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/mode_marks.h"
+#include "tools/sample/midboss_stage.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
@@ -149,7 +150,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_frontend_sprites(root, table, error) || !add_stage_sprites(root, table, error) ||
         !add_title_sprites(root, table, error) || !add_formation_sprites(root, table, error) ||
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
-        !add_mode_mark_sprites(root, table, error)) {
+        !add_mode_mark_sprites(root, table, error) || !add_midboss_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

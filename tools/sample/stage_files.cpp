@@ -4,6 +4,7 @@
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/melvorin_stage.h"
+#include "tools/sample/midboss_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/stage_scripts.h"
@@ -78,6 +79,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     for (const placement_t& p : melvorin_placements(stage)) {
         placements.push_back(p);
     }
+    for (const placement_t& p : midboss_placements(stage)) {
+        placements.push_back(p);
+    }
     return placements;
 }
 
@@ -107,6 +111,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         records.push_back(r);
     }
     for (const objectinfo_t& r : melvorin_records()) {
+        records.push_back(r);
+    }
+    for (const objectinfo_t& r : midboss_records()) {
         records.push_back(r);
     }
     for (const objectinfo_t& r : ending_stage_records()) {

@@ -1,0 +1,16 @@
+// The sample stages' mid-bosses: where the winged gunship column, the creeping laser carrier and the
+// ball-spreading cruiser meet the player, the records of their parts and shots, and their pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+std::vector<objectinfo_t> midboss_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> midboss_placements(int32_t stage);
+bool add_midboss_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);
