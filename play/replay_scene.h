@@ -5,6 +5,7 @@
 #include "play/play_scene.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class replay_scene_t : public play_scene_t {

@@ -42,8 +42,8 @@ sample_picture_t replay_mark() {
 
 bool add_mode_mark_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
     const drawn_sprite_t sprites[] = {
-        {104, "image\\rec.bmp", magenta_key, mark_size, mark_size, rec_mark},
-        {105, "image\\replay.bmp", magenta_key, mark_size, mark_size, replay_mark},
+        {124, "image\\rec.bmp", magenta_key, mark_size, mark_size, rec_mark},
+        {125, "image\\replay.bmp", magenta_key, mark_size, mark_size, replay_mark},
     };
     for (const drawn_sprite_t& s : sprites) {
         if (!add_drawn_sprite(root, table, s, error)) {

@@ -104,10 +104,10 @@ sample_picture_t gauge_labels() {
 
 bool add_overlay_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
     const drawn_sprite_t sprites[] = {
-        {100, "image\\usrans.bmp", magenta_key, menu_width, menu_height, pause_menu},
-        {101, "image\\lifemark.bmp", magenta_key, life_size, life_size, life_mark},
-        {102, "image\\gauge_icon.bmp", magenta_key, slot_width, slot_height, gauge_boxes},
-        {103, "image\\gauge_text.bmp", magenta_key, slot_width, slot_height, gauge_labels},
+        {120, "image\\usrans.bmp", magenta_key, menu_width, menu_height, pause_menu},
+        {121, "image\\lifemark.bmp", magenta_key, life_size, life_size, life_mark},
+        {122, "image\\gauge_icon.bmp", magenta_key, slot_width, slot_height, gauge_boxes},
+        {123, "image\\gauge_text.bmp", magenta_key, slot_width, slot_height, gauge_labels},
     };
     for (const drawn_sprite_t& s : sprites) {
         if (!add_drawn_sprite(root, table, s, error)) {
