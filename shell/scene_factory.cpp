@@ -3,7 +3,7 @@
 
 #include "base/failure.h"
 #include "objects/score.h"
-#include "play/standin_ending.h"
+#include "play/ending_scene.h"
 #include "play/play_scene.h"
 #include "play/recplay_scene.h"
 #include "play/demo_scene.h"

@@ -4,6 +4,7 @@
 #include "platform/ddraw.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
+#include "tools/sample/sample.h"
 #include "tools/sample/sound_files.h"
 
 namespace {
@@ -43,6 +44,12 @@ void frontend_fixture_t::TearDown() {
     g_soundctr.destroy();
     plat::audio_set_manual(false);
     screen_fixture_t::TearDown();
+}
+
+void frontend_fixture_t::start_on_sample_data() {
+    std::string error;
+    ASSERT_TRUE(make_sample(".", error)) << error;
+    ASSERT_TRUE(start_unscaled());
 }
 
 bool frontend_fixture_t::changing_to(int32_t id) const {

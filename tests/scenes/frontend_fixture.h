@@ -18,6 +18,8 @@ class frontend_fixture_t : public screen_fixture_t {
 
     // The screen manager unscaled, for tests that present thousands of frames.
     bool start_unscaled() { return start(32, 0, true, 1); }
+    // The whole sample data set in the folder, then the screen manager unscaled.
+    void start_on_sample_data();
     // True when the scene asked for exactly this scene next.
     bool changing_to(int32_t id) const;
     // A running controller with an empty, unlocked queue.

@@ -7,7 +7,7 @@
 #include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/scenectr.h"
-#include "play/standin_ending.h"
+#include "play/ending_scene.h"
 #include "play/recplay_scene.h"
 #include "play/demo_scene.h"
 #include "scenes/config.h"

@@ -1,6 +1,7 @@
 #include "tools/sample/stage_files.h"
 
 #include "base/binio.h"
+#include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
@@ -122,6 +123,9 @@ std::vector<objectinfo_t> sample_stage_records() {
     for (const objectinfo_t& r : turret_records()) {
         records.push_back(r);
     }
+    for (const objectinfo_t& r : ending_stage_records()) {
+        records.push_back(r);
+    }
     return records;
 }
 
@@ -148,7 +152,6 @@ bool write_stage_files(const std::string& root, std::string& error) {
     const stage_file_t files[] = {
         {"st001.dat", stage_file_bytes(stage_placements(1), stage_events(1, 2))},
         {"st002.dat", stage_file_bytes(stage_placements(2), stage_events(2, 0xFFFF))}, // -1: the ending
-        {"st100.dat", stage_file_bytes({}, {})},
     };
     for (const stage_file_t& f : files) {
         if (!write_file_bytes(root + "/bin/" + f.name, f.bytes)) {
@@ -162,5 +165,5 @@ bool write_stage_files(const std::string& root, std::string& error) {
         error = "bin/bgmtbl002.txt: cannot write";
         return false;
     }
-    return true;
+    return write_ending_stage(root, error);
 }

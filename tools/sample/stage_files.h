@@ -1,5 +1,5 @@
 // The sample stages: two stages over the sample terrain with plain enemies entering from the right,
-// turrets on the floor and ceiling and dropped items, and the empty ending stage 100.
+// turrets on the floor and ceiling and dropped items, and the ending stage 100.
 #pragma once
 
 #include "objects/objectinfo.h"
@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-// The parameter records the stages' own placements need.
+// The parameter records the stages' own placements need, the ending's included.
 std::vector<objectinfo_t> sample_stage_records();
 
 // A whole stage file: the tables sorted by key and each ended by a -1 record.
 std::vector<uint8_t> stage_file_bytes(std::vector<placement_t> placements, std::vector<eventinfo_t> events);
 
-// Writes bin/st001.dat, bin/st002.dat, bin/st100.dat and the second stage's music table.
+// Writes bin/st001.dat, bin/st002.dat, bin/st100.dat and their music tables beyond the first.
 bool write_stage_files(const std::string& root, std::string& error);
