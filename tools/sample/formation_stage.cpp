@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -117,11 +118,10 @@ bool add_formation_sprites(const std::string& root, std::vector<sprite_record_t>
         {flame_image, "image\\flame.bmp", 8, sheet(8, 4, 1, flame)},
     };
     for (const auto& p : pictures) {
-        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
-            error = std::string(p.path) + ": cannot write";
+        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.cell, p.cell, p.picture,
+                                error)) {
             return false;
         }
-        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, p.cell, p.cell};
     }
     return true;
 }

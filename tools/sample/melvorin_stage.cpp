@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -154,11 +155,9 @@ bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>&
         {spark_image, "image\\chargespark.bmp", 8, 8, cells(8, 8, 4, spark)},
     };
     for (const auto& p : pictures) {
-        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
-            error = std::string(p.path) + ": cannot write";
+        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.w, p.h, p.picture, error)) {
             return false;
         }
-        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, p.w, p.h};
     }
     return true;
 }

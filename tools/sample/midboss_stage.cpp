@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -160,11 +161,9 @@ bool add_midboss_sprites(const std::string& root, std::vector<sprite_record_t>& 
         {cruiser_image, "image\\midboss003.bmp", 56, 24, cells(56, 24, 64, cruiser)},
     };
     for (const auto& p : pictures) {
-        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
-            error = std::string(p.path) + ": cannot write";
+        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.w, p.h, p.picture, error)) {
             return false;
         }
-        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, p.w, p.h};
     }
     return true;
 }

@@ -123,19 +123,25 @@ sample_picture_t font_sheet(const glyph_font_t& font, int32_t cell_width, int32_
     return sheet;
 }
 
+bool add_sprite_picture(const std::string& root, std::vector<sprite_record_t>& table, int index,
+                        const char* path, plat::colorref_t key, int32_t cell_width, int32_t cell_height,
+                        const sample_picture_t& picture, std::string& error) {
+    if (!table.at(size_t(index)).path.empty()) {
+        error = std::string(path) + ": sprite record " + std::to_string(index) + " is taken";
+        return false;
+    }
+    if (!write_file_bytes(root + "/" + path, encode_bmp24(picture))) {
+        error = std::string(path) + ": cannot write";
+        return false;
+    }
+    table.at(size_t(index)) = {path, nullptr, key, cell_width, cell_height};
+    return true;
+}
+
 bool add_drawn_sprite(const std::string& root, std::vector<sprite_record_t>& table,
                       const drawn_sprite_t& sprite, std::string& error) {
-    if (!table.at(size_t(sprite.index)).path.empty()) {
-        error = std::string(sprite.path) + ": sprite record " + std::to_string(sprite.index) + " is taken";
-        return false;
-    }
-    if (!write_file_bytes(root + "/" + sprite.path, encode_bmp24(sprite.draw()))) {
-        error = std::string(sprite.path) + ": cannot write";
-        return false;
-    }
-    table.at(size_t(sprite.index)) = {sprite.path, nullptr, sprite.key, sprite.cell_width,
-                                      sprite.cell_height};
-    return true;
+    return add_sprite_picture(root, table, sprite.index, sprite.path, sprite.key, sprite.cell_width,
+                              sprite.cell_height, sprite.draw(), error);
 }
 
 bool write_sprite_files(const std::string& root, std::string& error) {

@@ -24,8 +24,13 @@ struct drawn_sprite_t {
     sample_picture_t (*draw)();
 };
 
-// Writes the picture as a 24-bit image file and enters it in the table; false with a message on failure,
-// also when another picture has the record already.
+// Writes the picture as a 24-bit image file and enters it in record index of the table; false with a
+// message on failure, also when another picture has the record already.
+bool add_sprite_picture(const std::string& root, std::vector<sprite_record_t>& table, int index,
+                        const char* path, plat::colorref_t key, int32_t cell_width, int32_t cell_height,
+                        const sample_picture_t& picture, std::string& error);
+
+// The same for a picture drawn by its entry's function.
 bool add_drawn_sprite(const std::string& root, std::vector<sprite_record_t>& table,
                       const drawn_sprite_t& sprite, std::string& error);
 

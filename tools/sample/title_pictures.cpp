@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/font_glyphs.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <cstring>
@@ -190,12 +191,11 @@ std::vector<title_sprite_t> title_sprites() {
 } // namespace
 
 bool add_title_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    for (const title_sprite_t& s : title_sprites()) {
-        if (!write_file_bytes(root + "/" + s.path, encode_bmp24(s.picture))) {
-            error = std::string(s.path) + ": cannot write";
+    for (const auto& s : title_sprites()) {
+        if (!add_sprite_picture(root, table, s.index, s.path, black, s.cell_width, s.cell_height, s.picture,
+                                error)) {
             return false;
         }
-        table.at(size_t(s.index)) = {s.path, nullptr, black, s.cell_width, s.cell_height};
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -122,11 +123,9 @@ bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& t
         {hatch_image, "image\\hatch.bmp", 24, 24, sheet(24, 8, 1, hatch)},
     };
     for (const auto& p : pictures) {
-        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(p.picture))) {
-            error = std::string(p.path) + ": cannot write";
+        if (!add_sprite_picture(root, table, p.index, p.path, key, p.width, p.height, p.picture, error)) {
             return false;
         }
-        table.at(size_t(p.index)) = {p.path, nullptr, key, p.width, p.height};
     }
     return true;
 }
