@@ -27,68 +27,56 @@ constexpr int32_t spark_dy[spark_count] = {15,  -11, 21,  18, 6,  -9,  -16, -3, 
                                            -19, -6,  9,   12, 6,  -12, -8,  -8, 16,  0,  -18,
                                            8,   -19, -16, 13, -7, 2,   -3,  -3, -20, 5};
 
-// An object of the kind at the placement (enemies) or dormant with its key (shots, effects).
-template <typename T> T* make_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
-}
-
-template <typename T, typename List>
-T* make_dormant(List& list, const placement_t* placement, const objectinfo_t* info) {
-    T* object = new T(info, placement->key);
-    list.push_back(object);
-    return object;
-}
-
 } // namespace
 
 melvorin::body_t* stage_t::make_melvorin_body(stage_t* stage, const placement_t* placement,
                                               const objectinfo_t* info) {
-    return make_enemy<melvorin::body_t>(stage, placement, info);
+    return make_placed_enemy<melvorin::body_t>(stage, placement, info);
 }
 
 melvorin::core_cover_t* stage_t::make_melvorin_core_cover(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info) {
-    return make_enemy<melvorin::core_cover_t>(stage, placement, info);
+    return make_placed_enemy<melvorin::core_cover_t>(stage, placement, info);
 }
 
 melvorin::core_t* stage_t::make_melvorin_core(stage_t* stage, const placement_t* placement,
                                               const objectinfo_t* info) {
-    return make_enemy<melvorin::core_t>(stage, placement, info);
+    return make_placed_enemy<melvorin::core_t>(stage, placement, info);
 }
 
 melvorin::ref_laser_t* stage_t::make_melvorin_ref_laser(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make_dormant<melvorin::ref_laser_t>(stage->enemy_shots, placement, info);
+    return append_dormant<melvorin::ref_laser_t>(stage->enemy_shots, placement, info);
 }
 
 melvorin::core_missile_t* stage_t::make_melvorin_core_missile(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info) {
-    return make_dormant<melvorin::core_missile_t>(stage->enemy_shots, placement, info);
+    return append_dormant<melvorin::core_missile_t>(stage->enemy_shots, placement, info);
 }
 
 melvorin::bend_laser_t* stage_t::make_melvorin_bend_laser(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info) {
-    return make_dormant<melvorin::bend_laser_t>(stage->enemy_shots, placement, info);
+    return append_dormant<melvorin::bend_laser_t>(stage->enemy_shots, placement, info);
 }
 
 melvorin::big_laser_t* stage_t::make_melvorin_big_laser(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make_dormant<melvorin::big_laser_t>(stage->enemy_shots, placement, info);
+    return append_dormant<melvorin::big_laser_t>(stage->enemy_shots, placement, info);
 }
 
 melvorin::charge_t* stage_t::make_melvorin_charge(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return make_dormant<melvorin::charge_t>(stage->explosions, placement, info);
+    return append_dormant<melvorin::charge_t>(stage->explosions, placement, info);
 }
 
 melvorin::spark_ctr_t* stage_t::make_melvorin_spark_ctr(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make_dormant<melvorin::spark_ctr_t>(stage->explosions, placement, info);
+    return append_dormant<melvorin::spark_ctr_t>(stage->explosions, placement, info);
 }
 
 melvorin::spark_t* stage_t::make_melvorin_spark(stage_t* stage, const placement_t* placement,
                                                 const objectinfo_t* info) {
-    return make_dormant<melvorin::spark_t>(stage->explosions, placement, info);
+    return append_dormant<melvorin::spark_t>(stage->explosions, placement, info);
 }
 
 melvorin::bend_laser_t* stage_t::assemble_melvorin_bend_laser(stage_t* stage, const placement_t* placement) {

@@ -45,10 +45,6 @@ enemy_t* spawn(stage_t* stage, const placement_t* placement, int32_t count,
     return leader;
 }
 
-template <typename T> T* make(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
-}
-
 } // namespace
 
 namespace twister002 {
@@ -190,27 +186,27 @@ void member_t::damage(int32_t n) {
 
 twister002::leaderA_t* stage_t::make_twister002_leaderA(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make<twister002::leaderA_t>(stage, placement, info);
+    return make_placed_enemy<twister002::leaderA_t>(stage, placement, info);
 }
 
 twister002::leaderB_t* stage_t::make_twister002_leaderB(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make<twister002::leaderB_t>(stage, placement, info);
+    return make_placed_enemy<twister002::leaderB_t>(stage, placement, info);
 }
 
 twister002::leaderC_t* stage_t::make_twister002_leaderC(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make<twister002::leaderC_t>(stage, placement, info);
+    return make_placed_enemy<twister002::leaderC_t>(stage, placement, info);
 }
 
 twister002::leaderD_t* stage_t::make_twister002_leaderD(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return make<twister002::leaderD_t>(stage, placement, info);
+    return make_placed_enemy<twister002::leaderD_t>(stage, placement, info);
 }
 
 twister002::member_t* stage_t::make_twister002_member(stage_t* stage, const placement_t* placement,
                                                       const objectinfo_t* info) {
-    return make<twister002::member_t>(stage, placement, info);
+    return make_placed_enemy<twister002::member_t>(stage, placement, info);
 }
 
 enemy_t* stage_t::spawn_twister002_a(stage_t* stage, const placement_t* placement, int32_t count) {

@@ -52,14 +52,10 @@ bool exit_holds(const step_t& s, float x, uint32_t timer) {
     }
 }
 
-template <typename T> T* make(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
-}
-
 // The maker of a leader kind, leaderA_t to leaderF_t.
 template <typename Leader>
 Leader* make_zigzag_leader(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return make<Leader>(stage, placement, info);
+    return make_placed_enemy<Leader>(stage, placement, info);
 }
 
 template <typename Leader> void spawn(stage_t* stage, const placement_t* placement, int32_t count) {
@@ -218,7 +214,7 @@ void leaderE_t::update() {
 } // namespace zigzag
 
 zigzag::member_t* make_zigzag_member(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return make<zigzag::member_t>(stage, placement, info);
+    return make_placed_enemy<zigzag::member_t>(stage, placement, info);
 }
 
 void stage_t::spawn_zigzag_a(stage_t* stage, const placement_t* placement, int32_t count) {

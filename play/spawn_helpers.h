@@ -34,6 +34,20 @@ template <typename T> T* append_enemy(stage_t* stage, T* enemy) {
     return enemy;
 }
 
+// An enemy of kind T of the record, standing at the placement and keyed by it, in its record's list.
+template <typename T>
+T* make_placed_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
+    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
+}
+
+// A dormant shot or effect of kind T of the record, keyed by the placement, appended to list.
+template <typename T, typename List>
+T* append_dormant(List& list, const placement_t* placement, const objectinfo_t* info) {
+    T* object = new T(info, placement->key);
+    list.push_back(object);
+    return object;
+}
+
 // The body's death explosion of the record, period 2; none for a null record.
 explosion_t* attach_death_explosion(stage_t* stage, const placement_t* placement, piveter_t* body,
                                     const objectinfo_t* record);
@@ -63,8 +77,7 @@ Body* spawn_single(stage_t* stage, const placement_t* placement, int32_t explosi
     if (record == nullptr) {
         return nullptr;
     }
-    Body* body =
-        append_enemy(stage, new Body(record, float(placement->x), float(placement->y), placement->key));
+    Body* body = make_placed_enemy<Body>(stage, placement, record);
     attach_death_explosion(stage, placement, body, objectinfo_find(explosion_id));
     give_item(stage, placement, body);
     return body;

@@ -12,14 +12,6 @@ namespace {
 constexpr int32_t missile_skipper_record = 100;
 constexpr int32_t explosion_skipper_record = 101;
 
-// A dormant shot or effect of the record with the placement's key, appended to list.
-template <typename T, typename List>
-T* append_new(List& list, const placement_t* placement, const objectinfo_t* info) {
-    T* object = new T(info, placement->key);
-    list.push_back(object);
-    return object;
-}
-
 } // namespace
 
 item_t* stage_t::make_item(stage_t* stage, const placement_t* placement) {
@@ -49,12 +41,12 @@ enemy_skipper_t* stage_t::make_enemy_skipper(stage_t* stage, const placement_t* 
 
 missile_skipper_t* stage_t::make_missile_skipper(stage_t* stage, const placement_t* placement,
                                                  const objectinfo_t* info) {
-    return append_new<missile_skipper_t>(stage->enemy_shots, placement, info);
+    return append_dormant<missile_skipper_t>(stage->enemy_shots, placement, info);
 }
 
 explosion_skipper_t* stage_t::make_explosion_skipper(stage_t* stage, const placement_t* placement,
                                                      const objectinfo_t* info) {
-    return append_new<explosion_skipper_t>(stage->explosions, placement, info);
+    return append_dormant<explosion_skipper_t>(stage->explosions, placement, info);
 }
 
 void stage_t::spawn_enemy_skipper(stage_t* stage, const placement_t* placement) {
@@ -76,30 +68,30 @@ void stage_t::spawn_explosion_skipper(stage_t* stage, const placement_t* placeme
 }
 
 explosion_t* stage_t::make_explosion(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_new<explosion_t>(stage->explosions, placement, info);
+    return append_dormant<explosion_t>(stage->explosions, placement, info);
 }
 
 active_explosion_t* stage_t::make_active_explosion(stage_t* stage, const placement_t* placement,
                                                    const objectinfo_t* info) {
-    return append_new<active_explosion_t>(stage->explosions, placement, info);
+    return append_dormant<active_explosion_t>(stage->explosions, placement, info);
 }
 
 big_explosion_t* stage_t::make_big_explosion(stage_t* stage, const placement_t* placement,
                                              const objectinfo_t* info) {
-    return append_new<big_explosion_t>(stage->explosions, placement, info);
+    return append_dormant<big_explosion_t>(stage->explosions, placement, info);
 }
 
 missile_t* stage_t::make_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_new<missile_t>(stage->enemy_shots, placement, info);
+    return append_dormant<missile_t>(stage->enemy_shots, placement, info);
 }
 
 common_missile1_t* stage_t::make_common_missile1(stage_t* stage, const placement_t* placement,
                                                  const objectinfo_t* info) {
-    return append_new<common_missile1_t>(stage->enemy_shots, placement, info);
+    return append_dormant<common_missile1_t>(stage->enemy_shots, placement, info);
 }
 
 smoke_t* stage_t::make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_new<smoke_t>(stage->explosions, placement, info);
+    return append_dormant<smoke_t>(stage->explosions, placement, info);
 }
 
 enemy_t* stage_t::make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
