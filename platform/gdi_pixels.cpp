@@ -1,5 +1,7 @@
 #include "platform/gdi_pixels.h"
 
+#include "platform/spread_row_16.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -201,6 +203,12 @@ namespace {
 
 // The conversion of one masked layout of 1 to 4 bytes with channels of at most 8 bits to another masked
 // layout of 1 to 4 bytes: per channel, a table from the raw channel value to the output pixel's bits.
+// Whether each channel fills one byte of the pixel.
+bool whole_bytes(const channels_t& c) {
+    auto byte = [](channel_t ch) { return ch.width == 8 && ch.shift % 8 == 0; };
+    return byte(c.red) && byte(c.green) && byte(c.blue);
+}
+
 struct row_converter_t {
     channel_t red, green, blue;
     std::array<uint32_t, 256> red_out{}, green_out{}, blue_out{};
@@ -274,6 +282,19 @@ void convert_area(const pixel_view_t& from, int32_t from_x, int32_t from_y, cons
     const bool upward = from.first == to.first && to_y > from_y;
     const bool copy = same_layout(from.layout, to.layout) && from.layout.bits % 8 == 0;
     const uint32_t in_bytes = from.layout.bits / 8, out_bytes = to.layout.bits / 8;
+    const channels_t to_channels(to.layout);
+    if (!copy && from.first != to.first && in_bytes == 2 && out_bytes == 4 &&
+        row_converter_t::fits(from.layout, to.layout) && whole_bytes(to_channels)) {
+        const channels_t c(from.layout);
+        const spread_channel_t spread[3] = {{c.red.shift, c.red.width, to_channels.red.shift},
+                                            {c.green.shift, c.green.width, to_channels.green.shift},
+                                            {c.blue.shift, c.blue.width, to_channels.blue.shift}};
+        for (int32_t r = 0; r < height; ++r) {
+            spread_row_16(from.row(from_y + r) + size_t(from_x) * 2, to.row(to_y + r) + size_t(to_x) * 4,
+                          width, spread);
+        }
+        return;
+    }
     if (!copy && from.first != to.first && in_bytes == 2 && row_converter_t::fits(from.layout, to.layout)) {
         // Presentation converts a whole 16-bit picture every frame: one lookup per pixel in a table of every
         // value, kept for the next frame.

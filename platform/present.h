@@ -1,5 +1,5 @@
-// Presentation: each window keeps its client-area picture in memory (0x00RRGGBB pixels) and shows it
-// through one streaming SDL texture, scaled by the renderer to a full-screen mode's logical size.
+// Presentation: each window keeps its client-area picture in memory (0x00RRGGBB pixels) and shows it in
+// the window's own surface, enlarged by whole steps to a full-screen mode's size.
 #pragma once
 
 #include "platform/ddraw.h"

@@ -9,7 +9,7 @@
 
 namespace plat {
 
-struct presentation; // the window's renderer, texture and picture (present.cpp)
+struct presentation; // the window's picture (present.cpp)
 
 struct window {
     SDL_Window* sdl = nullptr;

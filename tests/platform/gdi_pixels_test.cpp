@@ -84,7 +84,7 @@ TEST(gdi_pixels, converting_a_block_between_layouts_and_within_one_picture) {
 // pixel is the one the colour rules give for its source pixel (between equal layouts, the source pixel as it
 // is), and nothing outside the block changes.
 TEST(gdi_pixels, a_converted_block_equals_the_pixel_by_pixel_rule) {
-    constexpr int32_t w = 19, h = 3;
+    constexpr int32_t w = 30, h = 3; // 27 pixels a row: whole groups of eight and a rest
     for (const plat::pixel_layout_t& in : all_layouts()) {
         for (const plat::pixel_layout_t& out : all_layouts()) {
             std::vector<uint8_t> a(w * h * 4), b(w * h * 4);

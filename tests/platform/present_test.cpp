@@ -2,6 +2,7 @@
 #include "platform/display.h"
 #include "platform/gdi.h"
 #include "platform/present.h"
+#include "platform/widen_row.h"
 #include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
@@ -124,4 +125,22 @@ TEST(present, gdi_on_the_window_shows_when_the_context_is_released) {
     EXPECT_EQ(s.at(7, 3), 0u); // black text on the default white background
     EXPECT_EQ(s.at(6, 0), 0xFFFFFFu);
     EXPECT_EQ(s.at(12, 0), 0u); // outside the cell nothing was drawn
+}
+
+TEST(present, a_widened_row_repeats_each_pixel_and_writes_nothing_past_it) {
+    constexpr uint32_t guard = 0xDEADBEEF;
+    for (int32_t scale = 1; scale <= 5; ++scale) {
+        for (const int32_t width : {0, 1, 3, 4, 7, 8, 13, 640}) {
+            std::vector<uint32_t> from(static_cast<size_t>(width));
+            for (int32_t x = 0; x < width; ++x) {
+                from[size_t(x)] = uint32_t(x) * 0x01030507u + 0x00102030u;
+            }
+            std::vector<uint32_t> to(size_t(width * scale) + 1, guard);
+            plat::widen_row(from.data(), to.data(), width, scale);
+            for (int32_t x = 0; x < width * scale; ++x) {
+                ASSERT_EQ(to[size_t(x)], from[size_t(x / scale)]) << "scale " << scale << " width " << width;
+            }
+            EXPECT_EQ(to.back(), guard) << "scale " << scale << " width " << width;
+        }
+    }
 }
