@@ -1,24 +1,13 @@
 #include "platform/file.h"
 #include "platform/file_dialog.h"
 #include "shell/replay_dialog.h"
+#include "tests/support/owner_window.h"
 #include "tests/support/temp_folder.h"
 #include "umlib/file_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
-namespace {
-
-// Stands for the game's window, which a second start of the game replaces.
-class owner_t : public umlib::vwindow_t {
-  public:
-    explicit owner_t(plat::hwnd_t handle) : vwindow_t(nullptr) { attach(handle); }
-    bool create(const char*) override { return false; }
-    bool destroy() override { return false; }
-};
-
-} // namespace
 
 TEST(replay_dialog, starts_in_the_replay_folder_then_at_the_last_choice_and_keeps_the_working_folder) {
     temp_folder_t dir;
@@ -46,7 +35,7 @@ TEST(replay_dialog, starts_in_the_replay_folder_then_at_the_last_choice_and_keep
     EXPECT_EQ(plat::current_directory(), home);
 
     // The dialogs outlive the window they first ran over: each run names the owner it is given.
-    owner_t owner(reinterpret_cast<plat::hwnd_t>(0x1234));
+    owner_window_t owner(reinterpret_cast<plat::hwnd_t>(0x1234));
     ASSERT_TRUE(replay_save_dialog(&owner, name, sizeof name));
     EXPECT_EQ(umlib::file_dialog_t::record().owner, owner.handle());
     plat::set_file_dialog_hook_for_test(nullptr);
