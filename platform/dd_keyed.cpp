@@ -1,19 +1,9 @@
-// The keyed copy's 16-byte loops (the baseline instruction set), the processor question and the choice of
-// loop width.
+// The keyed copy's 16-byte loops (the baseline instruction set) and the choice of loop width.
 #include "platform/dd_keyed.h"
 #include "platform/dd_keyed_rows.h"
 #include "platform/processor.h"
 
 namespace plat {
-
-bool processor_has_avx2() {
-#if defined(__SSE2__)
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
-}
 
 namespace {
 

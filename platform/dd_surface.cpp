@@ -10,8 +10,8 @@
 namespace plat {
 
 namespace {
-// Rows start on 16-byte boundaries so that wide loads in the blitters stay aligned.
-constexpr int32_t row_alignment = 16;
+// Rows start on cache-line boundaries, so that the blitters' widest registers do not straddle two lines.
+constexpr int32_t row_alignment = 64;
 } // namespace
 
 void dd_surface_t::free_aligned::operator()(uint8_t* p) const {

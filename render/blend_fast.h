@@ -46,9 +46,10 @@ template <int Bytes> struct weighted_steps_t {
 
     V base(V s, V d) const { return from_destination ? d : s; }
 
-    // The step of channel values sc and dc that stand scale times their value in the lanes.
-    V step(V sc, V dc, int32_t scale = 1) const {
-        const V f = ops::template broadcast<16>(uint32_t(factor / scale));
+    // The step of channel values sc and dc that stand 2^k times their value in the lanes, times 2^k, with
+    // the fraction of the product in the k bits below: floor of 2^k times the exact step.
+    V step(V sc, V dc) const {
+        const V f = ops::template broadcast<16>(uint32_t(factor));
         return ops::multiply_high_signed_16(ops::template sub<16>(sc, dc), f);
     }
 
@@ -72,18 +73,20 @@ requires(sizeof(typename F::pixel_t) == 4) [[gnu::always_inline]] inline V
     return ops::bit_and(sum, ops::template broadcast<32>(channel_bits<F>));
 }
 
-// Kind C in 16-bit pixels. A channel that lies low enough is taken where it lies, (s AND mask) - (d AND
-// mask) fitting 16 signed bits and its scale dividing the factor; a higher one is moved down first. The
-// sum keeps the base's spare bits, which are then cleared.
+// Kind C in 16-bit pixels. A channel whose bits lie below the top bit is taken where it lies: the difference
+// (s AND mask) - (d AND mask) fits 16 signed bits, and clearing the bits below the channel from its step
+// leaves the whole step in place, since floor(floor(2^k x) / 2^k) = floor(x). The top channel is moved down
+// and back. The sum keeps the base's spare bits, which are then cleared.
 template <class F, class V>
 requires(sizeof(typename F::pixel_t) == 2) [[gnu::always_inline]] inline V
     vector_rule(const alpha_rule& rule, F, V s, V d) {
     using ops = simd<sizeof(V)>;
     const weighted_steps_t<sizeof(V)> steps(rule);
     auto step = [&](uint32_t mask, int shift) {
-        if (shift <= 8 && mask < 0x8000) {
+        if (mask < 0x8000) {
             const V bits = ops::template broadcast<16>(mask);
-            return steps.step(ops::bit_and(s, bits), ops::bit_and(d, bits), 1 << shift);
+            const V placed = steps.step(ops::bit_and(s, bits), ops::bit_and(d, bits));
+            return shift == 0 ? placed : ops::bit_and(placed, ops::template broadcast<16>(0xFFFFu << shift));
         }
         // A channel at the top of the pixel needs no mask once it is moved down.
         auto down = [&](V p) {
@@ -92,14 +95,11 @@ requires(sizeof(typename F::pixel_t) == 2) [[gnu::always_inline]] inline V
                        ? moved
                        : ops::bit_and(moved, ops::template broadcast<16>(mask >> shift));
         };
-        return steps.step(down(s), down(d));
+        return ops::template shift_left<16>(steps.step(down(s), down(d)), shift);
     };
-    auto placed = [](V value, int shift) {
-        return shift == 0 ? value : ops::template shift_left<16>(value, shift);
-    };
-    const V red = placed(step(F::red_mask, F::red_shift), F::red_shift);
-    const V green = placed(step(F::green_mask, F::green_shift), F::green_shift);
-    const V blue = placed(step(F::blue_mask, F::blue_shift), F::blue_shift);
+    const V red = step(F::red_mask, F::red_shift);
+    const V green = step(F::green_mask, F::green_shift);
+    const V blue = step(F::blue_mask, F::blue_shift);
     const V sum = ops::template add<16>(ops::template add<16>(steps.base(s, d), red),
                                         ops::template add<16>(green, blue));
     if constexpr (channel_bits<F> == 0xFFFF) {

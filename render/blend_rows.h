@@ -58,7 +58,7 @@ int32_t draw_blocks(const Rule rule, const uint8_t* s, uint8_t* d, int32_t n, ui
         const typename ops::reg sv = ops::load(s + at * size);
         const typename ops::reg dv = ops::load(d + at * size);
         const typename ops::reg r = vector_rule(rule, F{}, sv, dv);
-        ops::store(d + at * size, keep_keyed<F>(sv, dv, r, key_vector));
+        store_unkeyed<F>(d + at * size, sv, dv, r, key_vector);
     };
     // Two blocks a turn keep the loop's own instructions out of the way of the arithmetic.
     int32_t i = 0;

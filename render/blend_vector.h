@@ -70,10 +70,9 @@ template <class Rule, class F, class V> V vector_rule(const Rule& rule, F, V s, 
     }
 }
 
-// Where the source holds the key, the destination's own value; elsewhere the rule's result.
-template <class F, class V> V keep_keyed(V s, V d, V r, V key) {
-    using ops = simd<sizeof(V)>;
-    return ops::select(ops::template equal<8 * sizeof(typename F::pixel_t)>(s, key), d, r);
+// Stores the rule's result r at p, except where the source holds the key: there p keeps d, its own value.
+template <class F, class V> void store_unkeyed(uint8_t* p, V s, V d, V r, V key) {
+    simd<sizeof(V)>::template store_unless_equal<8 * sizeof(typename F::pixel_t)>(p, s, key, r, d);
 }
 
 } // namespace blend

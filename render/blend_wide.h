@@ -1,5 +1,6 @@
-// The 32-byte (AVX2) row loops of the blend blitters, compiled apart with AVX2 enabled, and the switch that
-// sends rows to them only on processors that have AVX2. Both loops give the same integers.
+// The 32-byte (AVX2) and 64-byte (AVX-512BW) row loops of the blend blitters, each compiled apart with its
+// instruction set enabled, and the setting that sends rows to the widest the processor runs. Every width
+// gives the same integers.
 #pragma once
 
 #include "render/blend_kinds.h"
@@ -10,26 +11,27 @@
 
 namespace blend {
 
-// The rules that have 32-byte loops (blend_wide.cpp makes one for each of them in every format with 2- or
-// 4-byte pixels): the five kinds'. Any other rule on the blend frame runs in the 16-byte loops.
+// The rules that have whole-row loops (blend_wide_rows.h makes one for each of them in every format with 2-
+// or 4-byte pixels): the five kinds'. Any other rule on the blend frame runs in the 16-byte loops.
 template <class Rule>
 constexpr bool has_wide_blocks =
     std::is_same_v<Rule, quarter_rule> || std::is_same_v<Rule, half_rule> ||
     std::is_same_v<Rule, alpha_rule> || std::is_same_v<Rule, tint_rule> || std::is_same_v<Rule, add_rule>;
 
-// The pixels of format F in one 32-byte register: the narrowest row the 32-byte loops draw.
-template <class F> constexpr int32_t wide_step = 32 / int32_t(sizeof(typename F::pixel_t));
+// The pixels of format F in one register of Bytes bytes: the narrowest row the loops of that width draw.
+template <int Bytes, class F> constexpr int32_t wide_step = Bytes / int32_t(sizeof(typename F::pixel_t));
 
-// Whether this processor runs AVX2 code.
-bool processor_has_wide_rows();
+// The widest registers this processor's blend loops can use: 16, 32 or 64 bytes.
+int32_t processor_row_bytes();
 
-// Whether blitters use the 32-byte loops: set once from the processor; the tests turn it off to run the
-// 16-byte loops on any machine.
-extern bool wide_rows;
+// The register width the blitters' row loops use: set once from the processor; the tests lower it to run
+// the narrower loops on any machine.
+extern int32_t row_bytes;
 
-// Draws `rows` rows of n pixels (n at least wide_step<F>), the rows pitch bytes apart, under a rule that
-// has_wide_blocks, skipping key pixels. Call only when processor_has_wide_rows().
-template <class F, class Rule>
+// Draws `rows` rows of n pixels (n at least wide_step<Bytes, F>), the rows pitch bytes apart, under a rule
+// that has_wide_blocks, skipping key pixels. Bytes is 32 or 64; call only when processor_row_bytes() is at
+// least Bytes.
+template <int Bytes, class F, class Rule>
 void draw_wide_rows(const Rule& rule, const uint8_t* s, ptrdiff_t source_pitch, uint8_t* d,
                     ptrdiff_t destination_pitch, int32_t n, int32_t rows, uint32_t key);
 

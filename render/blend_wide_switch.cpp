@@ -1,14 +1,15 @@
-// Chooses the 32-byte blend loops once. Compiled without AVX2, so that the question itself runs anywhere.
+// Chooses the blend row loops' register width once. Compiled without AVX2, so that the question itself runs
+// anywhere.
 #include "render/blend_wide.h"
 
 #include "platform/processor.h"
 
 namespace blend {
 
-bool processor_has_wide_rows() {
-    return plat::processor_has_avx2();
+int32_t processor_row_bytes() {
+    return plat::processor_has_avx512bw() ? 64 : plat::processor_has_avx2() ? 32 : 16;
 }
 
-bool wide_rows = processor_has_wide_rows();
+int32_t row_bytes = processor_row_bytes();
 
 } // namespace blend

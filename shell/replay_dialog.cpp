@@ -12,7 +12,8 @@ namespace {
 // Description and pattern, each zero-terminated, then the empty string that ends the list.
 constexpr char replay_filter[] = "Play files (*.ply)\0*.ply\0";
 
-bool run_replay_dialog(umlib::file_dialog_t& dialog, const char* title, char* name, uint32_t size) {
+bool run_replay_dialog(umlib::file_dialog_t& dialog, umlib::vwindow_t* owner, const char* title, char* name,
+                       uint32_t size) {
     plat::open_file_name_t& ofn = umlib::file_dialog_t::record();
     ofn.initial_dir = ".\\bin\\replay";
     ofn.default_ext = "ply";
@@ -23,7 +24,10 @@ bool run_replay_dialog(umlib::file_dialog_t& dialog, const char* title, char* na
     // Every path of the game is relative to the working folder, which a dialog may move.
     const std::string folder = plat::current_directory();
     plat::show_cursor(true);
+    // The dialog lives as long as the program, the owner only as long as its run of the game.
+    dialog.set_owner(owner);
     const bool chosen = dialog.create(title);
+    dialog.set_owner(nullptr);
     plat::show_cursor(false);
     plat::set_current_directory(folder);
     return chosen;
@@ -32,11 +36,11 @@ bool run_replay_dialog(umlib::file_dialog_t& dialog, const char* title, char* na
 } // namespace
 
 bool replay_open_dialog(umlib::vwindow_t* owner, char* name, uint32_t size) {
-    static umlib::file_open_dialog_t dialog(owner);
-    return run_replay_dialog(dialog, "読込ファイル名を指定してください", name, size);
+    static umlib::file_open_dialog_t dialog(nullptr);
+    return run_replay_dialog(dialog, owner, "読込ファイル名を指定してください", name, size);
 }
 
 bool replay_save_dialog(umlib::vwindow_t* owner, char* name, uint32_t size) {
-    static umlib::file_save_dialog_t dialog(owner);
-    return run_replay_dialog(dialog, "保存ファイル名を指定してください", name, size);
+    static umlib::file_save_dialog_t dialog(nullptr);
+    return run_replay_dialog(dialog, owner, "保存ファイル名を指定してください", name, size);
 }

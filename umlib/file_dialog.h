@@ -14,6 +14,9 @@ class file_dialog_t : public vwindow_t {
 
     // The record every dialog runs on; flags added by one kind of dialog stay for the other.
     static plat::open_file_name_t& record();
+
+    // A dialog kept for the whole program may outlive the window it first ran over.
+    void set_owner(vwindow_t* owner) { remember_parent(owner); }
 };
 
 class file_open_dialog_t : public file_dialog_t {

@@ -37,6 +37,10 @@ class vwindow_t {
     virtual bool create(const char* title) = 0;
     virtual bool destroy() = 0;
 
+  protected:
+    // For objects without a window of their own: the platform has nothing to re-parent.
+    void remember_parent(vwindow_t* parent) { parent_ = parent; }
+
   private:
     plat::hwnd_t handle_ = nullptr;
     vwindow_t* parent_;

@@ -87,17 +87,17 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
 // Sets which row loops the blitters use while it lives.
 class row_loops_t {
   public:
-    explicit row_loops_t(bool wide) : saved_(blend::wide_rows) { blend::wide_rows = wide; }
-    ~row_loops_t() { blend::wide_rows = saved_; }
+    explicit row_loops_t(int32_t bytes) : saved_(blend::row_bytes) { blend::row_bytes = bytes; }
+    ~row_loops_t() { blend::row_bytes = saved_; }
 
   private:
-    bool saved_;
+    int32_t saved_;
 };
 
 void check_kind(kind_t kind, bool weighted) {
-    for (bool wide : {false, blend::processor_has_wide_rows()}) {
-        SCOPED_TRACE(wide ? "32-byte rows" : "16-byte rows");
-        const row_loops_t loops(wide);
+    for (int32_t bytes = 16; bytes <= blend::processor_row_bytes(); bytes *= 2) {
+        SCOPED_TRACE(testing::Message() << bytes << "-byte rows");
+        const row_loops_t loops(bytes);
         std::mt19937 random(0x5EED + int(kind));
         for (int round = 0; round < 40; ++round) {
             for (const format_t& format : formats) {

@@ -1,6 +1,6 @@
-// The row loops of both register widths against the one-pixel rules: random rows with key pixels in every
+// The row loops of every register width against the one-pixel rules: random rows with key pixels in every
 // format and kind, and every pair of channel values at every weight for the forms made for 5-6-5 and for
-// 8-bit channels. The 32-byte loops are checked where the processor has them.
+// 8-bit channels. The 32- and 64-byte loops are checked where the processor has them.
 #include "render/blend_frame.h"
 #include "render/blend_wide.h"
 #include "tests/render/blend_surfaces.h"
@@ -15,17 +15,17 @@
 
 namespace {
 
-constexpr int narrow_bytes = 16, wide_bytes = 32;
-
 // Draws pixels [from, from + n) of the row with the loops of one width: the whole row of the 16-byte loops,
-// with its pairs or single pixels at the end, or the 32-byte rows.
+// with its pairs or single pixels at the end, or the 32- or 64-byte rows.
 template <class F, class Rule>
 void draw_with(int bytes, const Rule& rule, const std::vector<typename F::pixel_t>& s,
                std::vector<typename F::pixel_t>& d, int32_t from, int32_t n, uint32_t key) {
     const auto* source = reinterpret_cast<const uint8_t*>(s.data() + from);
     auto* destination = reinterpret_cast<uint8_t*>(d.data() + from);
-    if (bytes == wide_bytes) {
-        blend::draw_wide_rows<F>(rule, source, 0, destination, 0, n, 1, key);
+    if (bytes == 64) {
+        blend::draw_wide_rows<64, F>(rule, source, 0, destination, 0, n, 1, key);
+    } else if (bytes == 32) {
+        blend::draw_wide_rows<32, F>(rule, source, 0, destination, 0, n, 1, key);
     } else {
         blend::draw_row<F>(rule, source, destination, n, key);
     }
@@ -56,10 +56,11 @@ void expect_row(const std::vector<int>& widths, const Rule& rule, const std::vec
 }
 
 std::vector<int> widths_to_check() {
-    if (blend::processor_has_wide_rows()) {
-        return {narrow_bytes, wide_bytes};
+    std::vector<int> widths;
+    for (int bytes = 16; bytes <= blend::processor_row_bytes(); bytes *= 2) {
+        widths.push_back(bytes);
     }
-    return {narrow_bytes};
+    return widths;
 }
 
 // Values on the edges of the channels and of the spare bits, mixed into the random ones.
@@ -74,7 +75,7 @@ uint32_t some_value(std::mt19937& random) {
 // them.
 template <class F, class Rule> void expect_random_rows(int bytes, const Rule& rule, std::mt19937& random) {
     using pixel_t = typename F::pixel_t;
-    constexpr int32_t step = blend::wide_step<F>;
+    const auto step = int32_t(std::max(bytes, 32) / sizeof(pixel_t));
     constexpr int32_t pair = sizeof(pixel_t) == 2 ? 2 : 1;
     for (int round = 0; round < 60; ++round) {
         const uint32_t key = pixel_t(some_value(random));
@@ -169,15 +170,11 @@ struct difference_rule {
 
 } // namespace
 
-TEST(blend_rows, narrow_rows_match_one_pixel_rules) {
-    expect_every_format(narrow_bytes);
-}
-
-TEST(blend_rows, wide_rows_match_one_pixel_rules) {
-    if (!blend::processor_has_wide_rows()) {
-        GTEST_SKIP() << "this processor has no AVX2";
+TEST(blend_rows, rows_of_every_width_match_one_pixel_rules) {
+    for (int bytes : widths_to_check()) {
+        SCOPED_TRACE(testing::Message() << bytes << "-byte loops");
+        expect_every_format(bytes);
     }
-    expect_every_format(wide_bytes);
 }
 
 // The weighted blend's steps, added to a whole base pixel, hold for every value a channel can take in every

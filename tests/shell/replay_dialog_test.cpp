@@ -1,7 +1,9 @@
 #include "platform/file.h"
 #include "platform/file_dialog.h"
 #include "shell/replay_dialog.h"
+#include "tests/support/owner_window.h"
 #include "tests/support/temp_folder.h"
+#include "umlib/file_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -31,5 +33,10 @@ TEST(replay_dialog, starts_in_the_replay_folder_then_at_the_last_choice_and_keep
     EXPECT_EQ(seen[1].title, "読込ファイル名を指定してください");
     EXPECT_FALSE(seen[1].save);
     EXPECT_EQ(plat::current_directory(), home);
+
+    // The dialogs outlive the window they first ran over: each run names the owner it is given.
+    owner_window_t owner(reinterpret_cast<plat::hwnd_t>(0x1234));
+    ASSERT_TRUE(replay_save_dialog(&owner, name, sizeof name));
+    EXPECT_EQ(umlib::file_dialog_t::record().owner, owner.handle());
     plat::set_file_dialog_hook_for_test(nullptr);
 }

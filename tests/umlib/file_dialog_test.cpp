@@ -1,18 +1,7 @@
+#include "tests/support/owner_window.h"
 #include "umlib/file_dialog.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Stands for the owner window of a dialog.
-class owner_t : public umlib::vwindow_t {
-  public:
-    explicit owner_t(plat::hwnd_t handle) : vwindow_t(nullptr) { attach(handle); }
-    bool create(const char*) override { return false; }
-    bool destroy() override { return false; }
-};
-
-} // namespace
 
 TEST(umlib_file_dialog, each_run_adds_its_flags_to_the_shared_record_and_names_the_owner) {
     std::vector<plat::file_dialog_request_t> seen;
@@ -20,7 +9,7 @@ TEST(umlib_file_dialog, each_run_adds_its_flags_to_the_shared_record_and_names_t
         seen.push_back(request);
         return std::nullopt;
     });
-    owner_t owner(reinterpret_cast<plat::hwnd_t>(0x1234));
+    owner_window_t owner(reinterpret_cast<plat::hwnd_t>(0x1234));
     umlib::file_open_dialog_t open(&owner);
     umlib::file_save_dialog_t save(nullptr); // clears the record again
     EXPECT_EQ(umlib::file_dialog_t::record().flags, 0u);
