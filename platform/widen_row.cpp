@@ -47,10 +47,13 @@ template <int32_t scale> int32_t widen_fours(const uint32_t*, uint32_t*, int32_t
 } // namespace
 
 void widen_row(const uint32_t* from, uint32_t* to, int32_t width, int32_t scale) {
+    if (width <= 0) {
+        return;
+    }
     int32_t x = 0;
     switch (scale) {
     case 1:
-        std::memcpy(to, from, size_t(std::max(width, 0)) * 4);
+        std::memcpy(to, from, size_t(width) * 4);
         return;
     case 2:
         x = widen_fours<2>(from, to, width);
