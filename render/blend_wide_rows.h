@@ -19,9 +19,11 @@ constexpr int32_t aligned_row_blocks = 8;
 // One row of n >= wide_step pixels in whole registers. Pixels before the first block and after the last
 // come from one register at each end of the row, which overlaps its neighbour. Both ends are worked out
 // before anything in the row is stored and are stored last: every overlapped pixel then gets the same value
-// twice, from the same source and destination pixels.
+// twice, from the same source and destination pixels. Inlined into the loop over rows, so that the registers
+// a rule makes of its parameters are made once per blit, which matters for small sprites.
 template <int Bytes, class F, class Rule>
-void draw_row(const Rule& rule, const uint8_t* s, uint8_t* d, int32_t n, uint32_t key) {
+[[gnu::always_inline]] inline void draw_row(const Rule& rule, const uint8_t* s, uint8_t* d, int32_t n,
+                                            uint32_t key) {
     using ops = simd<Bytes>;
     constexpr int32_t size = sizeof(typename F::pixel_t);
     constexpr int32_t step = wide_step<Bytes, F>;
