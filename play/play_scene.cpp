@@ -1,16 +1,14 @@
 #include "play/play_scene.h"
 
 #include "base/bootlog.h"
-#include "objects/enemy.h"
-#include "objects/explosion.h"
 #include "objects/hitmark.h"
-#include "objects/missile.h"
 #include "objects/objectinfo.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "platform/file.h"
 #include "play/playinfo.h"
 #include "play/scenectr.h"
+#include "play/scroll.h"
 #include "play/stage_file.h"
 #include "play/userinfo.h"
 #include "player/powergauge.h"
@@ -178,11 +176,7 @@ bool play_scene_t::load_stage(int32_t stage_number, int32_t section, int32_t lev
     }
 
     const uint32_t p = g_stage_position;
-    stage.enemies[0].advance_window(p, p + 1);
-    stage.enemies[1].advance_window(p, p + 1);
-    stage.enemies[2].advance_window(p, p + 1);
-    stage.enemy_shots.advance_window(p, p + 1);
-    stage.explosions.advance_window(p, p + 1);
+    advance_object_windows(stage, p, p + 1);
     stage.events.advance_window(p, p + 1);
     run_pending_events();
     return true;
