@@ -25,7 +25,6 @@ namespace ev = stage_event;
 constexpr int32_t normal_scroll_level = 3;
 constexpr int32_t max_layer_shift = 31;
 constexpr uint32_t fade_white = 0xE8E8E8; // red, green and blue 232
-constexpr int32_t fade_full = 256;
 // Where objects that the script takes out of their windows wait for the stage to end.
 constexpr float parked_at = -4096.0f;
 
