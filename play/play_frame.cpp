@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "play/collision.h"
+#include "play/each_alive.h"
 #include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
@@ -51,20 +52,12 @@ template <typename T> void update_alive(T* object) {
     }
 }
 
-template <typename T> void update_window(array_t<T*>& list) {
-    for (uint32_t i = list.first, end = list.end; i < end; ++i) {
-        update_alive(list[i]);
-    }
+template <typename List> void update_window(List& list) {
+    each_alive_in_window(list, [](auto& object) { object.update(); });
 }
 
-template <typename T> void update_whole(std::vector<T*>& list) {
-    for (size_t i = 0, n = list.size(); i < n; ++i) {
-        update_alive(list[i]);
-    }
-}
-
-template <typename T> void update_whole(array_t<T*>& list) {
-    update_whole(list.items);
+template <typename List> void update_whole(List& list) {
+    each_alive(list, [](auto& object) { object.update(); });
 }
 
 // A shake offset swings back toward 0, one step smaller each time: 4, -3, 2, -1, 0.
