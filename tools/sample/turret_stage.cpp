@@ -1,15 +1,12 @@
 #include "tools/sample/turret_stage.h"
 
-#include "base/binio.h"
 #include "tools/sample/picture_sheet.h"
-#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr plat::colorref_t key = 0x00FF00FF;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
 // Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
@@ -111,21 +108,10 @@ std::vector<placement_t> turret_placements(int32_t stage) {
 }
 
 bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const struct {
-        int32_t index;
-        const char* path;
-        int32_t width;
-        int32_t height;
-        sample_picture_t picture;
-    } pictures[] = {
-        {battery001_image, "image\\battery001.bmp", 16, 16, sheet(16, 8, 6, battery001)},
-        {gun_image, "image\\gun.bmp", 16, 16, sheet(16, 8, 8, gun)},
-        {hatch_image, "image\\hatch.bmp", 24, 24, sheet(24, 8, 1, hatch)},
+    const sheet_sprite_t sprites[] = {
+        {battery001_image, "image\\battery001.bmp", 16, 16, 8, 48, battery001},
+        {gun_image, "image\\gun.bmp", 16, 16, 8, 64, gun},
+        {hatch_image, "image\\hatch.bmp", 24, 24, 8, 8, hatch},
     };
-    for (const auto& p : pictures) {
-        if (!add_sprite_picture(root, table, p.index, p.path, key, p.width, p.height, p.picture, error)) {
-            return false;
-        }
-    }
-    return true;
+    return add_sheet_sprites(root, table, sprites, error);
 }
