@@ -1,6 +1,7 @@
 #include "tools/sample/formation_stage.h"
 
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,21 +10,6 @@ namespace {
 
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = x;
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
 
 // A small round fighter whose wings spin through 16 patterns.
 uint32_t fighter(double x, double y, int p) {

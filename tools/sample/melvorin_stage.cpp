@@ -1,6 +1,7 @@
 #include "tools/sample/melvorin_stage.h"
 
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -21,7 +22,7 @@ constexpr int32_t spark_image = 207;
 constexpr int32_t boss_type = 338;
 constexpr int32_t event_hold = 389;
 // Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
-constexpr uint32_t boss_key = 5u << 16 | 16;
+constexpr uint32_t boss_key = position(5, 16);
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {
@@ -102,13 +103,8 @@ std::vector<placement_t> melvorin_placements(int32_t stage) {
     if (stage != 2) {
         return {};
     }
-    placement_t p;
-    p.x = 32; // the frame's left end: the core docks 96 pixels further right
-    p.y = 128;
-    p.type = boss_type;
-    p.key = boss_key;
-    p.item = hidden;
-    return {p};
+    // x is the frame's left end: the core docks 96 pixels further right.
+    return {place(boss_type, boss_key, 32, 128, 0, hidden)};
 }
 
 std::vector<eventinfo_t> melvorin_events(int32_t stage) {

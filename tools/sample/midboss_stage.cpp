@@ -1,6 +1,7 @@
 #include "tools/sample/midboss_stage.h"
 
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -16,21 +17,6 @@ constexpr int32_t laser_image = 235;
 constexpr int32_t ball_image = 236;
 constexpr int32_t cruiser_image = 237;
 constexpr double pi = std::numbers::pi;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = x;
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
 
 // A gunship nosed left with a lit cockpit.
 uint32_t gunship(double x, double y, int) {

@@ -1,6 +1,7 @@
 #include "tools/sample/turret_stage.h"
 
 #include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
@@ -13,21 +14,6 @@ constexpr int32_t shot_image = 17;
 // terrain drawn over the objects never hides them.
 constexpr int32_t floor_y = 192;
 constexpr int32_t roof_y = 48;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t at, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = 272; // just right of the screen
-    p.y = y;
-    p.type = type;
-    p.key = at;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
 
 // A dome on the floor (or hanging from the ceiling) with its barrel along direction d (64 steps, y up).
 uint32_t dome(double x, double y, double d, bool hanging) {
@@ -92,18 +78,18 @@ std::vector<objectinfo_t> turret_records() {
 std::vector<placement_t> turret_placements(int32_t stage) {
     if (stage == 1) {
         return {
-            place(150, position(0, 180), floor_y),        // a floor turret
-            place(151, position(0, 240), roof_y, 0, 41),  // and a roof turret
-            place(152, position(1, 100), floor_y, 24),    // battery002 firing up and left
-            place(166, position(2, 140), roof_y, 40, 38), // battery006 looking down and left
-            place(245, position(3, 20), roof_y, 0, 37),   // a hatch whose chain flies down
-            place(246, position(4, 150), floor_y),        // and one whose chain flies up
+            place(150, position(0, 180), enter_x, floor_y),        // a floor turret
+            place(151, position(0, 240), enter_x, roof_y, 0, 41),  // and a roof turret
+            place(152, position(1, 100), enter_x, floor_y, 24),    // battery002 firing up and left
+            place(166, position(2, 140), enter_x, roof_y, 40, 38), // battery006 looking down and left
+            place(245, position(3, 20), enter_x, roof_y, 0, 37),   // a hatch whose chain flies down
+            place(246, position(4, 150), enter_x, floor_y),        // and one whose chain flies up
         };
     }
     return {
-        place(152, position(1, 120), roof_y, 40),     // battery002 firing down and left
-        place(166, position(2, 20), floor_y, 24, 40), // battery006 looking up and left
-        place(245, position(3, 130), roof_y),
+        place(152, position(1, 120), enter_x, roof_y, 40),     // battery002 firing down and left
+        place(166, position(2, 20), enter_x, floor_y, 24, 40), // battery006 looking up and left
+        place(245, position(3, 130), enter_x, roof_y),
     };
 }
 
