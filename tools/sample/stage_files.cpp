@@ -59,28 +59,19 @@ std::vector<placement_t> stage_placements(int32_t stage) {
         placements.push_back(place(roof_turret, position(section, 200), enter_x, 24));
     }
     placements.push_back(place(battery003, position(stage_sections - 2, 160), enter_x, 120, 3, 42));
-    for (const placement_t& p : formation_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : melvorin_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : midboss_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : turret_placements(stage)) {
-        placements.push_back(p);
+    for (const std::vector<placement_t>& more : {formation_placements(stage), melvorin_placements(stage),
+                                                 midboss_placements(stage), turret_placements(stage)}) {
+        placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
 }
 
 std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
-    for (const eventinfo_t& e : melvorin_events(stage)) {
-        events.push_back(e);
+    for (const std::vector<eventinfo_t>& more :
+         {melvorin_events(stage), sample_stage_script(stage, stage_sections)}) {
+        events.insert(events.end(), more.begin(), more.end());
     }
-    const std::vector<eventinfo_t> script = sample_stage_script(stage, stage_sections);
-    events.insert(events.end(), script.begin(), script.end());
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
     return events;
 }
@@ -107,20 +98,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         {roof_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
-    for (const objectinfo_t& r : formation_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : melvorin_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : midboss_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : turret_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : ending_stage_records()) {
-        records.push_back(r);
+    for (const std::vector<objectinfo_t>& more : {formation_records(), melvorin_records(), midboss_records(),
+                                                  turret_records(), ending_stage_records()}) {
+        records.insert(records.end(), more.begin(), more.end());
     }
     return records;
 }
