@@ -25,24 +25,20 @@ struct format_t {
     int32_t code; // the blend blitters' format; 0 for the keyed copy alone
     uint32_t bits, red, green, blue;
     pixman_format_code_t pixman_format; // 0: no SDL or pixman blends beside ours
+    bool keyed;                         // one format of each of the keyed copy's three pixel sizes
 };
 
 const format_t formats[] = {
-    {"8", 8, 8, 0, 0, 0, pixman_format_code_t(0)},
-    {"565", 0x565, 16, 0xF800, 0x07E0, 0x001F, PIXMAN_r5g6b5},
-    {"a555", 0xA555, 16, 0x7C00, 0x03E0, 0x001F, pixman_format_code_t(0)},
-    {"555a", 0x555A, 16, 0xF800, 0x07C0, 0x003E, pixman_format_code_t(0)},
-    {"a444", 0xA444, 16, 0x0F00, 0x00F0, 0x000F, pixman_format_code_t(0)},
-    {"444a", 0x444A, 16, 0xF000, 0x0F00, 0x00F0, pixman_format_code_t(0)},
-    {"888", 0, 24, 0xFF0000, 0x00FF00, 0x0000FF, pixman_format_code_t(0)},
-    {"a888", 0xA888, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, PIXMAN_x8r8g8b8},
-    {"888a", 0x888A, 32, 0xFF000000, 0x00FF0000, 0x0000FF00, pixman_format_code_t(0)},
+    {"8", 8, 8, 0, 0, 0, pixman_format_code_t(0), false},
+    {"565", 0x565, 16, 0xF800, 0x07E0, 0x001F, PIXMAN_r5g6b5, true},
+    {"a555", 0xA555, 16, 0x7C00, 0x03E0, 0x001F, pixman_format_code_t(0), false},
+    {"555a", 0x555A, 16, 0xF800, 0x07C0, 0x003E, pixman_format_code_t(0), false},
+    {"a444", 0xA444, 16, 0x0F00, 0x00F0, 0x000F, pixman_format_code_t(0), false},
+    {"444a", 0x444A, 16, 0xF000, 0x0F00, 0x00F0, pixman_format_code_t(0), false},
+    {"888", 0, 24, 0xFF0000, 0x00FF00, 0x0000FF, pixman_format_code_t(0), true},
+    {"a888", 0xA888, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, PIXMAN_x8r8g8b8, true},
+    {"888a", 0x888A, 32, 0xFF000000, 0x00FF0000, 0x0000FF00, pixman_format_code_t(0), false},
 };
-
-// The keyed copy's three pixel sizes.
-bool keyed_format(const format_t& f) {
-    return f.name == std::string("565") || f.name == std::string("888") || f.name == std::string("a888");
-}
 
 struct size_t2 {
     int32_t width, height;
@@ -231,7 +227,7 @@ void register_all() {
     for (const format_t& format : formats) {
         for (size_t2 size : sizes) {
             add("memcpy", format, size, nothing, [](scene_t& s) { s.copy_rows(); });
-            if (keyed_format(format)) {
+            if (format.keyed) {
                 add_named(keyed_label("project", format, size), format, size, nothing,
                           [](scene_t& s) { s.keyed_copy(); });
                 add_named(keyed_label("sdl", format, size), format, size, sdl_mode(SDL_BLENDMODE_NONE, 255),
@@ -269,7 +265,7 @@ void print_summary(const rate_reporter_t& reporter) {
     std::printf("\nKeyed copy, megapixels per second (medians): ours, SDL's, ours / SDL's, ours / memcpy\n");
     for (const format_t& format : formats) {
         for (size_t2 size : sizes) {
-            if (!keyed_format(format)) {
+            if (!format.keyed) {
                 continue;
             }
             const double o = rate(keyed_label("project", format, size));
@@ -279,7 +275,8 @@ void print_summary(const rate_reporter_t& reporter) {
             const double s = rate(keyed_label("sdl", format, size));
             const double m = rate(label("memcpy", format, size));
             std::printf("%-24s %9.0f %9.0f %6.2f %6.2f\n",
-                        ("keyed/" + label("", format, size).substr(1)).c_str(), o, s, o / s, o / m);
+                        (std::string("keyed/") + format.name + "/" + size_name(size)).c_str(), o, s, o / s,
+                        o / m);
         }
     }
     std::printf("\nBlends, megapixels per second (medians), and ours divided by each reference\n");

@@ -22,19 +22,6 @@ constexpr int32_t item_image = 20;
 constexpr int32_t below_strip = 224; // the letterbox ends at line 216
 constexpr uint32_t riser_spacing = 40;
 
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y) {
-    placement_t p;
-    p.x = x;
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    return p;
-}
-
 std::vector<placement_t> ending_placements() {
     std::vector<placement_t> placements = {place(ship_eject, position(0, 0), 128, 176)};
     for (int32_t i = 0; i < riser_count; ++i) {

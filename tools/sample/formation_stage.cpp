@@ -1,34 +1,15 @@
 #include "tools/sample/formation_stage.h"
 
-#include "base/binio.h"
-#include "tools/sample/bitmap_writer.h"
 #include "tools/sample/picture_sheet.h"
-#include "tools/sample/sprite_files.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr uint32_t magenta = 0xFF00FF;
-constexpr plat::colorref_t magenta_key = 0x00FF00FF;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = x;
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
 
 // A small round fighter whose wings spin through 16 patterns.
 uint32_t fighter(double x, double y, int p) {
@@ -38,7 +19,7 @@ uint32_t fighter(double x, double y, int p) {
     }
     const double a = std::atan2(y, x) - p * std::numbers::pi / 8;
     const double blade = std::fmod(std::fabs(a) + 8 * std::numbers::pi, std::numbers::pi / 2);
-    return r < 6.5 && blade < 0.5 ? 0x40D0A0 : magenta;
+    return r < 6.5 && blade < 0.5 ? 0x40D0A0 : sheet_key_colour;
 }
 
 // A boxy craft pointing along its pattern's direction (64 steps, y up).
@@ -47,7 +28,7 @@ uint32_t patroller(double x, double y, int p) {
     const double u = x * std::cos(a) - y * std::sin(a);
     const double v = x * std::sin(a) + y * std::cos(a);
     if (std::fabs(u) > 10 || std::fabs(v) > 7) {
-        return magenta;
+        return sheet_key_colour;
     }
     if (u > 4 && std::fabs(v) < 2) {
         return 0xFFFFFF;
@@ -58,7 +39,7 @@ uint32_t patroller(double x, double y, int p) {
 // A flame flickering over 4 patterns.
 uint32_t flame(double x, double y, int p) {
     const double r = std::hypot(x * (1 + 0.2 * (p % 2)), y);
-    return r < 2 ? 0xFFFFC0 : (r < 3 + p % 3 ? 0xFF8020 : magenta);
+    return r < 2 ? 0xFFFFC0 : (r < 3 + p % 3 ? 0xFF8020 : sheet_key_colour);
 }
 
 } // namespace
@@ -107,21 +88,10 @@ std::vector<placement_t> formation_placements(int32_t stage) {
 }
 
 bool add_formation_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const struct {
-        int32_t index;
-        const char* path;
-        int32_t cell;
-        sample_picture_t picture;
-    } pictures[] = {
-        {fighter_image, "image\\fighter.bmp", 16, sheet(16, 8, 2, fighter)},
-        {patroller_image, "image\\patroller.bmp", 24, sheet(24, 8, 8, patroller)},
-        {flame_image, "image\\flame.bmp", 8, sheet(8, 4, 1, flame)},
+    const sheet_sprite_t sprites[] = {
+        {fighter_image, "image\\fighter.bmp", 16, 16, 8, 16, fighter},
+        {patroller_image, "image\\patroller.bmp", 24, 24, 8, 64, patroller},
+        {flame_image, "image\\flame.bmp", 8, 8, 4, 4, flame},
     };
-    for (const auto& p : pictures) {
-        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.cell, p.cell, p.picture,
-                                error)) {
-            return false;
-        }
-    }
-    return true;
+    return add_sheet_sprites(root, table, sprites, error);
 }

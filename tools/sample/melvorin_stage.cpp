@@ -1,16 +1,13 @@
 #include "tools/sample/melvorin_stage.h"
 
-#include "base/binio.h"
-#include "tools/sample/bitmap_writer.h"
-#include "tools/sample/sprite_files.h"
+#include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr uint32_t magenta = 0xFF00FF;
-constexpr plat::colorref_t magenta_key = 0x00FF00FF;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t hidden = -1;
 constexpr int32_t core_image = 200;
@@ -25,22 +22,7 @@ constexpr int32_t spark_image = 207;
 constexpr int32_t boss_type = 338;
 constexpr int32_t event_hold = 389;
 // Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
-constexpr uint32_t boss_key = 5u << 16 | 16;
-
-// A sheet of 8 columns of w x h cells (the pattern's column is pattern & 7, its row pattern >> 3), each
-// drawn by shade(x, y, pattern) from the cell's centre.
-template <typename Shade> sample_picture_t cells(int32_t w, int32_t h, int32_t count, Shade shade) {
-    const int32_t rows = (count + 7) / 8;
-    sample_picture_t picture(w * 8, h * rows, magenta);
-    for (int32_t p = 0; p < count; ++p) {
-        for (int32_t y = 0; y < h; ++y) {
-            for (int32_t x = 0; x < w; ++x) {
-                picture.at(p % 8 * w + x, p / 8 * h + y) = shade(x - (w - 1) / 2.0, y - (h - 1) / 2.0, p);
-            }
-        }
-    }
-    return picture;
-}
+constexpr uint32_t boss_key = position(5, 16);
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {
@@ -49,7 +31,7 @@ uint32_t core(double x, double y, int p) {
     if (r < pulse) {
         return r < 3 ? 0xFFFFFF : 0xFF3060;
     }
-    return r < 14 ? (r < 11 ? 0x802040 : 0x403050) : magenta;
+    return r < 14 ? (r < 11 ? 0x802040 : 0x403050) : sheet_key_colour;
 }
 
 // An armoured ring whose eight plates turn with the core.
@@ -57,7 +39,7 @@ uint32_t cover(double x, double y, int p) {
     const double r = std::hypot(x, y);
     const double a = std::atan2(y, x) + p * std::numbers::pi / 32;
     const bool seam = std::fmod(std::fabs(a) + 8 * std::numbers::pi, std::numbers::pi / 4) < 0.15;
-    return r >= 15 && r < 20 && !seam ? (r < 17 ? 0x8090A0 : 0x505868) : magenta;
+    return r >= 15 && r < 20 && !seam ? (r < 17 ? 0x8090A0 : 0x505868) : sheet_key_colour;
 }
 
 // A short bar slanting down-left (pattern 0) or up-left (pattern 1).
@@ -65,36 +47,36 @@ uint32_t ref_laser(double x, double y, int p) {
     const double along = p == 0 ? x - y : x + y;
     const double across = p == 0 ? x + y : x - y;
     return std::fabs(across) < 1.6 && std::fabs(along) < 10 ? (std::fabs(across) < 0.8 ? 0xFFFFFF : 0x60FF80)
-                                                            : magenta;
+                                                            : sheet_key_colour;
 }
 
 // The beam's far end (0), middle (1) and the part nearest the core (2).
 uint32_t big_laser(double x, double y, int p) {
     const double half = p == 0 ? 6 * (x + 16) / 32 : (p == 2 ? 7 + std::sin(x / 3) : 6);
     if (std::fabs(y) > half) {
-        return magenta;
+        return sheet_key_colour;
     }
     return std::fabs(y) < half / 2 ? 0xFFFFFF : 0x40C0FF;
 }
 
 uint32_t missile(double x, double y, int p) {
     const double r = std::hypot(x, y);
-    return r < 2 ? 0xFFFFA0 : (r < 3.5 + (p % 4) / 3.0 ? 0xFF8040 : magenta);
+    return r < 2 ? 0xFFFFA0 : (r < 3.5 + (p % 4) / 3.0 ? 0xFF8040 : sheet_key_colour);
 }
 
 uint32_t segment(double x, double y, int) {
-    return std::hypot(x, y) < 3.5 ? 0xC080FF : magenta;
+    return std::hypot(x, y) < 3.5 ? 0xC080FF : sheet_key_colour;
 }
 
 // The charge's four sizes.
 uint32_t charge(double x, double y, int p) {
     const double r = std::hypot(x, y);
     const double size = 4 + 3.5 * p;
-    return r < size ? (r < size / 2 ? 0xFFFFFF : 0x80E0FF) : magenta;
+    return r < size ? (r < size / 2 ? 0xFFFFFF : 0x80E0FF) : sheet_key_colour;
 }
 
 uint32_t spark(double x, double y, int p) {
-    return std::hypot(x, y) < 3.5 - p * 0.7 ? 0xC0F0FF : magenta;
+    return std::hypot(x, y) < 3.5 - p * 0.7 ? 0xC0F0FF : sheet_key_colour;
 }
 
 } // namespace
@@ -121,13 +103,8 @@ std::vector<placement_t> melvorin_placements(int32_t stage) {
     if (stage != 2) {
         return {};
     }
-    placement_t p;
-    p.x = 32; // the frame's left end: the core docks 96 pixels further right
-    p.y = 128;
-    p.type = boss_type;
-    p.key = boss_key;
-    p.item = hidden;
-    return {p};
+    // x is the frame's left end: the core docks 96 pixels further right.
+    return {place(boss_type, boss_key, 32, 128, 0, hidden)};
 }
 
 std::vector<eventinfo_t> melvorin_events(int32_t stage) {
@@ -138,26 +115,15 @@ std::vector<eventinfo_t> melvorin_events(int32_t stage) {
 }
 
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const struct {
-        int32_t index;
-        const char* path;
-        int32_t w;
-        int32_t h;
-        sample_picture_t picture;
-    } pictures[] = {
-        {core_image, "image\\lastcore.bmp", 32, 32, cells(32, 32, 16, core)},
-        {cover_image, "image\\lastcover.bmp", 40, 40, cells(40, 40, 16, cover)},
-        {ref_laser_image, "image\\reflaser.bmp", 24, 24, cells(24, 24, 2, ref_laser)},
-        {big_laser_image, "image\\biglaser.bmp", 32, 16, cells(32, 16, 3, big_laser)},
-        {missile_image, "image\\coremissile.bmp", 8, 8, cells(8, 8, 32, missile)},
-        {segment_image, "image\\bendlaser.bmp", 8, 8, cells(8, 8, 1, segment)},
-        {charge_image, "image\\charge.bmp", 32, 32, cells(32, 32, 4, charge)},
-        {spark_image, "image\\chargespark.bmp", 8, 8, cells(8, 8, 4, spark)},
+    const sheet_sprite_t sprites[] = {
+        {core_image, "image\\lastcore.bmp", 32, 32, 8, 16, core},
+        {cover_image, "image\\lastcover.bmp", 40, 40, 8, 16, cover},
+        {ref_laser_image, "image\\reflaser.bmp", 24, 24, 8, 2, ref_laser},
+        {big_laser_image, "image\\biglaser.bmp", 32, 16, 8, 3, big_laser},
+        {missile_image, "image\\coremissile.bmp", 8, 8, 8, 32, missile},
+        {segment_image, "image\\bendlaser.bmp", 8, 8, 8, 1, segment},
+        {charge_image, "image\\charge.bmp", 32, 32, 8, 4, charge},
+        {spark_image, "image\\chargespark.bmp", 8, 8, 8, 4, spark},
     };
-    for (const auto& p : pictures) {
-        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.w, p.h, p.picture, error)) {
-            return false;
-        }
-    }
-    return true;
+    return add_sheet_sprites(root, table, sprites, error);
 }

@@ -1,16 +1,13 @@
 #include "tools/sample/midboss_stage.h"
 
-#include "base/binio.h"
-#include "tools/sample/bitmap_writer.h"
-#include "tools/sample/sprite_files.h"
+#include "tools/sample/picture_sheet.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr uint32_t magenta = 0xFF00FF;
-constexpr plat::colorref_t magenta_key = 0x00FF00FF;
 constexpr int32_t shot_image = 17;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t gunship_image = 232;
@@ -21,40 +18,10 @@ constexpr int32_t ball_image = 236;
 constexpr int32_t cruiser_image = 237;
 constexpr double pi = std::numbers::pi;
 
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = x;
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
-
-// count cells of w x h, 8 to a row, each drawn by shade(x, y, pattern) from the cell's centre.
-template <typename Shade> sample_picture_t cells(int32_t w, int32_t h, int32_t count, Shade shade) {
-    const int32_t columns = count < 8 ? count : 8;
-    const int32_t rows = (count + 7) / 8;
-    sample_picture_t picture(w * columns, h * rows, magenta);
-    for (int32_t p = 0; p < count; ++p) {
-        for (int32_t y = 0; y < h; ++y) {
-            for (int32_t x = 0; x < w; ++x) {
-                picture.at(p % 8 * w + x, p / 8 * h + y) = shade(x - (w - 1) / 2.0, y - (h - 1) / 2.0, p);
-            }
-        }
-    }
-    return picture;
-}
-
 // A gunship nosed left with a lit cockpit.
 uint32_t gunship(double x, double y, int) {
     if (std::fabs(y) > 4 + (x + 20) * 0.2 || x < -20 || x > 20) {
-        return magenta;
+        return sheet_key_colour;
     }
     if (x < -10 && std::fabs(y) < 2) {
         return 0xFFE060;
@@ -65,7 +32,7 @@ uint32_t gunship(double x, double y, int) {
 // An armoured wing plate, its edge toward the body at the bottom (pattern 0) or the top (1).
 uint32_t wing(double x, double y, int p) {
     if (std::fabs(x) > 15 || std::fabs(y) > 5) {
-        return magenta;
+        return sheet_key_colour;
     }
     const double edge = p == 0 ? y : -y;
     return edge > 2 ? 0xE0C0D0 : 0x8090A0;
@@ -78,7 +45,7 @@ uint32_t carrier(double x, double y, int p) {
         return x < -14 ? 0xFF4040 : 0x607090;
     }
     const double fin = std::fabs(y) - std::fabs(s) * 20;
-    return x > -4 && x < 16 && std::fabs(fin) < 3 ? 0x90A0B0 : magenta;
+    return x > -4 && x < 16 && std::fabs(fin) < 3 ? 0x90A0B0 : sheet_key_colour;
 }
 
 // A laser bar at the angle of its pattern (a line looks the same both ways, so 32 cover 64 directions).
@@ -87,14 +54,14 @@ uint32_t laser(double x, double y, int p) {
     const double along = x * std::cos(a) - y * std::sin(a);
     const double across = x * std::sin(a) + y * std::cos(a);
     return std::fabs(along) < 7 && std::fabs(across) < 1.5 ? (std::fabs(across) < 0.6 ? 0xFFFFFF : 0x40FF80)
-                                                           : magenta;
+                                                           : sheet_key_colour;
 }
 
 // A round ball with a spot that spins through 8 patterns.
 uint32_t ball(double x, double y, int p) {
     const double r = std::hypot(x, y);
     if (r > 5) {
-        return magenta;
+        return sheet_key_colour;
     }
     const double a = p * pi / 4;
     return std::hypot(x - 3 * std::cos(a), y - 3 * std::sin(a)) < 1.5 ? 0xFFFFFF : 0x4060FF;
@@ -103,7 +70,7 @@ uint32_t ball(double x, double y, int p) {
 // A long cruiser whose running light circles with its 64 patterns.
 uint32_t cruiser(double x, double y, int p) {
     if (std::fabs(y) > 10 - std::fabs(x) * 0.15 || std::fabs(x) > 27) {
-        return magenta;
+        return sheet_key_colour;
     }
     const double a = p * pi / 32;
     if (std::hypot(x - 8, y - 6 * std::cos(a)) < 2) {
@@ -146,24 +113,13 @@ std::vector<placement_t> midboss_placements(int32_t stage) {
 }
 
 bool add_midboss_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const struct {
-        int32_t index;
-        const char* path;
-        int32_t w;
-        int32_t h;
-        sample_picture_t picture;
-    } pictures[] = {
-        {gunship_image, "image\\midboss001.bmp", 44, 28, cells(44, 28, 1, gunship)},
-        {wing_image, "image\\midboss001_wing.bmp", 32, 12, cells(32, 12, 2, wing)},
-        {carrier_image, "image\\midboss002.bmp", 48, 48, cells(48, 48, 32, carrier)},
-        {laser_image, "image\\midboss_laser.bmp", 16, 16, cells(16, 16, 32, laser)},
-        {ball_image, "image\\midboss003_ball.bmp", 12, 12, cells(12, 12, 8, ball)},
-        {cruiser_image, "image\\midboss003.bmp", 56, 24, cells(56, 24, 64, cruiser)},
+    const sheet_sprite_t sprites[] = {
+        {gunship_image, "image\\midboss001.bmp", 44, 28, 1, 1, gunship},
+        {wing_image, "image\\midboss001_wing.bmp", 32, 12, 2, 2, wing},
+        {carrier_image, "image\\midboss002.bmp", 48, 48, 8, 32, carrier},
+        {laser_image, "image\\midboss_laser.bmp", 16, 16, 8, 32, laser},
+        {ball_image, "image\\midboss003_ball.bmp", 12, 12, 8, 8, ball},
+        {cruiser_image, "image\\midboss003.bmp", 56, 24, 8, 64, cruiser},
     };
-    for (const auto& p : pictures) {
-        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, p.w, p.h, p.picture, error)) {
-            return false;
-        }
-    }
-    return true;
+    return add_sheet_sprites(root, table, sprites, error);
 }

@@ -84,9 +84,8 @@ const objectinfo_t records[] = {
 
 std::vector<objectinfo_t> sample_objectinfo_records() {
     std::vector<objectinfo_t> all(std::begin(records), std::end(records));
-    for (const objectinfo_t& r : sample_stage_records()) {
-        all.push_back(r);
-    }
+    const std::vector<objectinfo_t> stages = sample_stage_records();
+    all.insert(all.end(), stages.begin(), stages.end());
     return all;
 }
 

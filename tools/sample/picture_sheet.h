@@ -1,22 +1,33 @@
-// Sprite sheets of the sample pictures: cells of one size, each drawn pixel by pixel from its centre.
+// Sprite sheets of the sample pictures: cells of one size, each drawn pixel by pixel from its centre on
+// the magenta key, and entered in the sprite table.
 #pragma once
 
+#include "screen/sprite_record.h"
 #include "tools/sample/bitmap_writer.h"
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
 constexpr uint32_t sheet_key_colour = 0xFF00FF;
 
-// A sheet of columns x rows cells of size, each drawn by shade(x, y, pattern) from the cell's centre.
-template <typename Shade> sample_picture_t sheet(int32_t size, int32_t columns, int32_t rows, Shade shade) {
-    sample_picture_t picture(size * columns, size * rows, sheet_key_colour);
-    const double c = (size - 1) / 2.0;
-    for (int32_t p = 0; p < columns * rows; ++p) {
-        for (int32_t y = 0; y < size; ++y) {
-            for (int32_t x = 0; x < size; ++x) {
-                picture.at(p % columns * size + x, p / columns * size + y) = shade(x - c, y - c, p);
-            }
-        }
-    }
-    return picture;
-}
+// The colour of a cell's pixel at (x, y) from the cell's centre in the given pattern.
+using cell_shade_t = uint32_t (*)(double x, double y, int pattern);
+
+// A sheet of count cells, columns to a row, and its record in the sprite table.
+struct sheet_sprite_t {
+    int32_t index;
+    const char* path;
+    int32_t cell_width;
+    int32_t cell_height;
+    int32_t columns;
+    int32_t count;
+    cell_shade_t shade;
+};
+
+sample_picture_t sheet(const sheet_sprite_t& sprite);
+
+// Draws, writes and enters each sheet; false with a message at the first that fails.
+bool add_sheet_sprites(const std::string& root, std::vector<sprite_record_t>& table,
+                       std::span<const sheet_sprite_t> sprites, std::string& error);

@@ -28,10 +28,6 @@ constexpr int32_t event_stars = 373;
 constexpr int32_t event_map = 377;
 constexpr int32_t event_next_stage = 419;
 
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
 // The terrain band in the two top quadrants of layer 0, the backdrop behind it on layer 3, the stage's
 // music and the star field, all at the start.
 std::vector<eventinfo_t> opening_events() {
@@ -45,17 +41,6 @@ std::vector<eventinfo_t> opening_events() {
     return events;
 }
 
-placement_t place(int32_t type, uint32_t key, int32_t y, int32_t item = -1, int32_t param2 = 0) {
-    placement_t p;
-    p.x = 272; // just right of the screen
-    p.y = y;
-    p.type = type;
-    p.key = key;
-    p.item = item;
-    p.param2 = param2;
-    return p;
-}
-
 // Waves of plain enemies from the right, a carrier with an item in every wave, turrets on the terrain.
 std::vector<placement_t> stage_placements(int32_t stage) {
     const int32_t drops[] = {37, 38, 40, 39, 34, 41};
@@ -64,43 +49,45 @@ std::vector<placement_t> stage_placements(int32_t stage) {
         for (uint32_t wave = 0; wave < 4; ++wave) {
             const uint32_t key = position(section, 32 + wave * 56);
             const int32_t y = 48 + int32_t((wave * 37 + section * 23 + uint32_t(stage) * 11) % 140);
-            placements.push_back(place(small_enemy, key, y));
-            placements.push_back(place(small_enemy, key + 8, y + 20));
+            placements.push_back(place(small_enemy, key, enter_x, y));
+            placements.push_back(place(small_enemy, key + 8, enter_x, y + 20));
             if (wave == 1) {
-                placements.push_back(place(large_enemy, key + 16, y + 10, drops[section % 6]));
+                placements.push_back(place(large_enemy, key + 16, enter_x, y + 10, 0, drops[section % 6]));
             }
         }
-        placements.push_back(place(floor_turret, position(section, 128), 216));
-        placements.push_back(place(roof_turret, position(section, 200), 24));
+        placements.push_back(place(floor_turret, position(section, 128), enter_x, 216));
+        placements.push_back(place(roof_turret, position(section, 200), enter_x, 24));
     }
-    placements.push_back(place(battery003, position(stage_sections - 2, 160), 120, 42, 3));
-    for (const placement_t& p : formation_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : melvorin_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : midboss_placements(stage)) {
-        placements.push_back(p);
-    }
-    for (const placement_t& p : turret_placements(stage)) {
-        placements.push_back(p);
+    placements.push_back(place(battery003, position(stage_sections - 2, 160), enter_x, 120, 3, 42));
+    for (const std::vector<placement_t>& more : {formation_placements(stage), melvorin_placements(stage),
+                                                 midboss_placements(stage), turret_placements(stage)}) {
+        placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
 }
 
 std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
-    for (const eventinfo_t& e : melvorin_events(stage)) {
-        events.push_back(e);
+    for (const std::vector<eventinfo_t>& more :
+         {melvorin_events(stage), sample_stage_script(stage, stage_sections)}) {
+        events.insert(events.end(), more.begin(), more.end());
     }
-    const std::vector<eventinfo_t> script = sample_stage_script(stage, stage_sections);
-    events.insert(events.end(), script.begin(), script.end());
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
     return events;
 }
 
 } // namespace
+
+placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2, int32_t item) {
+    placement_t p;
+    p.x = x;
+    p.y = y;
+    p.type = type;
+    p.key = key;
+    p.param2 = param2;
+    p.item = item;
+    return p;
+}
 
 std::vector<objectinfo_t> sample_stage_records() {
     // id, width, height, hit points, contact damage, score, image, list, blend.
@@ -111,20 +98,9 @@ std::vector<objectinfo_t> sample_stage_records() {
         {roof_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
         {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
-    for (const objectinfo_t& r : formation_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : melvorin_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : midboss_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : turret_records()) {
-        records.push_back(r);
-    }
-    for (const objectinfo_t& r : ending_stage_records()) {
-        records.push_back(r);
+    for (const std::vector<objectinfo_t>& more : {formation_records(), melvorin_records(), midboss_records(),
+                                                  turret_records(), ending_stage_records()}) {
+        records.insert(records.end(), more.begin(), more.end());
     }
     return records;
 }

@@ -10,6 +10,17 @@
 #include <string>
 #include <vector>
 
+// A key of a stage table: the section and the pixel within it.
+constexpr uint32_t position(uint32_t section, uint32_t pixel) {
+    return section << 16 | pixel;
+}
+
+// Where objects enter: just right of the screen.
+constexpr int32_t enter_x = 272;
+
+// A placement of type at key, at (x, y) on the screen.
+placement_t place(int32_t type, uint32_t key, int32_t x, int32_t y, int32_t param2 = 0, int32_t item = -1);
+
 // The parameter records the stages' own placements need, the ending's included.
 std::vector<objectinfo_t> sample_stage_records();
 

@@ -1,7 +1,6 @@
 #include "tools/sample/stage_pictures.h"
 
-#include "base/binio.h"
-#include "tools/sample/bitmap_writer.h"
+#include "tools/sample/sprite_files.h"
 
 #include <cmath>
 
@@ -43,11 +42,10 @@ bool add_stage_sprites(const std::string& root, std::vector<sprite_record_t>& ta
     } pictures[] = {{floor_turret_image, "image\\turret_floor.bmp", false},
                     {roof_turret_image, "image\\turret_roof.bmp", true}};
     for (const auto& p : pictures) {
-        if (!write_file_bytes(root + "/" + p.path, encode_bmp24(turret(p.hanging)))) {
-            error = std::string(p.path) + ": cannot write";
+        if (!add_sprite_picture(root, table, p.index, p.path, magenta_key, cell, cell, turret(p.hanging),
+                                error)) {
             return false;
         }
-        table.at(size_t(p.index)) = {p.path, nullptr, magenta_key, cell, cell};
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "play/stage_events.h"
 #include "tools/sample/sample_maps.h"
+#include "tools/sample/stage_files.h"
 
 namespace {
 
@@ -14,10 +15,6 @@ constexpr int32_t message_enemy_line = 6;
 constexpr int32_t message_enemy_base = 21;
 constexpr int32_t message_huge_object = 16;
 constexpr int32_t top_right_of_layer_0 = 2;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
 
 } // namespace
 

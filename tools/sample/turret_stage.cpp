@@ -1,36 +1,19 @@
 #include "tools/sample/turret_stage.h"
 
-#include "base/binio.h"
 #include "tools/sample/picture_sheet.h"
-#include "tools/sample/sprite_files.h"
+#include "tools/sample/stage_files.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr plat::colorref_t key = 0x00FF00FF;
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
 // Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
 // terrain drawn over the objects never hides them.
 constexpr int32_t floor_y = 192;
 constexpr int32_t roof_y = 48;
-
-constexpr uint32_t position(uint32_t section, uint32_t pixel) {
-    return section << 16 | pixel;
-}
-
-placement_t place(int32_t type, uint32_t at, int32_t y, int32_t param2 = 0, int32_t item = -1) {
-    placement_t p;
-    p.x = 272; // just right of the screen
-    p.y = y;
-    p.type = type;
-    p.key = at;
-    p.param2 = param2;
-    p.item = item;
-    return p;
-}
 
 // A dome on the floor (or hanging from the ceiling) with its barrel along direction d (64 steps, y up).
 uint32_t dome(double x, double y, double d, bool hanging) {
@@ -95,37 +78,26 @@ std::vector<objectinfo_t> turret_records() {
 std::vector<placement_t> turret_placements(int32_t stage) {
     if (stage == 1) {
         return {
-            place(150, position(0, 180), floor_y),        // a floor turret
-            place(151, position(0, 240), roof_y, 0, 41),  // and a roof turret
-            place(152, position(1, 100), floor_y, 24),    // battery002 firing up and left
-            place(166, position(2, 140), roof_y, 40, 38), // battery006 looking down and left
-            place(245, position(3, 20), roof_y, 0, 37),   // a hatch whose chain flies down
-            place(246, position(4, 150), floor_y),        // and one whose chain flies up
+            place(150, position(0, 180), enter_x, floor_y),        // a floor turret
+            place(151, position(0, 240), enter_x, roof_y, 0, 41),  // and a roof turret
+            place(152, position(1, 100), enter_x, floor_y, 24),    // battery002 firing up and left
+            place(166, position(2, 140), enter_x, roof_y, 40, 38), // battery006 looking down and left
+            place(245, position(3, 20), enter_x, roof_y, 0, 37),   // a hatch whose chain flies down
+            place(246, position(4, 150), enter_x, floor_y),        // and one whose chain flies up
         };
     }
     return {
-        place(152, position(1, 120), roof_y, 40),     // battery002 firing down and left
-        place(166, position(2, 20), floor_y, 24, 40), // battery006 looking up and left
-        place(245, position(3, 130), roof_y),
+        place(152, position(1, 120), enter_x, roof_y, 40),     // battery002 firing down and left
+        place(166, position(2, 20), enter_x, floor_y, 24, 40), // battery006 looking up and left
+        place(245, position(3, 130), enter_x, roof_y),
     };
 }
 
 bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
-    const struct {
-        int32_t index;
-        const char* path;
-        int32_t width;
-        int32_t height;
-        sample_picture_t picture;
-    } pictures[] = {
-        {battery001_image, "image\\battery001.bmp", 16, 16, sheet(16, 8, 6, battery001)},
-        {gun_image, "image\\gun.bmp", 16, 16, sheet(16, 8, 8, gun)},
-        {hatch_image, "image\\hatch.bmp", 24, 24, sheet(24, 8, 1, hatch)},
+    const sheet_sprite_t sprites[] = {
+        {battery001_image, "image\\battery001.bmp", 16, 16, 8, 48, battery001},
+        {gun_image, "image\\gun.bmp", 16, 16, 8, 64, gun},
+        {hatch_image, "image\\hatch.bmp", 24, 24, 8, 8, hatch},
     };
-    for (const auto& p : pictures) {
-        if (!add_sprite_picture(root, table, p.index, p.path, key, p.width, p.height, p.picture, error)) {
-            return false;
-        }
-    }
-    return true;
+    return add_sheet_sprites(root, table, sprites, error);
 }
