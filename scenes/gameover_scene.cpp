@@ -1,5 +1,6 @@
 #include "scenes/gameover_scene.h"
 
+#include "base/failure.h"
 #include "platform/keyboard.h"
 #include "play/ranking.h"
 #include "play/scenectr.h"
@@ -50,7 +51,7 @@ bool gameover_scene_t::startup() {
     }
     try {
         layer = std::make_unique<vscreen_t>(g_screenctr.presenter, 2);
-    } catch (int) {
+    } catch (const construction_error_t&) {
         return false;
     }
     // The back buffer still holds the last picture of play.
