@@ -134,16 +134,13 @@ void text_at(const char* text, int32_t x, int32_t y, plat::hfont_t font, plat::c
 config_scene_t::config_scene_t(config_t* config, ranking_t* ranking, userinfo_t* userinfo,
                                config_sound_t* sound)
     : config(config), ranking(ranking), userinfo(userinfo), sound_(sound != nullptr ? sound : &own_sound_) {
-    for (int32_t i = 0; i < config_field_count; ++i) {
-        values[size_t(i)] = config->*config_fields[size_t(i)];
-    }
+    take_values(*config);
     for (int32_t line = 0; line <= 15; ++line) {
         pages[0].push_back(line);
     }
     pages[0].insert(pages[0].end(), {line_init_ranking, line_default, line_key_assign, line_ok});
     pages[1] = {16, 17, 18, 19, 20, line_back, line_ok};
     font = create_line_font();
-    mode_index = mode_position(config->screen_mode);
     if (g_settings_in_effect.blt_scale == 0) {
         g_settings_in_effect = {config->screen_mode, config->blt_scale, config->refresh_mode};
     }
@@ -341,10 +338,7 @@ void config_scene_t::change_value(int32_t key) {
         if (key == plat::vk_return) {
             config_t defaults;
             config_default(&defaults);
-            for (int32_t i = 0; i < config_field_count; ++i) {
-                values[size_t(i)] = defaults.*config_fields[size_t(i)];
-            }
-            mode_index = mode_position(values[0]);
+            take_values(defaults);
         }
         break;
     case line_ok:
@@ -355,6 +349,13 @@ void config_scene_t::change_value(int32_t key) {
     default:
         break;
     }
+}
+
+void config_scene_t::take_values(const config_t& from) {
+    for (int32_t i = 0; i < config_field_count; ++i) {
+        values[size_t(i)] = from.*config_fields[size_t(i)];
+    }
+    mode_index = mode_position(values[0]);
 }
 
 // The pause key stays apart from the four action keys, which may share one; ESC, ENTER and the arrows
