@@ -3,13 +3,13 @@
 #include "platform/gdi.h"
 #include "platform/keyboard.h"
 #include "play/ranking.h"
-#include "play/scenectr.h"
 #include "play/userinfo.h"
 #include "player/powergauge.h"
 #include "scenes/config_lines.h"
 #include "scenes/display_mode.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/key_name.h"
+#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
@@ -134,16 +134,13 @@ void text_at(const char* text, int32_t x, int32_t y, plat::hfont_t font, plat::c
 config_scene_t::config_scene_t(config_t* config, ranking_t* ranking, userinfo_t* userinfo,
                                config_sound_t* sound)
     : config(config), ranking(ranking), userinfo(userinfo), sound_(sound != nullptr ? sound : &own_sound_) {
-    for (int32_t i = 0; i < config_field_count; ++i) {
-        values[size_t(i)] = config->*config_fields[size_t(i)];
-    }
+    take_values(*config);
     for (int32_t line = 0; line <= 15; ++line) {
         pages[0].push_back(line);
     }
     pages[0].insert(pages[0].end(), {line_init_ranking, line_default, line_key_assign, line_ok});
     pages[1] = {16, 17, 18, 19, 20, line_back, line_ok};
     font = create_line_font();
-    mode_index = mode_position(config->screen_mode);
     if (g_settings_in_effect.blt_scale == 0) {
         g_settings_in_effect = {config->screen_mode, config->blt_scale, config->refresh_mode};
     }
@@ -263,9 +260,7 @@ std::string config_scene_t::line_text(int32_t line) const {
 
 void config_scene_t::on_key(int32_t key) {
     if (key == plat::vk_escape) {
-        g_scenectr->clear_queue();
-        g_scenectr->push_scene(scene_title);
-        g_scenectr->request_change();
+        change_scene({scene_title});
         return;
     }
     if (key == plat::vk_up) {
@@ -343,10 +338,7 @@ void config_scene_t::change_value(int32_t key) {
         if (key == plat::vk_return) {
             config_t defaults;
             config_default(&defaults);
-            for (int32_t i = 0; i < config_field_count; ++i) {
-                values[size_t(i)] = defaults.*config_fields[size_t(i)];
-            }
-            mode_index = mode_position(values[0]);
+            take_values(defaults);
         }
         break;
     case line_ok:
@@ -357,6 +349,13 @@ void config_scene_t::change_value(int32_t key) {
     default:
         break;
     }
+}
+
+void config_scene_t::take_values(const config_t& from) {
+    for (int32_t i = 0; i < config_field_count; ++i) {
+        values[size_t(i)] = from.*config_fields[size_t(i)];
+    }
+    mode_index = mode_position(values[0]);
 }
 
 // The pause key stays apart from the four action keys, which may share one; ESC, ENTER and the arrows
@@ -389,7 +388,5 @@ void config_scene_t::apply() {
     for (int32_t i = 0; i < config_field_count; ++i) {
         config->*config_fields[size_t(i)] = values[size_t(i)];
     }
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_title);
-    g_scenectr->request_change();
+    change_scene({scene_title});
 }

@@ -64,6 +64,8 @@ class config_scene_t : public scene_t {
     plat::hfont_t font = nullptr;
 
   private:
+    // The working copy and its screen mode's table position from a whole record.
+    void take_values(const config_t& from);
     void change_value(int32_t key);
     void capture_key(int32_t key);
     void apply();

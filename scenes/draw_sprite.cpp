@@ -11,6 +11,12 @@ uint32_t channel(uint8_t value, uint32_t width, uint32_t shift) {
     return width > 8 ? 0 : uint32_t(value >> (8 - width)) << shift;
 }
 
+plat::rect_t cell_rect(const sprite_record_t& r, int32_t col, int32_t row) {
+    const int32_t left = col * r.cell_width;
+    const int32_t top = row * r.cell_height;
+    return {left, top, left + r.cell_width, top + r.cell_height};
+}
+
 } // namespace
 
 void draw_sprite_keyed(int sprite, const plat::rect_t& source, int32_t left, int32_t top) {
@@ -26,9 +32,7 @@ void draw_sprite_cell(int sprite, int32_t col, int32_t row, int32_t left, int32_
     if (record == nullptr) {
         return;
     }
-    const int32_t w = record->cell_width;
-    const int32_t h = record->cell_height;
-    draw_sprite_keyed(sprite, {col * w, row * h, col * w + w, row * h + h}, left, top);
+    draw_sprite_keyed(sprite, cell_rect(*record, col, row), left, top);
 }
 
 void draw_sprite_centred(int sprite, int32_t x, int32_t y) {
@@ -43,10 +47,7 @@ plat::rect_t sprite_cell(int sprite, int32_t cell) {
     if (sprite < 0 || sprite >= sprite_table_size) {
         return {0, 0, 0, 0};
     }
-    const sprite_record_t& r = g_screenctr.sprites[sprite];
-    const int32_t left = cell % 8 * r.cell_width;
-    const int32_t top = cell / 8 * r.cell_height;
-    return {left, top, left + r.cell_width, top + r.cell_height};
+    return cell_rect(g_screenctr.sprites[sprite], cell % 8, cell / 8);
 }
 
 void draw_sprite_blend(int sprite, const plat::rect_t& source, int32_t centre_x, int32_t centre_y,

@@ -1,9 +1,10 @@
 #include "scenes/gameover_scene.h"
 
+#include "base/failure.h"
 #include "platform/keyboard.h"
 #include "play/ranking.h"
-#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
+#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
@@ -50,7 +51,7 @@ bool gameover_scene_t::startup() {
     }
     try {
         layer = std::make_unique<vscreen_t>(g_screenctr.presenter, 2);
-    } catch (int) {
+    } catch (const construction_error_t&) {
         return false;
     }
     // The back buffer still holds the last picture of play.
@@ -173,9 +174,7 @@ void gameover_scene_t::enter_glyph() {
 }
 
 void gameover_scene_t::leave() {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(entry() != nullptr ? scene_ranking : scene_title);
-    g_scenectr->request_change();
+    change_scene({entry() != nullptr ? scene_ranking : scene_title});
 }
 
 int32_t gameover_scene_t::find_glyph(char c) const {

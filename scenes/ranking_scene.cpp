@@ -1,8 +1,8 @@
 #include "scenes/ranking_scene.h"
 
-#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/ranking_table.h"
+#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
@@ -48,7 +48,5 @@ void ranking_scene_t::frame() {
 }
 
 void ranking_scene_t::on_key(int32_t) {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_title);
-    g_scenectr->request_change();
+    change_scene({scene_title});
 }

@@ -51,6 +51,12 @@ uint32_t grey() {
     return screen_colour(232, 232, 232);
 }
 
+void quit_game() {
+    if (g_scenectr != nullptr) {
+        g_scenectr->quit(false);
+    }
+}
+
 } // namespace
 
 title_scene_t::title_scene_t() : saved_vsync(g_vsync ? 1 : 0) {
@@ -228,9 +234,7 @@ void title_scene_t::on_key(int32_t virtual_key) {
         run_item();
         break;
     case plat::vk_escape:
-        if (g_scenectr != nullptr) {
-            g_scenectr->quit(false);
-        }
+        quit_game();
         break;
     case plat::vk_up:
         if (cursor > 0) {
@@ -252,9 +256,7 @@ void title_scene_t::on_key(int32_t virtual_key) {
 
 void title_scene_t::run_item() {
     if (cursor == item_count - 1) {
-        if (g_scenectr != nullptr) {
-            g_scenectr->quit(false);
-        }
+        quit_game();
         return;
     }
     change_scene({item_scenes[cursor]});

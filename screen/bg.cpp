@@ -48,12 +48,8 @@ void bg_t::draw_map(int q, const map_record_t* record) {
         }
     }
     for (const map_cell_t& cell : used_cells(*record)) {
-        plat::rect_t destination = cell_rect(cell, at.left, at.top);
-        plat::rect_t source = cell_rect(cell, 0, 0);
-        if (clip_copy(clip, destination, source)) {
-            surface->surface->blt_fast(uint32_t(destination.left), uint32_t(destination.top), image->surface,
-                                       &source, plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
-        }
+        const plat::rect_t destination = cell_rect(cell, at.left, at.top);
+        blt_keyed(image, cell_rect(cell, 0, 0), destination.left, destination.top);
     }
     record_map(q, record);
 }

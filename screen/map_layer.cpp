@@ -37,13 +37,8 @@ void draw_layer(mg_t* screen, bg_t* layer) {
 }
 
 void draw_layer_normal(mg_t* screen, bg_t* layer) {
-    draw_cells(screen, layer, [&](plat::rect_t source, int32_t x, int32_t y) {
-        plat::rect_t destination{x, y, x + source.right - source.left, y + source.bottom - source.top};
-        if (clip_copy(screen->clip, destination, source)) {
-            screen->surface->surface->blt_fast(uint32_t(destination.left), uint32_t(destination.top),
-                                               layer->surface->surface, &source,
-                                               plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
-        }
+    draw_cells(screen, layer, [&](const plat::rect_t& source, int32_t x, int32_t y) {
+        screen->blt_keyed(layer->surface, source, x, y);
     });
 }
 

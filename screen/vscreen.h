@@ -14,7 +14,7 @@ class surface_t;
 
 class vscreen_t {
   public:
-    // Size code 0: 512 x 512, 1: 512 x 256, 2: 256 x 256. Throws the integer 0 for any other code or
+    // Size code 0: 512 x 512, 1: 512 x 256, 2: 256 x 256. Throws construction_error_t for any other code or
     // when the surface cannot be made.
     vscreen_t(umlib::draw_t* owner, int size_code);
     // Around a surface that stays its owner's (the back buffer).

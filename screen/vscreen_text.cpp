@@ -1,11 +1,11 @@
 // Keyed copies onto a layer, and text and numbers drawn with them, one font-sheet glyph a cell.
 #include "render/blend.h"
+#include "render/map_geometry.h"
 #include "screen/sprite_record.h"
 #include "screen/text_layout.h"
 #include "screen/vscreen.h"
 #include "umlib/surface.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -65,21 +65,10 @@ void number(vscreen_t& layer, int32_t col, int32_t row, int32_t value, int32_t d
 } // namespace
 
 void vscreen_t::blt_keyed(umlib::surface_t* from, plat::rect_t s, int32_t left, int32_t top) {
-    const plat::rect_t& c = clip;
     plat::rect_t d{left, top, left + (s.right - s.left), top + (s.bottom - s.top)};
-    if (!(d.left < c.right && c.left < d.right && d.top < c.bottom && c.top < d.bottom)) {
+    if (!clip_copy(clip, d, s)) {
         return;
     }
-    if (d.left < c.left) {
-        s.left += c.left - d.left;
-        d.left = c.left;
-    }
-    if (d.top < c.top) {
-        s.top += c.top - d.top;
-        d.top = c.top;
-    }
-    s.right -= std::max(0, d.right - c.right);
-    s.bottom -= std::max(0, d.bottom - c.bottom);
     surface->surface->blt_fast(uint32_t(d.left), uint32_t(d.top), from->surface, &s,
                                plat::ddbltfast_srccolorkey | plat::ddbltfast_wait);
     dirty = 1;

@@ -53,14 +53,14 @@ void frame(const loop_hooks_t& hooks) {
 frame_pacer_t::frame_pacer_t(uint32_t now) : last_(now) {}
 
 uint32_t frame_pacer_t::wait_at(uint32_t now) const {
+    const uint32_t interval = short_interval + toggle_;
     const uint32_t elapsed = now - last_;
-    return elapsed >= interval_ ? 0 : interval_ - elapsed;
+    return elapsed >= interval ? 0 : interval - elapsed;
 }
 
 void frame_pacer_t::start_frame(uint32_t now) {
     last_ = now;
     toggle_ ^= 1;
-    interval_ = short_interval + toggle_;
 }
 
 void run_message_loop(bool vsync, const loop_hooks_t& hooks) {

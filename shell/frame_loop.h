@@ -28,8 +28,7 @@ class frame_pacer_t {
 
   private:
     uint32_t last_;
-    uint32_t toggle_ = 0;
-    uint32_t interval_ = short_interval;
+    uint32_t toggle_ = 0; // the next frame waits short_interval + toggle_
 };
 
 // Runs until the quit message. vsync chooses the pacing for the whole loop: a frame on every idle pass,

@@ -43,7 +43,7 @@ class draw_t : public draw_object_t {
     plat::ddraw_t* ddraw = nullptr;
 
   protected:
-    // Throws the integer 0 when DirectDraw cannot be created.
+    // Throws construction_error_t when DirectDraw cannot be created.
     draw_t();
     // Stores the last error, deletes what construction made and throws construction_error_t.
     [[noreturn]] void fail(const char* message, plat::hresult_t code, clipper_t* clipper = nullptr);

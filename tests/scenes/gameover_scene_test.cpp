@@ -1,4 +1,5 @@
 // The game-over scene: name entry on the new ranking entry, the way out, and the darkened last picture.
+#include "platform/ddraw.h"
 #include "scenes/gameover_scene.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
@@ -107,6 +108,17 @@ TEST_F(gameover_scene_test, the_last_picture_darkens_to_half_and_enter_skips_the
         EXPECT_EQ(blend_test::get_pixel(*g_screenctr.mg->surface, 0, 8) & 0xFFFFFF, 0x605040);
         EXPECT_EQ(blend_test::get_pixel(*scene.layer->surface, 0, 8) & 0xFFFFFF, 0x605040);
     }
+}
+
+TEST_F(gameover_scene_test, a_layer_that_cannot_be_made_fails_the_start_up_instead_of_throwing) {
+    ASSERT_TRUE(start(32));
+    end_run(10);
+    gameover_scene_t scene(&controller->ranking);
+    plat::set_creation_limit_for_test(0);
+    bool started = true;
+    EXPECT_NO_THROW(started = scene.startup());
+    plat::set_creation_limit_for_test(-1);
+    EXPECT_FALSE(started);
 }
 
 TEST_F(gameover_scene_test, without_a_key_the_title_follows_in_the_frame_whose_timer_is_1024) {
