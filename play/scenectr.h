@@ -76,7 +76,8 @@ class scenectr_t {
 
 extern scenectr_t* g_scenectr;
 
-// What comes next: the controller's queue replaced by these ids, then the change requested.
+// What comes next: the controller's queue replaced by these ids, then the change requested (refused while
+// an earlier request is pending). Nothing happens without a controller.
 inline void queue_scenes(std::initializer_list<int32_t> ids) {
     if (g_scenectr == nullptr) {
         return;

@@ -3,13 +3,13 @@
 #include "platform/gdi.h"
 #include "platform/keyboard.h"
 #include "play/ranking.h"
+#include "play/scenectr.h"
 #include "play/userinfo.h"
 #include "player/powergauge.h"
 #include "scenes/config_lines.h"
 #include "scenes/display_mode.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/key_name.h"
-#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
@@ -260,7 +260,7 @@ std::string config_scene_t::line_text(int32_t line) const {
 
 void config_scene_t::on_key(int32_t key) {
     if (key == plat::vk_escape) {
-        change_scene({scene_title});
+        queue_scenes({scene_title});
         return;
     }
     if (key == plat::vk_up) {
@@ -388,5 +388,5 @@ void config_scene_t::apply() {
     for (int32_t i = 0; i < config_field_count; ++i) {
         config->*config_fields[size_t(i)] = values[size_t(i)];
     }
-    change_scene({scene_title});
+    queue_scenes({scene_title});
 }

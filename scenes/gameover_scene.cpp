@@ -3,8 +3,8 @@
 #include "base/failure.h"
 #include "platform/keyboard.h"
 #include "play/ranking.h"
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
-#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
@@ -174,7 +174,7 @@ void gameover_scene_t::enter_glyph() {
 }
 
 void gameover_scene_t::leave() {
-    change_scene({entry() != nullptr ? scene_ranking : scene_title});
+    queue_scenes({entry() != nullptr ? scene_ranking : scene_title});
 }
 
 int32_t gameover_scene_t::find_glyph(char c) const {

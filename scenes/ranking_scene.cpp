@@ -1,8 +1,8 @@
 #include "scenes/ranking_scene.h"
 
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
 #include "scenes/ranking_table.h"
-#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
@@ -48,5 +48,5 @@ void ranking_scene_t::frame() {
 }
 
 void ranking_scene_t::on_key(int32_t) {
-    change_scene({scene_title});
+    queue_scenes({scene_title});
 }

@@ -3,8 +3,8 @@
 #include "base/bootlog.h"
 #include "base/strformat.h"
 #include "platform/keyboard.h"
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
-#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
@@ -193,7 +193,7 @@ bool title_scene_t::run_state() {
         fade += 2;
         return true;
     case state_demo:
-        change_scene({scene_demo});
+        queue_scenes({scene_demo});
         enter(state_done);
         return false;
     default:
@@ -259,7 +259,7 @@ void title_scene_t::run_item() {
         quit_game();
         return;
     }
-    change_scene({item_scenes[cursor]});
+    queue_scenes({item_scenes[cursor]});
 }
 
 void title_scene_t::match_code(int32_t virtual_key) {
@@ -269,6 +269,6 @@ void title_scene_t::match_code(int32_t virtual_key) {
         return;
     }
     if (++code_pos == code_length) {
-        change_scene({scene_ending, scene_title});
+        queue_scenes({scene_ending, scene_title});
     }
 }

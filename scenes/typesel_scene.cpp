@@ -1,8 +1,8 @@
 #include "scenes/typesel_scene.h"
 
 #include "platform/keyboard.h"
+#include "play/scenectr.h"
 #include "scenes/draw_sprite.h"
-#include "scenes/scene_change.h"
 #include "screen/present_frame.h"
 #include "screen/screenctr.h"
 #include "screen/soundctr.h"
@@ -139,7 +139,7 @@ void typesel_scene_t::on_key(int32_t virtual_key) {
         g_soundctr.request_se(confirm_sound);
         return;
     case plat::vk_escape:
-        change_scene({scene_title});
+        queue_scenes({scene_title});
         return;
     case plat::vk_up:
         type_cursor = (type_cursor + type_count - 1) % type_count;
