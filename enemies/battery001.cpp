@@ -1,15 +1,14 @@
 // Battery001's construction, its two updates and the shared launch and damage of the turrets.
 #include "enemies/battery001.h"
 
+#include "enemies/damage_tail.h"
 #include "objects/direction.h"
-#include "objects/enemy_fire.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -101,15 +100,7 @@ void body_t::fire() {
 
 void body_t::damage(int32_t n) {
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 void floorbody_t::update() {

@@ -2,10 +2,9 @@
 #include "enemies/battery002.h"
 
 #include "enemies/battery001.h"
-#include "objects/enemy_fire.h"
+#include "enemies/damage_tail.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
-#include "objects/play_globals.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
@@ -50,13 +49,7 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 } // namespace battery002

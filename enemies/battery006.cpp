@@ -2,6 +2,7 @@
 #include "enemies/battery006.h"
 
 #include "enemies/battery001.h"
+#include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
@@ -10,7 +11,6 @@
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -82,16 +82,10 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
     if (g_frame_counter % spark_every == 0) {
         spawn_sparks(position(), 1);
     }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 } // namespace battery006
