@@ -18,8 +18,7 @@ constexpr uint32_t laser_effect_period = 5;
 
 midboss002::body_t* stage_t::make_midboss002_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss002::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss002::body_t>(stage, placement, info);
 }
 
 midboss002::ball_t* stage_t::make_midboss002_ball(stage_t* stage, const placement_t* placement,

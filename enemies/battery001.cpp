@@ -44,11 +44,6 @@ template <typename Kind> void track(Kind& turret) {
     ++turret.counter;
 }
 
-template <typename Body>
-Body* make_body(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new Body(info, float(placement->x), float(placement->y), placement->key));
-}
-
 } // namespace
 
 int32_t turret_level() {
@@ -134,12 +129,12 @@ void roofbody_t::turn(int32_t way) {
 
 battery001::floorbody_t* stage_t::make_battery001_floorbody(stage_t* stage, const placement_t* placement,
                                                             const objectinfo_t* info) {
-    return make_body<battery001::floorbody_t>(stage, placement, info);
+    return make_placed_enemy<battery001::floorbody_t>(stage, placement, info);
 }
 
 battery001::roofbody_t* stage_t::make_battery001_roofbody(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info) {
-    return make_body<battery001::roofbody_t>(stage, placement, info);
+    return make_placed_enemy<battery001::roofbody_t>(stage, placement, info);
 }
 
 battery001::floorbody_t* stage_t::spawn_battery001_floor(stage_t* stage, const placement_t* placement,

@@ -56,8 +56,7 @@ void body_t::damage(int32_t n) {
 
 battery002::body_t* stage_t::make_battery002_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new battery002::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<battery002::body_t>(stage, placement, info);
 }
 
 battery002::body_t* stage_t::spawn_battery002(stage_t* stage, const placement_t* placement) {

@@ -92,8 +92,7 @@ void body_t::damage(int32_t n) {
 
 battery006::body_t* stage_t::make_battery006_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new battery006::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<battery006::body_t>(stage, placement, info);
 }
 
 battery006::body_t* stage_t::spawn_battery006(stage_t* stage, const placement_t* placement) {

@@ -110,7 +110,7 @@ void hatch_t::burst() {
 }
 
 hatch_t* stage_t::make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new hatch_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<hatch_t>(stage, placement, info);
 }
 
 void stage_t::spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t* leader) {

@@ -282,8 +282,7 @@ void body_t::damage(int32_t n) {
 
 patroller001::body_t* stage_t::make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                       const objectinfo_t* info) {
-    return append_enemy(
-        stage, new patroller001::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<patroller001::body_t>(stage, placement, info);
 }
 
 void stage_t::spawn_patroller001(stage_t* stage, const placement_t* placement) {
