@@ -23,12 +23,12 @@ midboss002::body_t* stage_t::make_midboss002_body(stage_t* stage, const placemen
 
 midboss002::ball_t* stage_t::make_midboss002_ball(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_shot<midboss002::ball_t>(stage, placement, info);
+    return append_dormant<midboss002::ball_t>(stage->enemy_shots, placement, info);
 }
 
 midboss002::laser_t* stage_t::make_midboss002_laser(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info) {
-    return append_shot<midboss002::laser_t>(stage, placement, info);
+    return append_dormant<midboss002::laser_t>(stage->enemy_shots, placement, info);
 }
 
 void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {

@@ -26,7 +26,7 @@ midboss003::ball_t* stage_t::make_midboss003_ball(stage_t* stage, const placemen
 
 midboss003::body_laser_t* stage_t::make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info) {
-    return append_shot<midboss003::body_laser_t>(stage, placement, info);
+    return append_dormant<midboss003::body_laser_t>(stage->enemy_shots, placement, info);
 }
 
 void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
