@@ -201,14 +201,14 @@ struct colour_reader_t {
 
 namespace {
 
-// The conversion of one masked layout of 1 to 4 bytes with channels of at most 8 bits to another masked
-// layout of 1 to 4 bytes: per channel, a table from the raw channel value to the output pixel's bits.
 // Whether each channel fills one byte of the pixel.
 bool whole_bytes(const channels_t& c) {
     auto byte = [](channel_t ch) { return ch.width == 8 && ch.shift % 8 == 0; };
     return byte(c.red) && byte(c.green) && byte(c.blue);
 }
 
+// The conversion of one masked layout of 1 to 4 bytes with channels of at most 8 bits to another masked
+// layout of 1 to 4 bytes: per channel, a table from the raw channel value to the output pixel's bits.
 struct row_converter_t {
     channel_t red, green, blue;
     std::array<uint32_t, 256> red_out{}, green_out{}, blue_out{};
@@ -294,43 +294,6 @@ void convert_area(const pixel_view_t& from, int32_t from_x, int32_t from_y, cons
                           width, spread);
         }
         return;
-    }
-    if (!copy && from.first != to.first && in_bytes == 2 && row_converter_t::fits(from.layout, to.layout)) {
-        // Presentation converts a whole 16-bit picture every frame: one lookup per pixel in a table of every
-        // value, kept for the next frame.
-        static pixel_layout_t table_from, table_to;
-        static std::vector<uint32_t> table;
-        if (table.empty() || !same_layout(table_from, from.layout) || !same_layout(table_to, to.layout)) {
-            const row_converter_t converter(from.layout, to.layout);
-            table.resize(65536);
-            for (uint32_t raw = 0; raw < 65536; ++raw) {
-                converter.row<2, 4>(reinterpret_cast<const uint8_t*>(&raw),
-                                    reinterpret_cast<uint8_t*>(&table[raw]), 1);
-            }
-            table_from = from.layout;
-            table_to = to.layout;
-        }
-        auto rows = [&]<size_t out>() {
-            for (int32_t r = 0; r < height; ++r) {
-                const uint8_t* s = from.row(from_y + r) + size_t(from_x) * 2;
-                uint8_t* d = to.row(to_y + r) + size_t(to_x) * out;
-                for (int32_t x = 0; x < width; ++x, s += 2, d += out) {
-                    uint16_t raw;
-                    std::memcpy(&raw, s, 2);
-                    std::memcpy(d, &table[raw], out);
-                }
-            }
-        };
-        switch (out_bytes) {
-        case 1:
-            return rows.template operator()<1>();
-        case 2:
-            return rows.template operator()<2>();
-        case 3:
-            return rows.template operator()<3>();
-        default:
-            return rows.template operator()<4>();
-        }
     }
     if (!copy && from.first != to.first && row_converter_t::fits(from.layout, to.layout)) {
         const row_converter_t converter(from.layout, to.layout);
