@@ -38,10 +38,11 @@ void collide_one(object_t& one, const plat::rect_t& box, int32_t damage, List& o
         }
         plat::rect_t other_box;
         other->get_rect(other_box);
-        const int32_t other_damage = other->contact_damage();
         if (!boxes_overlap(box, other_box)) {
             continue;
         }
+        // Taken before either side is damaged, so that the first damage does not change the second.
+        const int32_t other_damage = other->contact_damage();
         if (one_first) {
             one.damage(other_damage);
             other->damage(damage);

@@ -2,6 +2,7 @@
 
 #include "objects/play_globals.h"
 #include "play/ranking.h"
+#include "play/scenectr.h"
 #include "screen/screenctr.h"
 #include "screen/vscreen.h"
 
@@ -58,7 +59,7 @@ void demo_scene_t::on_key(int32_t key) {
         play_scene_t::on_key(key);
         return;
     }
-    request_title();
+    queue_scenes({scene_title});
 }
 
 void demo_scene_t::draw_mode_overlay() {

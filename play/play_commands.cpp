@@ -1,30 +1,20 @@
 // The play scene's commands: pausing with its two-entry menu, the frame-rate key, and the two ways a run
 // ends, in game over with its ranking record or in the ending after the last stage.
+#include "objects/play_globals.h"
+#include "objects/score.h"
 #include "platform/clock.h"
 #include "platform/keyboard.h"
-#include "objects/play_globals.h"
+#include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
 #include "play/ranking.h"
-#include "screen/soundctr.h"
-#include "play/key_table.h"
 #include "play/scenectr.h"
-#include "objects/score.h"
-
-#include <initializer_list>
+#include "screen/soundctr.h"
 
 namespace {
 
 constexpr int32_t se_menu_cursor = 5;
 constexpr int vk_f2 = 0x71;
-
-void queue_scenes(std::initializer_list<int32_t> ids) {
-    g_scenectr->clear_queue();
-    for (const int32_t id : ids) {
-        g_scenectr->push_scene(id);
-    }
-    g_scenectr->request_change();
-}
 
 } // namespace
 

@@ -10,9 +10,11 @@
 #include "platform/clock.h"
 #include "platform/keyboard.h"
 #include "play/collision.h"
+#include "play/each_alive.h"
 #include "play/key_table.h"
 #include "play/play_scene.h"
 #include "play/playinfo.h"
+#include "play/stage_events.h"
 #include "player/discharge.h"
 #include "player/multiple.h"
 #include "player/player_missile.h"
@@ -39,10 +41,6 @@ constexpr int32_t clock_row = 33;
 constexpr uint32_t key_pressed_now = 0x80000001u;
 constexpr int32_t bgm_fade_step = -8;
 constexpr int32_t fade_step = 4;
-constexpr int32_t fade_full = 256;
-constexpr int32_t fade_in = 413;
-constexpr int32_t fade_out_black = 414;
-constexpr int32_t fade_out_white = 415;
 
 bool is_key_down(int32_t code) {
     return (uint16_t(plat::get_async_key_state(code)) >> 8) != 0;
@@ -54,20 +52,12 @@ template <typename T> void update_alive(T* object) {
     }
 }
 
-template <typename T> void update_window(array_t<T*>& list) {
-    for (uint32_t i = list.first, end = list.end; i < end; ++i) {
-        update_alive(list[i]);
-    }
+template <typename List> void update_window(List& list) {
+    each_alive_in_window(list, [](auto& object) { object.update(); });
 }
 
-template <typename T> void update_whole(std::vector<T*>& list) {
-    for (size_t i = 0, n = list.size(); i < n; ++i) {
-        update_alive(list[i]);
-    }
-}
-
-template <typename T> void update_whole(array_t<T*>& list) {
-    update_whole(list.items);
+template <typename List> void update_whole(List& list) {
+    each_alive(list, [](auto& object) { object.update(); });
 }
 
 // A shake offset swings back toward 0, one step smaller each time: 4, -3, 2, -1, 0.
@@ -178,12 +168,12 @@ void play_scene_t::update() {
             screen->scroll_y = quake_swing(screen->scroll_y);
         }
     }
-    if (fade_state == fade_in) {
+    if (fade_state == stage_event::fade_in) {
         fade_weight = std::max(0, fade_weight - fade_step);
         if (fade_weight == 0) {
-            run_event(fade_none, 0);
+            run_event(stage_event::no_fading, 0);
         }
-    } else if (fade_state == fade_out_black || fade_state == fade_out_white) {
+    } else if (fade_state == stage_event::fade_out_black || fade_state == stage_event::fade_out_white) {
         fade_weight = std::min(fade_full, fade_weight + fade_step);
     }
     score_drain_pending();

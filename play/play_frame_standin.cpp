@@ -10,41 +10,14 @@
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "play/collision.h"
+#include "play/each_alive.h"
 #include "play/scroll.h"
 #include "player/ship.h"
 
 namespace {
 
-template <typename T> void update_window(array_t<T*>& list) {
-    for (uint32_t i = list.first, end = list.end; i < end; ++i) {
-        if (list[i]->alive) {
-            list[i]->update();
-        }
-    }
-}
-
-template <typename T> void update_whole(std::vector<T*>& objects) {
-    for (T* object : objects) {
-        if (object->alive) {
-            object->update();
-        }
-    }
-}
-
-template <typename T> void scroll_window(array_t<T*>& list, int32_t dx) {
-    for (uint32_t i = list.first, end = list.end; i < end; ++i) {
-        if (list[i]->alive) {
-            list[i]->move_x(dx);
-        }
-    }
-}
-
-template <typename T> void scroll_whole(std::vector<T*>& objects, int32_t dx) {
-    for (T* object : objects) {
-        if (object->alive) {
-            object->move_x(dx);
-        }
-    }
+void update_object(object_t& object) {
+    object.update();
 }
 
 } // namespace
@@ -74,19 +47,15 @@ void play_frame_standin_t::update() {
     if (ship != nullptr) {
         ship->update();
     }
-    for (object_t* shot : player_shots) {
-        if (shot->alive) {
-            shot->update();
-        }
-    }
+    each_alive(player_shots, update_object);
     for (int list = 0; list < 3; ++list) {
-        update_window(stage.enemies[list]);
+        each_alive_in_window(stage.enemies[list], update_object);
     }
-    update_window(stage.enemy_shots);
-    update_whole(stage.shot_pool.items);
-    update_window(stage.explosions);
-    update_whole(stage.spark_pool.items);
-    update_whole(stage.items);
+    each_alive_in_window(stage.enemy_shots, update_object);
+    each_alive(stage.shot_pool, update_object);
+    each_alive_in_window(stage.explosions, update_object);
+    each_alive(stage.spark_pool, update_object);
+    each_alive(stage.items, update_object);
     hitmark_update_all();
 }
 
@@ -103,15 +72,16 @@ void play_frame_standin_t::scroll_x(int32_t dx) {
     if (dx == 0) {
         return;
     }
+    const auto move = [dx](object_t& object) { object.move_x(dx); };
     for (int list = 0; list < 3; ++list) {
-        scroll_window(stage.enemies[list], dx);
+        each_alive_in_window(stage.enemies[list], move);
     }
-    scroll_window(stage.explosions, dx);
-    scroll_whole(stage.spark_pool.items, dx);
-    scroll_window(stage.enemy_shots, dx);
-    scroll_whole(stage.shot_pool.items, dx);
-    scroll_whole(stage.items, dx);
-    scroll_whole(player_shots, dx);
+    each_alive_in_window(stage.explosions, move);
+    each_alive(stage.spark_pool, move);
+    each_alive_in_window(stage.enemy_shots, move);
+    each_alive(stage.shot_pool, move);
+    each_alive(stage.items, move);
+    each_alive(player_shots, move);
 }
 
 void play_frame_standin_t::end_frame() {

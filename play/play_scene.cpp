@@ -1,16 +1,14 @@
 #include "play/play_scene.h"
 
 #include "base/bootlog.h"
-#include "objects/enemy.h"
-#include "objects/explosion.h"
 #include "objects/hitmark.h"
-#include "objects/missile.h"
 #include "objects/objectinfo.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "platform/file.h"
 #include "play/playinfo.h"
 #include "play/scenectr.h"
+#include "play/scroll.h"
 #include "play/stage_file.h"
 #include "play/userinfo.h"
 #include "player/powergauge.h"
@@ -109,6 +107,15 @@ bool play_scene_t::startup() {
     }
     powergauge_update(player.ship);
     powergauge_apply_bits(player.ship, settings->equipment, 2);
+    // The sprite table stays as it is for the whole play: its pictures are found once, not every stage.
+    sprite_usrans = g_screenctr.find_sprite("image\\usrans.bmp");
+    sprite_lifemark = g_screenctr.find_sprite("image\\lifemark.bmp");
+    sprite_gauge_icon = g_screenctr.find_sprite("image\\gauge_icon.bmp");
+    sprite_gauge_text = g_screenctr.find_sprite("image\\gauge_text.bmp");
+    sprite_char001 = g_screenctr.find_sprite("image\\char001.bmp");
+    sprite_char002 = g_screenctr.find_sprite("image\\char002.bmp");
+    sprite_char003 = g_screenctr.find_sprite("image\\char003.bmp");
+    hitmark_sprite = g_screenctr.find_sprite("image\\hitmark.bmp");
     if (!load_stage(settings->stage, settings->section, settings->level, settings->loop,
                     settings->powerup_mode)) {
         fail("ステージリソースの作成に失敗しました");
@@ -150,14 +157,6 @@ bool play_scene_t::load_stage(int32_t stage_number, int32_t section, int32_t lev
     g_section_repeat = 0;
     g_repeat_count = 0;
 
-    sprite_usrans = g_screenctr.find_sprite("image\\usrans.bmp");
-    sprite_lifemark = g_screenctr.find_sprite("image\\lifemark.bmp");
-    sprite_gauge_icon = g_screenctr.find_sprite("image\\gauge_icon.bmp");
-    sprite_gauge_text = g_screenctr.find_sprite("image\\gauge_text.bmp");
-    sprite_char001 = g_screenctr.find_sprite("image\\char001.bmp");
-    sprite_char002 = g_screenctr.find_sprite("image\\char002.bmp");
-    sprite_char003 = g_screenctr.find_sprite("image\\char003.bmp");
-    hitmark_sprite = g_screenctr.find_sprite("image\\hitmark.bmp");
     hitmark_reset();
 
     std::vector<uint8_t> image;
@@ -178,11 +177,7 @@ bool play_scene_t::load_stage(int32_t stage_number, int32_t section, int32_t lev
     }
 
     const uint32_t p = g_stage_position;
-    stage.enemies[0].advance_window(p, p + 1);
-    stage.enemies[1].advance_window(p, p + 1);
-    stage.enemies[2].advance_window(p, p + 1);
-    stage.enemy_shots.advance_window(p, p + 1);
-    stage.explosions.advance_window(p, p + 1);
+    advance_object_windows(stage, p, p + 1);
     stage.events.advance_window(p, p + 1);
     run_pending_events();
     return true;

@@ -6,6 +6,7 @@
 #include "play/navigation.h"
 #include "play/scene.h"
 #include "play/stage.h"
+#include "play/stage_events.h"
 #include "player/player.h"
 
 #include <cstdint>
@@ -107,7 +108,8 @@ class play_scene_t : public scene_t {
     bool clear_first = false;
     uint32_t back_colour = 0;
 
-    static constexpr int32_t fade_none = 411;
+    static constexpr int32_t fade_none = stage_event::no_fading;
+    static constexpr int32_t fade_full = 256; // the fade colour alone
 
   protected:
     // The boot-log line, then the application ends with the log shown.

@@ -28,10 +28,7 @@ bool recplay_scene_t::startup() {
 }
 
 void recplay_scene_t::all_cleared() {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_ending);
-    g_scenectr->push_scene(scene_recplay);
-    g_scenectr->request_change();
+    queue_scenes({scene_ending, scene_recplay});
 }
 
 uint8_t recplay_scene_t::read_input() {

@@ -33,12 +33,6 @@ constexpr int header_font = 1;
 
 } // namespace
 
-void request_title() {
-    g_scenectr->clear_queue();
-    g_scenectr->push_scene(scene_title);
-    g_scenectr->request_change();
-}
-
 std::string replay_header_text(const playinfo_t& header) {
     const std::time_t when = header.date;
     const std::tm* date = std::localtime(&when);
@@ -101,11 +95,11 @@ void replay_scene_t::on_key(int32_t key) {
 }
 
 void replay_scene_t::game_over() {
-    request_title();
+    queue_scenes({scene_title});
 }
 
 void replay_scene_t::all_cleared() {
-    request_title();
+    queue_scenes({scene_title});
 }
 
 uint8_t replay_scene_t::read_input() {
@@ -115,7 +109,7 @@ uint8_t replay_scene_t::read_input() {
     if (read_pos < input_stream.size()) {
         return input_stream[read_pos++];
     }
-    request_title();
+    queue_scenes({scene_title});
     return 0;
 }
 

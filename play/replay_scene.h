@@ -35,6 +35,3 @@ class replay_scene_t : public play_scene_t {
 
 // The four lines of the header text.
 std::string replay_header_text(const playinfo_t& header);
-
-// Back to the title: the queue cleared, the title pushed, the change requested.
-void request_title();

@@ -9,6 +9,7 @@
 #include "play/userinfo.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 class app_window_t;
 struct config_t;
@@ -74,3 +75,15 @@ class scenectr_t {
 };
 
 extern scenectr_t* g_scenectr;
+
+// What comes next: the controller's queue replaced by these ids, then the change requested.
+inline void queue_scenes(std::initializer_list<int32_t> ids) {
+    if (g_scenectr == nullptr) {
+        return;
+    }
+    g_scenectr->clear_queue();
+    for (const int32_t id : ids) {
+        g_scenectr->push_scene(id);
+    }
+    g_scenectr->request_change();
+}

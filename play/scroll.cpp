@@ -6,6 +6,7 @@
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/star.h"
+#include "play/each_alive.h"
 #include "play/play_scene.h"
 #include "play/stage.h"
 #include "play/stage_events.h"
@@ -34,42 +35,22 @@ constexpr int32_t map_height = 512;
 constexpr int32_t map_height_mask = map_height - 1;
 constexpr int32_t map_half = 256;
 
-template <typename T, typename Move> void each_alive(T** first, T** end, Move move) {
-    for (; first != end; ++first) {
-        if ((*first)->alive) {
-            move(**first);
-        }
-    }
-}
-
-template <typename T, typename Move> void each_in_window(array_t<T*>& list, Move move) {
-    each_alive(list.items.data() + list.first, list.items.data() + list.end, move);
-}
-
-template <typename T, typename Move> void each_of(std::vector<T*>& list, Move move) {
-    each_alive(list.data(), list.data() + list.size(), move);
-}
-
-template <typename T, typename Move> void each_of(array_t<T*>& list, Move move) {
-    each_of(list.items, move);
-}
-
 // The lists that scroll with the world, in their order; the star field goes after the shot pool.
 template <typename Move, typename Stars>
 void each_scrolled(stage_t& stage, player_t& player, array_t<player_missile_t*>& shots, Move move,
                    Stars stars) {
     for (int list = 0; list < 3; ++list) {
-        each_in_window(stage.enemies[list], move);
+        each_alive_in_window(stage.enemies[list], move);
     }
-    each_in_window(stage.explosions, move);
-    each_of(stage.spark_pool, move);
-    each_in_window(stage.enemy_shots, move);
-    each_of(stage.shot_pool, move);
+    each_alive_in_window(stage.explosions, move);
+    each_alive(stage.spark_pool, move);
+    each_alive_in_window(stage.enemy_shots, move);
+    each_alive(stage.shot_pool, move);
     stars();
-    each_of(stage.items, move);
-    each_of(player.items, move);
-    each_of(shots, move);
-    each_of(player.explosions, move);
+    each_alive(stage.items, move);
+    each_alive(player.items, move);
+    each_alive(shots, move);
+    each_alive(player.explosions, move);
 }
 
 } // namespace
@@ -150,23 +131,23 @@ void shift_world_camera(stage_t& stage, player_t& player, array_t<player_missile
     const auto plain = [dy](object_t& o) { o.move_y(dy); };
     for (int list = 0; list < 3; ++list) {
         array_t<enemy_t*>& enemies = stage.enemies[list];
-        each_in_window(enemies, wrapped);
+        each_alive_in_window(enemies, wrapped);
         // Those still ahead of the window keep their place relative to the map.
-        each_alive(enemies.items.data() + enemies.end, enemies.items.data() + enemies.size(), plain);
+        each_alive(enemies.items, enemies.end, enemies.size(), plain);
     }
-    each_in_window(stage.explosions, wrapped);
-    each_of(stage.spark_pool, wrapped);
-    each_in_window(stage.enemy_shots, wrapped);
-    each_of(stage.shot_pool, wrapped);
+    each_alive_in_window(stage.explosions, wrapped);
+    each_alive(stage.spark_pool, wrapped);
+    each_alive_in_window(stage.enemy_shots, wrapped);
+    each_alive(stage.shot_pool, wrapped);
     if (stars) {
         for (star_t* star : stage.stars) {
             star->move_y_wrapped(dy);
         }
     }
-    each_of(stage.items, wrapped);
-    each_of(player.items, wrapped);
-    each_of(shots, plain);
-    each_of(player.explosions, plain);
+    each_alive(stage.items, wrapped);
+    each_alive(player.items, wrapped);
+    each_alive(shots, plain);
+    each_alive(player.explosions, plain);
     g_screenctr.scroll_y(dy);
 }
 

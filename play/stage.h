@@ -128,7 +128,6 @@ class stage_t {
     static common_missile1_t* make_common_missile1(stage_t* stage, const placement_t* placement,
                                                    const objectinfo_t* info);
     static smoke_t* make_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
-    static enemy_t* make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     // The exhaust flame that flyers carry, period 4, on the list of its record.
     static jet_t* make_jet(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
 

@@ -25,7 +25,6 @@ namespace ev = stage_event;
 constexpr int32_t normal_scroll_level = 3;
 constexpr int32_t max_layer_shift = 31;
 constexpr uint32_t fade_white = 0xE8E8E8; // red, green and blue 232
-constexpr int32_t fade_full = 256;
 // Where objects that the script takes out of their windows wait for the stage to end.
 constexpr float parked_at = -4096.0f;
 
@@ -231,14 +230,6 @@ void advance_event_window(array_t<eventinfo_t>& events, uint32_t position) {
 int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
     const bool flag = parameter != 0;
     switch (code) {
-    case ev::ship_start_stage:
-    case ev::ship_game_over:
-    case ev::weapons_enabled:
-    case ev::full_power:
-        if (player.ship != nullptr) {
-            run_ship_event(*player.ship, code, flag);
-        }
-        break;
     case ev::bgm_start:
         bgm_fading = false;
         g_soundctr.stop_bgm();
@@ -264,17 +255,6 @@ int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
         break;
     case ev::stars:
         draw_stars = flag;
-        break;
-    case ev::layer_shift:
-    case ev::layer_clear:
-    case ev::quadrant_clear:
-    case ev::quadrant_draw:
-    case ev::quadrant_set:
-    case ev::hide_layer:
-    case ev::layer_transparency:
-    case ev::swap_layers:
-    case ev::restore_layers:
-        run_layer_event(code, parameter);
         break;
     case ev::back_colour:
         back_colour = screen_colour(uint32_t(parameter));
@@ -318,18 +298,6 @@ int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
     case ev::shot_terrain_mode:
         g_terrain_mode = parameter;
         break;
-    case ev::flush_windows:
-    case ev::delete_enemies:
-    case ev::delete_shots:
-    case ev::delete_explosions:
-    case ev::skip_enemies0:
-    case ev::skip_enemies1:
-    case ev::skip_enemies2:
-    case ev::skip_enemies3:
-    case ev::skip_shots:
-    case ev::skip_explosions:
-        run_list_event(stage, code, parameter);
-        break;
     case ev::no_fading:
         fade_state = fade_none;
         fade_layer = 0;
@@ -362,6 +330,12 @@ int32_t play_scene_t::run_event(int32_t code, int32_t parameter) {
         next_stage = uint32_t(parameter);
         break;
     default:
+        // The ship's, the layers' and the lists' commands; each group passes over the others' codes.
+        if (player.ship != nullptr) {
+            run_ship_event(*player.ship, code, flag);
+        }
+        run_layer_event(code, parameter);
+        run_list_event(stage, code, parameter);
         break;
     }
     return 0;

@@ -94,10 +94,6 @@ smoke_t* stage_t::make_smoke(stage_t* stage, const placement_t* placement, const
     return append_dormant<smoke_t>(stage->explosions, placement, info);
 }
 
-enemy_t* stage_t::make_plain_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new enemy_t(info, float(placement->x), float(placement->y), placement->key));
-}
-
 enemy_t* stage_t::spawn_plain_enemy(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
 }
