@@ -3,9 +3,9 @@
 #include "bosses/melvorin_charge.h"
 #include "bosses/melvorin_core.h"
 #include "bosses/melvorin_weapons.h"
+#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
-#include "objects/trig_tables.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
 
@@ -107,19 +107,11 @@ void core_t::fire_missile_fan(int32_t n, int32_t spread, int32_t direction, floa
     size_t next = 0;
     int32_t d = direction - (n - 1) * spread;
     for (int32_t i = 0; i < n; ++i, d += 2 * spread) {
-        while (next < missiles.size() && missiles[next]->alive) {
-            ++next;
-        }
+        next = next_idle(missiles, next);
         if (next == missiles.size()) {
             break;
         }
-        core_missile_t* m = missiles[next++];
-        m->set_position(x - missile_dx, y);
-        m->direction = d & 63;
-        m->speed = fan_speed;
-        m->vx = fan_speed * cos_table[m->direction];
-        m->vy = -fan_speed * sin_table[m->direction];
-        m->start();
+        launch(missiles[next++], x - missile_dx, y, d & 63, fan_speed);
     }
     g_soundctr.request_se(se_missiles);
 }

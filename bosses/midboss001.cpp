@@ -3,9 +3,9 @@
 #include "bosses/midboss001.h"
 
 #include "bosses/pooled_shots.h"
+#include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/direction.h"
-#include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "screen/soundctr.h"
@@ -234,7 +234,6 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
     hit = 1;
     if (!alive) {
         for (enemy_t* part : {static_cast<enemy_t*>(upper_wing), static_cast<enemy_t*>(lower_wing),
@@ -243,11 +242,8 @@ void body_t::damage(int32_t n) {
                 part->kill();
             }
         }
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
     }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 void wing_t::set_position(float new_x, float new_y) {

@@ -17,14 +17,12 @@ constexpr int32_t column_height = 512;
 
 midboss001::body_t* stage_t::make_midboss001_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss001::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss001::body_t>(stage, placement, info);
 }
 
 midboss001::wing_t* stage_t::make_midboss001_wing(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss001::wing_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss001::wing_t>(stage, placement, info);
 }
 
 midboss001::body_t* stage_t::assemble_midboss001(stage_t* stage, const placement_t* placement) {

@@ -3,8 +3,8 @@
 #include "bosses/midboss002.h"
 
 #include "bosses/pooled_shots.h"
+#include "enemies/damage_tail.h"
 #include "enemies/jet.h"
-#include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"
@@ -216,14 +216,10 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
     if (!alive) {
-        g_soundctr.request_se(se_destroyed);
         post_event(event_shake, shake);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
     }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 } // namespace midboss002

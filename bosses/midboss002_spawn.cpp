@@ -18,18 +18,17 @@ constexpr uint32_t laser_effect_period = 5;
 
 midboss002::body_t* stage_t::make_midboss002_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss002::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss002::body_t>(stage, placement, info);
 }
 
 midboss002::ball_t* stage_t::make_midboss002_ball(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_shot<midboss002::ball_t>(stage, placement, info);
+    return append_dormant<midboss002::ball_t>(stage->enemy_shots, placement, info);
 }
 
 midboss002::laser_t* stage_t::make_midboss002_laser(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info) {
-    return append_shot<midboss002::laser_t>(stage, placement, info);
+    return append_dormant<midboss002::laser_t>(stage->enemy_shots, placement, info);
 }
 
 void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {

@@ -3,6 +3,7 @@
 #include "bosses/midboss003.h"
 
 #include "bosses/pooled_shots.h"
+#include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
@@ -244,14 +245,9 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= burst_level) {
-            burst();
-        }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed});
+    if (!alive && g_level >= burst_level) {
+        burst();
     }
 }
 

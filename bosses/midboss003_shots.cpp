@@ -2,8 +2,8 @@
 // area; the lasers slide left whatever their direction, gathering speed.
 #include "bosses/midboss003.h"
 
+#include "enemies/damage_tail.h"
 #include "objects/trig_tables.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -44,12 +44,7 @@ void ball_t::update() {
 
 void ball_t::damage(int32_t n) {
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_ball_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_ball_destroyed);
-    }
+    enemy_damage::damage_tail(*this, n, se_ball_hit, {se_ball_destroyed});
 }
 
 void body_laser_t::start() {

@@ -16,19 +16,17 @@ constexpr int32_t ring_shot_count = 32;
 
 midboss003::body_t* stage_t::make_midboss003_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss003::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss003::body_t>(stage, placement, info);
 }
 
 midboss003::ball_t* stage_t::make_midboss003_ball(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new midboss003::ball_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<midboss003::ball_t>(stage, placement, info);
 }
 
 midboss003::body_laser_t* stage_t::make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info) {
-    return append_shot<midboss003::body_laser_t>(stage, placement, info);
+    return append_dormant<midboss003::body_laser_t>(stage->enemy_shots, placement, info);
 }
 
 void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {

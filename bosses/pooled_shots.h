@@ -1,4 +1,4 @@
-// How the mid-bosses fire from the shot pools they own: find the next idle member and launch it.
+// How the bosses fire from the shot pools they own: find the next idle member and launch it.
 #pragma once
 
 #include "objects/missile.h"

@@ -1,5 +1,5 @@
-// Makes the pooled shots of the bosses' own shot classes: a dormant shot on the enemy-shot list, linked
-// to its effect explosion and its owner.
+// Links a pooled shot of the bosses' own shot classes (made dormant by append_dormant) to its effect
+// explosion and its owner.
 #pragma once
 
 #include "play/stage.h"
@@ -9,13 +9,6 @@
 
 class object_t;
 struct objectinfo_t;
-
-// A dormant shot of class T with the placement's key, appended to the enemy-shot list.
-template <typename T> T* append_shot(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    T* shot = new T(info, placement->key);
-    stage->enemy_shots.push_back(shot);
-    return shot;
-}
 
 // The shot's effect (period frames per pattern, owned by the shot) made on the explosion list; the shot
 // owned by owner.

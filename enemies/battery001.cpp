@@ -1,15 +1,14 @@
 // Battery001's construction, its two updates and the shared launch and damage of the turrets.
 #include "enemies/battery001.h"
 
+#include "enemies/damage_tail.h"
 #include "objects/direction.h"
-#include "objects/enemy_fire.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -43,11 +42,6 @@ template <typename Kind> void track(Kind& turret) {
         }
     }
     ++turret.counter;
-}
-
-template <typename Body>
-Body* make_body(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new Body(info, float(placement->x), float(placement->y), placement->key));
 }
 
 } // namespace
@@ -101,15 +95,7 @@ void body_t::fire() {
 
 void body_t::damage(int32_t n) {
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 void floorbody_t::update() {
@@ -143,12 +129,12 @@ void roofbody_t::turn(int32_t way) {
 
 battery001::floorbody_t* stage_t::make_battery001_floorbody(stage_t* stage, const placement_t* placement,
                                                             const objectinfo_t* info) {
-    return make_body<battery001::floorbody_t>(stage, placement, info);
+    return make_placed_enemy<battery001::floorbody_t>(stage, placement, info);
 }
 
 battery001::roofbody_t* stage_t::make_battery001_roofbody(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info) {
-    return make_body<battery001::roofbody_t>(stage, placement, info);
+    return make_placed_enemy<battery001::roofbody_t>(stage, placement, info);
 }
 
 battery001::floorbody_t* stage_t::spawn_battery001_floor(stage_t* stage, const placement_t* placement,

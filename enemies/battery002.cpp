@@ -2,10 +2,9 @@
 #include "enemies/battery002.h"
 
 #include "enemies/battery001.h"
-#include "objects/enemy_fire.h"
+#include "enemies/damage_tail.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
-#include "objects/play_globals.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
@@ -50,21 +49,14 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 } // namespace battery002
 
 battery002::body_t* stage_t::make_battery002_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new battery002::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<battery002::body_t>(stage, placement, info);
 }
 
 battery002::body_t* stage_t::spawn_battery002(stage_t* stage, const placement_t* placement) {

@@ -2,6 +2,7 @@
 #include "enemies/battery006.h"
 
 #include "enemies/battery001.h"
+#include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
@@ -10,7 +11,6 @@
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
-#include "screen/soundctr.h"
 
 #include <algorithm>
 
@@ -82,24 +82,17 @@ void body_t::damage(int32_t n) {
         return;
     }
     enemy_t::damage(n);
-    g_soundctr.request_se(se_hit);
     if (g_frame_counter % spark_every == 0) {
         spawn_sparks(position(), 1);
     }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed}, revenge_level);
 }
 
 } // namespace battery006
 
 battery006::body_t* stage_t::make_battery006_body(stage_t* stage, const placement_t* placement,
                                                   const objectinfo_t* info) {
-    return append_enemy(
-        stage, new battery006::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<battery006::body_t>(stage, placement, info);
 }
 
 battery006::body_t* stage_t::spawn_battery006(stage_t* stage, const placement_t* placement) {

@@ -1,7 +1,7 @@
 #include "enemies/formation_chain.h"
 
+#include "enemies/damage_tail.h"
 #include "objects/enemy_fire.h"
-#include "objects/play_globals.h"
 #include "screen/soundctr.h"
 
 namespace {
@@ -15,10 +15,5 @@ constexpr int32_t se_destroyed = 2;
 void formation::twister_member_hit(enemy_t& member, int32_t revenge_level) {
     spawn_sparks(member.position(), hit_sparks);
     g_soundctr.request_se(se_hit);
-    if (!member.alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(member.position());
-        }
-    }
+    enemy_damage::death_tail(member, {se_destroyed}, revenge_level);
 }

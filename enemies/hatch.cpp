@@ -2,11 +2,11 @@
 #include "enemies/hatch.h"
 
 #include "enemies/battery001.h"
+#include "enemies/damage_tail.h"
 #include "enemies/twister002.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
-#include "screen/soundctr.h"
 
 #include <limits>
 
@@ -93,15 +93,9 @@ void hatch_t::update() {
 
 void hatch_t::damage(int32_t n) {
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        g_soundctr.request_se(se_destroyed_blast);
-        if (g_level >= ring_level) {
-            burst();
-        }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed, se_destroyed_blast});
+    if (!alive && g_level >= ring_level) {
+        burst();
     }
 }
 
@@ -116,7 +110,7 @@ void hatch_t::burst() {
 }
 
 hatch_t* stage_t::make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new hatch_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<hatch_t>(stage, placement, info);
 }
 
 void stage_t::spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t* leader) {

@@ -11,5 +11,5 @@ void jet_t::update() {
 }
 
 jet_t* stage_t::make_jet(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new jet_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<jet_t>(stage, placement, info);
 }

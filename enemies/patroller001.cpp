@@ -1,10 +1,10 @@
 // Patroller001's construction and its corridor patrol.
 #include "enemies/patroller001.h"
 
+#include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"
 #include "objects/direction.h"
-#include "objects/enemy_fire.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/stage_pointers.h"
@@ -275,24 +275,14 @@ void body_t::kill() {
 
 void body_t::damage(int32_t n) {
     enemy_t::damage(n);
-    if (n != 0) {
-        g_soundctr.request_se(se_hit);
-    }
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        g_soundctr.request_se(se_destroyed_blast);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed, se_destroyed_blast}, revenge_level);
 }
 
 } // namespace patroller001
 
 patroller001::body_t* stage_t::make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                       const objectinfo_t* info) {
-    return append_enemy(
-        stage, new patroller001::body_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<patroller001::body_t>(stage, placement, info);
 }
 
 void stage_t::spawn_patroller001(stage_t* stage, const placement_t* placement) {

@@ -168,20 +168,17 @@ void member_t::fire(float speed) {
 
 twister001::leaderA_t* stage_t::make_twister001_leaderA(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return append_enemy(
-        stage, new twister001::leaderA_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<twister001::leaderA_t>(stage, placement, info);
 }
 
 twister001::leaderB_t* stage_t::make_twister001_leaderB(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info) {
-    return append_enemy(
-        stage, new twister001::leaderB_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<twister001::leaderB_t>(stage, placement, info);
 }
 
 twister001::member_t* stage_t::make_twister001_member(stage_t* stage, const placement_t* placement,
                                                       const objectinfo_t* info) {
-    return append_enemy(
-        stage, new twister001::member_t(info, float(placement->x), float(placement->y), placement->key));
+    return make_placed_enemy<twister001::member_t>(stage, placement, info);
 }
 
 void stage_t::spawn_twister001_a(stage_t* stage, const placement_t* placement, int32_t count) {

@@ -1,6 +1,7 @@
 // Zigzag's construction, the six leaders' courses and the members' damage.
 #include "enemies/zigzag.h"
 
+#include "enemies/damage_tail.h"
 #include "enemies/formation_chain.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
@@ -8,7 +9,6 @@
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
-#include "screen/soundctr.h"
 
 namespace {
 
@@ -114,12 +114,7 @@ void member_t::damage(int32_t n) {
     }
     spawn_sparks(position(), 2);
     enemy_t::damage(n);
-    if (!alive) {
-        g_soundctr.request_se(se_destroyed);
-        if (g_level >= revenge_level) {
-            fire_aimed_bullet(position());
-        }
-    }
+    enemy_damage::death_tail(*this, {se_destroyed}, revenge_level);
 }
 
 void leader_t::move_y(int32_t d) {
