@@ -1,8 +1,6 @@
 // Stand-ins for the spawn functions of the enemy and boss families until each family is built: every
 // one makes a plain enemy of the record whose id is the placement's type, with its death explosion and
 // its item, as the single-object spawn functions do. A family's own file replaces its rows here.
-#include "enemies/standin_turrets.h"
-#include "objects/random.h"
 #include "play/spawn_helpers.h"
 
 namespace {
@@ -91,10 +89,6 @@ void stage_t::spawn_quadbarrel(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_battery004(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_fish(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -116,14 +110,6 @@ void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_electricity(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_shutter001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_shutter003(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
@@ -195,10 +181,6 @@ void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_pole(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -235,15 +217,7 @@ void stage_t::spawn_twister005(stage_t* stage, const placement_t* placement, int
     standin(stage, placement);
 }
 
-void stage_t::spawn_battery005(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_shutter002(stage_t* stage, const placement_t* placement, float) {
     standin(stage, placement);
 }
 
@@ -265,14 +239,4 @@ enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, i
 
 enemy_t* stage_t::spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
-}
-
-battery003::body_t* stage_t::spawn_battery003(stage_t* stage, const placement_t* placement,
-                                              int32_t explosion_id) {
-    return spawn_single<battery003::body_t>(stage, placement, explosion_id);
-}
-
-void battery003::body_t::set_fire_timing(int32_t n) {
-    fire_interval = uint32_t(n) * 8;
-    fire_countdown = fire_interval + uint32_t(rng::rand() >> 12);
 }

@@ -1,7 +1,7 @@
 // The placement dispatcher: one placement record becomes its objects through the spawn function of its
 // type; the turret and hatch types get their shots and their formation here.
 #include "enemies/battery001.h"
-#include "enemies/standin_turrets.h"
+#include "enemies/battery003.h"
 #include "objects/missile.h"
 #include "play/placement_dispatch.h"
 #include "play/spawn_helpers.h"
@@ -195,7 +195,7 @@ void spawn_turret(stage_t* stage, const placement_t* placement, int32_t explosio
     default: {
         battery003::body_t* body = S::spawn_battery003(stage, placement, explosion);
         if (body != nullptr) {
-            body->set_fire_timing(placement->param2);
+            body->set_facing(placement->param2);
         }
         give_turret_shots(stage, placement, body, 18, 64);
         break;

@@ -35,6 +35,15 @@ class body_t;
 namespace battery003 {
 class body_t;
 }
+namespace battery004 {
+class body_t;
+class laser_t;
+} // namespace battery004
+namespace battery005 {
+class body_t;
+class laser_ctr_t;
+class laser_t;
+} // namespace battery005
 namespace battery006 {
 class body_t;
 }
@@ -67,6 +76,23 @@ class body_t;
 namespace patroller001 {
 class body_t;
 }
+namespace pole {
+class ctr_t;
+class joint_t;
+class lower_body_t;
+class upper_body_t;
+} // namespace pole
+namespace shutter001 {
+class body_t;
+}
+namespace shutter002 {
+class body_t;
+class slat_t;
+} // namespace shutter002
+namespace shutter003 {
+class lowerbody_t;
+class upperbody_t;
+} // namespace shutter003
 namespace twister001 {
 class leaderA_t;
 class leaderB_t;
@@ -160,6 +186,37 @@ class stage_t {
     static battery006::body_t* make_battery006_body(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info);
     static hatch_t* make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static battery004::body_t* make_battery004_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    // The beam segments and the beam controller wait dormant in the enemy-shot list.
+    static battery004::laser_t* make_battery004_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static battery005::body_t* make_battery005_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static battery005::laser_ctr_t* make_battery005_laser_ctr(stage_t* stage, const placement_t* placement,
+                                                              const objectinfo_t* info);
+    static battery005::laser_t* make_battery005_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static pole::ctr_t* make_pole_ctr(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static pole::upper_body_t* make_pole_upper_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static pole::lower_body_t* make_pole_lower_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static pole::joint_t* make_pole_joint(stage_t* stage, const placement_t* placement,
+                                          const objectinfo_t* info);
+    // A column piece of the pole with its three turrets; null, with nothing made, without its records.
+    static pole::upper_body_t* spawn_pole_upper_body(stage_t* stage, const placement_t* placement);
+    static pole::lower_body_t* spawn_pole_lower_body(stage_t* stage, const placement_t* placement);
+    static shutter001::body_t* make_shutter001_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static shutter002::slat_t* make_shutter002_slat(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static shutter002::body_t* make_shutter002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static shutter003::upperbody_t* make_shutter003_upper(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static shutter003::lowerbody_t* make_shutter003_lower(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
 
     // The final boss's makers: each object on the list of its kind, every field of its own 0 or null.
     static melvorin::body_t* make_melvorin_body(stage_t* stage, const placement_t* placement,

@@ -1,4 +1,4 @@
-#include "enemies/standin_turrets.h"
+#include "enemies/battery003.h"
 #include "objects/object_count.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
@@ -63,15 +63,15 @@ TEST_F(play_scene_test, starts_on_the_first_stage_changes_stage_and_leaves_nothi
         EXPECT_EQ(g_frame_counter, 0u);
         EXPECT_EQ(g_stage_position, 0u);
 
-        // The seed is drawn again before any spawn function: battery003's first countdown shows it.
+        // The seed is drawn again before any spawn function: battery003's first phase shows it.
         rng::srand(77);
-        const uint32_t expected_countdown = 24 + uint32_t(rng::rand() >> 12);
+        const int32_t expected_phase = rng::rand() >> 12;
         battery003::body_t* turret = nullptr;
         for (enemy_t* e : scene.stage.enemies[0].items) {
             turret = turret != nullptr ? turret : dynamic_cast<battery003::body_t*>(e);
         }
         ASSERT_NE(turret, nullptr);
-        EXPECT_EQ(turret->fire_countdown, expected_countdown);
+        EXPECT_EQ(turret->pattern - turret->pattern_base, expected_phase);
 
         g_frame_counter = 99;
         scene.change_stage(2, 3, 1, 1, 0);

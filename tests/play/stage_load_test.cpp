@@ -1,5 +1,5 @@
 #include "enemies/battery001.h"
-#include "enemies/standin_turrets.h"
+#include "enemies/battery003.h"
 #include "objects/big_explosion.h"
 #include "objects/ending_objects.h"
 #include "objects/expman.h"
@@ -164,8 +164,8 @@ TEST_F(stage_load, turrets_get_their_explosion_item_and_owned_shots_in_order) {
     EXPECT_EQ(b3->shots[0]->info->id, 18);
     EXPECT_EQ(b3->shots[63]->owner, b3);
     EXPECT_EQ(b3->shots[0]->key, 7u);
-    EXPECT_EQ(b3->fire_interval, 24u);
-    EXPECT_EQ(b3->fire_countdown, 24u + uint32_t(first_draw >> 12));
+    EXPECT_EQ(b3->pattern_base, 24); // the facing from the param word, with a random phase
+    EXPECT_EQ(b3->pattern, 24 + (first_draw >> 12));
 }
 
 TEST_F(stage_load, a_turret_without_its_shot_record_stands_alone_and_unknown_types_make_nothing) {

@@ -1,12 +1,13 @@
 #include "tools/sample/stage_files.h"
 
 #include "base/binio.h"
+#include "tools/sample/emplacement_stage.h"
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/sample_maps.h"
-#include "tools/sample/stage_pictures.h"
+#include "tools/sample/shutter_stage.h"
 #include "tools/sample/stage_scripts.h"
 #include "tools/sample/turret_stage.h"
 
@@ -59,8 +60,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
         placements.push_back(place(roof_turret, position(section, 200), enter_x, 24));
     }
     placements.push_back(place(battery003, position(stage_sections - 2, 160), enter_x, 120, 3, 42));
-    for (const std::vector<placement_t>& more : {formation_placements(stage), melvorin_placements(stage),
-                                                 midboss_placements(stage), turret_placements(stage)}) {
+    for (const std::vector<placement_t>& more :
+         {formation_placements(stage), melvorin_placements(stage), midboss_placements(stage),
+          turret_placements(stage), emplacement_placements(stage), shutter_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -96,10 +98,10 @@ std::vector<objectinfo_t> sample_stage_records() {
         {large_enemy, 16, 16, 8, 1, 500, enemy_image, 0, 0},
         {floor_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
         {roof_turret, 16, 16, 4, 1, 300, battery001_image, 0, 0},
-        {battery003, 16, 16, 20, 1, 2000, floor_turret_image, 0, 0},
     };
-    for (const std::vector<objectinfo_t>& more : {formation_records(), melvorin_records(), midboss_records(),
-                                                  turret_records(), ending_stage_records()}) {
+    for (const std::vector<objectinfo_t>& more :
+         {formation_records(), melvorin_records(), midboss_records(), turret_records(), emplacement_records(),
+          shutter_records(), ending_stage_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
