@@ -88,7 +88,7 @@ std::vector<objectinfo_t> emplacement_records() {
     return {
         {155, 16, 16, 20, 1, 2000, pod_image, 0, 0},     // battery003
         {272, 16, 208, 1, 1, 0, column_image, 0, 0},     // the pole's pieces
-        {273, 24, 24, 1, 1, 3000, joint_image, 0, 0},    // its joint
+        {273, 12, 12, 1, 1, 3000, joint_image, 0, 0},    // its joint, leaving its turret open to shots
         {156, 16, 16, 24, 1, 1500, emitter_image, 0, 0}, // battery004
         {157, 8, 8, 1, 1, 0, beam_image, 0, 0},          // its beam's segments
         {158, 8, 8, 4, 0, 0, explosion_image, 0, -1},    // their muzzle sparks
