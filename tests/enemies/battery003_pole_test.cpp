@@ -74,7 +74,7 @@ TEST_F(battery003_pole,
     run(200);
     EXPECT_EQ(alive_count(turrets[1]->shots), 0); // off screen it does not fire
     const int32_t phase = turrets[1]->pattern;
-    run(8); // but animates: the next of its row every 8 frames, wrapping within the row
+    run(1); // but animates: the next of its row on every eighth frame, wrapping within the row
     EXPECT_EQ(turrets[1]->pattern, (phase + 1) % 8);
     advance_to(0x10000);
     run(56); // to frame 264
@@ -124,7 +124,7 @@ TEST_F(battery003_pole, the_pole_is_assembled_in_order_with_its_items_or_not_at_
     // The shots of the two turrets of a piece alternate.
     EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots)[1].owner_index, 3);
 
-    for (int32_t missing : {0, 273, 85, 272, 18, 155, 152, 166}) {
+    for (int32_t missing : {0, 273, 85, 272, 18, 155, 152, 154, 166, 31}) {
         records({}, {missing});
         load({placed(271, 200, 128)});
         EXPECT_EQ(object_total(), 0u) << missing;
@@ -132,7 +132,7 @@ TEST_F(battery003_pole, the_pole_is_assembled_in_order_with_its_items_or_not_at_
 }
 
 TEST_F(battery003_pole, the_pole_slides_between_90_and_166_carrying_its_parts) {
-    load({placed(271, 200, 128), placed(271, 300, 128)});
+    load({placed(271, 200, 128), placed(271, 288, 128)});
     scene->scroll_stop = 1;
     const std::vector<pole::ctr_t*> ctrs = all<pole::ctr_t>();
     ASSERT_EQ(ctrs.size(), 2u);
@@ -142,6 +142,7 @@ TEST_F(battery003_pole, the_pole_slides_between_90_and_166_carrying_its_parts) {
         uint32_t frames; // in it
     };
     std::vector<leg_t> legs{{ctr.state, 0}};
+    std::vector<float> pauses; // where it rests: about 12 past each turn, braking from 0.5
     float speed_at_50 = 0;
     for (uint32_t f = 0; f < 700; ++f) {
         run(1);
@@ -149,6 +150,9 @@ TEST_F(battery003_pole, the_pole_slides_between_90_and_166_carrying_its_parts) {
             legs.push_back({ctr.state, 0});
             if (ctr.state == 3 || ctr.state == 6) {
                 EXPECT_NEAR(ctr.y, ctr.state == 3 ? 90 : 166, 1); // turns there, at up to 0.5 a frame
+            }
+            if (ctr.state == 4 || ctr.state == 7) {
+                pauses.push_back(ctr.y);
             }
         }
         ++legs.back().frames;
@@ -165,6 +169,9 @@ TEST_F(battery003_pole, the_pole_slides_between_90_and_166_carrying_its_parts) {
                                                                              : legs[i].frames;
         EXPECT_EQ(legs[i].frames, expected) << "state " << legs[i].state;
     }
+    ASSERT_GE(pauses.size(), 2u);
+    EXPECT_NEAR(pauses[0], 90 - 12.25f, 0.75f);
+    EXPECT_NEAR(pauses[1], 166 + 12.25f, 0.75f);
     EXPECT_EQ(sound_frames(10).front(), 0u);
     EXPECT_EQ(sound_frames(10)[1], 40u);
     // The parts stand around the controller.
@@ -203,10 +210,11 @@ TEST_F(battery003_pole, the_joint_dies_64_frames_after_its_turret_and_past_x_min
     run(2);
     EXPECT_FLOAT_EQ(ctr->joint->explosion->y, ctr->y); // the explosion rides with the controller
 
-    load({placed(271, -40, 128)});
+    load({placed(271, -33, 128), placed(271, -32, 128)});
     run(1);
-    ctr = only<pole::ctr_t>();
+    ctr = all<pole::ctr_t>()[0];
     EXPECT_FALSE(ctr->alive || ctr->upper->alive || ctr->lower->alive || ctr->joint->alive);
     EXPECT_TRUE(ctr->upper->left_turret->alive);
     EXPECT_EQ(ctr->joint->explosion->alive, 0);
+    EXPECT_TRUE(all<pole::ctr_t>()[1]->alive);
 }

@@ -22,12 +22,21 @@ std::vector<battery004::laser_t*> chain(battery004::laser_t* head) {
 
 TEST_F(laser_turrets, battery004_charges_fires_its_head_from_the_muzzle_and_rests_in_a_160_frame_cycle) {
     struct row_t {
-        int32_t param; // facing, reduced to 0..3
-        float head_x;  // after its first move
+        int32_t x;
+        int32_t param;  // facing, reduced to 0..3
+        float muzzle_x; // where the sparks flash
+        float muzzle_y;
+        float head_x; // after its first move
         float head_y;
     };
-    for (const row_t& r : {row_t{0, 150, 128}, {1, 128, 106}, {2, 106, 128}, {7, 128, 150}}) {
-        load({placed(156, 128, 128, r.param)});
+    const row_t rows[] = {
+        {0, 0, 18, 128, 22, 128},
+        {128, 1, 128, 110, 128, 106},
+        {128, 2, 110, 128, 106, 128},
+        {128, 7, 128, 146, 128, 150},
+    };
+    for (const row_t& r : rows) {
+        load({placed(156, r.x, 128, r.param)});
         scene->scroll_stop = 1;
         ship_at(20, 230);
         auto* body = only<battery004::body_t>();
@@ -47,12 +56,18 @@ TEST_F(laser_turrets, battery004_charges_fires_its_head_from_the_muzzle_and_rest
         EXPECT_EQ(sparks,
                   (std::vector<int32_t>{0, 4, 8, 12, 16, 20, 24, 28, 160, 164, 168, 172, 176, 180, 184, 188}))
             << r.param;
+        EXPECT_FLOAT_EQ(spark->x, r.muzzle_x);
+        EXPECT_FLOAT_EQ(spark->y, r.muzzle_y);
+        // The head, gone off screen by then, leaves again at 192.
         const std::vector<launch_t> shots = launches(list_enemy_shots);
         ASSERT_FALSE(shots.empty());
         EXPECT_EQ(shots[0], (launch_t{32, list_enemy_shots, 0, r.head_x, r.head_y, d, 4}));
+        EXPECT_EQ(shots.back().frame, 192u);
+        EXPECT_EQ(body->explosion->info->id, 68);
         // Segment looks: head base, then base + 1, the last six tapering to base + 7; effects on 0..27.
         const std::vector<battery004::laser_t*> segments = chain(body->laser);
         ASSERT_EQ(segments.size(), 32u);
+        EXPECT_EQ(segments[0]->info->id, 157);
         const int32_t base = (r.param & 3) * 8;
         for (const auto& [i, pattern] :
              {std::pair{0, base}, {1, base + 1}, {25, base + 1}, {26, base + 2}, {31, base + 7}}) {
@@ -65,24 +80,43 @@ TEST_F(laser_turrets, battery004_charges_fires_its_head_from_the_muzzle_and_rest
 }
 
 TEST_F(laser_turrets, battery004_beam_grows_behind_its_head_and_stops_growing_when_the_turret_dies) {
+    // The first follower rides 12 behind the head, every later one 8 behind the one ahead; each starts
+    // with its spark once the one ahead has cleared the muzzle by 4: two frames apart.
+    for (const auto& [facing, dx, dy] : {std::tuple{2, 1, 0}, {3, 0, -1}}) {
+        load({placed(156, 128, 40, facing)});
+        scene->scroll_stop = 1;
+        ship_at(20, 230);
+        const std::vector<battery004::laser_t*> segments = chain(only<battery004::body_t>()->laser);
+        run(33 + 12);
+        EXPECT_EQ(alive_count(segments), 7) << facing;
+        EXPECT_TRUE(segments[6]->effect->alive);
+        for (const auto& [i, gap] : {std::pair{1, 12.0f}, {2, 8.0f}, {6, 8.0f}}) {
+            EXPECT_FLOAT_EQ(segments[size_t(i)]->x - segments[size_t(i) - 1]->x, float(dx) * gap) << facing;
+            EXPECT_FLOAT_EQ(segments[size_t(i)]->y - segments[size_t(i) - 1]->y, float(dy) * gap) << facing;
+        }
+        EXPECT_EQ(sound_frames(37), (std::vector<uint32_t>{32, 35, 37, 39, 41, 43}));
+    }
+    // The beam dies on terrain.
     load({placed(156, 200, 128, 2)});
     scene->scroll_stop = 1;
+    for (int32_t x = 96; x < 104; ++x) {
+        solid_at(*cg, x, 128);
+    }
     auto* body = only<battery004::body_t>();
     const std::vector<battery004::laser_t*> segments = chain(body->laser);
+    run(33 + 24);
+    EXPECT_FALSE(segments[0]->alive);
+    EXPECT_GT(segments[0]->x, 96);
+    load({placed(156, 200, 60, 2)}); // clear of that terrain
+    scene->scroll_stop = 1;
+    body = only<battery004::body_t>();
+    const std::vector<battery004::laser_t*> beam = chain(body->laser);
     run(33 + 12);
-    // The first follower rides 12 behind the head, every later one 8 behind the one ahead.
-    ASSERT_TRUE(segments[3]->alive);
-    EXPECT_FLOAT_EQ(segments[1]->x - segments[0]->x, 12);
-    EXPECT_FLOAT_EQ(segments[2]->x - segments[1]->x, 8);
-    EXPECT_FLOAT_EQ(segments[2]->y, 128);
-    const int32_t grown = alive_count(segments);
-    EXPECT_EQ(grown, 7);
-    // Each follower starts once the one ahead has cleared the muzzle by 4: two frames apart.
-    EXPECT_EQ(sound_frames(37), (std::vector<uint32_t>{32, 35, 37, 39, 41, 43}));
+    const int32_t grown = alive_count(beam);
     EXPECT_TRUE(shoot(body->x, body->y, 999));
     run(8);
-    EXPECT_EQ(alive_count(segments), grown); // cut short, the flying part goes on
-    EXPECT_LT(segments[0]->x, 150);
+    EXPECT_EQ(alive_count(beam), grown); // cut short, the flying part goes on
+    EXPECT_LT(beam[0]->x, 150);
     // Off screen after its rest it waits in state 0.
     load({placed(156, 128, 128, 2)});
     scene->scroll_stop = 1;
@@ -99,8 +133,15 @@ TEST_F(laser_turrets, battery005_patrols_its_wall_and_times_its_beam_on_its_own_
         int32_t type;
         float dx; // after 21 frames: one to start, twenty at 0.4
         float dy;
+        int32_t segment_record;
+        float beam_dx; // of the third segment from the body
+        float beam_dy;
     };
-    for (const row_t& r : {row_t{162, 8, 0}, {163, -8, 0}, {164, 0, -8}, {165, 0, 8}}) {
+    const row_t rows[] = {{162, 8, 0, 161, 0, 48},
+                          {163, -8, 0, 161, 0, -48},
+                          {164, 0, -8, 160, 48, 0},
+                          {165, 0, 8, 160, -48, 0}};
+    for (const row_t& r : rows) {
         load({placed(r.type, 128, 128, 3)});
         scene->scroll_stop = 1;
         auto* body = only<battery005::body_t>();
@@ -108,6 +149,10 @@ TEST_F(laser_turrets, battery005_patrols_its_wall_and_times_its_beam_on_its_own_
         run(21);
         EXPECT_NEAR(body->x, 128 + r.dx, 1e-3) << r.type;
         EXPECT_NEAR(body->y, 128 + r.dy, 1e-3) << r.type;
+        const battery005::laser_t* third = body->laser->first->next->next;
+        EXPECT_EQ(third->info->id, r.segment_record) << r.type;
+        EXPECT_FLOAT_EQ(third->x - body->x, r.beam_dx) << r.type;
+        EXPECT_FLOAT_EQ(third->y - body->y, r.beam_dy) << r.type;
         float low = 128;
         float high = 128;
         for (int32_t f = 0; f < 600; ++f) {
@@ -137,8 +182,6 @@ TEST_F(laser_turrets, battery005_patrols_its_wall_and_times_its_beam_on_its_own_
         harmful.push_back(segments[2]->contact_damage() > 0);
         on.push_back(segments[2]->alive);
     }
-    EXPECT_FLOAT_EQ(segments[2]->y, body->y - 48);
-    EXPECT_FLOAT_EQ(segments[0]->x, body->x);
     const auto first = [](const std::vector<int32_t>& v, int32_t value, size_t from) {
         return std::find(v.begin() + long(from), v.end(), value) - v.begin();
     };
@@ -147,12 +190,14 @@ TEST_F(laser_turrets, battery005_patrols_its_wall_and_times_its_beam_on_its_own_
     EXPECT_EQ(first(on, 0, 0), 92);
     EXPECT_EQ(first(on, 1, 92), 128);
     EXPECT_EQ(sound_frames(74), (std::vector<uint32_t>{0, 128}));
-    // Off the screen's margin it stands still and its clock waits.
-    body->x = 270;
-    const uint32_t clock = body->clock;
-    run(20);
-    EXPECT_EQ(body->clock, clock);
-    EXPECT_FLOAT_EQ(body->x, 270);
+    // Off the screen's margin of 8 it stands still and its clock waits.
+    for (const auto& [x, runs] : {std::pair{270.0f, false}, {263.5f, true}, {-8.0f, true}, {-8.5f, false}}) {
+        body->x = x;
+        body->base_x = x;
+        const uint32_t clock = body->clock;
+        run(1);
+        EXPECT_EQ(body->clock != clock, runs) << x;
+    }
 
     // The beam's length from the placement: at least one segment, at most 64.
     for (const auto& [param, made] : {std::pair{0, 1}, {1, 1}, {3, 3}, {-7, 1}, {100000, 64}}) {

@@ -88,13 +88,16 @@ TEST_F(shutters, shutter002_unrolls_its_slats_at_the_speed_of_its_type) {
     EXPECT_EQ(below, (std::vector<float>{40, 24, 8, 0, 0, 0, 0, 0}));
     EXPECT_EQ(sound_frames(92),
               (std::vector<uint32_t>{0, 9, 17, 25, 33})); // the timer restarts after frame 0
-    // Off screen it waits hidden.
-    load({placed(182, 400, 100, 40)});
-    scene->scroll_stop = 1;
-    body = only<shutter002::body_t>();
-    run(5);
-    EXPECT_EQ(body->image_id(), -1);
-    EXPECT_FLOAT_EQ(body->first->y, 100);
+    // Off screen (x from 352) it waits hidden, its slats too.
+    for (const auto& [x, shown] : {std::pair{351, true}, {352, false}}) {
+        load({placed(182, x, 100, 40)});
+        scene->scroll_stop = 1;
+        body = only<shutter002::body_t>();
+        run(5);
+        EXPECT_EQ(body->image_id() != -1, shown) << x;
+        EXPECT_EQ(body->first->image_id() != -1, shown) << x;
+        EXPECT_EQ(body->first->y < 100, shown) << x;
+    }
 }
 
 TEST_F(shutters, shutter003_halves_slide_apart_once_the_ship_is_within_32_and_vanish_past_the_left_edge) {
@@ -115,6 +118,7 @@ TEST_F(shutters, shutter003_halves_slide_apart_once_the_ship_is_within_32_and_va
         run(81);
         EXPECT_EQ(upper->y < 96, r.opens) << r.ship_x;
         EXPECT_EQ(lower->y > 160, r.opens) << r.ship_x;
+        EXPECT_FLOAT_EQ(lower->y - 160, 96 - upper->y); // the halves move alike
         if (r.opens) {
             EXPECT_NEAR(upper->speed, 0.4f, 1e-5); // full speed after 80 frames of opening
             EXPECT_EQ(sound_frames(25), (std::vector<uint32_t>{1, 13, 25, 37, 49, 61, 73}));
