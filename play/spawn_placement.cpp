@@ -194,6 +194,7 @@ void spawn_turret(stage_t* stage, const placement_t* placement, int32_t explosio
         break;
     default: {
         battery003::body_t* body = S::spawn_battery003(stage, placement, explosion);
+        // The param word is the facing; its one random draw, the animation's phase, comes before the shots.
         if (body != nullptr) {
             body->set_facing(placement->param2);
         }
