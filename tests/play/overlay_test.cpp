@@ -65,7 +65,8 @@ int64_t local_nine_oh_five_oh_three() {
 } // namespace
 
 TEST(gauge_box_blend, opaque_down_to_160_then_fading_to_a_quarter_by_208) {
-    const int32_t rows[][2] = {{0, 0}, {160, 0}, {161, 4}, {176, 64}, {192, 128}, {208, 192}, {240, 192}};
+    const int32_t rows[][2] = {{0, 0},     {160, 0},   {161, 4},       {176, 64},       {192, 128},
+                               {208, 192}, {240, 192}, {1 << 30, 192}, {INT32_MAX, 192}};
     for (const auto& r : rows) {
         EXPECT_EQ(gauge_box_blend(r[0]), r[1]) << "y " << r[0];
     }

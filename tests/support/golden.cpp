@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 std::string golden_path(const char* source_file, const char* name) {
-    const std::string file = source_file;
-    return file.substr(0, file.rfind('/') + 1) + name;
+    // A compiler cache may make source paths relative to the build folder, where the test program lies;
+    // the tests change folders, so such a path is taken from there.
+    const std::filesystem::path build = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    const std::filesystem::path folder = std::filesystem::path(source_file).parent_path();
+    return (build / folder / name).lexically_normal().string();
 }
 
 std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back) {
