@@ -1,7 +1,13 @@
 #include "objects/enemy.h"
+#include "objects/explosion.h"
+#include "objects/item.h"
+#include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/star.h"
 #include "play/play_scene.h"
 #include "play/scroll.h"
+#include "player/player_missile.h"
+#include "player/powergauge.h"
 #include "player/ship.h"
 #include "screen/screenctr.h"
 #include "tests/objects/records.h"
@@ -196,4 +202,76 @@ TEST_F(scroll_test, the_camera_modes_move_the_view_every_frame_even_while_the_sc
     }
     EXPECT_EQ(g_stage_position, 0u);
     g_frame_counter = 0;
+}
+
+// Near the foot of the 512-pixel map a shift of 10 wraps the world's objects back to its top; the player's
+// side moves plainly, and the enemies still ahead of their window keep their place relative to the map.
+TEST_F(scroll_test, the_camera_shift_wraps_the_world_and_moves_the_player_side_and_enemies_ahead_plainly) {
+    const objectinfo_t info = test_record(90, 8, 8, 1);
+    stage_t& stage = scene.stage;
+    const auto at_380 = [](auto* object) {
+        object->set_position(50, 380);
+        object->alive = 1;
+        return object;
+    };
+    const auto enemy = [&](int list) { return at_380(new enemy_t(&info, 0, 0, 0)); };
+    for (int list = 0; list < 3; ++list) {
+        for (int i = 0; i < 4; ++i) {
+            stage.enemies[list].push_back(enemy(list));
+        }
+        stage.enemies[list].first = 1;
+        stage.enemies[list].end = 2;
+        stage.enemies[list][3]->alive = 0;
+    }
+    stage.enemy_shots.push_back(at_380(new missile_t(&info, 0)));
+    stage.enemy_shots.end = 1;
+    stage.shot_pool.push_back(at_380(new missile_t(&info, 0)));
+    stage.explosions.push_back(at_380(new explosion_t(&info, 0)));
+    stage.explosions.end = 1;
+    stage.spark_pool.push_back(at_380(new explosion_t(&info, 0)));
+    stage.stars.push_back(at_380(new star_t(&info, 0, 0)));
+    stage.stars[0]->alive = 0; // stars move dead or alive, wrapping in their own 256-pixel square
+    stage.stars[0]->v_factor = 1;
+    stage.items.push_back(at_380(new item_t(&info)));
+    player_missile_t shot(&info);
+    explosion_t debris(&info, 0);
+    item_t dropped(&info);
+    powergauge::active_weapons.push_back(at_380(&shot));
+    scene.player.explosions.push_back(at_380(&debris));
+    scene.player.items.push_back(at_380(&dropped));
+    scene.draw_stars = true;
+    scene.shift_camera(10);
+    powergauge::active_weapons.items.pop_back();
+    scene.player.explosions.items.pop_back();
+    scene.player.items.pop_back();
+
+    constexpr float wrapped = 390 - 512;
+    struct row_t {
+        const char* what;
+        object_t* object;
+        float y;
+    };
+    const row_t rows[] = {
+        {"enemy 0 passed", stage.enemies[0][0], 380},
+        {"enemy 0 in window", stage.enemies[0][1], wrapped},
+        {"enemy 0 ahead", stage.enemies[0][2], 390},
+        {"enemy 0 ahead, dead", stage.enemies[0][3], 380},
+        {"enemy 1 in window", stage.enemies[1][1], wrapped},
+        {"enemy 1 ahead", stage.enemies[1][2], 390},
+        {"enemy 2 in window", stage.enemies[2][1], wrapped},
+        {"enemy 2 ahead", stage.enemies[2][2], 390},
+        {"enemy shot", stage.enemy_shots[0], wrapped},
+        {"shot pool", stage.shot_pool[0], wrapped},
+        {"explosion", stage.explosions[0], wrapped},
+        {"spark", stage.spark_pool[0], wrapped},
+        {"star", stage.stars[0], 390 - 256},
+        {"item", stage.items[0], wrapped},
+        {"player item", &dropped, wrapped},
+        {"player shot", &shot, 390},
+        {"player explosion", &debris, 390},
+    };
+    for (const row_t& r : rows) {
+        EXPECT_EQ(r.object->y, r.y) << r.what;
+    }
+    EXPECT_EQ(g_screenctr.scroll_pos_y, 10);
 }

@@ -107,10 +107,15 @@ class probe_scene_t : public play_scene_t {
   public:
     using play_scene_t::play_scene_t;
     void draw_overlay_text(int32_t, int32_t) override { overlay(overlay_text); }
-    void draw_high_score() override { overlay(high_score); }
+    void draw_high_score() override {
+        ++high_score_draws;
+        overlay(high_score);
+    }
     void draw_hud() override { overlay(hud); }
     void draw_mode_overlay() override { overlay(mode_overlay); }
     void draw_value(int32_t, int32_t) override { overlay(frame_rate); }
+
+    int32_t high_score_draws = 0;
 
   private:
     static void overlay(int32_t step) {
@@ -300,4 +305,23 @@ TEST_F(world_picture, each_fade_point_fades_only_what_is_drawn_before_it) {
         band(picture, point - 1);
     }
     expect_golden_picture(golden_path(__FILE__, "world_fades.ppm"), ppm_of(picture, 256, 240));
+}
+
+// A shot's kill lands before the picture is drawn, and a paused frame draws the world once under its menu.
+TEST_F(world_picture, a_running_frame_collides_before_it_draws_and_a_paused_one_draws_the_world_once) {
+    enemy_t* target = scene->stage.enemies[0][0];
+    records[player_shots].contact_damage = 1;
+    powergauge::active_weapons.items.back()->set_position(target->x, target->y);
+    scene->run_frame(false);
+    EXPECT_FALSE(target->alive);
+    // The target's 15-pixel cell would reach two columns left of the shot's 10.
+    const uint32_t left_of_shot = blend_test::get_pixel(*g_screenctr.mg->surface, x_of(enemies0) - 7, row_y);
+    EXPECT_NE(left_of_shot, colours[enemies0]);
+    EXPECT_EQ(scene->high_score_draws, 1);
+
+    const uint32_t frames = g_frame_counter;
+    scene->paused = true;
+    scene->frame();
+    EXPECT_EQ(scene->high_score_draws, 2);
+    EXPECT_EQ(g_frame_counter, frames);
 }
