@@ -11,6 +11,7 @@
 #include "player/ship.h"
 #include "screen/screenctr.h"
 #include "tests/objects/records.h"
+#include "tests/play/event_log_scene.h"
 #include "tests/player/player_fixture.h"
 
 #include <utility>
@@ -18,17 +19,6 @@
 namespace {
 
 const objectinfo_t enemy_info = test_record(200, 16, 16, 1);
-
-// A play scene without a stage file that keeps the commands its event window runs.
-class recording_play_t : public play_scene_t {
-  public:
-    recording_play_t() : play_scene_t(nullptr, nullptr, nullptr) {}
-    int32_t run_event(int32_t code, int32_t parameter) override {
-        events.emplace_back(code, parameter);
-        return 0;
-    }
-    std::vector<std::pair<int32_t, int32_t>> events;
-};
 
 class scroll_test : public player_test {
   protected:
@@ -59,7 +49,7 @@ class scroll_test : public player_test {
         }
     }
 
-    recording_play_t scene;
+    event_log_scene_t scene;
 };
 
 } // namespace
