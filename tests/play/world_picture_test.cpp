@@ -1,6 +1,6 @@
 // The world draw pinned by pictures of one band of the screen: a probe of its own colour in every list,
 // laid left to right in drawing order and each covering its left neighbour, over four layers of stripes,
-// then the overlays. Each stored picture stacks six 40-row bands, one per variant of the draw.
+// then the overlays. Each stored picture stacks eight 30-row bands, one per variant of the draw.
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='world_picture.*'
 #include "objects/enemy.h"
 #include "objects/explosion.h"
@@ -30,66 +30,31 @@ namespace {
 
 constexpr int32_t sheet_sprite = 511;
 constexpr int32_t cell = 10;
-constexpr int32_t band_top = 12; // screen rows 12..51 make a band
-constexpr int32_t band_rows = 40;
+constexpr int32_t band_top = 18; // screen rows 18..47 make a band
+constexpr int32_t band_rows = 30;
 constexpr int32_t row_y = 28;   // the probes' centres
-constexpr int32_t lower_y = 44; // a second row: the dead star, and what must not show
-constexpr int32_t overlay_x = 205;
+constexpr int32_t lower_y = 42; // a second row: the dead star, and what must not show
+constexpr int32_t overlay_x = 196;
 
-// One probe colour per drawing step, in the order of the draw; cell i of the sheet.
-enum step_t {
-    stars,
-    enemies0,
-    enemies1,
-    player_shots,
-    multiples,
-    explosions,
-    sparks,
-    items,
-    player_items,
-    ship,
-    player_explosions,
-    jet,
-    shield,
-    discharge,
-    enemy_shots,
-    shot_pool,
-    enemies2,
-    flashing_enemy,
-    overlay_text,
-    high_score,
-    hud,
-    mode_overlay,
-    frame_rate,
-    step_count
-};
+// One probe per drawing step, in the order of the draw; cell i of the sheet, colour i.
+constexpr int32_t stars = 0, enemies0 = 1, enemies1 = 2, player_shots = 3, multiples = 4, explosions = 5,
+                  sparks = 6, items = 7, player_items = 8, ship = 9, player_explosions = 10, jet = 11,
+                  shield = 12, discharge = 13, enemy_shots = 14, shot_pool = 15, enemies2 = 16,
+                  flashing_enemy = 17, overlay_text = 18, high_score = 19, hud = 20, mode_overlay = 21,
+                  frame_rate = 22, step_count = 23;
 constexpr uint32_t colours[step_count] = {0xFFFFFF, 0xE03030, 0x30E030, 0x3030E0, 0xE0E030, 0xE030E0,
                                           0x30E0E0, 0xF09020, 0x9020F0, 0x20F090, 0xF02090, 0x90F020,
                                           0x2090F0, 0xC08040, 0x80C040, 0x4080C0, 0xC04080, 0xA00000,
                                           0xFFC0C0, 0xC0FFC0, 0xC0C0FF, 0xFFFFC0, 0xC0FFFF};
-// Blends of the probes that are not keyed copies.
-constexpr int32_t blend_of(int32_t step) {
-    switch (step) {
-    case items:
-        return -1;
-    case player_items:
-        return 64;
-    case enemy_shots:
-    case flashing_enemy:
-        return 128;
-    case shot_pool:
-        return 192;
-    default:
-        return 0;
-    }
-}
+// The probes' blends: additive items, player items at 64, half enemy shots and flash, shot pool at 192.
+constexpr int32_t blends[step_count] = {0, 0, 0, 0, 0, 0, 0, -1, 64, 0, 0, 0, 0, 0, 128, 192, 0, 128};
 // Stripes of the four layers: rows and colour. Layer 2 is keyed away every other 8 columns.
 struct stripe_t {
     int32_t top, bottom;
     uint32_t colour;
 };
 constexpr stripe_t stripes[4] = {
-    {30, 32, 0xF0F0F0}, {24, 26, 0x909090}, {20, 40, 0x206040}, {14, 50, 0x302050}};
+    {30, 32, 0xF0F0F0}, {25, 27, 0x909090}, {22, 36, 0x206040}, {19, 47, 0x302050}};
 
 int32_t x_of(int32_t step) {
     return step < overlay_text ? 8 + 11 * step : overlay_x + 10 * (step - overlay_text);
@@ -106,20 +71,21 @@ template <class Base> class probe_t : public Base {
 class probe_scene_t : public play_scene_t {
   public:
     using play_scene_t::play_scene_t;
-    void draw_overlay_text(int32_t, int32_t) override { overlay(overlay_text); }
+    void draw_overlay_text(int32_t col, int32_t row) override { overlay(overlay_text, col, row); }
     void draw_high_score() override {
         ++high_score_draws;
-        overlay(high_score);
+        overlay(high_score, 0, 0);
     }
-    void draw_hud() override { overlay(hud); }
-    void draw_mode_overlay() override { overlay(mode_overlay); }
-    void draw_value(int32_t, int32_t) override { overlay(frame_rate); }
+    void draw_hud() override { overlay(hud, 0, 0); }
+    void draw_mode_overlay() override { overlay(mode_overlay, 0, 0); }
+    void draw_value(int32_t col, int32_t row) override { overlay(frame_rate, col, row); }
 
     int32_t high_score_draws = 0;
 
   private:
-    static void overlay(int32_t step) {
-        draw_cell_keyed(g_screenctr.mg, sheet_sprite, step, x_of(step), row_y);
+    // Moved by the text cell it is given, so that the cell shows too.
+    static void overlay(int32_t step, int32_t col, int32_t row) {
+        draw_cell_keyed(g_screenctr.mg, sheet_sprite, step, x_of(step) + col, row_y + row);
     }
 };
 
@@ -137,7 +103,7 @@ class world_picture : public play_run_fixture_t {
         scene->navigation.clear();
         make_sheet();
         for (int32_t step = 0; step < step_count; ++step) {
-            records[step] = {700 + step, cell, cell, 1, 0, 0, sheet_sprite, 0, blend_of(step)};
+            records[step] = {700 + step, cell, cell, 1, 0, 0, sheet_sprite, 0, blends[step]};
         }
         for (int32_t slot = 0; slot < 4; ++slot) {
             paint_layer(slot);
@@ -215,7 +181,7 @@ class world_picture : public play_run_fixture_t {
     void place_probes() {
         stage_t& stage = scene->stage;
         for (const int32_t y : {row_y, lower_y}) {
-            auto* star = placed(new star_t(&records[stars], 0, 0), stars, y);
+            auto* star = placed(new probe_t<star_t>(&records[stars], 0.0f, 0.0f), stars, y);
             star->alive = y == row_y; // drawn dead or alive
             stage.stars.push_back(star);
         }
@@ -237,6 +203,9 @@ class world_picture : public play_run_fixture_t {
         stage.enemy_shots.push_back(placed(new probe_t<missile_t>(&records[enemy_shots], 0u), enemy_shots));
         stage.enemy_shots.end = 1;
         stage.shot_pool.push_back(placed(new probe_t<missile_t>(&records[shot_pool], 0u), shot_pool));
+        stage.shot_pool.push_back(
+            placed(new probe_t<missile_t>(&records[shot_pool], 0u), shot_pool, lower_y));
+        stage.shot_pool[1]->alive = 0; // nor a dead one of a whole list
 
         player_t& player = scene->player;
         placed(player.ship, ship)->image = sheet_sprite;
@@ -271,11 +240,17 @@ class world_picture : public play_run_fixture_t {
 
 } // namespace
 
-// Bands: the whole world; explosions over the front layers; no explosions; layer 1 hidden; no rear
-// layers, stars cleared under; nothing behind, cleared at the third step.
+// Bands: the whole world; explosions over the front layers; no explosions; layer 1 hidden; layer 3 hidden,
+// cleared under the stars; no rear layers, cleared once under the stars; nor stars, cleared before the
+// objects; cleared first, under layer 3.
 TEST_F(world_picture, every_list_in_its_order_and_options_over_the_layers) {
     std::vector<uint32_t> picture(size_t(256 * 240));
+    scene->draw_stars = true;
     band(picture, 0);
+    // The collision screen holds the copy of enemy list 1 alone.
+    cg_t& collision = *g_screenctr.cg;
+    EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies1) - 6, row_y), colours[enemies1]);
+    EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies0) - 6, row_y), 0u);
     scene->explosion_layer = 1;
     band(picture, 1);
     scene->explosion_layer = 2;
@@ -284,31 +259,41 @@ TEST_F(world_picture, every_list_in_its_order_and_options_over_the_layers) {
     g_screenctr.hidden_layer = g_screenctr.layers[1];
     band(picture, 3);
     g_screenctr.hidden_layer = g_screenctr.layers[3];
-    scene->draw_stars = true;
     band(picture, 4);
     g_screenctr.hidden_layer = nullptr;
     g_screenctr.layers[2]->clear(0);
     g_screenctr.layers[3]->clear(0);
-    scene->draw_stars = false;
     band(picture, 5);
+    scene->draw_stars = false;
+    band(picture, 6);
+    paint_layer(3); // its stripe leaves a row above and below it to the first clear
+    scene->clear_first = true;
+    scene->back_colour = 0x403000;
+    band(picture, 7);
     expect_golden_picture(golden_path(__FILE__, "world_lists.ppm"), ppm_of(picture, 256, 240));
 }
 
 // Band N is the world faded half to the fade colour at point N + 1: what is drawn after it stays clear.
+// Band 6 has no fade point, band 7 no weight.
 TEST_F(world_picture, each_fade_point_fades_only_what_is_drawn_before_it) {
     scene->fade_colour = 0x00FF00;
     scene->fade_weight = 128;
     scene->draw_stars = true;
     std::vector<uint32_t> picture(size_t(256 * 240));
-    for (int32_t point = 1; point <= 6; ++point) {
+    for (int32_t point = 1; point <= 7; ++point) {
         scene->fade_layer = point;
         band(picture, point - 1);
     }
+    scene->fade_layer = 3;
+    scene->fade_weight = 0;
+    band(picture, 7);
     expect_golden_picture(golden_path(__FILE__, "world_fades.ppm"), ppm_of(picture, 256, 240));
 }
 
 // A shot's kill lands before the picture is drawn, and a paused frame draws the world once under its menu.
 TEST_F(world_picture, a_running_frame_collides_before_it_draws_and_a_paused_one_draws_the_world_once) {
+    g_screenctr.layers[0]->clear(0); // terrain that would stop the shot
+    g_screenctr.layers[1]->clear(0);
     enemy_t* target = scene->stage.enemies[0][0];
     records[player_shots].contact_damage = 1;
     powergauge::active_weapons.items.back()->set_position(target->x, target->y);
