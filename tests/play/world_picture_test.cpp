@@ -191,7 +191,9 @@ class world_picture : public play_run_fixture_t {
         enemy(0, enemies0 + 2, lower_y);
         --stage.enemies[0].end; // nor one beyond its window's end
         enemy(1, enemies1);
+        enemy(1, enemies1, lower_y, false); // copied at its natural size too
         enemy(2, enemies2);
+        enemy(2, enemies2, lower_y)->set_position(252, lower_y); // stretched across the right edge
         powergauge::active_weapons.push_back(made<player_missile_t>(player_shots));
         scene->player.multiples.push_back(made<multiple_t>(multiples));
         stage.explosions.push_back(placed(new probe_t<explosion_t>(&records[explosions], 0u), explosions));
@@ -249,8 +251,10 @@ TEST_F(world_picture, every_list_in_its_order_and_options_over_the_layers) {
     band(picture, 0);
     // The collision screen holds the copy of enemy list 1 alone.
     cg_t& collision = *g_screenctr.cg;
-    EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies1) - 6, row_y), colours[enemies1]);
-    EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies0) - 6, row_y), 0u);
+    for (const int32_t y : {row_y, lower_y}) {
+        EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies1) - 4, y), colours[enemies1]) << y;
+        EXPECT_EQ(blend_test::get_pixel(*collision.surface, x_of(enemies0) - 4, y), 0u) << y;
+    }
     scene->explosion_layer = 1;
     band(picture, 1);
     scene->explosion_layer = 2;
