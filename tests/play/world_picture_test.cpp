@@ -161,12 +161,12 @@ class world_picture : public play_run_fixture_t {
         object->alive = 1;
         return object;
     }
-    template <class T> T* made(int32_t step) {
-        owned.emplace_back(placed(new probe_t<T>(&records[step]), step));
-        return static_cast<T*>(owned.back().get());
+    template <class T, class... A> T* probe(int32_t step, A... a) {
+        return placed(new probe_t<T>(&records[step], a...), step);
     }
-    template <class T> T* made_keyed(int32_t step) {
-        owned.emplace_back(placed(new probe_t<T>(&records[step], 0u), step));
+    // A probe of the player's lists, which the test owns.
+    template <class T, class... A> T* made(int32_t step, A... a) {
+        owned.emplace_back(probe<T>(step, a...));
         return static_cast<T*>(owned.back().get());
     }
     enemy_t* enemy(int32_t list, int32_t step, int32_t y = row_y, bool scaled = true) {
@@ -181,10 +181,9 @@ class world_picture : public play_run_fixture_t {
     void place_probes() {
         stage_t& stage = scene->stage;
         for (const int32_t y : {row_y, lower_y}) {
-            auto* star = placed(new probe_t<star_t>(&records[stars], 0.0f, 0.0f), stars, y);
-            star->alive = y == row_y; // drawn dead or alive
-            stage.stars.push_back(star);
+            stage.stars.push_back(placed(probe<star_t>(stars, 0.0f, 0.0f), stars, y));
         }
+        stage.stars[1]->alive = 0; // drawn dead or alive
         enemy(0, enemies0);
         enemy(0, enemies0 + 1, lower_y)->alive = 0;                         // a dead enemy is not drawn
         enemy(0, flashing_enemy, row_y, false)->last_hit = g_frame_counter; // lightened, not half
@@ -196,17 +195,16 @@ class world_picture : public play_run_fixture_t {
         enemy(2, enemies2, lower_y)->set_position(252, lower_y); // stretched across the right edge
         powergauge::active_weapons.push_back(made<player_missile_t>(player_shots));
         scene->player.multiples.push_back(made<multiple_t>(multiples));
-        stage.explosions.push_back(placed(new probe_t<explosion_t>(&records[explosions], 0u), explosions));
+        stage.explosions.push_back(probe<explosion_t>(explosions, 0u));
         stage.explosions.end = 1;
-        stage.spark_pool.push_back(placed(new probe_t<explosion_t>(&records[sparks], 0u), sparks));
-        stage.items.push_back(placed(new probe_t<item_t>(&records[items]), items));
+        stage.spark_pool.push_back(probe<explosion_t>(sparks, 0u));
+        stage.items.push_back(probe<item_t>(items));
         scene->player.items.push_back(made<item_t>(player_items));
-        scene->player.explosions.push_back(made_keyed<explosion_t>(player_explosions));
-        stage.enemy_shots.push_back(placed(new probe_t<missile_t>(&records[enemy_shots], 0u), enemy_shots));
+        scene->player.explosions.push_back(made<explosion_t>(player_explosions, 0u));
+        stage.enemy_shots.push_back(probe<missile_t>(enemy_shots, 0u));
         stage.enemy_shots.end = 1;
-        stage.shot_pool.push_back(placed(new probe_t<missile_t>(&records[shot_pool], 0u), shot_pool));
-        stage.shot_pool.push_back(
-            placed(new probe_t<missile_t>(&records[shot_pool], 0u), shot_pool, lower_y));
+        stage.shot_pool.push_back(probe<missile_t>(shot_pool, 0u));
+        stage.shot_pool.push_back(placed(probe<missile_t>(shot_pool, 0u), shot_pool, lower_y));
         stage.shot_pool[1]->alive = 0; // nor a dead one of a whole list
 
         player_t& player = scene->player;
