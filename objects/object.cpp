@@ -1,5 +1,6 @@
 #include "objects/object.h"
 
+#include "objects/coordinate.h"
 #include "objects/explosion.h"
 #include "objects/object_count.h"
 #include "objects/play_globals.h"
@@ -41,8 +42,8 @@ void object_t::set_position(float new_x, float new_y) {
 void object_t::get_rect(plat::rect_t& out) {
     const int32_t w = info->width;
     const int32_t h = info->height;
-    out.left = int32_t(x - float(w >> 1));
-    out.top = int32_t(y - float(h >> 1));
+    out.left = pixel_coordinate(x - float(w >> 1));
+    out.top = pixel_coordinate(y - float(h >> 1));
     out.right = out.left + w;
     out.bottom = out.top + h;
 }

@@ -1,5 +1,6 @@
 #include "play/collision.h"
 
+#include "objects/coordinate.h"
 #include "objects/enemy.h"
 #include "objects/item.h"
 #include "objects/missile.h"
@@ -14,8 +15,8 @@ namespace {
 plat::rect_t record_box(const object_t& object) {
     const int32_t w = object.info->width;
     const int32_t h = object.info->height;
-    const int32_t left = int32_t(object.x - float(w >> 1));
-    const int32_t top = int32_t(object.y - float(h >> 1));
+    const int32_t left = pixel_coordinate(object.x - float(w >> 1));
+    const int32_t top = pixel_coordinate(object.y - float(h >> 1));
     return {left, top, left + w, top + h};
 }
 

@@ -1,5 +1,6 @@
 #include "play/draw_object.h"
 
+#include "objects/coordinate.h"
 #include "objects/object.h"
 #include "render/blend.h"
 #include "screen/sprite_record.h"
@@ -73,18 +74,18 @@ void copy_stretched(vscreen_t* destination, const cell_t& cell, int32_t x, int32
     const float s = float(scale * 0.01);
     const double width = double(cell.w) * s;
     const double height = double(cell.h) * s;
-    const int32_t top = draw_coordinate(y - height * 0.5);
-    const int32_t left = draw_coordinate(x - width * 0.5);
-    const plat::rect_t target{left, top, draw_coordinate(left + width), draw_coordinate(top + height)};
+    const int32_t top = pixel_coordinate(y - height * 0.5);
+    const int32_t left = pixel_coordinate(x - width * 0.5);
+    const plat::rect_t target{left, top, pixel_coordinate(left + width), pixel_coordinate(top + height)};
     plat::rect_t to;
     if (!clip_to(*destination, target, to)) {
         return;
     }
     const float inv = float(1.0 / s);
-    const plat::rect_t from{draw_coordinate(cell.source.left + (to.left - target.left) * double(inv)),
-                            draw_coordinate(cell.source.top + (to.top - target.top) * double(inv)),
-                            draw_coordinate(cell.source.right + (to.right - target.right) * double(inv)),
-                            draw_coordinate(cell.source.bottom + (to.bottom - target.bottom) * double(inv))};
+    const plat::rect_t from{pixel_coordinate(cell.source.left + (to.left - target.left) * double(inv)),
+                            pixel_coordinate(cell.source.top + (to.top - target.top) * double(inv)),
+                            pixel_coordinate(cell.source.right + (to.right - target.right) * double(inv)),
+                            pixel_coordinate(cell.source.bottom + (to.bottom - target.bottom) * double(inv))};
     destination->surface->surface->blt(&to, cell.sprite->surface->surface, &from,
                                        plat::ddblt_keysrc | plat::ddblt_wait, nullptr);
 }
@@ -107,18 +108,11 @@ void draw_scaled_object(object_t* object, vscreen_t* destination, int32_t scale)
     if (image == -1) {
         return;
     }
-    draw_cell_scaled(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]),
+    draw_cell_scaled(destination, image, object->pattern, pixel_coordinate(at[0]), pixel_coordinate(at[1]),
                      scale);
 }
 
 } // namespace
-
-int32_t draw_coordinate(double v) {
-    constexpr double limit = 1 << 30;
-    v = v < limit ? v : limit; // NaN lands here too
-    v = v > -limit ? v : -limit;
-    return int32_t(v);
-}
 
 void draw_cell_keyed(vscreen_t* destination, int32_t image, int32_t pattern, int32_t x, int32_t y) {
     draw_cell(destination, image, pattern, [&](const cell_t& cell) { copy_keyed(destination, cell, x, y); });
@@ -183,8 +177,8 @@ void draw_object(object_t* object, vscreen_t* destination, bool test_alive, bool
     if (image == -1) {
         return;
     }
-    const int32_t x = draw_coordinate(at[0]);
-    const int32_t y = draw_coordinate(at[1]);
+    const int32_t x = pixel_coordinate(at[0]);
+    const int32_t y = pixel_coordinate(at[1]);
     if (flashing) {
         draw_cell_flash(destination, image, pattern, x, y);
     } else if (blend == blend_keyed) {
@@ -207,5 +201,5 @@ void draw_object_keyed(object_t* object, vscreen_t* destination) {
     if (image == -1) {
         return;
     }
-    draw_cell_keyed(destination, image, object->pattern, draw_coordinate(at[0]), draw_coordinate(at[1]));
+    draw_cell_keyed(destination, image, object->pattern, pixel_coordinate(at[0]), pixel_coordinate(at[1]));
 }

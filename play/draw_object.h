@@ -30,6 +30,3 @@ void draw_cell_scaled(vscreen_t* destination, int32_t image, int32_t pattern, in
 void draw_object(object_t* object, vscreen_t* destination, bool test_alive, bool honour_scale);
 // The copy onto the collision screen: alive tested, scale honoured, always a plain keyed copy.
 void draw_object_keyed(object_t* object, vscreen_t* destination);
-
-// Truncation toward zero of a drawing coordinate, held inside a range that later sums cannot overflow.
-int32_t draw_coordinate(double v);

@@ -2,8 +2,9 @@
 // slot highlighted and slot 1's speed-up or speed-down label flashing over it.
 #include "play/hud.h"
 
-#include "play/draw_object.h"
+#include "objects/coordinate.h"
 #include "objects/play_globals.h"
+#include "play/draw_object.h"
 #include "play/play_scene.h"
 #include "player/powergauge.h"
 #include "player/ship.h"
@@ -39,7 +40,8 @@ gauge_layout_t gauge_layout(int32_t style) {
 }
 
 int32_t gauge_box_blend(int32_t ship_y) {
-    return ship_y < translucent_from ? 0 : std::min(4 * (ship_y - translucent_from), weakest_box);
+    // The depth is held before it is scaled, so that a ship far below cannot overflow the product.
+    return ship_y < translucent_from ? 0 : 4 * std::min(ship_y - translucent_from, weakest_box / 4);
 }
 
 void play_scene_t::draw_hud() {
@@ -48,7 +50,7 @@ void play_scene_t::draw_hud() {
         return;
     }
     const gauge_t& gauge = *powergauge::gauge;
-    const int32_t blend = gauge_box_blend(draw_coordinate(player.ship->position()[1]));
+    const int32_t blend = gauge_box_blend(pixel_coordinate(player.ship->position()[1]));
     const gauge_layout_t layout = gauge_layout(gauge_style);
     for (int32_t slot = 1; slot <= 6; ++slot) {
         const int32_t column = (slot - 1) % 3;

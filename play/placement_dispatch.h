@@ -33,6 +33,11 @@ struct dispatch_entry_t {
     float speed = 0;
 };
 
+// A spawn function whose result the table does not use, in the table's plain form.
+template <auto Spawn> void spawn_dropping_result(stage_t* stage, const placement_t* placement) {
+    Spawn(stage, placement);
+}
+
 // The entry of a type; the plain-enemy entry outside 43..362.
 const dispatch_entry_t& dispatch_entry(int32_t type);
 // Builds the placement's objects as the entry says.

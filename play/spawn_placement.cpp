@@ -99,14 +99,14 @@ table_t build_table() {
     b.plain({146}, S::spawn_quadbarrel);
     b.turret(150, 72);
     b.turret(151, 72);
-    b.plain({152}, [](stage_t* s, const placement_t* p) { S::spawn_battery002(s, p); });
+    b.plain({152}, spawn_dropping_result<S::spawn_battery002>);
     b.turret(155, 68);
     b.plain({156}, S::spawn_battery004);
     b.with_int({162}, S::spawn_battery005, 3);
     b.with_int({163}, S::spawn_battery005, 1);
     b.with_int({164}, S::spawn_battery005, 0);
     b.with_int({165}, S::spawn_battery005, 2);
-    b.plain({166}, [](stage_t* s, const placement_t* p) { S::spawn_battery006(s, p); });
+    b.plain({166}, spawn_dropping_result<S::spawn_battery006>);
     b.plain({167}, S::spawn_fish);
     b.plain({168}, S::spawn_gather);
     b.plain({169}, S::spawn_hopper);

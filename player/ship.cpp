@@ -1,5 +1,6 @@
 #include "player/ship.h"
 
+#include "objects/coordinate.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "player/discharge.h"
@@ -234,8 +235,8 @@ void ship_t::move_y(int32_t dy) {
 }
 
 void ship_t::get_rect(plat::rect_t& out) {
-    out.left = int32_t(x - float(width() >> 1));
-    out.top = int32_t(y - float(height() >> 1));
+    out.left = pixel_coordinate(x - float(width() >> 1));
+    out.top = pixel_coordinate(y - float(height() >> 1));
     out.right = out.left + width();
     out.bottom = out.top + height();
     if (shield != nullptr && shield->alive) {

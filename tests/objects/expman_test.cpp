@@ -2,13 +2,13 @@
 #include "objects/expman.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
-#include "play/play_frame_standin.h"
 #include "tests/objects/records.h"
+#include "tests/play/event_log_scene.h"
 
 #include <gtest/gtest.h>
 
 TEST(expman, the_sequencer_draws_two_numbers_every_eighth_frame_and_shakes_per_burst) {
-    play_frame_standin_t scene;
+    event_log_scene_t scene;
     const objectinfo_t effect = test_record(50, 8, 8, 4);
     const objectinfo_t manager = test_record(91, 1, 1, 1);
     expman_t sequencer(&manager, 100.9f, 50, 0);

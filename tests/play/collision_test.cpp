@@ -11,6 +11,8 @@
 #include "tests/objects/records.h"
 #include "tests/player/player_fixture.h"
 
+#include <limits>
+
 namespace {
 
 const objectinfo_t item_info = test_record(99, 8, 8, 1, 0, 10);
@@ -162,4 +164,27 @@ TEST_F(collision_test, only_the_window_of_enemy_list_0_collides) {
     EXPECT_EQ(listed1->hits + listed2->hits + ahead->hits, 0);
     EXPECT_TRUE(shot->alive);
     EXPECT_EQ(ship->dying_timer, 0u);
+}
+
+// Positions far off the map (a runaway flight, a NaN) give boxes at the held limit instead of overflowing.
+TEST_F(collision_test, boxes_of_huge_or_nan_positions_are_held_and_still_collide) {
+    constexpr int32_t held = 1 << 30;
+    const float rows[][2] = {
+        {3e38f, held}, {-3e38f, -held}, {std::numeric_limits<float>::quiet_NaN(), held}, {-8.5f, -16}};
+    for (const auto& r : rows) {
+        ship->y = r[0]; // past the screen clamp of set_position
+        auto* item = new item_t(&item_info);
+        item->alive = 1;
+        item->set_position(100, r[0]);
+        stage.items.push_back(item);
+        plat::rect_t ship_box, enemy_box;
+        ship->get_rect(ship_box);
+        enemy_at(0, 100, r[0])->get_rect(enemy_box);
+        EXPECT_EQ(enemy_box.top, int32_t(r[1])) << r[0];
+        if (r[1] != -16) {
+            EXPECT_EQ(ship_box.top, int32_t(r[1])) << r[0];
+        }
+        collide_ship_items(*ship, stage.items);
+        EXPECT_FALSE(item->alive) << r[0];
+    }
 }

@@ -65,7 +65,8 @@ int64_t local_nine_oh_five_oh_three() {
 } // namespace
 
 TEST(gauge_box_blend, opaque_down_to_160_then_fading_to_a_quarter_by_208) {
-    const int32_t rows[][2] = {{0, 0}, {160, 0}, {161, 4}, {176, 64}, {192, 128}, {208, 192}, {240, 192}};
+    const int32_t rows[][2] = {{0, 0},     {160, 0},   {161, 4},       {176, 64},       {192, 128},
+                               {208, 192}, {240, 192}, {1 << 30, 192}, {INT32_MAX, 192}};
     for (const auto& r : rows) {
         EXPECT_EQ(gauge_box_blend(r[0]), r[1]) << "y " << r[0];
     }
@@ -100,6 +101,36 @@ TEST_F(play_overlay, every_style_draws_six_whole_boxes_at_its_centres_and_a_bad_
         scene.gauge_style = bad;
         EXPECT_EQ(cleared_picture_of([&] { scene.draw_hud(); }), style_0) << "style " << bad;
     }
+}
+
+// With the cursor on slot 1 its second label flashes in the first four frames of every eight, telling a
+// speed-up below blink 128 and a speed-down from 128 on.
+TEST_F(play_overlay, slot_1_flashes_four_frames_in_eight_with_its_speed_label) {
+    play_scene_t scene(&settings, nullptr, &ranking);
+    start_bare(scene);
+    scene.player.ship->set_position(100, 100);
+    gauge_t& gauge = *powergauge::gauge;
+    gauge.cursor = 1;
+    gauge.available[1] = 1;
+    const auto hud_at = [&](uint32_t frame, uint32_t blink) {
+        g_frame_counter = frame;
+        gauge.blink = blink;
+        return cleared_picture_of([&] { scene.draw_hud(); });
+    };
+    const std::vector<uint32_t> speed_up = hud_at(0, 0), speed_down = hud_at(0, 255), steady = hud_at(4, 0);
+    EXPECT_NE(speed_up, steady);
+    EXPECT_NE(speed_down, steady);
+    EXPECT_NE(speed_up, speed_down);
+    struct row_t {
+        uint32_t frame, blink;
+        const std::vector<uint32_t>& shows;
+    };
+    const row_t rows[] = {{3, 127, speed_up},   {4, 127, steady},      {7, 200, steady},
+                          {8, 128, speed_down}, {11, 255, speed_down}, {12, 128, steady}};
+    for (const row_t& r : rows) {
+        EXPECT_EQ(hud_at(r.frame, r.blink), r.shows) << "frame " << r.frame << ", blink " << r.blink;
+    }
+    g_frame_counter = 0;
 }
 
 TEST_F(play_overlay, the_high_score_is_the_score_once_the_score_passes_rank_1) {

@@ -8,6 +8,7 @@
 #include "objects/oneup.h"
 #include "objects/random.h"
 #include "objects/stage_pointers.h"
+#include "objects/trig_tables.h"
 #include "play/placement_dispatch.h"
 #include "play/spawn_helpers.h"
 #include "play/stage.h"
@@ -103,51 +104,179 @@ TEST(stage_condition, each_operator_compares_the_setting_with_its_value) {
     }
 }
 
-TEST(placement_dispatch, the_type_table_has_131_own_handlers_and_fixed_extras) {
-    int own = 0;
-    for (int32_t t = first_dispatch_type; t <= last_dispatch_type; ++t) {
-        own += dispatch_entry(t).kind != handler_kind_t::plain_enemy;
+namespace {
+
+using K = handler_kind_t;
+using S = stage_t;
+using spawn_id_t = void (*)();
+
+template <class F> spawn_id_t fn(F f) {
+    return reinterpret_cast<spawn_id_t>(f);
+}
+
+// Which spawn function an entry calls, whatever its form; none for the plain enemy and the turrets.
+spawn_id_t spawn_of(const dispatch_entry_t& e) {
+    return e.plain            ? fn(e.plain)
+           : e.with_int       ? fn(e.with_int)
+           : e.enemy_with_int ? fn(e.enemy_with_int)
+           : e.with_speed     ? fn(e.with_speed)
+           : e.with_flag      ? fn(e.with_flag)
+                              : nullptr;
+}
+
+struct dispatch_row_t {
+    int32_t first, last;
+    handler_kind_t kind;
+    spawn_id_t spawn;
+    int32_t extra = 0;
+    float speed = 0;
+};
+
+// The dispatcher as it should be, a line per type or range; a type not named makes a plain enemy.
+const dispatch_row_t dispatch_rows[] = {
+    {43, 43, K::plain, fn(S::spawn_arrow)},
+    {91, 91, K::plain, fn(S::spawn_expman)},
+    {95, 95, K::plain, fn(S::spawn_star002)},
+    {96, 99, K::plain, fn(S::spawn_enemy_skipper)},
+    {100, 100, K::plain, fn(S::spawn_missile_skipper)},
+    {101, 101, K::plain, fn(S::spawn_explosion_skipper)},
+    {103, 103, K::with_int, fn(S::spawn_zigzag_a), 12},
+    {104, 104, K::with_int, fn(S::spawn_zigzag_b), 12},
+    {105, 105, K::with_int, fn(S::spawn_zigzag_c), 12},
+    {106, 106, K::with_int, fn(S::spawn_zigzag_d), 16},
+    {107, 107, K::with_int, fn(S::spawn_zigzag_e), 20},
+    {108, 108, K::with_int, fn(S::spawn_zigzag_f), 20},
+    {111, 111, K::with_int, fn(S::spawn_twister001_a), 1},
+    {112, 112, K::with_int, fn(S::spawn_twister001_a), 8},
+    {113, 113, K::with_int, fn(S::spawn_twister001_b), 8},
+    {114, 114, K::enemy_with_int, fn(S::spawn_twister002_a), 1},
+    {115, 115, K::enemy_with_int, fn(S::spawn_twister002_a), 8},
+    {116, 116, K::enemy_with_int, fn(S::spawn_twister002_b), 8},
+    {117, 118, K::plain, fn(S::spawn_twister003)},
+    {119, 119, K::plain, fn(S::spawn_twister004)},
+    {121, 121, K::with_int, fn(S::spawn_twister005), 5},
+    {123, 123, K::with_int, fn(S::spawn_twister005), 5},
+    {125, 125, K::with_int, fn(S::spawn_twister005), 5},
+    {127, 127, K::with_int, fn(S::spawn_twister005), 5},
+    {128, 128, K::plain, fn(S::spawn_twister006)},
+    {129, 129, K::plain, fn(S::spawn_twister007)},
+    {130, 130, K::plain, fn(S::spawn_twister008)},
+    {131, 131, K::plain, fn(S::spawn_rotator001)},
+    {132, 132, K::plain, fn(S::spawn_rotator002)},
+    {133, 133, K::plain, fn(S::spawn_rotator003)},
+    {134, 134, K::plain, fn(S::spawn_rotator003_ctr)},
+    {135, 135, K::plain, fn(S::spawn_rotator004)},
+    {136, 136, K::plain, fn(S::spawn_rotator005)},
+    {137, 137, K::plain, fn(S::spawn_rotator006)},
+    {140, 140, K::plain, fn(S::spawn_tracer001)},
+    {141, 141, K::plain, fn(S::spawn_tracer002)},
+    {142, 142, K::plain, fn(S::spawn_fencer)},
+    {143, 143, K::plain, fn(S::spawn_patroller001)},
+    {144, 144, K::plain, fn(S::spawn_twinbarrel)},
+    {146, 146, K::plain, fn(S::spawn_quadbarrel)},
+    {150, 150, K::turret, nullptr, 72}, // the turrets' bodies and shots: the test below
+    {151, 151, K::turret, nullptr, 72},
+    {152, 152, K::plain, fn(spawn_dropping_result<S::spawn_battery002>)},
+    {155, 155, K::turret, nullptr, 68},
+    {156, 156, K::plain, fn(S::spawn_battery004)},
+    {162, 162, K::with_int, fn(S::spawn_battery005), 3},
+    {163, 163, K::with_int, fn(S::spawn_battery005), 1},
+    {164, 164, K::with_int, fn(S::spawn_battery005), 0},
+    {165, 165, K::with_int, fn(S::spawn_battery005), 2},
+    {166, 166, K::plain, fn(spawn_dropping_result<S::spawn_battery006>)},
+    {167, 167, K::plain, fn(S::spawn_fish)},
+    {168, 168, K::plain, fn(S::spawn_gather)},
+    {169, 169, K::plain, fn(S::spawn_hopper)},
+    {170, 170, K::with_flag, fn(S::spawn_smeteo)},
+    {171, 171, K::with_flag, fn(S::spawn_mmeteo)},
+    {172, 172, K::with_flag, fn(S::spawn_lmeteo)},
+    {173, 173, K::plain, fn(S::spawn_meteo_shower)},
+    {174, 174, K::plain, fn(S::spawn_smeteo_rush)},
+    {176, 176, K::enemy_with_int, fn(S::spawn_splitter), 68},
+    {177, 177, K::plain, fn(S::spawn_electricity)},
+    {178, 178, K::plain, fn(S::spawn_shutter001)},
+    {181, 181, K::with_speed, fn(S::spawn_shutter002), 0, 1.0f},
+    {182, 182, K::with_speed, fn(S::spawn_shutter002), 0, -1.0f},
+    {183, 183, K::with_speed, fn(S::spawn_shutter002), 0, 0.15f},
+    {184, 184, K::with_speed, fn(S::spawn_shutter002), 0, -0.15f},
+    {185, 185, K::with_speed, fn(S::spawn_shutter002), 0, 1.5f},
+    {186, 186, K::with_speed, fn(S::spawn_shutter002), 0, -1.5f},
+    {187, 188, K::plain, fn(S::spawn_shutter003)},
+    {189, 189, K::plain, fn(S::spawn_worm001)},
+    {190, 190, K::plain, fn(S::spawn_worm002)},
+    {193, 193, K::plain, fn(S::spawn_worm003)},
+    {196, 196, K::plain, fn(S::spawn_worm004)},
+    {199, 199, K::plain, fn(S::spawn_worm005)},
+    {202, 202, K::plain, fn(S::spawn_worm006)},
+    {205, 205, K::plain, fn(S::spawn_worm007)},
+    {210, 210, K::plain, fn(S::spawn_worm008)},
+    {214, 214, K::plain, fn(S::spawn_phoenix001)},
+    {215, 215, K::plain, fn(S::spawn_phoenix002)},
+    {216, 216, K::plain, fn(S::spawn_sam)},
+    {219, 219, K::plain, fn(S::spawn_bee001)},
+    {228, 228, K::plain, fn(S::spawn_bee003)},
+    {237, 237, K::plain, fn(S::spawn_cell001)},
+    {240, 240, K::plain, fn(S::spawn_cell002)},
+    {242, 244, K::enemy_with_int, fn(S::spawn_lightning), -1},
+    {245, 245, K::hatch, fn(S::spawn_twister002_a), 8},
+    {246, 246, K::hatch, fn(S::spawn_twister002_b), 8},
+    {247, 247, K::hatch, fn(S::spawn_twister002_d), 8},
+    {248, 248, K::hatch, fn(S::spawn_twister002_c), 8},
+    {249, 249, K::with_int, fn(S::spawn_spider001), 1},
+    {250, 250, K::with_int, fn(S::spawn_spider001), 0},
+    {254, 254, K::plain, fn(S::spawn_tentacle001)},
+    {259, 259, K::plain, fn(S::spawn_tarantula)},
+    {262, 262, K::plain, fn(S::spawn_midboss001)},
+    {266, 266, K::plain, fn(S::spawn_midboss002)},
+    {267, 267, K::plain, fn(S::spawn_midboss003)},
+    {270, 270, K::enemy_with_int, fn(S::spawn_oneup), -1},
+    {271, 271, K::plain, fn(S::spawn_pole)},
+    {274, 274, K::plain, fn(S::spawn_tripus)},
+    {277, 277, K::plain, fn(S::spawn_crab001)},
+    {288, 293, K::plain, fn(S::spawn_wall)},
+    {294, 294, K::plain, fn(S::spawn_scorpion001)},
+    {311, 311, K::plain, fn(S::spawn_boss004)},
+    {322, 322, K::plain, fn(S::spawn_boss005)},
+    {331, 331, K::plain, fn(S::spawn_boss006)},
+    {338, 338, K::plain, fn(S::spawn_melvorin)},
+    {347, 347, K::plain, fn(S::spawn_mothership)},
+    {350, 360, K::plain, fn(S::spawn_ending_object001)},
+    {361, 361, K::plain, fn(S::spawn_ending_object002)},
+    {362, 362, K::plain, fn(S::spawn_ending_object_shipeject)},
+};
+
+} // namespace
+
+TEST(placement_dispatch, every_type_calls_its_spawn_function_with_its_extra_and_the_rest_make_plain_enemies) {
+    for (int32_t t = first_dispatch_type - 1; t <= last_dispatch_type + 1; ++t) {
+        const dispatch_row_t* row = nullptr;
+        for (const dispatch_row_t& r : dispatch_rows) {
+            row = t >= r.first && t <= r.last ? &r : row;
+        }
+        const dispatch_row_t expected = row != nullptr ? *row : dispatch_row_t{t, t, K::plain_enemy, nullptr};
+        const dispatch_entry_t& e = dispatch_entry(t);
+        EXPECT_EQ(e.kind, expected.kind) << "type " << t;
+        EXPECT_EQ(spawn_of(e), expected.spawn) << "type " << t;
+        EXPECT_EQ(e.extra, expected.extra) << "type " << t;
+        EXPECT_EQ(e.speed, expected.speed) << "type " << t;
     }
-    EXPECT_EQ(own, 131);
-    for (int32_t t : {42, 363, -1, 1000, 120, 122, 124, 126, 200, 201, 348, 349}) {
-        EXPECT_EQ(dispatch_entry(t).kind, handler_kind_t::plain_enemy) << t;
+    for (int32_t t : {-1, 1000}) {
+        EXPECT_EQ(dispatch_entry(t).kind, K::plain_enemy) << t;
     }
-    struct row_t {
-        int32_t type;
-        handler_kind_t kind;
-        int32_t extra;
-    };
-    const row_t rows[] = {
-        {103, handler_kind_t::with_int, 12},       {106, handler_kind_t::with_int, 16},
-        {108, handler_kind_t::with_int, 20},       {111, handler_kind_t::with_int, 1},
-        {115, handler_kind_t::enemy_with_int, 8},  {127, handler_kind_t::with_int, 5},
-        {150, handler_kind_t::turret, 72},         {155, handler_kind_t::turret, 68},
-        {162, handler_kind_t::with_int, 3},        {165, handler_kind_t::with_int, 2},
-        {176, handler_kind_t::enemy_with_int, 68}, {244, handler_kind_t::enemy_with_int, -1},
-        {247, handler_kind_t::hatch, 8},           {249, handler_kind_t::with_int, 1},
-        {250, handler_kind_t::with_int, 0},        {270, handler_kind_t::enemy_with_int, -1},
-    };
-    for (const row_t& r : rows) {
-        EXPECT_EQ(dispatch_entry(r.type).kind, r.kind) << r.type;
-        EXPECT_EQ(dispatch_entry(r.type).extra, r.extra) << r.type;
-    }
-    EXPECT_EQ(dispatch_entry(247).enemy_with_int, &stage_t::spawn_twister002_d);
-    EXPECT_EQ(dispatch_entry(248).enemy_with_int, &stage_t::spawn_twister002_c);
-    EXPECT_EQ(dispatch_entry(112).with_int, &stage_t::spawn_twister001_a);
-    EXPECT_EQ(dispatch_entry(184).speed, -0.15f);
-    EXPECT_EQ(dispatch_entry(171).with_flag, &stage_t::spawn_mmeteo);
-    EXPECT_EQ(dispatch_entry(293).plain, &stage_t::spawn_wall);
-    EXPECT_EQ(dispatch_entry(360).plain, &stage_t::spawn_ending_object001);
 }
 
 TEST_F(stage_load, turrets_get_their_explosion_item_and_owned_shots_in_order) {
     rng::srand(1);
     const int32_t first_draw = rng::rand();
     rng::srand(1);
-    for (const placement_t& p : {at(150, 0, 37), at(155, 3)}) {
+    for (const placement_t& p : {at(150, 0, 37), at(155, 3), at(151)}) {
         stage_t::spawn_placement(&stage, &p);
     }
-    ASSERT_EQ(stage.enemies[0].size(), 2u);
+    ASSERT_EQ(stage.enemies[0].size(), 3u);
+    auto* roof = dynamic_cast<battery001::roofbody_t*>(stage.enemies[0][2]);
+    ASSERT_NE(roof, nullptr);
+    EXPECT_EQ(roof->explosion->info->id, 72);
+    EXPECT_EQ(roof->shots.size(), 4u);
     auto* floor = dynamic_cast<battery001::floorbody_t*>(stage.enemies[0][0]);
     auto* b3 = dynamic_cast<battery003::body_t*>(stage.enemies[0][1]);
     ASSERT_NE(floor, nullptr);
@@ -158,7 +287,7 @@ TEST_F(stage_load, turrets_get_their_explosion_item_and_owned_shots_in_order) {
     EXPECT_EQ(floor->carried, stage.items[0]);
     ASSERT_EQ(floor->shots.size(), 4u);
     ASSERT_EQ(b3->shots.size(), 64u);
-    EXPECT_EQ(stage.enemy_shots.size(), 68u);
+    EXPECT_EQ(stage.enemy_shots.size(), 72u);
     EXPECT_EQ(floor->shots[3], stage.enemy_shots[3]);
     EXPECT_EQ(floor->shots[0]->info->id, 21);
     EXPECT_EQ(b3->shots[0]->info->id, 18);
@@ -199,42 +328,120 @@ TEST_F(stage_load, dropped_items_follow_the_item_mode) {
     }
 }
 
-TEST_F(stage_load, explosion_patterns_place_their_rings_and_need_every_record) {
-    const placement_t p = at(600);
-    big_explosion_t* boss = stage_t::make_explosion_pattern_boss(&stage, &p, 1);
-    ASSERT_NE(boss, nullptr);
-    ASSERT_EQ(boss->parts.entries.size(), 29u);
-    EXPECT_EQ(stage.explosions.size(), 30u);
-    const std::pair<int32_t, int32_t> inner[8] = {{8, 0},  {5, -5}, {0, -8}, {-5, -5},
-                                                  {-8, 0}, {-5, 5}, {0, 8},  {5, 5}};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(boss->parts.entries[size_t(1 + i)].dx, inner[i].first);
-        EXPECT_EQ(boss->parts.entries[size_t(1 + i)].dy, inner[i].second);
-        EXPECT_EQ(boss->parts.entries[size_t(1 + i)].explosion->period, uint32_t(i % 3 + 2));
-    }
-    // The counter-spray leaves from the spray's offsets the opposite way.
-    const auto& last = boss->parts.entries.back();
-    EXPECT_EQ(last.dx, -11);
-    EXPECT_EQ(last.dy, 11);
-    EXPECT_EQ(static_cast<active_explosion_t*>(last.explosion)->direction, 8);
-    EXPECT_EQ(boss->parts.entries[9].dx, 11); // second ring, direction 4, radius 12
-    EXPECT_EQ(boss->parts.entries[9].dy, -4);
+namespace {
 
+// One part of a composite explosion after the composite itself: a core stands still, a fragment flies.
+struct part_row_t {
+    int32_t record;
+    bool fragment;
+    int32_t direction;
+    uint32_t period;
+    float speed;
+    int32_t accel;
+    int32_t dx, dy;
+};
+
+const std::vector<part_row_t> mothership_parts = {
+    {89, false, 0, 4, 0, 0, 0, 0},       {71, true, 0, 6, 0.2f, 0, 12, 0},
+    {71, true, 8, 6, 0.1f, 0, 8, -8},    {71, true, 16, 6, 0.0f, 0, 0, -12},
+    {71, true, 24, 6, 0.3f, 0, -8, -8},  {71, true, 32, 6, 0.15f, 0, -12, 0},
+    {71, true, 40, 6, 0.2f, 0, -8, 8},   {71, true, 48, 6, 0.1f, 0, 0, 12},
+    {71, true, 56, 6, 0.3f, 0, 8, 8},    {68, true, 4, 2, 1.0f, 0, 14, -6},
+    {68, true, 12, 2, 0.8f, 0, 6, -14},  {68, true, 20, 2, 1.5f, 0, -6, -14},
+    {68, true, 28, 2, 0.8f, 0, -14, -6}, {68, true, 36, 2, 1.1f, 0, -14, 6},
+    {68, true, 44, 2, 1.7f, 0, -6, 14},  {68, true, 52, 2, 1.3f, 0, 6, 14},
+    {68, true, 60, 2, 1.1f, 0, 14, 6},
+};
+
+// With base 0; base 1 lengthens the periods of the first 17 parts by one.
+const std::vector<part_row_t> boss_parts = {
+    {90, false, 0, 1, 0, 0, 0, 0},       {71, true, 0, 1, 0.5f, 0, 8, 0},
+    {71, true, 8, 2, 0.3f, 0, 5, -5},    {71, true, 16, 3, 0.0f, 0, 0, -8},
+    {71, true, 24, 1, 0.6f, 0, -5, -5},  {71, true, 32, 2, 0.4f, 0, -8, 0},
+    {71, true, 40, 3, 0.3f, 0, -5, 5},   {71, true, 48, 1, 0.3f, 0, 0, 8},
+    {71, true, 56, 2, 0.6f, 0, 5, 5},    {68, true, 4, 2, 0.4f, 0, 11, -4},
+    {68, true, 12, 2, 0.5f, 0, 4, -11},  {68, true, 20, 2, 1.4f, 0, -4, -11},
+    {68, true, 28, 2, 0.5f, 0, -11, -4}, {68, true, 36, 2, 0.6f, 0, -11, 4},
+    {68, true, 44, 2, 1.2f, 0, -4, 11},  {68, true, 52, 2, 0.8f, 0, 4, 11},
+    {68, true, 60, 2, 0.7f, 0, 11, 4},   {75, true, 8, 3, 3, -9, 11, -11},
+    {75, true, 20, 4, 4, -9, -6, -14},   {75, true, 22, 7, 5, -9, -8, -13},
+    {75, true, 24, 6, 4, -9, -11, -11},  {75, true, 25, 6, 5, -9, -12, -10},
+    {75, true, 36, 9, 4, -9, -14, 6},    {75, true, 40, 7, 5, -9, -11, 11},
+    {75, true, 44, 3, 4, -9, -6, 14},    {75, true, 40, 3, 3, -12, 11, -11},
+    {75, true, 54, 7, 5, -12, -8, -13},  {75, true, 57, 6, 5, -12, -12, -10},
+    {75, true, 8, 7, 5, -12, -11, 11},
+};
+
+const std::vector<part_row_t> medium_parts = {
+    {68, true, 0, 2, 0, 0, 0, 0},       {68, true, 32, 1, 0.5f, 0, -4, 0},
+    {68, true, 0, 1, 0.5f, 0, 4, 0},    {73, true, 0, 2, 0.7f, 0, 10, 0},
+    {73, true, 8, 3, 0.4f, 0, 7, -7},   {73, true, 16, 2, 0.6f, 0, 0, -10},
+    {73, true, 24, 3, 0.5f, 0, -7, -7}, {73, true, 32, 2, 0.7f, 0, -10, 0},
+    {73, true, 40, 3, 0.5f, 0, -7, 7},  {73, true, 48, 2, 0.6f, 0, 0, 10},
+    {73, true, 56, 3, 0.4f, 0, 7, 7},   {75, true, 8, 2, 3, -12, 0, 0},
+    {75, true, 20, 2, 4, -12, 0, 0},    {75, true, 22, 3, 5, -12, 0, 0},
+    {75, true, 24, 4, 4, -12, 0, 0},    {75, true, 25, 5, 5, -12, 0, 0},
+    {75, true, 36, 6, 5, -12, 0, 0},    {75, true, 40, 4, 4, -12, 0, 0},
+    {75, true, 44, 2, 4, -12, 0, 0},
+};
+
+void expect_parts(const big_explosion_t* set, std::vector<part_row_t> rows, const char* name) {
+    ASSERT_NE(set, nullptr) << name;
+    EXPECT_EQ(set->info->id, 0) << name;
+    ASSERT_EQ(set->parts.entries.size(), rows.size()) << name;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const part_row_t& r = rows[i];
+        const auto& part = set->parts.entries[i];
+        EXPECT_EQ(part.explosion->info->id, r.record) << name << " part " << i;
+        EXPECT_EQ(part.explosion->period, r.period) << name << " part " << i;
+        EXPECT_EQ(part.dx, r.dx) << name << " part " << i;
+        EXPECT_EQ(part.dy, r.dy) << name << " part " << i;
+        const auto* fragment = dynamic_cast<const active_explosion_t*>(part.explosion);
+        ASSERT_EQ(fragment != nullptr, r.fragment) << name << " part " << i;
+        if (fragment != nullptr) {
+            EXPECT_EQ(fragment->direction, r.direction) << name << " part " << i;
+            EXPECT_FLOAT_EQ(fragment->speed, r.speed) << name << " part " << i;
+            EXPECT_EQ(fragment->accel, r.accel) << name << " part " << i;
+            EXPECT_FLOAT_EQ(fragment->vy, -r.speed * sin_table[r.direction]) << name << " part " << i;
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(stage_load, explosion_patterns_are_their_tables_of_parts_and_need_every_record) {
+    const placement_t p = at(600);
+    expect_parts(stage_t::make_explosion_pattern_mothership(&stage, &p), mothership_parts, "mothership");
+    expect_parts(stage_t::make_explosion_pattern_boss(&stage, &p, 0), boss_parts, "boss 0");
+    std::vector<part_row_t> slower = boss_parts;
+    for (size_t i = 0; i < 17; ++i) {
+        ++slower[i].period;
+    }
+    expect_parts(stage_t::make_explosion_pattern_boss(&stage, &p, 1), slower, "boss 1");
+    expect_parts(stage_t::make_explosion_pattern_medium(&stage, &p), medium_parts, "medium");
+    std::vector<part_row_t> small = medium_parts;
+    small.push_back({90, false, 0, 1, 0, 0, 0, 0});
+    expect_parts(stage_t::make_explosion_pattern_small(&stage, &p), small, "small");
+    EXPECT_EQ(stage.explosions.size(), 18u + 2 * 30u + 20u + 21u);
+    EXPECT_EQ(stage.explosions.items.back()->key, 7u);
+
+    // Started where its owner dies, each part stands at the position plus its offset, truncated.
     big_explosion_t* medium = stage_t::make_explosion_pattern_medium(&stage, &p);
-    ASSERT_NE(medium, nullptr);
     medium->set_position(100.7f, 50.2f);
     medium->start();
     EXPECT_EQ(medium->parts.entries[1].explosion->x, 96);
     EXPECT_EQ(medium->parts.entries[1].explosion->y, 50);
     EXPECT_EQ(medium->parts.entries[3].explosion->x, 110);
-    EXPECT_EQ(medium->parts.entries[3].explosion->key, 7u);
-    EXPECT_EQ(stage_t::make_explosion_pattern_small(&stage, &p)->parts.entries.size(), 20u);
-    EXPECT_EQ(stage_t::make_explosion_pattern_mothership(&stage, &p)->parts.entries.size(), 17u);
 
-    load_table({83});
-    const uint32_t before = stage.explosions.size();
-    EXPECT_EQ(stage_t::make_explosion_pattern_boss(&stage, &p, 0), nullptr);
-    EXPECT_EQ(stage.explosions.size(), before);
+    for (const int32_t missing : {83, 90, 68}) {
+        load_table({missing});
+        const uint32_t before = stage.explosions.size();
+        EXPECT_EQ(stage_t::make_explosion_pattern_boss(&stage, &p, 0), nullptr) << missing;
+        if (missing != 83) { // which only the boss pattern needs
+            EXPECT_EQ(stage_t::make_explosion_pattern_small(&stage, &p), nullptr) << missing;
+        }
+        EXPECT_EQ(stage.explosions.size(), before) << missing;
+    }
 }
 
 TEST_F(stage_load, a_whole_file_loads_events_first_then_placements_then_pools_and_pointers) {

@@ -1,7 +1,8 @@
 #include "objects/enemy.h"
 #include "objects/trig_tables.h"
-#include "play/play_frame_standin.h"
+#include "play/scroll.h"
 #include "player/homing_missile.h"
+#include "tests/play/event_log_scene.h"
 #include "tests/player/player_fixture.h"
 
 namespace {
@@ -22,11 +23,11 @@ class homing : public player_test {
     enemy_t* enemy(float x, float y, const objectinfo_t& info = enemy_info) {
         auto* e = new enemy_t(&info, x, y, 0);
         scene.stage.enemies[0].push_back(e);
-        scene.advance_windows(0, 1);
+        advance_object_windows(scene.stage, 0, 1);
         return e;
     }
 
-    play_frame_standin_t scene;
+    event_log_scene_t scene;
     upper_homing_missile_t upper{&upper_info};
 };
 

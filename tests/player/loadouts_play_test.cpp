@@ -6,6 +6,7 @@
 #include "objects/random.h"
 #include "objects/score.h"
 #include "play/play_state.h"
+#include "play/scroll.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
 #include "player/powergauge.h"
@@ -67,7 +68,7 @@ class loadouts : public crawl_fixture_t {
     enemy_t* tough_enemy(float x, float y) {
         auto* enemy = new enemy_t(objectinfo_find(201), x, y, 0);
         play->scene.stage.enemies[0].push_back(enemy);
-        play->scene.advance_windows(0, 1);
+        advance_object_windows(play->scene.stage, 0, 1);
         return enemy;
     }
 

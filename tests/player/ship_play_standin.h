@@ -1,10 +1,9 @@
-// Stand-in for the play scene around the real ship until the play scene is built: the play-frame
-// stand-in's stage and event log, the player container and the equipper, run in the order of a play
-// frame, with the ship-against-items pass.
+// The ship in a play of the tests: a play scene that keeps what objects post, its player container
+// equipped as a play start does, and frames of the scene's own update and collision passes.
 #pragma once
 
-#include "play/play_frame_standin.h"
 #include "player/player.h"
+#include "tests/play/event_log_scene.h"
 
 #include <cstdint>
 
@@ -43,10 +42,7 @@ class ship_play_standin_t {
     item_t* add_item(int32_t kind, float x, float y, bool placed = true);
     int32_t count_events(int32_t type, int32_t param) const;
 
-    play_frame_standin_t scene;
-    player_t player;
+    event_log_scene_t scene;
+    player_t& player = scene.player;
     ship_t* ship = nullptr;
-
-  private:
-    void pick_up_items(std::vector<item_t*>& items);
 };

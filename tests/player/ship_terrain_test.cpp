@@ -57,6 +57,9 @@ TEST_F(ship_terrain, a_puff_vanishes_on_the_cg_layer_only_when_asked_to) {
     smoke_t* puff = ship().debris.front();
     solid(*cg, 50, 60);
     solid(*slot0, 80, 60);
+    // Read outside a frame: locked as the frame's update locks them.
+    cg->lock();
+    slot0->lock();
     for (float at : {50.5f, 80.5f}) {
         puff->terrain_collision = 1;
         puff->set_position(at, 60.5f);

@@ -1,15 +1,20 @@
-// The weapons in play: a stand-in ship flies and fires through the stand-in play frame, its shots and
-// its multiple's meet enemies of the stage and the terrain.
+// The weapons in play: a stand-in ship flies and fires, its shots and its multiple's meet enemies of a
+// play scene's stage, through the play frame's own shot pass, and the terrain.
 #include "objects/enemy.h"
 #include "objects/hitmark.h"
+#include "objects/objectinfo.h"
 #include "objects/play_globals.h"
+#include "objects/random.h"
 #include "objects/score.h"
-#include "play/play_frame_standin.h"
+#include "play/collision.h"
+#include "play/each_alive.h"
 #include "play/play_state.h"
+#include "play/scroll.h"
 #include "player/double_shot.h"
 #include "player/multiple.h"
 #include "player/weapon_factories.h"
 #include "screen/soundctr.h"
+#include "tests/play/event_log_scene.h"
 #include "tests/player/player_fixture.h"
 #include "tests/player/standin_ship.h"
 #include "tests/player/terrain_fixture.h"
@@ -26,7 +31,9 @@ class weapons_in_play : public terrain_fixture_t {
         terrain_fixture_t::SetUp();
         std::string error;
         ASSERT_TRUE(write_objectinfo_file(".", error)) << error;
-        ASSERT_TRUE(play.startup(".\\bin\\objectinfo.dat", 1, 7));
+        rng::srand(7);
+        g_level = 1;
+        ASSERT_TRUE(objectinfo_load(".\\bin\\objectinfo.dat", 1));
         ASSERT_TRUE(make_multiples(multiples, 4));
         ASSERT_TRUE(make_shot_pool(weapons, effects, 15));
         ASSERT_TRUE(make_double_shots(weapons, effects, 15));
@@ -34,9 +41,6 @@ class weapons_in_play : public terrain_fixture_t {
         ship->controller = std::make_unique<mulctr_freeze_t>(ship.get(), ship->multiples);
         ship->set_position(100, 100);
         ship->controller->reset(100, 100);
-        for (uint32_t i = 0; i < weapons.size(); ++i) {
-            play.player_shots.push_back(weapons[i]);
-        }
     }
 
     void TearDown() override {
@@ -63,12 +67,12 @@ class weapons_in_play : public terrain_fixture_t {
     enemy_t* place_enemy(float x, float y) {
         auto* enemy = new enemy_t(objectinfo_find(200), x, y, 0);
         play.stage.enemies[0].push_back(enemy);
-        play.advance_windows(0, 1);
+        advance_object_windows(play.stage, 0, 1);
         return enemy;
     }
 
-    // One play frame in the play scene's order: the ship, then the player's objects, then the stage,
-    // then the collisions.
+    // One play frame in the play scene's order: the ship, then the player's objects and the craters,
+    // then the pass of the player's shots against enemy list 0.
     void frame(uint8_t input) {
         ship->press(input);
         for (multiple_t* m : multiples) {
@@ -76,14 +80,15 @@ class weapons_in_play : public terrain_fixture_t {
                 m->update();
             }
         }
-        play.update();
+        each_alive(weapons, [](object_t& shot) { shot.update(); });
+        hitmark_update_all();
         for (uint32_t i = 0; i < effects.size(); ++i) {
             if (effects[i]->alive) {
                 effects[i]->update();
             }
         }
-        play.collide();
-        play.end_frame();
+        collide_enemies_player_shots(play.stage.enemies[0], weapons);
+        ++g_frame_counter;
     }
 
     // Whether a hit effect runs within 8 pixels of (x, y).
@@ -105,7 +110,7 @@ class weapons_in_play : public terrain_fixture_t {
         }
     }
 
-    play_frame_standin_t play;
+    event_log_scene_t play;
     std::unique_ptr<standin_ship_t> ship;
     weapon_list_t weapons;
     effect_list_t effects;
