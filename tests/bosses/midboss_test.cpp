@@ -66,7 +66,7 @@ TEST_F(midboss, a_column_stands_512_over_n_apart_capped_and_a_missing_record_mak
         auto bodies = all<midboss001::body_t>();
         ASSERT_EQ(bodies.size(), r.bodies) << r.count;
         for (size_t k = 0; k < bodies.size(); ++k) {
-            EXPECT_EQ(bodies[k]->y, float(40 + int32_t(k) * (512 / int32_t(r.bodies)))) << r.count;
+            EXPECT_EQ(bodies[k]->y, float(40 + int32_t(k) * (512 / r.count))) << r.count;
             EXPECT_EQ(bodies[k]->prev, k == 0 ? nullptr : bodies[k - 1]);
             EXPECT_EQ(bodies[k]->next, k + 1 == bodies.size() ? nullptr : bodies[k + 1]);
             EXPECT_NE(bodies[k]->carried, nullptr);
