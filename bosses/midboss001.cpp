@@ -45,7 +45,8 @@ bool inside(float x, float y, float low, float high) {
 
 // Frames of the spread phase on which a volley leaves, by level.
 uint32_t spread_interval() {
-    return difficulty_level() <= 1 ? 16 : difficulty_level() <= 3 ? 12 : difficulty_level() == 4 ? 8 : 6;
+    const int32_t level = difficulty_level();
+    return level <= 1 ? 16 : level <= 3 ? 12 : level == 4 ? 8 : 6;
 }
 
 struct box_t {

@@ -79,32 +79,32 @@ TEST_F(midboss001_test, the_script_opens_fires_spreads_closes_and_fires_beams_on
         load({placed(262, 200, 120, 1)}, r.level);
         ship_at(200, 120); // the body holds still
         uint32_t state = rng::current_state();
-        std::vector<launch_t> expected;
-        std::vector<draw_t> draws_expected;
+        std::vector<launch_t> expected, effects;
+        std::vector<uint32_t> drawn_expected, drawn, beam_frames;
         const float speed = 1.2f + 0.2f * float(r.level);
         for (uint32_t t : r.spread_timers) {
             for (float y : {108.0f, 132.0f}) {
                 const int32_t direction = 24 + next_draw(state) / 1928;
                 expected.push_back(
                     left_from(10 + t, list_enemy_shots, int32_t(expected.size()), 190, y, direction, speed));
+                drawn_expected.push_back(10 + t); // one number for each shot that leaves
             }
-            draws_expected.push_back({10 + t, 2});
         }
-        std::vector<uint32_t> beam_frames;
         for (uint32_t frame : {68u, 76u, 84u}) {
             if (r.beam_speed > 0) {
-                expected.push_back(left_from(frame, list_enemy_shots, 32 + int32_t(beam_frames.size()), 172,
-                                             120, 32, r.beam_speed));
+                const int32_t i = int32_t(beam_frames.size());
+                expected.push_back(left_from(frame, list_enemy_shots, 32 + i, 172, 120, 32, r.beam_speed));
+                effects.push_back({frame, list_explosions, 21 + i, 172, 120, -1, 0});
                 beam_frames.push_back(frame);
             }
         }
         run(93);
         EXPECT_EQ(launches(list_enemy_shots), expected) << r.level;
-        ASSERT_EQ(draws.size(), draws_expected.size()) << r.level;
-        for (size_t i = 0; i < draws.size(); ++i) {
-            EXPECT_EQ(draws[i].frame, draws_expected[i].frame);
-            EXPECT_EQ(draws[i].count, draws_expected[i].count);
+        EXPECT_EQ(launches(list_explosions), effects) << r.level;
+        for (const draw_t& d : draws) {
+            drawn.insert(drawn.end(), size_t(d.count), d.frame);
         }
+        EXPECT_EQ(drawn, drawn_expected) << r.level;
         EXPECT_EQ(sound_frames(45), beam_frames) << r.level;
         EXPECT_EQ(only<body_t>()->state, 5); // open again
     }
@@ -200,9 +200,10 @@ TEST_F(midboss001_test, overlapping_bodies_bump_apart_once_tested_by_the_front_o
         int32_t sounds;
     };
     const row_t rows[] = {
-        {4, 20, 100, true, 0, true, 1},  {4, 20, 300, true, 0, true, 0}, // no sound off screen
-        {47, 0, 100, true, 0, true, 1},  {48, 0, 100, true, 0, false, 0},  {0, 47, 100, true, 0, true, 1},
-        {0, 48, 100, true, 0, false, 0}, {4, 20, 100, false, 0, false, 0}, {4, 20, 100, true, 1, false, 0},
+        {4, 20, 100, true, 0, true, 1},   {4, 20, 300, true, 0, true, 0}, // no sound off screen
+        {47, 0, 100, true, 0, true, 1},   {48, 0, 100, true, 0, false, 0},  {0, 47, 100, true, 0, true, 1},
+        {0, 48, 100, true, 0, false, 0},  {-48, 0, 100, true, 0, false, 0}, {0, -48, 100, true, 0, false, 0},
+        {4, 20, 100, false, 0, false, 0}, {4, 20, 100, true, 1, false, 0},
     };
     for (const row_t& r : rows) {
         load({placed(262, 200, 100, 2)});
@@ -269,7 +270,7 @@ TEST_F(midboss001_test, the_wings_shield_and_flash_with_the_body_which_recoils_d
             EXPECT_EQ(body->x, 182); // recoils on the frame after the hit
         }
     }
-    for (const auto& [dx, hit] : {std::pair{30.0f, true}, std::pair{-18.0f, false}}) {
+    for (const auto& [dx, hit] : {std::pair{31.0f, true}, {32.0f, false}, {-15.0f, true}, {-16.0f, false}}) {
         load({placed(262, 180, 120, 1)});
         auto* body = only<body_t>();
         shoot(body->x + dx, body->y, 1); // the hit box lies 8 pixels right of the centre

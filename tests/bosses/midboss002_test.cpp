@@ -68,7 +68,7 @@ TEST_F(midboss002_test, each_phase_changes_speed_and_flaps_at_its_own_pace_and_t
         {1, 0, 63.5f, 1.0f, 1, 50, 0.98f, 62.52f, 2}, // begun left of 64: stop
         {1, 0, 64, 1.0f, 1, 1, 1.0f, 63, 2},
         {1, 23, 63, 1.0f, 1, 50, 0.98f, 62.02f, 2},
-        {2, 0, 200, 0.9f, 2, 2, 0.88f, 198.23f, 2},
+        {2, 0, 200, 0.9f, 3, 2, 0.87f, 197.36f, 3},
         {2, 0, 200, 0.505f, 1, 3, 0.5f, 199.5f, 2}, // 0.5 to fire
         {3, 0, 200, 0.5f, 6, 3, 0.5f, 197, 7},      // every frame
         {3, 64, 200, 0.5f, 1, 0, 0.52f, 199.48f, 2},
@@ -213,8 +213,9 @@ TEST_F(midboss002_test, a_spreading_laser_veers_away_from_the_body_holds_and_tur
             if (laser->direction != before && f > 0) {
                 course.emplace_back(f, laser->direction);
             }
-            if (f == 38) {
+            if (f == 38) { // along its course: 45 degrees off for a spreading one
                 EXPECT_EQ(laser->pattern, r.target % 32);
+                EXPECT_NEAR(laser->vx, laser->speed * (r.target == 32 ? -1 : -0.70711f), 1e-4);
             }
             if (f == 9) {
                 EXPECT_NEAR(laser->speed, 1.2f, 1e-4);
@@ -244,14 +245,15 @@ TEST_F(midboss002_test, damage_sounds_shakes_the_screen_on_death_and_fires_back_
         int32_t revenge;
     };
     const row_t rows[] = {
-        {1, 0, 8, 0, false, 0},   {1, 1, 8, 1, false, 0},   {1, 1, 30, 1, false, 0}, // the box lies 8 right
-        {1, 1, -22, 0, false, 0}, {3, 9999, 8, 1, true, 0}, {4, 9999, 8, 1, true, 1},
+        {1, 0, 8, 0, false, 0},   {1, 1, 35, 1, false, 0},  {1, 1, 36, 0, false, 0}, // the box lies 8 right
+        {1, 1, -19, 1, false, 0}, {1, 1, -20, 0, false, 0}, {3, 9999, 8, 1, true, 0},
+        {4, 9999, 8, 1, true, 1},
     };
     for (const row_t& r : rows) {
         load({placed(266, 200, 120)}, r.level);
         auto* body = only<body_t>();
         shoot(body->x + r.dx, body->y, r.power);
-        EXPECT_EQ(body->hp<body->max_hp(), r.hit_sounds> 0) << r.power << " " << r.dx;
+        EXPECT_EQ(r.hit_sounds > 0, (body->hp < body->max_hp())) << r.power << " " << r.dx;
         EXPECT_EQ(body->alive == 0, r.dies);
         EXPECT_EQ(body->jets[0]->alive == 0, r.dies);
         EXPECT_EQ(death_pattern_shown(), r.dies);

@@ -130,7 +130,7 @@ TEST_F(midboss003_test, the_attack_fans_balls_at_the_levels_interval_and_laser_p
         uint32_t interval;
         std::vector<int32_t> fans;
     };
-    const row_t rows[] = {{1, 40, 64, {4, 3, 4, 3, 4}},
+    const row_t rows[] = {{3, 40, 64, {4, 3, 4, 3, 4}},
                           {4, 40, 64, {4, 5, 4, 5, 4}},
                           {5, 200, 48, {4, 5, 4, 5, 4, 5}}, // the ship behind it: fans open around 0
                           {8, 40, 32, {4, 5, 4, 5, 4, 5, 4, 5, 4}}};
@@ -198,7 +198,7 @@ TEST_F(midboss003_test,
     ball->start();
     missile_t* laser = body->lasers[0];
     laser->set_position(100, 50);
-    laser->direction = 0;
+    laser->direction = 8;
     laser->start();
     solid_at(*slot0, 90, 50); // lasers ignore the terrain
     struct row_t {
@@ -217,7 +217,7 @@ TEST_F(midboss003_test,
         EXPECT_EQ(ball->pattern, r.ball_pattern) << g_frame_counter;
         EXPECT_NEAR(laser->x, r.laser_x, 1e-3) << g_frame_counter;
         EXPECT_NEAR(laser->speed, r.laser_speed, 1e-4) << g_frame_counter;
-        EXPECT_NEAR(laser->vx, r.laser_speed, 1e-4); // its velocity follows its direction
+        EXPECT_NEAR(laser->vx, 0.70711f * r.laser_speed, 1e-4); // its velocity follows its direction
     }
     EXPECT_FALSE(ball->alive); // out of the area at 272, without an explosion
     EXPECT_FALSE(ball->explosion->alive);
@@ -240,8 +240,10 @@ TEST_F(midboss003_test, it_is_shielded_before_its_attack_bursts_into_a_ring_by_l
     };
     const row_t rows[] = {
         {1, 0, 9999, 8, 0, false, 0, 0},      {1, 3, 9999, 8, 0, false, 0, 0}, // shields up
-        {1, 50, 0, 8, 0, false, 0, 0},        {1, 50, 1, 30, 1, false, 0, 0},  // the box lies 8 right
-        {1, 60, 1, -22, 0, false, 0, 0},      {2, 50, 9999, 8, 1, true, 0, 0},
+        {1, 50, 0, 8, 0, false, 0, 0},        {1, 50, 1, 35, 1, false, 0, 0},
+        {1, 50, 1, 36, 0, false, 0, 0}, // the box
+        {1, 60, 1, -19, 1, false, 0, 0},      {1, 60, 1, -20, 0, false, 0, 0},
+        {2, 50, 9999, 8, 1, true, 0, 0}, // lies 8 right
         {3, 50, 9999, 8, 1, true, 1.15f, 4},  {4, 61, 9999, 8, 1, true, 1.2f, 8},
         {5, 50, 9999, 8, 1, true, 1.25f, 16}, {8, 50, 9999, 8, 1, true, 1.4f, 16},
     };
@@ -250,7 +252,7 @@ TEST_F(midboss003_test, it_is_shielded_before_its_attack_bursts_into_a_ring_by_l
         auto* body = only<body_t>();
         body->state = r.state;
         shoot(body->x + r.dx, body->y, r.power);
-        EXPECT_EQ(body->hp<body->max_hp(), r.hit_sounds> 0) << r.state << " " << r.dx;
+        EXPECT_EQ(r.hit_sounds > 0, (body->hp < body->max_hp())) << r.state << " " << r.dx;
         EXPECT_EQ(body->alive == 0, r.dies);
         EXPECT_EQ(death_pattern_shown(), r.dies);
         EXPECT_EQ(body->upper_jet->alive == 0, r.dies);
