@@ -242,10 +242,8 @@ TEST_F(midboss001_test, the_wings_shield_and_flash_with_the_body_which_recoils_d
         {1, 9999, false, 40, 1, true, 0}, {3, 9999, false, 40, 1, true, 1},
     };
     for (const row_t& r : rows) {
-        load({placed(262, 180, 120, 1)}, r.level);
-        scene->scroll_stop = 1;
+        auto* body = hold<body_t>(placed(262, 180, 120, 1), r.level);
         ship_at(180, 120);
-        auto* body = only<body_t>();
         run(3); // the wings open: 16.5 from the body
         if (r.at_wing) {
             EXPECT_TRUE(shoot(body->upper_wing->x, body->upper_wing->y - 4, r.power));
@@ -271,8 +269,7 @@ TEST_F(midboss001_test, the_wings_shield_and_flash_with_the_body_which_recoils_d
         }
     }
     for (const auto& [dx, hit] : {std::pair{31.0f, true}, {32.0f, false}, {-15.0f, true}, {-16.0f, false}}) {
-        load({placed(262, 180, 120, 1)});
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(262, 180, 120, 1));
         shoot(body->x + dx, body->y, 1); // the hit box lies 8 pixels right of the centre
         EXPECT_EQ(body->hp < body->max_hp(), hit) << dx;
     }

@@ -79,9 +79,7 @@ TEST_F(midboss002_test, each_phase_changes_speed_and_flaps_at_its_own_pace_and_t
         {52, 1, 200, -1.0f, 2, 52, -1.0f, 202, 3},
     };
     for (const row_t& r : rows) {
-        load({placed(266, 200, 120)});
-        scene->scroll_stop = 1;
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(266, 200, 120));
         body->state = r.state;
         body->timer = r.timer;
         body->x = r.x;
@@ -103,9 +101,7 @@ TEST_F(midboss002_test, a_volley_leaves_at_flap_0_and_12_one_pair_below_level_4_
     };
     for (const row_t& r : {row_t{1, 0, 1}, row_t{4, 0, 1}, row_t{3, 12, float(std::cos(67 * M_PI / 180))},
                            row_t{5, 12, float(std::cos(67 * M_PI / 180))}, row_t{4, 5, 0}}) {
-        load({placed(266, 200, 120)}, r.level);
-        scene->scroll_stop = 1;
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(266, 200, 120), r.level);
         body->state = 3;
         body->speed = 0.5f;
         body->pattern = r.pattern;
@@ -154,9 +150,7 @@ TEST_F(midboss002_test, the_retreat_fans_balls_every_16_frames_by_level_and_leav
         std::vector<int32_t> fans;
     };
     for (const row_t& r : {row_t{2, {}}, row_t{3, {4, 3, 4, 3}}, row_t{4, {6, 5, 6, 5}}}) {
-        load({placed(266, 200, 120, 0, 37)}, r.level);
-        scene->scroll_stop = 1;
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(266, 200, 120, 0, 37), r.level);
         body->state = 51;
         body->speed = -0.96f;
         body->x = 100;
@@ -191,9 +185,7 @@ TEST_F(midboss002_test, a_spreading_laser_veers_away_from_the_body_holds_and_tur
     };
     for (const row_t& r :
          {row_t{80, true, 24}, row_t{160, true, 40}, row_t{120, true, 40}, row_t{80, false, 32}}) {
-        load({placed(266, 200, 120)});
-        scene->scroll_stop = 1;
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(266, 200, 120));
         body->alive = 0; // holds still at y 120
         midboss002::laser_t* laser = body->lasers[0];
         laser->set_position(250, r.laser_y);
@@ -250,8 +242,7 @@ TEST_F(midboss002_test, damage_sounds_shakes_the_screen_on_death_and_fires_back_
         {4, 9999, 8, 1, true, 1},
     };
     for (const row_t& r : rows) {
-        load({placed(266, 200, 120)}, r.level);
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(266, 200, 120), r.level);
         shoot(body->x + r.dx, body->y, r.power);
         EXPECT_EQ(r.hit_sounds > 0, (body->hp < body->max_hp())) << r.power << " " << r.dx;
         EXPECT_EQ(body->alive == 0, r.dies);

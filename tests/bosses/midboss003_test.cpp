@@ -82,9 +82,7 @@ TEST_F(midboss003_test, each_phase_changes_speed_and_pace_from_arrival_to_exit) 
         {61, 0, -31, 2, 0, 1, 61, 2, -33, 1, 0},
     };
     for (const row_t& r : rows) {
-        load({placed(267, 200, 120)});
-        scene->scroll_stop = 1;
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(267, 200, 120));
         body->state = r.state;
         body->timer = r.timer;
         body->x = r.x;
@@ -135,10 +133,8 @@ TEST_F(midboss003_test, the_attack_fans_balls_at_the_levels_interval_and_laser_p
                           {5, 200, 48, {4, 5, 4, 5, 4, 5}}, // the ship behind it: fans open around 0
                           {8, 40, 32, {4, 5, 4, 5, 4, 5, 4, 5, 4}}};
     for (const row_t& r : rows) {
-        load({placed(267, 90, 120)}, r.level);
-        scene->scroll_stop = 1;
+        auto* body = hold<body_t>(placed(267, 90, 120), r.level);
         ship_at(r.ship_x, 40);
-        auto* body = only<body_t>();
         body->state = 50;
         body->pattern = 0;
         body->speed = 0.2f;
@@ -248,8 +244,7 @@ TEST_F(midboss003_test, it_is_shielded_before_its_attack_bursts_into_a_ring_by_l
         {5, 50, 9999, 8, 1, true, 1.25f, 16}, {8, 50, 9999, 8, 1, true, 1.4f, 16},
     };
     for (const row_t& r : rows) {
-        load({placed(267, 200, 120)}, r.level);
-        auto* body = only<body_t>();
+        auto* body = hold<body_t>(placed(267, 200, 120), r.level);
         body->state = r.state;
         shoot(body->x + r.dx, body->y, r.power);
         EXPECT_EQ(r.hit_sounds > 0, (body->hp < body->max_hp())) << r.state << " " << r.dx;

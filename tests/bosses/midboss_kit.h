@@ -18,6 +18,13 @@ class midboss_kit_t : public enemy_kit_t {
         records({ship});
     }
 
+    // Loads the placement at the level with the scroll held, and returns its only body.
+    template <typename Body> Body* hold(const placement_t& placement, int32_t level = 1) {
+        load({placement}, level);
+        scene->scroll_stop = 1;
+        return only<Body>();
+    }
+
     // Whether the death pattern made first in the explosion list is showing: its first part runs.
     bool death_pattern_shown() { return objects_of(scene->stage, list_explosions).at(1)->alive != 0; }
 };
