@@ -221,10 +221,12 @@ TEST_F(midboss002_test, a_spreading_laser_veers_away_from_the_body_holds_and_tur
     midboss002::laser_t* laser = only<body_t>()->lasers[0];
     solid_at(*slot0, 240, 100);
     laser->set_position(250, 100);
+    laser->spreading = 1;
     laser->start();
     run(12);
     EXPECT_FALSE(laser->alive); // the terrain stops it, and its effect shows where
     EXPECT_TRUE(laser->effect->alive);
+    EXPECT_EQ(laser->spreading, 0); // fired again as an inner laser, it flies straight
 }
 
 TEST_F(midboss002_test, damage_sounds_shakes_the_screen_on_death_and_fires_back_from_level_4) {
