@@ -72,7 +72,9 @@ class wing_t : public enemy_t {
     body_t* body = nullptr;
 };
 
-// Bodies beyond this many in one column are not made: each brings some fifty objects.
+// The unit count comes from the stage file, and each unit is 69 objects (68 and its item), so a column
+// stops at 16 units. They stand 512 / n apart for the n the placement asks for: the units made stand
+// where a whole column would put them.
 constexpr int32_t group_cap = 16;
 
 } // namespace midboss001

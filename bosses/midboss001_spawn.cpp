@@ -26,8 +26,7 @@ midboss001::wing_t* stage_t::make_midboss001_wing(stage_t* stage, const placemen
 }
 
 midboss001::body_t* stage_t::assemble_midboss001(stage_t* stage, const placement_t* placement) {
-    // 0, 68, 73 and 90 are the small death pattern's: a missing one would leave a body without it.
-    const auto r = find_records({263, 264, 265, 28, 29, 93, 0, 68, 73, 90});
+    const auto r = find_records({263, 264, 265, 28, 29, 93});
     if (!r) {
         return nullptr;
     }
@@ -61,7 +60,7 @@ void stage_t::spawn_midboss001(stage_t* stage, const placement_t* placement) {
     if (n <= 0) {
         return;
     }
-    const int32_t step = column_height / n;
+    const int32_t step = column_height / placement->param2;
     midboss001::body_t* previous = nullptr;
     for (int32_t k = 0; k < n; ++k) {
         midboss001::body_t* body = assemble_midboss001(stage, placement);

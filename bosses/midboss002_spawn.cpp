@@ -32,8 +32,8 @@ midboss002::laser_t* stage_t::make_midboss002_laser(stage_t* stage, const placem
 }
 
 void stage_t::spawn_midboss002(stage_t* stage, const placement_t* placement) {
-    // 71, 68, 83 and 75 complete the boss death pattern with 0 and 90.
-    const auto r = find_records({266, 90, 93, 234, 235, 28, 30, 31, 0, 71, 68, 83, 75});
+    // 90 is required although only the death pattern uses it.
+    const auto r = find_records({266, 90, 93, 234, 235, 28, 30, 31});
     if (!r) {
         return;
     }

@@ -30,8 +30,8 @@ midboss003::body_laser_t* stage_t::make_midboss003_body_laser(stage_t* stage, co
 }
 
 void stage_t::spawn_midboss003(stage_t* stage, const placement_t* placement) {
-    // 0, 68 and 73 complete the medium death pattern.
-    const auto r = find_records({267, 84, 93, 269, 51, 17, 30, 31, 268, 0, 68, 73});
+    // 84 is required although nothing here uses it.
+    const auto r = find_records({267, 84, 93, 269, 51, 17, 30, 31, 268});
     if (!r) {
         return;
     }
