@@ -12,6 +12,10 @@ namespace umlib {
 class surface_t;
 }
 
-// The presented rows 8 to 247 of a 256-wide 32-bit back buffer as 8-bit RGB: the stored pictures' format.
+// Rows of 32-bit pixels (0xRRGGBB) as 8-bit RGB: the stored pictures' format.
+std::vector<uint8_t> ppm_of(const std::vector<uint32_t>& pixels, int32_t width, int32_t height);
+// The presented rows 8 to 247 of a 256-wide 32-bit back buffer.
 std::vector<uint8_t> visible_rows_as_ppm(umlib::surface_t& back);
+// A difference names how many pixels differ, their bounds, the first few, the stored file and the
+// command that rewrites it.
 void expect_golden_picture(const std::string& stored, const std::vector<uint8_t>& picture);
