@@ -119,6 +119,9 @@ TEST_F(frontend_startup, each_scene_needs_its_pictures_and_the_ranking_leaves_on
     ASSERT_TRUE(scene.startup());
     scene.frame();
     EXPECT_EQ(scene.timer, 1);
+    scene.timer = 65535; // kept to 16 bits: the rows fade in again
+    scene.frame();
+    EXPECT_EQ(scene.timer, 0);
     scene.on_key('Q');
     EXPECT_TRUE(changing_to(scene_title));
 }
