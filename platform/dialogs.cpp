@@ -109,11 +109,10 @@ int message_box(hwnd_t owner, const std::string& text, const std::string& captio
     if (hook()) {
         return hook()({owner, text, caption, type});
     }
-    if (const std::optional<int> answer = zenity_box(text, caption, type)) {
-        return *answer;
-    }
-    const int answer = sdl_box(owner, text, caption, type);
+    const std::optional<int> by_zenity = zenity_box(text, caption, type);
+    const int answer = by_zenity ? *by_zenity : sdl_box(owner, text, caption, type);
     drop_pending_keys();
+    return_focus(owner);
     return answer;
 }
 

@@ -57,6 +57,7 @@ std::optional<std::string> ask_zenity(const file_dialog_request_t& request, cons
     int exit_code = 0;
     const auto escape_cancels = [](int vk) { return vk == vk_escape; };
     std::optional<std::string> out = run_for_output(args, exit_code, escape_cancels);
+    return_focus(owner);
     if (!out) {
         message_box(owner, "ファイル選択ダイアログを表示できません。zenity をインストールしてください。",
                     owner != nullptr ? get_window_text(owner) : std::string("zenity"),

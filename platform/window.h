@@ -108,6 +108,9 @@ bool enable_window(hwnd_t window, bool enable);
 hwnd_t set_parent(hwnd_t window, hwnd_t parent);
 // True while the window has the input focus (the application is the active one).
 bool window_is_active(hwnd_t window);
+// Raises the window and gives it the keyboard, as a closed modal dialog does for its owner: a desktop
+// without a window manager would leave the focus nowhere, and a full-screen game stopped.
+void return_focus(hwnd_t window);
 // Like ShowCursor: the cursor shows while the display count is 0 or more; returns the new count.
 int show_cursor(bool show);
 // Desktop size in pixels.
