@@ -124,10 +124,10 @@ TEST_F(frontend_pictures, each_screen_at_a_telling_moment) {
         ASSERT_TRUE(scene.startup());
         frames(scene, 20);
     };
-    const auto demo_page = [this] {
+    const auto demo_page = [this](uint32_t frame) {
         controller->ranking.set_default();
         demo_scene_t demo(&controller->playinfo, &controller->ranking, ".\\bin\\demoplay0.ply");
-        g_frame_counter = 1536 + 40; // the page at weight 96, the lower rows lighter
+        g_frame_counter = frame;
         g_screenctr.mg->clear(0);
         demo.draw_mode_overlay();
     };
@@ -169,7 +169,10 @@ TEST_F(frontend_pictures, each_screen_at_a_telling_moment) {
         {"settings_equipment.ppm", 8, 248, settings},
         {"name_entry.ppm", 8, 248, name_entry},
         {"ranking_new_entry.ppm", 8, 248, ranking},
-        {"demo_ranking_page.ppm", 24, 224, demo_page},
+        // The caption shows on frame 831 of its 48-frame blink; the ranking page at weight 96, the lower
+        // rows lighter.
+        {"demo_caption.ppm", 120, 140, [&] { demo_page(831); }},
+        {"demo_ranking_page.ppm", 24, 224, [&] { demo_page(1536 + 40); }},
         {"replay_marks.ppm", 176, 248, replay_marks},
         {"recording_mark.ppm", 216, 248, recording_mark},
         {"ending_message.ppm", 8, 248, ending},
