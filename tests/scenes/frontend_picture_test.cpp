@@ -161,6 +161,8 @@ TEST_F(frontend_pictures, each_screen_at_a_telling_moment) {
         while (scene.countdown > 200) {
             scene.frame();
         }
+        scene.fps_rate = 59.94;
+        scene.draw_value(0, 0); // the frame rate's place is the ending's own
     };
     const screen_case_t cases[] = {
         {"title_menu.ppm", 8, 248, title},
