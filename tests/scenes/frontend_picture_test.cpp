@@ -84,12 +84,12 @@ TEST_F(frontend_pictures, each_screen_at_a_telling_moment) {
         keys(scene, {down, down}); // the cursor on the ranking
         frames(scene, 1);
     };
-    const auto ship_select = [this](bool confirmed) {
+    const auto ship_select = [this](int32_t shown_frames, bool confirmed) {
         int32_t ship = -1, option = 0;
         typesel_scene_t scene(&ship, &option);
         ASSERT_TRUE(scene.startup());
         keys(scene, {down, right});
-        frames(scene, 67); // arrived; the frame pulses at weight 112
+        frames(scene, shown_frames);
         if (confirmed) {
             keys(scene, {enter});
             frames(scene, 4); // countdown 77: the frame shown, opaque
@@ -166,8 +166,10 @@ TEST_F(frontend_pictures, each_screen_at_a_telling_moment) {
     };
     const screen_case_t cases[] = {
         {"title_menu.ppm", 8, 248, title},
-        {"typesel_choosing.ppm", 8, 248, [&] { ship_select(false); }},
-        {"typesel_confirmed.ppm", 8, 248, [&] { ship_select(true); }},
+        // The panels on their way in; arrived, with the chosen frame pulsing at weight 112; confirmed.
+        {"typesel_sliding.ppm", 56, 248, [&] { ship_select(12, false); }},
+        {"typesel_choosing.ppm", 8, 248, [&] { ship_select(67, false); }},
+        {"typesel_confirmed.ppm", 8, 248, [&] { ship_select(67, true); }},
         {"settings_equipment.ppm", 8, 248, settings},
         {"name_entry.ppm", 8, 248, name_entry},
         {"ranking_new_entry.ppm", 8, 248, ranking},
