@@ -1,10 +1,14 @@
 #include "platform/dialogs.h"
 
+#include "platform/file_dialog_process.h"
+#include "platform/keyboard.h"
 #include "platform/window.h"
 
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -29,12 +33,48 @@ uint32_t sdl_icon(uint32_t type) {
     }
 }
 
-} // namespace
-
-int message_box(hwnd_t owner, const std::string& text, const std::string& caption, uint32_t type) {
-    if (hook()) {
-        return hook()({owner, text, caption, type});
+const char* zenity_kind(uint32_t type) {
+    if ((type & mb_typemask) == mb_yesno) {
+        return "--question";
     }
+    switch (type & mb_iconmask) {
+    case mb_iconerror:
+        return "--error";
+    case mb_iconexclamation:
+        return "--warning";
+    default:
+        return "--info";
+    }
+}
+
+// The box through zenity, which answers Return, Space and Esc as the system's box does; nothing without
+// a desktop or when zenity cannot be started.
+std::optional<int> zenity_box(const std::string& text, const std::string& caption, uint32_t type) {
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        return std::nullopt;
+    }
+    const bool yes_no = (type & mb_typemask) == mb_yesno;
+    std::optional<int> by_key;
+    const auto take_key = [&](int vk) {
+        if (vk == vk_return || vk == vk_space) {
+            by_key = yes_no ? idyes : idok;
+        } else if (vk == vk_escape) {
+            by_key = yes_no ? idno : idok;
+        }
+        return by_key.has_value();
+    };
+    int exit_code = 0;
+    if (!run_for_output({"zenity", zenity_kind(type), "--no-markup", "--title=" + caption, "--text=" + text},
+                        exit_code, take_key)) {
+        return std::nullopt;
+    }
+    if (by_key || !yes_no) {
+        return by_key.value_or(idok);
+    }
+    return exit_code == 0 ? idyes : idno; // Esc or closing the box says no
+}
+
+int sdl_box(hwnd_t owner, const std::string& text, const std::string& caption, uint32_t type) {
     const bool yes_no = (type & mb_typemask) == mb_yesno;
     constexpr uint32_t on_return = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
     constexpr uint32_t on_escape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
@@ -61,6 +101,19 @@ int message_box(hwnd_t owner, const std::string& text, const std::string& captio
         return yes_no ? idno : idok; // the box was closed without a button
     }
     return chosen;
+}
+
+} // namespace
+
+int message_box(hwnd_t owner, const std::string& text, const std::string& caption, uint32_t type) {
+    if (hook()) {
+        return hook()({owner, text, caption, type});
+    }
+    const std::optional<int> by_zenity = zenity_box(text, caption, type);
+    const int answer = by_zenity ? *by_zenity : sdl_box(owner, text, caption, type);
+    drop_pending_keys();
+    return_focus(owner);
+    return answer;
 }
 
 std::string system_error_text(uint32_t code) {

@@ -5,6 +5,15 @@
 
 namespace plat {
 
+void return_focus(hwnd_t window) {
+    SDL_Window* sdl = sdl_window(window);
+    if (sdl == nullptr) {
+        return;
+    }
+    SDL_RaiseWindow(sdl);
+    SDL_SetWindowInputFocus(sdl);
+}
+
 void post_focus_event_for_test(hwnd_t window, bool gained) {
     SDL_Window* sdl = sdl_window(window);
     if (sdl == nullptr) {

@@ -3,9 +3,8 @@
 #include "platform/dialogs.h"
 #include "platform/file.h"
 #include "platform/file_dialog_process.h"
+#include "platform/keyboard.h"
 #include "platform/window.h"
-
-#include <SDL.h>
 
 #include <vector>
 
@@ -56,7 +55,9 @@ std::optional<std::string> ask_zenity(const file_dialog_request_t& request, cons
         }
     }
     int exit_code = 0;
-    std::optional<std::string> out = run_for_output(args, exit_code);
+    const auto escape_cancels = [](int vk) { return vk == vk_escape; };
+    std::optional<std::string> out = run_for_output(args, exit_code, escape_cancels);
+    return_focus(owner);
     if (!out) {
         message_box(owner, "ファイル選択ダイアログを表示できません。zenity をインストールしてください。",
                     owner != nullptr ? get_window_text(owner) : std::string("zenity"),
@@ -81,10 +82,6 @@ bool run_dialog(open_file_name_t* ofn, bool save) {
     request.flags = ofn->flags;
     std::optional<std::string> chosen =
         hook() ? hook()(request) : ask_zenity(request, filter_description(ofn->filter), ofn->owner);
-    // Keys pressed while the dialog was up were meant for it, not for the game.
-    if (SDL_WasInit(SDL_INIT_EVENTS)) {
-        SDL_FlushEvent(SDL_KEYDOWN);
-    }
     if (!chosen) {
         return false;
     }

@@ -195,4 +195,26 @@ void post_quit_message(int exit_code) {
     queue().push_back({nullptr, wm_quit, wparam_t(exit_code), 0});
 }
 
+void drop_pending_keys() {
+    if (SDL_WasInit(SDL_INIT_EVENTS)) {
+        SDL_PumpEvents();
+        SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
+    }
+    clear_key_states(); // their key-ups went with them
+}
+
+void post_key_event_for_test(hwnd_t window, int virtual_key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.windowID = window != nullptr ? SDL_GetWindowID(sdl_window(window)) : 0;
+    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
+        if (virtual_key_of_scancode(code) == virtual_key) {
+            e.key.keysym.scancode = SDL_Scancode(code);
+            break;
+        }
+    }
+    SDL_PushEvent(&e);
+}
+
 } // namespace plat

@@ -108,6 +108,9 @@ bool enable_window(hwnd_t window, bool enable);
 hwnd_t set_parent(hwnd_t window, hwnd_t parent);
 // True while the window has the input focus (the application is the active one).
 bool window_is_active(hwnd_t window);
+// Raises the window and gives it the keyboard, as a closed modal dialog does for its owner: a desktop
+// without a window manager would leave the focus nowhere, and a full-screen game stopped.
+void return_focus(hwnd_t window);
 // Like ShowCursor: the cursor shows while the display count is 0 or more; returns the new count.
 int show_cursor(bool show);
 // Desktop size in pixels.
@@ -133,6 +136,11 @@ lresult_t dispatch_message(const message_t& msg);
 lresult_t send_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);
 bool post_message(hwnd_t window, uint32_t message, wparam_t, lparam_t);
 void post_quit_message(int exit_code);
+// Drops the key presses still waiting for the queue and forgets the keys held: what was typed while a
+// dialog or a box was up was meant for it, not for the game.
+void drop_pending_keys();
+// Queues a key-down as the window would receive it (a window of 0: as no window has the focus).
+void post_key_event_for_test(hwnd_t window, int virtual_key);
 
 // For the presenter inside the stand-in only.
 SDL_Window* sdl_window(hwnd_t window);

@@ -1,7 +1,11 @@
+#include "platform/dialogs.h"
 #include "platform/file.h"
 #include "platform/file_dialog.h"
+#include "platform/keyboard.h"
+#include "platform/window.h"
 #include "tests/support/answered_boxes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -127,4 +131,49 @@ TEST(file_dialog, without_zenity_a_box_says_so_and_the_dialog_counts_as_cancelle
     EXPECT_FALSE(chosen);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_NE(boxes.shown[0].text.find("zenity"), std::string::npos);
+}
+
+TEST(message_box, zenity_shows_each_kind_and_return_space_or_esc_at_the_game_answer_it_and_no_key_is_left) {
+    struct row_t {
+        uint32_t type;
+        const char* zenity; // what the tool does after writing down its arguments
+        int key;            // pressed at the game's window while the box is up, after an A
+        int answer;
+        const char* kind;
+    };
+    const row_t rows[] = {
+        {plat::mb_yesno, "exit 0", 0, plat::idyes, "--question"},
+        {plat::mb_yesno, "exit 1", 0, plat::idno, "--question"},
+        {plat::mb_ok | plat::mb_iconerror, "exit 1", 0, plat::idok, "--error"},
+        {plat::mb_ok | plat::mb_iconexclamation, "exit 0", 0, plat::idok, "--warning"},
+        {plat::mb_yesno, "exec sleep 20", plat::vk_space, plat::idyes, "--question"},
+        {plat::mb_yesno, "exec sleep 20", plat::vk_escape, plat::idno, "--question"},
+        {plat::mb_ok, "exec sleep 20", plat::vk_return, plat::idok, "--info"},
+    };
+    temp_folder_t dir;
+    test_window_t game(0, 0, 64, 64);
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved_display = display != nullptr ? display : "";
+    ::setenv("DISPLAY", ":99", 1);
+    for (const row_t& r : rows) {
+        const std::string args = dir.path() + "/args.txt";
+        fake_zenity_t zenity(dir.path() + "/tools", "printf '%s\\n' \"$@\" > " + args + "\n" + r.zenity);
+        plat::post_key_event_for_test(game.hwnd(), 'A');
+        if (r.key != 0) {
+            plat::post_key_event_for_test(game.hwnd(), r.key);
+        }
+        EXPECT_EQ(plat::message_box(game.hwnd(), "よろしいですか", "MELVORIN", r.type), r.answer) << r.kind;
+        EXPECT_EQ(read_text(args),
+                  std::string(r.kind) + "\n--no-markup\n--title=MELVORIN\n--text=よろしいですか\n");
+        plat::message_t msg;
+        while (plat::peek_message(&msg, true)) {
+            EXPECT_NE(msg.message, plat::wm_keydown) << r.kind << " key " << msg.wparam;
+        }
+        EXPECT_EQ(plat::get_async_key_state('A'), 0);
+    }
+    if (display != nullptr) {
+        ::setenv("DISPLAY", saved_display.c_str(), 1);
+    } else {
+        ::unsetenv("DISPLAY");
+    }
 }

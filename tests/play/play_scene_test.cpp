@@ -1,3 +1,4 @@
+#include "base/strformat.h"
 #include "enemies/battery003.h"
 #include "objects/object_count.h"
 #include "objects/play_globals.h"
@@ -47,6 +48,18 @@ class play_scene_test : public ::testing::Test {
 };
 
 } // namespace
+
+TEST_F(play_scene_test, reaching_a_stage_unlocks_it_up_to_stage_six) {
+    play_scene_t scene(&settings, &user, &ranking);
+    ASSERT_TRUE(scene.startup());
+    const int32_t rows[][2] = {{6, 6}, {7, 5}}; // stage reached, highest stage unlocked after
+    for (const auto& [stage, unlocked] : rows) {
+        ASSERT_TRUE(write_file_bytes(strformat("bin/st%03d.dat", stage), stage_file_bytes({}, {})));
+        user.stage = 5;
+        scene.change_stage(stage, 0, 1, 1, 0);
+        EXPECT_EQ(user.stage, unlocked) << "stage " << stage;
+    }
+}
 
 TEST_F(play_scene_test, starts_on_the_first_stage_changes_stage_and_leaves_nothing_behind) {
     user.stage = 1;

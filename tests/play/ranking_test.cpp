@@ -82,6 +82,7 @@ TEST(ranking, insert_at_the_top_drops_rank_thirty_and_negative_scores_never_ente
     table.set_default();
     ASSERT_TRUE(table.insert(record_of("TOP", 9000000)));
     EXPECT_EQ(table.new_entry, 0);
+    EXPECT_EQ(table.new_entry_record(), &table.records[0]); // rank 1 is a new entry like any other
     EXPECT_EQ(table.records[1].score, 738950);
     EXPECT_EQ(table.records[29].score, 117000);
 

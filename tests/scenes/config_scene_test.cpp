@@ -310,6 +310,10 @@ TEST_F(config_scene_test, a_sound_manager_that_cannot_be_rebuilt_leaves_the_game
     ASSERT_TRUE(write_sound_files(".", error)) << error;
     ASSERT_TRUE(g_soundctr.create(nullptr, true));
     config_sound_t sound_manager;
+    sound_manager.request_se(9);
+    sound_manager.set_bgm_off(true);
+    EXPECT_NE(g_soundctr.se_states[9], 0); // passed on while the manager lives
+    EXPECT_TRUE(g_soundctr.bgm_off);
     plat::audio_set_device_failure(true);
     sound_manager.rebuild(false);
     plat::audio_set_device_failure(false);

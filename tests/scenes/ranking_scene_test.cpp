@@ -1,5 +1,6 @@
 // The ranking display: rows on the text grid with their fade weights, the new entry standing out, names
 // bounded; and the three front-end scenes' start-ups asking for their pictures.
+#include "base/binio.h"
 #include "scenes/config_scene.h"
 #include "scenes/gameover_scene.h"
 #include "scenes/ranking_scene.h"
@@ -114,11 +115,18 @@ TEST_F(frontend_startup, each_scene_needs_its_pictures_and_the_ranking_leaves_on
         EXPECT_EQ(ranking(), name != "image\\title2.bmp") << path;
         g_screenctr.sprites[index].path = path;
     }
+    // A music file that the game-over's table names but that is missing fails its start-up too.
+    const std::string music = "0\t.\\bin\\sound\\missing.mid\t0\t0\t0\n";
+    ASSERT_TRUE(write_file_bytes("bin/bgmtbl_gmo.txt", std::vector<uint8_t>(music.begin(), music.end())));
+    EXPECT_FALSE(game_over());
 
     ranking_scene_t scene(&table);
     ASSERT_TRUE(scene.startup());
     scene.frame();
     EXPECT_EQ(scene.timer, 1);
+    scene.timer = 65535; // kept to 16 bits: the rows fade in again
+    scene.frame();
+    EXPECT_EQ(scene.timer, 0);
     scene.on_key('Q');
     EXPECT_TRUE(changing_to(scene_title));
 }

@@ -30,12 +30,16 @@ TEST_F(typesel_test, enter_goes_on_with_the_queued_game_80_frames_later_and_keys
         EXPECT_EQ(g_soundctr.se_states[5], 2);
         typesel.on_key(plat::vk_return);
         EXPECT_EQ(g_soundctr.se_states[13], 2);
+        uint32_t framed = 0; // the chosen panel's frame edge, once the panels rest
         for (int f = 1; f <= 80; ++f) {
             for (const int32_t key : {plat::vk_up, plat::vk_left, plat::vk_escape, plat::vk_return}) {
                 typesel.on_key(key);
             }
             EXPECT_EQ(controller->state, scenectr_t::state_running) << "frame " << f;
             typesel.frame();
+            framed = f == 33 ? pixel(40, 110) : framed;
+            // The frame blinks: shown while the countdown it was drawn with, modulo 8, is below 6.
+            EXPECT_TRUE(f < 33 || (pixel(40, 110) == framed) == ((81 - f) % 8 < 6)) << "frame " << f;
         }
         EXPECT_EQ(controller->state, scenectr_t::state_change);
         EXPECT_EQ(queue(), std::vector<int32_t>{scene_play});

@@ -46,15 +46,17 @@ sample_picture_t hitmark_sheet() {
     return sheet;
 }
 
-// The menus' background: a dusk sky over a grid floor that runs to the horizon; never pure black,
-// which is its key.
+// The menus' background: a dusk sky over a grid floor toward the horizon; never pure black, which is
+// its key. The settings and the ranking write text over every row, so the grid stays faint and stops
+// short of the horizon, where its lines would crowd into a solid band.
 bool on_floor_grid(int32_t x, int32_t y) {
     constexpr int32_t horizon = 150;
+    constexpr int32_t nearest_depth = 30;
     const int32_t depth = y - horizon;
-    if (depth <= 0) {
+    if (depth < nearest_depth) {
         return false;
     }
-    for (int d = 0; d < 16; ++d) {
+    for (int d = 0; d < 5; ++d) {
         if (depth == int32_t(90 / (1 + 0.5 * d))) {
             return true;
         }
@@ -76,7 +78,10 @@ sample_picture_t title_background() {
             const uint32_t r = uint32_t(16 + y * 80 / height);
             const uint32_t g = uint32_t(8 + y * 24 / height);
             const uint32_t b = uint32_t(72 + (height - y) * 96 / height);
-            picture.at(x, y) = on_floor_grid(x, y) ? 0x40C0FF : r << 16 | g << 8 | b;
+            // A quarter of the grid's light blue over the sky.
+            picture.at(x, y) = on_floor_grid(x, y)
+                                   ? (3 * r + 0x40) / 4 << 16 | (3 * g + 0xC0) / 4 << 8 | (3 * b + 0xFF) / 4
+                                   : r << 16 | g << 8 | b;
         }
     }
     return picture;
