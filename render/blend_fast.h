@@ -4,6 +4,8 @@
 
 #include "render/blend_vector.h"
 
+#include <type_traits>
+
 #if defined(__SSE2__)
 
 namespace blend {
@@ -133,6 +135,25 @@ template <class V> V vector_rule(const add_rule&, format_565, V s, V d) {
                                      ops::bit_or(d, ops::template broadcast<16>(~bits)));
     };
     return ops::bit_and(ops::bit_and(channel(0xF800), channel(0x07E0)), channel(0x001F));
+}
+
+// Kind E in the other 16-bit formats: the packed rule itself in 16-bit lanes, which give the low 16 bits of
+// every step but the carry out of the top channel, where the format has one at bit 16. That carry is bit 15
+// of half the carry sum, (ds AND ss) + ((ds XOR ss) AND average_mask) / 2, which fits the lane.
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 2 && !std::is_same_v<F, format_565>) V
+    vector_rule(const add_rule&, F, V s, V d) {
+    using W = lanes_t<16, sizeof(V)>;
+    const W ds(d), ss(s);
+    const W both = ds & ss;
+    const W differ = (ds ^ ss) & W(F::average_mask);
+    W k = F::carry_down(((both << 1) + differ) & W(F::carry_mask & 0xFFFF));
+    if constexpr ((F::carry_mask & 0x10000) != 0) {
+        const W top = (both + (differ >> 1)) >> 15;
+        k = k | ((W(0u) - top) & W(F::template carry_down<uint32_t>(0x10000)));
+    }
+    const W m = (k + W(F::carry_fill)) ^ W(F::carry_fill);
+    return (m | ((ds + ss) - m)).v;
 }
 
 } // namespace blend

@@ -87,11 +87,18 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
 // Sets which row loops the blitters use while it lives.
 class row_loops_t {
   public:
-    explicit row_loops_t(int32_t bytes) : saved_(blend::row_bytes) { blend::row_bytes = bytes; }
-    ~row_loops_t() { blend::row_bytes = saved_; }
+    explicit row_loops_t(int32_t bytes)
+        : saved_(blend::row_bytes), saved_4_(blend::row_bytes_of_4_byte_pixels) {
+        blend::row_bytes = blend::row_bytes_of_4_byte_pixels = bytes;
+    }
+    ~row_loops_t() {
+        blend::row_bytes = saved_;
+        blend::row_bytes_of_4_byte_pixels = saved_4_;
+    }
 
   private:
     int32_t saved_;
+    int32_t saved_4_;
 };
 
 void check_kind(kind_t kind, bool weighted) {
