@@ -144,3 +144,62 @@ TEST(present, a_widened_row_repeats_each_pixel_and_writes_nothing_past_it) {
         }
     }
 }
+
+// A frame's copy drawn straight to the window shows what presenting the whole primary surface shows, through
+// changed and unchanged pieces of rows, a drawing on the window, a clipped copy and another step.
+TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
+    plat::set_desktop_bits_per_pixel_for_test(16);
+    test_window_t window(30, 40, 48, 10);
+    plat::ddraw_t device;
+    device.set_cooperative_level(nullptr, plat::ddscl_normal);
+    plat::dd_surface_t* primary = make_primary(device);
+    plat::dd_clipper_t* clipper = nullptr;
+    device.create_clipper(0, &clipper, nullptr);
+    clipper->set_hwnd(0, window.hwnd());
+    primary->set_clipper(clipper);
+    clipper->release();
+    plat::surface_desc_t desc;
+    desc.flags = plat::ddsd_caps | plat::ddsd_width | plat::ddsd_height;
+    desc.width = 20;
+    desc.height = 3;
+    plat::dd_surface_t* back = nullptr;
+    ASSERT_EQ(device.create_surface(&desc, &back, nullptr), plat::dd_ok);
+    for (int32_t i = 0; i < 60; ++i) {
+        set_pixel(back, i % 20, i / 20, uint32_t(i) * 0x0841u + 0x1234u);
+    }
+    struct step_t {
+        const char* what;
+        int32_t x, y;    // a back-buffer pixel to change first, x -1 for none
+        bool gdi;        // draw on the window first
+        plat::rect_t to; // where the whole back buffer goes on the primary surface
+    };
+    const step_t steps[] = {
+        {"first copy", -1, 0, false, {32, 41, 72, 47}},
+        {"a pixel of the second piece", 17, 1, false, {32, 41, 72, 47}},
+        {"a pixel of the first piece", 0, 2, false, {32, 41, 72, 47}},
+        {"nothing changed", -1, 0, false, {32, 41, 72, 47}},
+        {"after a drawing on the window", -1, 0, true, {32, 41, 72, 47}},
+        {"clipped by the client area", 5, 0, false, {50, 41, 90, 47}},
+        {"three steps tall", 6, 0, false, {32, 40, 72, 49}},
+        {"moved back", 7, 2, false, {32, 41, 72, 47}},
+    };
+    for (const step_t& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.x >= 0) {
+            set_pixel(back, step.x, step.y, 0xFFFF);
+        }
+        if (step.gdi) {
+            plat::hdc_t dc = plat::get_dc(window.hwnd());
+            const plat::rect_t bar{0, 0, 30, 10};
+            plat::fill_rect(dc, &bar, plat::get_stock_object(plat::dkgray_brush));
+            plat::release_dc(window.hwnd(), dc);
+        }
+        ASSERT_EQ(primary->blt(&step.to, back, nullptr, plat::ddblt_wait, nullptr), plat::dd_ok);
+        const shown_t straight = shown(window.hwnd());
+        plat::present_primary(primary);
+        EXPECT_EQ(straight.pixels, shown(window.hwnd()).pixels);
+    }
+    back->release();
+    primary->release();
+    plat::reset_display_for_test();
+}
