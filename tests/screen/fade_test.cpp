@@ -3,6 +3,9 @@
 #include "tests/screen/screen_fixture.h"
 #include "umlib/pixel_formats.h"
 
+#include <random>
+#include <vector>
+
 namespace {
 
 using screen_fade = screen_fixture_t;
@@ -102,4 +105,27 @@ TEST_F(screen_fade, in_565_the_biased_rule_reaches_the_colour_at_full_weight) {
     EXPECT_EQ(blend_test::get_pixel(back, 100, 8), 0x1234u);
     EXPECT_EQ(blend_test::get_pixel(back, 100, 247), 0x1234u);
     EXPECT_EQ(blend_test::get_pixel(back, 100, 7), 0xFFFFu);
+}
+
+// The row form equals the one-pixel rule on random rows of every width from every start, at the weights
+// where its forms change (the register form, the fill at full weight, weights outside 0..256).
+TEST(fade_rule, rows_of_565_equal_the_one_pixel_rule) {
+    std::mt19937 random(565);
+    for (const int32_t weight : {0, 1, 63, 64, 127, 128, 255, 256, -5, 300}) {
+        const auto colour = uint16_t(random());
+        for (int32_t start = 0; start < 8; ++start) {
+            for (int32_t n = 0; n <= 40; ++n) {
+                std::vector<uint16_t> row(48);
+                for (uint16_t& p : row) {
+                    p = uint16_t(random());
+                }
+                std::vector<uint16_t> expected = row;
+                for (int32_t x = start; x < start + n; ++x) {
+                    expected[size_t(x)] = fade_pixel_565(row[size_t(x)], colour, weight);
+                }
+                fade_row_565(row.data() + start, n, colour, weight);
+                ASSERT_EQ(row, expected) << "weight " << weight << " start " << start << " n " << n;
+            }
+        }
+    }
 }
