@@ -1,4 +1,5 @@
 #include "screen/fade.h"
+#include "screen/fade_rows.h"
 
 #include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
@@ -46,11 +47,8 @@ void change_rows(umlib::surface_t* surface, const plat::rect_t& area, int32_t wi
 template <class F>
 void fade_format(umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour, int32_t weight) {
     using pixel_t = typename F::pixel_t;
-    change_rows<pixel_t>(surface, area, area.right - area.left, [=](pixel_t* row, int32_t n) {
-        for (int32_t x = 0; x < n; ++x) {
-            row[x] = pixel_t(fade_pixel<F>(row[x], colour, weight));
-        }
-    });
+    change_rows<pixel_t>(surface, area, area.right - area.left,
+                         [=](pixel_t* row, int32_t n) { fade_row<F>(row, n, colour, weight); });
 }
 
 } // namespace

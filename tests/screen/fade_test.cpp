@@ -1,4 +1,5 @@
 #include "screen/fade.h"
+#include "screen/fade_rows.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/pixel_formats.h"
@@ -107,25 +108,40 @@ TEST_F(screen_fade, in_565_the_biased_rule_reaches_the_colour_at_full_weight) {
     EXPECT_EQ(blend_test::get_pixel(back, 100, 7), 0xFFFFu);
 }
 
-// The row form equals the one-pixel rule on random rows of every width from every start, at the weights
-// where its forms change (the register form, the fill at full weight, weights outside 0..256).
-TEST(fade_rule, rows_of_565_equal_the_one_pixel_rule) {
-    std::mt19937 random(565);
+namespace {
+
+// Random rows of every width from every start, at the weights where the row forms change (the registers,
+// the fill at full weight, weights outside 0..256), against one pixel at a time.
+template <class pixel_t, class Row, class Pixel> void expect_rows_match(Row row_rule, Pixel pixel_rule) {
+    std::mt19937 random(sizeof(pixel_t));
     for (const int32_t weight : {0, 1, 63, 64, 127, 128, 255, 256, -5, 300}) {
-        const auto colour = uint16_t(random());
+        const uint32_t colour = random();
         for (int32_t start = 0; start < 8; ++start) {
             for (int32_t n = 0; n <= 40; ++n) {
-                std::vector<uint16_t> row(48);
-                for (uint16_t& p : row) {
-                    p = uint16_t(random());
+                std::vector<pixel_t> row(48);
+                for (pixel_t& p : row) {
+                    p = pixel_t(random());
                 }
-                std::vector<uint16_t> expected = row;
+                std::vector<pixel_t> expected = row;
                 for (int32_t x = start; x < start + n; ++x) {
-                    expected[size_t(x)] = fade_pixel_565(row[size_t(x)], colour, weight);
+                    expected[size_t(x)] = pixel_t(pixel_rule(row[size_t(x)], colour, weight));
                 }
-                fade_row_565(row.data() + start, n, colour, weight);
+                row_rule(row.data() + start, n, colour, weight);
                 ASSERT_EQ(row, expected) << "weight " << weight << " start " << start << " n " << n;
             }
         }
     }
+}
+
+} // namespace
+
+TEST(fade_rule, rows_equal_the_one_pixel_rule_in_every_format) {
+    expect_rows_match<uint16_t>(
+        [](uint16_t* row, int32_t n, uint32_t c, int32_t w) { fade_row_565(row, n, uint16_t(c), w); },
+        [](uint16_t p, uint32_t c, int32_t w) { return fade_pixel_565(p, uint16_t(c), w); });
+    blend::drawing_formats_t::each([](auto format) {
+        using F = decltype(format);
+        SCOPED_TRACE(F::code);
+        expect_rows_match<typename F::pixel_t>(fade_row<F>, fade_pixel<F>);
+    });
 }
