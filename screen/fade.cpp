@@ -1,11 +1,9 @@
 #include "screen/fade.h"
-#include "screen/fade_rows.h"
 
 #include "umlib/pixel_formats.h"
 #include "umlib/surface.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -58,35 +56,6 @@ uint16_t fade_pixel_565(uint16_t pixel, uint16_t colour, int32_t weight) {
     const int32_t g = fade_channel_565(pixel >> 5 & 0x3F, colour >> 5 & 0x3F, weight);
     const int32_t b = fade_channel_565(pixel & 0x1F, colour & 0x1F, weight);
     return uint16_t((r & 0x1F) << 11 | (g & 0x3F) << 5 | (b & 0x1F));
-}
-
-void fade_row_565(uint16_t* row, int32_t n, uint16_t colour, int32_t weight) {
-    // At full weight every channel lands on the colour's: c + (t - c + 64) - 64.
-    if (weight == 256) {
-        std::fill_n(row, n, colour);
-        return;
-    }
-    int32_t x = 0;
-    // Eight pixels at a time in 16-bit lanes: for weights 0 to 255 the product (t - c + 64) x weight lies
-    // in 0..32512, and the rest wraps the way the 32-bit rule does below the channel's mask.
-    if (weight >= 0 && weight < 256) {
-        typedef uint16_t lanes __attribute__((vector_size(16)));
-        const lanes w = lanes{} + uint16_t(weight), bias = lanes{} + uint16_t(weight >> 2);
-        auto channel = [&](lanes p, int shift, uint16_t mask) {
-            const lanes c = (p >> shift) & mask;
-            const lanes t = lanes{} + uint16_t(colour >> shift & mask);
-            return lanes(((c + ((t - c + 64) * w >> 8) - bias) & mask) << shift);
-        };
-        for (; x + 8 <= n; x += 8) {
-            lanes p;
-            std::memcpy(&p, row + x, sizeof p);
-            const lanes out = channel(p, 11, 0x1F) | channel(p, 5, 0x3F) | channel(p, 0, 0x1F);
-            std::memcpy(row + x, &out, sizeof out);
-        }
-    }
-    for (; x < n; ++x) {
-        row[x] = fade_pixel_565(row[x], colour, weight);
-    }
 }
 
 void fade_area_565(umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour, int32_t weight) {

@@ -1,5 +1,4 @@
 #include "screen/fade.h"
-#include "screen/fade_rows.h"
 #include "screen/vscreen.h"
 #include "tests/screen/screen_fixture.h"
 #include "umlib/pixel_formats.h"
@@ -133,9 +132,7 @@ template <class pixel_t, class Row, class Pixel> void expect_rows_match(Row row_
     }
 }
 
-} // namespace
-
-TEST(fade_rule, rows_equal_the_one_pixel_rule_in_every_format) {
+void expect_every_format() {
     expect_rows_match<uint16_t>(
         [](uint16_t* row, int32_t n, uint32_t c, int32_t w) { fade_row_565(row, n, uint16_t(c), w); },
         [](uint16_t p, uint32_t c, int32_t w) { return fade_pixel_565(p, uint16_t(c), w); });
@@ -144,4 +141,16 @@ TEST(fade_rule, rows_equal_the_one_pixel_rule_in_every_format) {
         SCOPED_TRACE(F::code);
         expect_rows_match<typename F::pixel_t>(fade_row<F>, fade_pixel<F>);
     });
+}
+
+} // namespace
+
+TEST(fade_rule, rows_of_each_width_equal_the_one_pixel_rule_in_every_format) {
+    const bool wide = fade_wide_rows;
+    for (const bool wide_rows : {false, true}) {
+        SCOPED_TRACE(wide_rows ? "32-byte rows" : "16-byte rows");
+        fade_wide_rows = wide_rows;
+        expect_every_format();
+    }
+    fade_wide_rows = wide;
 }
