@@ -4,6 +4,7 @@
 #include "bench/rate_reporter.h"
 #include "render/blend.h"
 #include "render/blend_wide.h"
+#include "screen/fade.h"
 #include "umlib/surface.h"
 
 #include <SDL.h>
@@ -117,6 +118,16 @@ struct scene_t {
         return routine(destination.get(), &clip, x, y, source.get(), &source_rect, extra...);
     }
 
+    plat::hresult_t fade() {
+        const plat::rect_t area{x, y, x + size.width, y + size.height};
+        if (pixel_format_code == blend::format_565::code) {
+            fade_area_565(destination.get(), area, 0x1234, 128);
+        } else {
+            fade_area(pixel_format_code, destination.get(), area, 0x1234, 128);
+        }
+        return plat::dd_ok;
+    }
+
     void keyed_copy() {
         destination->surface->blt_fast(uint32_t(x), uint32_t(y), source->surface, &source_rect,
                                        plat::ddbltfast_srccolorkey);
@@ -219,6 +230,7 @@ struct kind_t {
     std::function<plat::hresult_t(scene_t&)> ours;
     const char* sdl;
     const char* pixman;
+    bool blend_rows = true; // drawn by the blend blitters' row loops, whose AVX2 form is set beside
 };
 
 const kind_t kinds[] = {
@@ -230,6 +242,8 @@ const kind_t kinds[] = {
     {"tint", [](scene_t& s) { return s.ours(blend_blit_tint, 0xFFFFFFFFu); }, "sdl_key_colormod",
      "pixman_over_mask128"},
     {"add", [](scene_t& s) { return s.ours(blend_blit_add); }, "sdl_key_add", "pixman_add"},
+    // The screen fade of the same area toward a colour at half weight, beside the nearest half blends.
+    {"fade", [](scene_t& s) { return s.fade(); }, "sdl_key_alpha128", "pixman_over_mask128", false},
 };
 
 void register_all() {
@@ -248,7 +262,7 @@ void register_all() {
             for (const kind_t& kind : kinds) {
                 add(kind.name, format, size, nothing, [&kind](scene_t& s) { kind.ours(s); });
                 // Beside the widest loops, the AVX2 ones, which must not be faster.
-                if (blend::processor_row_bytes() > avx2_bytes) {
+                if (kind.blend_rows && blend::processor_row_bytes() > avx2_bytes) {
                     add_named(
                         label(kind.name, format, size) + "/avx2", format, size, nothing,
                         [&kind](scene_t& s) { kind.ours(s); }, avx2_bytes);

@@ -138,8 +138,10 @@ template <class V> V vector_rule(const add_rule&, format_565, V s, V d) {
 }
 
 // Kind E in the other 16-bit formats: the packed rule itself in 16-bit lanes, which give the low 16 bits of
-// every step but the carry out of the top channel, where the format has one at bit 16. That carry is bit 15
-// of half the carry sum, (ds AND ss) + ((ds XOR ss) AND average_mask) / 2, which fits the lane.
+// every step but the carry out of the top channel, where the format has one at bit 16. There the carry sum
+// (ds AND ss) x 2 + ((ds XOR ss) AND average_mask), whose second term is even, is taken at half: its two
+// terms have no bit in common, so the half fits the lane; the formats with that carry move carries down by
+// a plain shift, so each carry moved down is the half's bit one place lower moved down, doubled.
 template <class F, class V>
 requires(sizeof(typename F::pixel_t) == 2 && !std::is_same_v<F, format_565>) V
     vector_rule(const add_rule&, F, V s, V d) {
@@ -147,10 +149,11 @@ requires(sizeof(typename F::pixel_t) == 2 && !std::is_same_v<F, format_565>) V
     const W ds(d), ss(s);
     const W both = ds & ss;
     const W differ = (ds ^ ss) & W(F::average_mask);
-    W k = F::carry_down(((both << 1) + differ) & W(F::carry_mask & 0xFFFF));
+    W k(0u);
     if constexpr ((F::carry_mask & 0x10000) != 0) {
-        const W top = (both + (differ >> 1)) >> 15;
-        k = k | ((W(0u) - top) & W(F::template carry_down<uint32_t>(0x10000)));
+        k = F::carry_down((both + (differ >> 1)) & W(F::carry_mask >> 1)) << 1;
+    } else {
+        k = F::carry_down(((both << 1) + differ) & W(F::carry_mask));
     }
     const W m = (k + W(F::carry_fill)) ^ W(F::carry_fill);
     return (m | ((ds + ss) - m)).v;
