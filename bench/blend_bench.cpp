@@ -177,8 +177,6 @@ void run(benchmark::State& state, const format_t& format, size_t2 size, const op
     scene_t scene(format, size);
     pixel_format_code = format.code;
     blend::row_bytes = row_bytes != 0 ? row_bytes : blend::processor_row_bytes();
-    blend::row_bytes_of_4_byte_pixels =
-        row_bytes != 0 ? row_bytes : blend::processor_row_bytes_of_4_byte_pixels();
     prepare(scene);
     for (auto _ : state) {
         operation(scene);
@@ -186,7 +184,6 @@ void run(benchmark::State& state, const format_t& format, size_t2 size, const op
     }
     state.SetItemsProcessed(state.iterations() * size.width * size.height);
     blend::row_bytes = blend::processor_row_bytes();
-    blend::row_bytes_of_4_byte_pixels = blend::processor_row_bytes_of_4_byte_pixels();
 }
 
 std::string size_name(size_t2 size) {

@@ -35,6 +35,24 @@ bool key_in_pixel_range(const color_key_t& key, uint32_t bytes, uint32_t* low, u
     return key.color_space_high_value >= *low && *low <= largest;
 }
 
+// n 16-bit pixels, each stored twice; eight at a time through one register.
+void double_row_16(const uint8_t* from, uint8_t* to, size_t n) {
+    typedef uint16_t lanes_t __attribute__((vector_size(16)));
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        lanes_t v;
+        std::memcpy(&v, from + 2 * i, sizeof v);
+        const lanes_t low = __builtin_shufflevector(v, v, 0, 0, 1, 1, 2, 2, 3, 3);
+        const lanes_t high = __builtin_shufflevector(v, v, 4, 4, 5, 5, 6, 6, 7, 7);
+        std::memcpy(to + 4 * i, &low, sizeof low);
+        std::memcpy(to + 4 * i + sizeof low, &high, sizeof high);
+    }
+    for (; i < n; ++i) {
+        const uint32_t p = load_pixel<2>(from + 2 * i);
+        store_pixel<4>(to + 4 * i, p | p << 16);
+    }
+}
+
 template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh, int64_t dw, int64_t dh) {
     uint32_t low = 0, high = 0;
     const bool keyed = b.keyed && key_in_pixel_range(b.key, bytes, &low, &high);
@@ -58,10 +76,7 @@ template <size_t bytes> void run_scaled(const blit_t& b, int64_t sw, int64_t sh,
         }
         previous_sy = sy;
         if (doubled) {
-            for (size_t i = 0; i < columns.size(); i += 2, d += 4) {
-                const uint32_t p = load_pixel<2>(srow + columns[i]);
-                store_pixel<4>(d, p | p << 16);
-            }
+            double_row_16(srow + columns[0], d, columns.size() / 2);
             continue;
         }
         for (size_t i = 0; i < columns.size(); ++i, d += bytes) {

@@ -282,10 +282,7 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
                 converted = true;
             }
             uint8_t* target = first + ptrdiff_t(y) * down * out->pitch + ptrdiff_t(x) * across * 4;
-            widen_row(p->row.data() + x, reinterpret_cast<uint32_t*>(target), n, across);
-            for (int32_t copy = 1; copy < down; ++copy) {
-                std::memcpy(target + ptrdiff_t(copy) * out->pitch, target, size_t(n) * size_t(across) * 4);
-            }
+            widen_row_into(p->row.data() + x, target, out->pitch, down, n, across);
         }
         std::memcpy(before, pixels, size_t(sw) * bytes);
     }

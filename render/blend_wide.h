@@ -24,14 +24,19 @@ template <int Bytes, class F> constexpr int32_t wide_step = Bytes / int32_t(size
 // The widest registers this processor's blend loops can use: 16, 32 or 64 bytes.
 int32_t processor_row_bytes();
 
-// The register width for pixels of 4 bytes: the widest, but 32 where the processor runs 64-byte registers
-// in two halves, whose 64-byte rows of 4-byte pixels measured slower than the 32-byte ones.
-int32_t processor_row_bytes_of_4_byte_pixels();
-
-// The register widths the blitters' row loops use for 2- and 4-byte pixels: set once from the processor;
-// the tests lower them to run the narrower loops on any machine.
+// The register width the blitters' row loops use: set once from the processor; the tests lower it to run
+// the narrower loops on any machine.
 extern int32_t row_bytes;
-extern int32_t row_bytes_of_4_byte_pixels;
+
+// Whether the processor runs each 64-byte register operation as two 32-byte halves: set once from the
+// processor, the tests turn it off. There 64-byte rows pay only for the rules that do much arithmetic per
+// byte (measured: kind C in every format, kinds A and E in 16-bit pixels); the others keep to 32 bytes.
+extern bool halved_registers;
+template <class Rule, class F>
+constexpr bool wide_rows_pay_when_halved = std::is_same_v<Rule, alpha_rule> ||
+                                           (sizeof(typename F::pixel_t) == 2 &&
+                                            (std::is_same_v<Rule, quarter_rule> ||
+                                             std::is_same_v<Rule, add_rule>));
 
 // Draws `rows` rows of n pixels (n at least wide_step<Bytes, F>), the rows pitch bytes apart, under a rule
 // that has_wide_blocks, skipping key pixels. Bytes is 32 or 64; call only when processor_row_bytes() is at
