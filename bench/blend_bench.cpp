@@ -321,7 +321,12 @@ void print_summary(const rate_reporter_t& reporter) {
                 }
                 const double m = rate(label("memcpy", format, size));
                 const double a = rate(ours + "/avx2");
-                std::printf("%-24s %9.0f %9.0f %6.2f %9.0f %6.2f", ours.c_str(), o, m, o / m, a, a / m);
+                std::printf("%-24s %9.0f %9.0f %6.2f", ours.c_str(), o, m, o / m);
+                if (a > 0) {
+                    std::printf(" %9.0f %6.2f", a, a / m);
+                } else {
+                    std::printf(" %9s %6s", "-", "-");
+                }
                 if (format.pixman_format != 0) {
                     const double s = rate(label(kind.sdl, format, size));
                     const double p = rate(label(kind.pixman, format, size));
