@@ -3,6 +3,8 @@
 // operations on the same surfaces, with the ratios of ours to each.
 #include "bench/rate_reporter.h"
 #include "render/blend.h"
+#include "render/blend_wide.h"
+#include "screen/fade.h"
 #include "umlib/surface.h"
 
 #include <SDL.h>
@@ -46,6 +48,7 @@ struct size_t2 {
 const size_t2 sizes[] = {{16, 16}, {256, 240}};
 
 constexpr int32_t screen_width = 256, screen_height = 256;
+constexpr int32_t avx2_bytes = 32;
 constexpr uint32_t key = 0;
 
 pixman_image_t* solid_alpha(uint8_t alpha) {
@@ -115,6 +118,16 @@ struct scene_t {
         return routine(destination.get(), &clip, x, y, source.get(), &source_rect, extra...);
     }
 
+    plat::hresult_t fade() {
+        const plat::rect_t area{x, y, x + size.width, y + size.height};
+        if (pixel_format_code == blend::format_565::code) {
+            fade_area_565(destination.get(), area, 0x1234, 128);
+        } else {
+            fade_area(pixel_format_code, destination.get(), area, 0x1234, 128);
+        }
+        return plat::dd_ok;
+    }
+
     void keyed_copy() {
         destination->surface->blt_fast(uint32_t(x), uint32_t(y), source->surface, &source_rect,
                                        plat::ddbltfast_srccolorkey);
@@ -158,16 +171,19 @@ struct scene_t {
 
 using operation_t = std::function<void(scene_t&)>;
 
+// row_bytes 0 runs the blend loops the processor chooses.
 void run(benchmark::State& state, const format_t& format, size_t2 size, const operation_t& prepare,
-         const operation_t& operation) {
+         const operation_t& operation, int32_t row_bytes) {
     scene_t scene(format, size);
     pixel_format_code = format.code;
+    blend::row_bytes = row_bytes != 0 ? row_bytes : blend::processor_row_bytes();
     prepare(scene);
     for (auto _ : state) {
         operation(scene);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * size.width * size.height);
+    blend::row_bytes = blend::processor_row_bytes();
 }
 
 std::string size_name(size_t2 size) {
@@ -183,10 +199,11 @@ std::string keyed_label(const char* who, const format_t& format, size_t2 size) {
 }
 
 void add_named(const std::string& name, const format_t& format, size_t2 size, operation_t prepare,
-               operation_t operation) {
-    benchmark::RegisterBenchmark(name.c_str(), [&format, size, prepare, operation](benchmark::State& state) {
-        run(state, format, size, prepare, operation);
-    });
+               operation_t operation, int32_t row_bytes = 0) {
+    benchmark::RegisterBenchmark(name.c_str(),
+                                 [&format, size, prepare, operation, row_bytes](benchmark::State& state) {
+                                     run(state, format, size, prepare, operation, row_bytes);
+                                 });
 }
 
 void add(const std::string& what, const format_t& format, size_t2 size, operation_t prepare,
@@ -210,6 +227,7 @@ struct kind_t {
     std::function<plat::hresult_t(scene_t&)> ours;
     const char* sdl;
     const char* pixman;
+    bool blend_rows = true; // drawn by the blend blitters' row loops, whose AVX2 form is set beside
 };
 
 const kind_t kinds[] = {
@@ -221,6 +239,8 @@ const kind_t kinds[] = {
     {"tint", [](scene_t& s) { return s.ours(blend_blit_tint, 0xFFFFFFFFu); }, "sdl_key_colormod",
      "pixman_over_mask128"},
     {"add", [](scene_t& s) { return s.ours(blend_blit_add); }, "sdl_key_add", "pixman_add"},
+    // The screen fade of the same area toward a colour at half weight, beside the nearest half blends.
+    {"fade", [](scene_t& s) { return s.fade(); }, "sdl_key_alpha128", "pixman_over_mask128", false},
 };
 
 void register_all() {
@@ -238,6 +258,12 @@ void register_all() {
             }
             for (const kind_t& kind : kinds) {
                 add(kind.name, format, size, nothing, [&kind](scene_t& s) { kind.ours(s); });
+                // Beside the widest loops, the AVX2 ones, which must not be faster.
+                if (kind.blend_rows && blend::processor_row_bytes() > avx2_bytes) {
+                    add_named(
+                        label(kind.name, format, size) + "/avx2", format, size, nothing,
+                        [&kind](scene_t& s) { kind.ours(s); }, avx2_bytes);
+                }
             }
             if (format.pixman_format == 0) {
                 continue;
@@ -280,8 +306,8 @@ void print_summary(const rate_reporter_t& reporter) {
         }
     }
     std::printf("\nBlends, megapixels per second (medians), and ours divided by each reference\n");
-    std::printf("%-24s %9s %9s %6s  %-20s %9s %6s  %-20s %9s %6s\n", "kind/format/size", "ours", "memcpy",
-                "ratio", "SDL", "", "ratio", "pixman", "", "ratio");
+    std::printf("%-24s %9s %9s %6s %9s %6s  %-20s %9s %6s  %-20s %9s %6s\n", "kind/format/size", "ours",
+                "memcpy", "ratio", "AVX2", "ratio", "SDL", "", "ratio", "pixman", "", "ratio");
     for (const format_t& format : formats) {
         for (size_t2 size : sizes) {
             if (format.code == 0) {
@@ -294,7 +320,13 @@ void print_summary(const rate_reporter_t& reporter) {
                     continue;
                 }
                 const double m = rate(label("memcpy", format, size));
+                const double a = rate(ours + "/avx2");
                 std::printf("%-24s %9.0f %9.0f %6.2f", ours.c_str(), o, m, o / m);
+                if (a > 0) {
+                    std::printf(" %9.0f %6.2f", a, a / m);
+                } else {
+                    std::printf(" %9s %6s", "-", "-");
+                }
                 if (format.pixman_format != 0) {
                     const double s = rate(label(kind.sdl, format, size));
                     const double p = rate(label(kind.pixman, format, size));

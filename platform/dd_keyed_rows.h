@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dd_keyed.h"
+#include "platform/processor.h"
 
 #include <cstring>
 
@@ -39,8 +40,9 @@ void keyed_pixels(const uint8_t* s, uint8_t* d, int32_t n, uint32_t low, uint32_
 
 // Rows of pixels of 1, 2 or 4 bytes, width bytes at a time. The last register of a row ends at the row's
 // end and may overlap the one before it; the copy is idempotent (a key pixel keeps the destination's value,
-// any other takes the source's), so the overlapped pixels come out the same.
-template <int width, class T, bool single> void keyed_vector_rows_of(const keyed_rows_t r) {
+// any other takes the source's), so the overlapped pixels come out the same. Where masked stores are
+// wanted, single-key 4-byte pixels in 32-byte registers store only the pixels drawn.
+template <int width, class T, bool single, bool masked> void keyed_vector_rows_of(const keyed_rows_t r) {
     typedef T vec __attribute__((vector_size(width)));
     constexpr int32_t size = int32_t(sizeof(T));
     constexpr int32_t step = width / size;
@@ -61,7 +63,7 @@ template <int width, class T, bool single> void keyed_vector_rows_of(const keyed
             vec sv, dv;
             std::memcpy(&sv, s + at, width);
 #if defined(__AVX2__)
-            if constexpr (width == 32 && size == 4 && single) {
+            if constexpr (width == 32 && size == 4 && single && masked) {
                 // Only the pixels drawn are stored: the destination is never read.
                 const vec take = sv != lows;
                 _mm256_maskstore_epi32(reinterpret_cast<int*>(d + at), __m256i(take), __m256i(sv));
@@ -81,10 +83,12 @@ template <int width, class T, bool single> void keyed_vector_rows_of(const keyed
 }
 
 template <int width, class T> void keyed_vector_rows_of(const keyed_rows_t& r) {
-    if (r.low == r.high) {
-        keyed_vector_rows_of<width, T, true>(r);
+    if (r.low != r.high) {
+        keyed_vector_rows_of<width, T, false, false>(r);
+    } else if (width == 32 && sizeof(T) == 4 && masked_stores) {
+        keyed_vector_rows_of<width, T, true, true>(r);
     } else {
-        keyed_vector_rows_of<width, T, false>(r);
+        keyed_vector_rows_of<width, T, true, false>(r);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "platform/ddraw.h"
 #include "platform/ddraw_internal.h"
 #include "platform/gdi_internal.h"
+#include "platform/present.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +36,9 @@ dd_surface_t::dd_surface_t(ddraw_t* owner, uint32_t width, uint32_t height, cons
 }
 
 dd_surface_t::~dd_surface_t() {
+    if (is_primary()) {
+        forget_primary(this);
+    }
     if (clipper_ != nullptr) {
         clipper_->release();
     }

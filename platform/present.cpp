@@ -14,9 +14,34 @@ struct presentation {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint32_t> canvas;
+    // The window surface, place and scale of the last whole drawing; window rows can be redrawn in part
+    // only while these hold.
+    SDL_Surface* drawn_on = nullptr;
+    SDL_Rect drawn_at{};
+    int32_t drawn_scale = 0;
+    // A source row converted.
+    std::vector<uint32_t> row;
+    // The source pixels last shown straight, and where from and to: pieces of rows that have not changed
+    // since are not drawn again.
+    const dd_surface_t* copied_from = nullptr;
+    rect_t copied_area{};
+    rect_t copied_to{};
+    std::vector<uint8_t> copied;
 };
 
 namespace {
+
+// Source pixels compared at a time against those last shown.
+constexpr int32_t piece = 16;
+
+bool same_rect(const rect_t& a, const rect_t& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The primary surface whose copies went straight to the window, leaving its window's picture out of date
+// (there is one primary at a time).
+dd_surface_t* stale_primary = nullptr;
+hwnd_t stale_window = nullptr;
 
 pixel_layout_t canvas_layout() {
     pixel_layout_t l;
@@ -98,6 +123,8 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
     const bool direct = scale >= 1 && f->BytesPerPixel == 4 && f->Rmask == 0xFF0000 && f->Gmask == 0x00FF00 &&
                         f->Bmask == 0x0000FF;
     clear_around(out, to);
+    p->drawn_on = nullptr;
+    p->copied_from = nullptr;
     if (direct && SDL_LockSurface(out) == 0) {
         auto* first = static_cast<uint8_t*>(out->pixels) + ptrdiff_t(to.y) * out->pitch + ptrdiff_t(to.x) * 4;
         for (int32_t y = 0; y < p->height; ++y) {
@@ -109,6 +136,9 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
             }
         }
         SDL_UnlockSurface(out);
+        p->drawn_on = out;
+        p->drawn_at = to;
+        p->drawn_scale = scale;
     } else {
         // A window of another pixel layout, or smaller than the picture: SDL converts and scales.
         for (int32_t y = 0; y < p->height; ++y) {
@@ -123,6 +153,27 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
         }
     }
     SDL_UpdateWindowSurface(w->sdl);
+}
+
+// Converts the window's client-area part of the primary surface into the picture, for rows [top, bottom).
+void refresh_rows(hwnd_t w, presentation* p, dd_surface_t* primary, int32_t top, int32_t bottom) {
+    pixel_view_t canvas;
+    canvas.first = reinterpret_cast<uint8_t*>(p->canvas.data());
+    canvas.pitch = ptrdiff_t(p->width) * 4;
+    canvas.width = p->width;
+    canvas.height = p->height;
+    canvas.layout = canvas_layout();
+    point_t origin;
+    client_to_screen(w, &origin);
+    const pixel_view_t screen = view_of(primary);
+    const rect_t shown = clip_to_view(screen, origin.x, origin.y, canvas.width, canvas.height);
+    for (int32_t y = top; y < bottom; ++y) {
+        const int32_t from_y = origin.y + y;
+        if (from_y >= shown.top && from_y < shown.bottom) {
+            convert_area(screen, shown.left, from_y, canvas, shown.left - origin.x, y,
+                         shown.right - shown.left, 1);
+        }
+    }
 }
 
 } // namespace
@@ -142,6 +193,11 @@ pixel_view_t window_canvas(hwnd_t w) {
     if (p == nullptr) {
         return v;
     }
+    if (stale_primary != nullptr && stale_window == w) {
+        dd_surface_t* primary = stale_primary;
+        stale_primary = nullptr;
+        refresh_rows(w, p, primary, 0, p->height);
+    }
     v.first = reinterpret_cast<uint8_t*>(p->canvas.data());
     v.pitch = ptrdiff_t(p->width) * 4;
     v.width = p->width;
@@ -154,6 +210,8 @@ void present_window(hwnd_t w) {
     presentation* p = prepare(w);
     if (p != nullptr) {
         show(w, p, [](int32_t) {});
+        // What GDI drew in the window may lie outside what the primary surface's copies redraw.
+        p->drawn_on = nullptr;
     }
 }
 
@@ -163,18 +221,84 @@ void present_primary(dd_surface_t* primary) {
     if (p == nullptr) {
         return;
     }
-    const pixel_view_t canvas = window_canvas(w);
+    if (stale_window == w) {
+        stale_primary = nullptr;
+    }
+    p->copied_from = nullptr;
+    show(w, p, [&](int32_t y) { refresh_rows(w, p, primary, y, y + 1); });
+}
+
+void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to) {
+    hwnd_t w = primary->window();
+    presentation* p = prepare(w);
+    SDL_Surface* out = p != nullptr ? SDL_GetWindowSurface(w->sdl) : nullptr;
+    const pixel_view_t picture = view_of(source);
     point_t origin;
     client_to_screen(w, &origin);
-    const pixel_view_t screen = view_of(primary);
-    const rect_t shown = clip_to_view(screen, origin.x, origin.y, canvas.width, canvas.height);
-    show(w, p, [&](int32_t y) {
-        const int32_t from_y = origin.y + y;
-        if (from_y >= shown.top && from_y < shown.bottom) {
-            convert_area(screen, shown.left, from_y, canvas, shown.left - origin.x, y,
-                         shown.right - shown.left, 1);
+    const int32_t sw = from.right - from.left, sh = from.bottom - from.top;
+    const int32_t left = to.left - origin.x, top = to.top - origin.y;
+    // Straight to the window only where the window still shows the last whole drawing, the copy lies inside
+    // the client area and enlarges by whole steps, and its source converts row by row.
+    const bool straight = out != nullptr && out == p->drawn_on && p->drawn_scale >= 1 && sw > 0 && sh > 0 &&
+                          (to.right - to.left) % sw == 0 && (to.bottom - to.top) % sh == 0 && left >= 0 &&
+                          top >= 0 && to.right - origin.x <= p->width && to.bottom - origin.y <= p->height &&
+                          picture.layout.bits >= 16 && picture.layout.palette == nullptr;
+    if (!straight) {
+        present_primary(primary);
+        return;
+    }
+    const int32_t scale = p->drawn_scale;
+    const SDL_Rect at = placement(p, out, scale);
+    if (at.x != p->drawn_at.x || at.y != p->drawn_at.y || at.w != p->drawn_at.w || at.h != p->drawn_at.h ||
+        SDL_LockSurface(out) != 0) {
+        present_primary(primary);
+        return;
+    }
+    const int32_t across = (to.right - to.left) / sw * scale, down = (to.bottom - to.top) / sh * scale;
+    const size_t bytes = picture.layout.bits / 8;
+    const bool again =
+        p->copied_from == source && same_rect(p->copied_area, from) && same_rect(p->copied_to, to);
+    p->copied.resize(size_t(sw) * size_t(sh) * bytes);
+    p->row.resize(size_t(sw));
+    pixel_view_t row;
+    row.first = reinterpret_cast<uint8_t*>(p->row.data());
+    row.pitch = ptrdiff_t(sw) * 4;
+    row.width = sw;
+    row.height = 1;
+    row.layout = canvas_layout();
+    auto* first = static_cast<uint8_t*>(out->pixels) + ptrdiff_t(at.y + top * scale) * out->pitch +
+                  ptrdiff_t(at.x + left * scale) * 4;
+    for (int32_t y = 0; y < sh; ++y) {
+        const uint8_t* pixels = picture.row(from.top + y) + size_t(from.left) * bytes;
+        uint8_t* before = p->copied.data() + size_t(y) * size_t(sw) * bytes;
+        bool converted = false;
+        for (int32_t x = 0; x < sw; x += piece) {
+            const int32_t n = std::min(piece, sw - x);
+            if (again && std::memcmp(pixels + x * bytes, before + x * bytes, n * bytes) == 0) {
+                continue;
+            }
+            if (!converted) {
+                convert_area(picture, from.left, from.top + y, row, 0, 0, sw, 1);
+                converted = true;
+            }
+            uint8_t* target = first + ptrdiff_t(y) * down * out->pitch + ptrdiff_t(x) * across * 4;
+            widen_row_into(p->row.data() + x, target, out->pitch, down, n, across);
         }
-    });
+        std::memcpy(before, pixels, size_t(sw) * bytes);
+    }
+    SDL_UnlockSurface(out);
+    p->copied_from = source;
+    p->copied_area = from;
+    p->copied_to = to;
+    stale_primary = primary;
+    stale_window = w;
+    SDL_UpdateWindowSurface(w->sdl);
+}
+
+void forget_primary(dd_surface_t* primary) {
+    if (stale_primary == primary) {
+        stale_primary = nullptr;
+    }
 }
 
 std::vector<uint32_t> read_window_pixels_for_test(hwnd_t w, int32_t* width, int32_t* height) {

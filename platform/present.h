@@ -15,6 +15,12 @@ pixel_view_t window_canvas(hwnd_t window);
 void present_window(hwnd_t window);
 // Copies the window's client-area part of the primary surface into the picture and shows it.
 void present_primary(dd_surface_t* primary);
+// Shows the primary surface just after an unkeyed copy of `from` of source onto `to` of it, enlarged by whole
+// steps: where the window shows the rest of the picture unchanged since the last presentation, only `to` is
+// redrawn, straight from source, each source pixel converted once; otherwise as present_primary.
+void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to);
+// A primary surface going away: a picture left out of date by present_primary_copy no longer reads it.
+void forget_primary(dd_surface_t* primary);
 
 // What the renderer shows in the window, 0x00RRGGBB, row by row; empty when nothing can be read.
 std::vector<uint32_t> read_window_pixels_for_test(hwnd_t window, int32_t* width, int32_t* height);

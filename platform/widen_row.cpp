@@ -12,8 +12,9 @@ namespace plat {
 namespace {
 
 #if defined(__SSE2__)
-// Four source pixels at a time; each output register is one shuffle of them.
-template <int32_t scale> int32_t widen_fours(const uint32_t* from, uint32_t* to, int32_t width) {
+// Four source pixels at a time; each output register is one shuffle of them, handed to store with the index
+// of its first pixel.
+template <int32_t scale, class Store> int32_t widen_fours(const uint32_t* from, int32_t width, Store store) {
     int32_t x = 0;
     for (; x + 4 <= width; x += 4) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
@@ -33,16 +34,31 @@ template <int32_t scale> int32_t widen_fours(const uint32_t* from, uint32_t* to,
             out[3] = _mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3));
         }
         for (int32_t i = 0; i < scale; ++i) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + size_t(x) * scale) + i, out[i]);
+            store(size_t(x) * scale + size_t(i) * 4, out[i]);
         }
     }
     return x;
 }
 #else
-template <int32_t scale> int32_t widen_fours(const uint32_t*, uint32_t*, int32_t) {
+template <int32_t scale, class Store> int32_t widen_fours(const uint32_t*, int32_t, Store) {
     return 0;
 }
 #endif
+
+// The whole registers of the widened row by scale, handed to store; returns the source pixels they held.
+template <class Store>
+int32_t widen_registers(const uint32_t* from, int32_t width, int32_t scale, Store store) {
+    switch (scale) {
+    case 2:
+        return widen_fours<2>(from, width, store);
+    case 3:
+        return widen_fours<3>(from, width, store);
+    case 4:
+        return widen_fours<4>(from, width, store);
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
@@ -50,25 +66,39 @@ void widen_row(const uint32_t* from, uint32_t* to, int32_t width, int32_t scale)
     if (width <= 0) {
         return;
     }
-    int32_t x = 0;
-    switch (scale) {
-    case 1:
+    if (scale == 1) {
         std::memcpy(to, from, size_t(width) * 4);
         return;
-    case 2:
-        x = widen_fours<2>(from, to, width);
-        break;
-    case 3:
-        x = widen_fours<3>(from, to, width);
-        break;
-    case 4:
-        x = widen_fours<4>(from, to, width);
-        break;
-    default:
-        break;
     }
+    int32_t x = 0;
+#if defined(__SSE2__)
+    x = widen_registers(from, width, scale, [to](size_t at, __m128i v) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + at), v);
+    });
+#endif
     for (; x < width; ++x) {
         std::fill_n(to + size_t(x) * size_t(scale), scale, from[x]);
+    }
+}
+
+void widen_row_into(const uint32_t* from, uint8_t* to, ptrdiff_t pitch, int32_t rows, int32_t width,
+                    int32_t scale) {
+    if (width <= 0 || rows <= 0) {
+        return;
+    }
+    int32_t x = 0;
+#if defined(__SSE2__)
+    x = widen_registers(from, width, scale, [to, pitch, rows](size_t at, __m128i v) {
+        for (int32_t row = 0; row < rows; ++row) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + row * pitch + at * 4), v);
+        }
+    });
+#endif
+    for (int32_t row = 0; row < rows; ++row) {
+        auto* out = reinterpret_cast<uint32_t*>(to + row * pitch);
+        for (int32_t i = x; i < width; ++i) {
+            std::fill_n(out + size_t(i) * size_t(scale), scale, from[i]);
+        }
     }
 }
 

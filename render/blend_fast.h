@@ -4,6 +4,8 @@
 
 #include "render/blend_vector.h"
 
+#include <type_traits>
+
 #if defined(__SSE2__)
 
 namespace blend {
@@ -133,6 +135,28 @@ template <class V> V vector_rule(const add_rule&, format_565, V s, V d) {
                                      ops::bit_or(d, ops::template broadcast<16>(~bits)));
     };
     return ops::bit_and(ops::bit_and(channel(0xF800), channel(0x07E0)), channel(0x001F));
+}
+
+// Kind E in the other 16-bit formats: the packed rule itself in 16-bit lanes, which give the low 16 bits of
+// every step but the carry out of the top channel, where the format has one at bit 16. There the carry sum
+// (ds AND ss) x 2 + ((ds XOR ss) AND average_mask), whose second term is even, is taken at half: its two
+// terms have no bit in common, so the half fits the lane; the formats with that carry move carries down by
+// a plain shift, so each carry moved down is the half's bit one place lower moved down, doubled.
+template <class F, class V>
+requires(sizeof(typename F::pixel_t) == 2 && !std::is_same_v<F, format_565>) V
+    vector_rule(const add_rule&, F, V s, V d) {
+    using W = lanes_t<16, sizeof(V)>;
+    const W ds(d), ss(s);
+    const W both = ds & ss;
+    const W differ = (ds ^ ss) & W(F::average_mask);
+    W k(0u);
+    if constexpr ((F::carry_mask & 0x10000) != 0) {
+        k = F::carry_down((both + (differ >> 1)) & W(F::carry_mask >> 1)) << 1;
+    } else {
+        k = F::carry_down(((both << 1) + differ) & W(F::carry_mask));
+    }
+    const W m = (k + W(F::carry_fill)) ^ W(F::carry_fill);
+    return (m | ((ds + ss) - m)).v;
 }
 
 } // namespace blend

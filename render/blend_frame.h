@@ -53,11 +53,13 @@ void draw(const Rule& rule, const plat::surface_desc_t& src, int64_t sx, int64_t
     if constexpr (has_wide_blocks<Rule> && sizeof(typename F::pixel_t) > 1) {
         const uint8_t* s = pixel_at<F>(src, sx, sy);
         uint8_t* d = pixel_at<F>(dst, dx, dy);
-        if (row_bytes >= 64 && width >= wide_step<64, F>) {
+        const int32_t widest =
+            halved_registers && !wide_rows_pay_when_halved<Rule, F> ? std::min(row_bytes, 32) : row_bytes;
+        if (widest >= 64 && width >= wide_step<64, F>) {
             draw_wide_rows<64, F>(rule, s, src.pitch, d, dst.pitch, width, height, key);
             return;
         }
-        if (row_bytes >= 32 && width >= wide_step<32, F>) {
+        if (widest >= 32 && width >= wide_step<32, F>) {
             draw_wide_rows<32, F>(rule, s, src.pitch, d, dst.pitch, width, height, key);
             return;
         }

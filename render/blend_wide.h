@@ -28,6 +28,16 @@ int32_t processor_row_bytes();
 // the narrower loops on any machine.
 extern int32_t row_bytes;
 
+// Whether the processor runs each 64-byte register operation as two 32-byte halves: set once from the
+// processor, the tests turn it off. There 64-byte rows pay only for the rules that do much arithmetic per
+// byte (measured: kind C in every format, kinds A and E in 16-bit pixels); the others keep to 32 bytes.
+extern bool halved_registers;
+template <class Rule, class F>
+constexpr bool wide_rows_pay_when_halved = std::is_same_v<Rule, alpha_rule> ||
+                                           (sizeof(typename F::pixel_t) == 2 &&
+                                            (std::is_same_v<Rule, quarter_rule> ||
+                                             std::is_same_v<Rule, add_rule>));
+
 // Draws `rows` rows of n pixels (n at least wide_step<Bytes, F>), the rows pitch bytes apart, under a rule
 // that has_wide_blocks, skipping key pixels. Bytes is 32 or 64; call only when processor_row_bytes() is at
 // least Bytes.

@@ -11,5 +11,6 @@ int32_t processor_row_bytes() {
 }
 
 int32_t row_bytes = processor_row_bytes();
+bool halved_registers = plat::processor_halves_wide_registers();
 
 } // namespace blend

@@ -22,9 +22,9 @@ bool clip_to_surface(const umlib::surface_t* surface, const plat::rect_t& area, 
     return true;
 }
 
-// Calls change(pixel) on every pixel of the area in the locked surface, rows from the top.
+// Calls change(row, width) on every row of the area in the locked surface, from the top.
 template <class Pixel, class Change>
-void change_area(umlib::surface_t* surface, const plat::rect_t& area, int32_t width, Change change) {
+void change_rows(umlib::surface_t* surface, const plat::rect_t& area, int32_t width, Change change) {
     plat::rect_t a;
     if (!clip_to_surface(surface, area, a)) {
         return;
@@ -36,19 +36,17 @@ void change_area(umlib::surface_t* surface, const plat::rect_t& area, int32_t wi
     }
     width = std::min(width, a.right - a.left);
     for (int32_t y = a.top; y < a.bottom; ++y) {
-        auto* row =
-            reinterpret_cast<Pixel*>(static_cast<uint8_t*>(desc.surface) + size_t(y) * desc.pitch) + a.left;
-        for (int32_t x = 0; x < width; ++x) {
-            row[x] = Pixel(change(row[x]));
-        }
+        change(reinterpret_cast<Pixel*>(static_cast<uint8_t*>(desc.surface) + size_t(y) * desc.pitch) +
+                   a.left,
+               width);
     }
 }
 
 template <class F>
 void fade_format(umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour, int32_t weight) {
     using pixel_t = typename F::pixel_t;
-    change_area<pixel_t>(surface, area, area.right - area.left,
-                         [=](pixel_t p) { return fade_pixel<F>(p, colour, weight); });
+    change_rows<pixel_t>(surface, area, area.right - area.left,
+                         [=](pixel_t* row, int32_t n) { fade_row<F>(row, n, colour, weight); });
 }
 
 } // namespace
@@ -62,8 +60,8 @@ uint16_t fade_pixel_565(uint16_t pixel, uint16_t colour, int32_t weight) {
 
 void fade_area_565(umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour, int32_t weight) {
     const int32_t groups = std::max(0, area.right - area.left) / 4;
-    change_area<uint16_t>(surface, area, groups * 4,
-                          [=](uint16_t p) { return fade_pixel_565(p, uint16_t(colour), weight); });
+    change_rows<uint16_t>(surface, area, groups * 4,
+                          [=](uint16_t* row, int32_t n) { fade_row_565(row, n, uint16_t(colour), weight); });
 }
 
 void fade_area(int32_t format_code, umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour,

@@ -33,6 +33,18 @@ template <class F> uint32_t fade_pixel(uint32_t pixel, uint32_t colour, int32_t 
 // of the four-pixel form positive.
 uint16_t fade_pixel_565(uint16_t pixel, uint16_t colour, int32_t weight);
 
+// n pixels of a row by that rule, a register of them at a time; at full weight the row takes the colour.
+void fade_row_565(uint16_t* row, int32_t n, uint16_t colour, int32_t weight);
+// n pixels of a row of format F by fade_pixel, a register of them at a time.
+template <class F> void fade_row(typename F::pixel_t* row, int32_t n, uint32_t colour, int32_t weight);
+
+// The row loops by register width: the 32-byte ones where the processor has AVX2, unless the tests turn
+// fade_wide_rows off. The wide forms do the whole registers of a row and return how many pixels they held.
+extern bool fade_wide_rows;
+int32_t fade_blocks_565_wide(uint16_t* row, int32_t n, uint16_t colour, int32_t weight);
+template <class F>
+int32_t fade_blocks_wide(typename F::pixel_t* row, int32_t n, uint32_t colour, int32_t weight);
+
 // Fades area of the surface (clipped to it); a surface that does not lock is left alone. The 5-6-5
 // form works in groups of four pixels a row, so a remainder of the width stays unchanged.
 void fade_area_565(umlib::surface_t* surface, const plat::rect_t& area, uint32_t colour, int32_t weight);

@@ -1,5 +1,6 @@
 #include "platform/dd_keyed.h"
 #include "platform/ddraw.h"
+#include "platform/processor.h"
 
 #include <gtest/gtest.h>
 
@@ -22,17 +23,23 @@ std::vector<key_case_t> keys_for(uint32_t bits) {
             {0x30, 0x10}, {0, ~0u}};
 }
 
-class keyed_copy : public ::testing::TestWithParam<std::tuple<int, bool>> {
+// Pixel size, the 32-byte rows or not, stores under a mask or whole registers.
+class keyed_copy : public ::testing::TestWithParam<std::tuple<int, bool, bool>> {
   protected:
-    void TearDown() override { plat::keyed_wide_rows = wide; }
+    void TearDown() override {
+        plat::keyed_wide_rows = wide;
+        plat::masked_stores = masked;
+    }
     bool wide = plat::keyed_wide_rows;
+    bool masked = plat::masked_stores;
 };
 
 // Every width and alignment, whole and with the source cut by a rectangle, against the scalar rule:
 // a pixel p (zero-extended) is left out when low <= p <= high.
 TEST_P(keyed_copy, equals_the_scalar_rule) {
-    const auto [bits, wide_rows] = GetParam();
+    const auto [bits, wide_rows, masked_stores] = GetParam();
     plat::keyed_wide_rows = wide_rows;
+    plat::masked_stores = masked_stores;
     const uint32_t bytes = uint32_t(bits) / 8;
     constexpr uint32_t sw = 80, sh = 3, dw = 96, dh = 4;
     plat::ddraw_t device;
@@ -98,6 +105,7 @@ TEST_P(keyed_copy, equals_the_scalar_rule) {
 }
 
 INSTANTIATE_TEST_SUITE_P(sizes_and_widths, keyed_copy,
-                         ::testing::Combine(::testing::Values(16, 24, 32), ::testing::Bool()));
+                         ::testing::Combine(::testing::Values(16, 24, 32), ::testing::Bool(),
+                                            ::testing::Bool()));
 
 } // namespace

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 namespace {
 
 struct shown_t {
@@ -143,4 +146,84 @@ TEST(present, a_widened_row_repeats_each_pixel_and_writes_nothing_past_it) {
             EXPECT_EQ(to.back(), guard) << "scale " << scale << " width " << width;
         }
     }
+}
+
+namespace {
+
+// What presenting the whole 5-6-5 primary surface shows of a client area: each channel widened to 8 bits by
+// repeating its top bits.
+std::vector<uint32_t> client_area_of(plat::dd_surface_t* primary, int32_t left, int32_t top, int32_t width,
+                                     int32_t height) {
+    std::vector<uint32_t> out;
+    auto widen = [](uint32_t c, int bits) { return c << (8 - bits) | c >> (2 * bits - 8); };
+    for (int32_t y = top; y < top + height; ++y) {
+        for (int32_t x = left; x < left + width; ++x) {
+            uint16_t p = 0;
+            std::memcpy(&p, primary->pixels() + y * primary->pitch() + x * 2, 2);
+            out.push_back(widen(p >> 11, 5) << 16 | widen(p >> 5 & 0x3F, 6) << 8 | widen(p & 0x1F, 5));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+// A frame's copy drawn straight to the window shows what presenting the whole primary surface shows, through
+// changed and unchanged pieces of rows, a drawing on the window, a clipped copy and another step.
+TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
+    plat::set_desktop_bits_per_pixel_for_test(16);
+    test_window_t window(30, 40, 48, 10);
+    plat::ddraw_t device;
+    device.set_cooperative_level(nullptr, plat::ddscl_normal);
+    plat::dd_surface_t* primary = make_primary(device);
+    plat::dd_clipper_t* clipper = nullptr;
+    device.create_clipper(0, &clipper, nullptr);
+    clipper->set_hwnd(0, window.hwnd());
+    primary->set_clipper(clipper);
+    clipper->release();
+    plat::surface_desc_t desc;
+    desc.flags = plat::ddsd_caps | plat::ddsd_width | plat::ddsd_height;
+    desc.width = 21; // a piece of 16 pixels and one of 5
+    desc.height = 3;
+    plat::dd_surface_t* back = nullptr;
+    ASSERT_EQ(device.create_surface(&desc, &back, nullptr), plat::dd_ok);
+    for (int32_t i = 0; i < 63; ++i) {
+        set_pixel(back, i % 21, i / 21, uint32_t(i) * 0x0841u + 0x1234u);
+    }
+    struct step_t {
+        const char* what;
+        int32_t x, y;    // a back-buffer pixel to change first, x -1 for none
+        bool gdi;        // draw on the window first
+        plat::rect_t to; // where the back buffer goes on the primary surface
+        plat::rect_t from{0, 0, 21, 3};
+    };
+    const step_t steps[] = {
+        {"first copy", -1, 0, false, {32, 41, 74, 47}},
+        {"a pixel of the second piece", 17, 1, false, {32, 41, 74, 47}},
+        {"a pixel of the first piece", 0, 2, false, {32, 41, 74, 47}},
+        {"nothing changed", -1, 0, false, {32, 41, 74, 47}},
+        {"three steps tall", 6, 0, false, {32, 40, 74, 49}},
+        {"moved back", 20, 2, false, {32, 41, 74, 47}},
+        {"after a drawing on the window", -1, 0, true, {32, 41, 74, 47}},
+        {"clipped by the client area", 5, 0, false, {50, 41, 92, 47}},
+        {"part of the picture", 9, 2, false, {32, 41, 72, 45}, {1, 1, 21, 3}},
+        {"the whole picture again", -1, 0, false, {32, 41, 74, 47}},
+    };
+    for (const step_t& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.x >= 0) {
+            set_pixel(back, step.x, step.y, 0xFFFF);
+        }
+        if (step.gdi) {
+            plat::hdc_t dc = plat::get_dc(window.hwnd());
+            const plat::rect_t bar{0, 0, 30, 10};
+            plat::fill_rect(dc, &bar, plat::get_stock_object(plat::dkgray_brush));
+            plat::release_dc(window.hwnd(), dc);
+        }
+        ASSERT_EQ(primary->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
+        EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
+    }
+    back->release();
+    primary->release();
+    plat::reset_display_for_test();
 }

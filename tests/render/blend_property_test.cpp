@@ -87,11 +87,18 @@ void check_format(const format_t& format, const case_t& c, std::mt19937& random)
 // Sets which row loops the blitters use while it lives.
 class row_loops_t {
   public:
-    explicit row_loops_t(int32_t bytes) : saved_(blend::row_bytes) { blend::row_bytes = bytes; }
-    ~row_loops_t() { blend::row_bytes = saved_; }
+    explicit row_loops_t(int32_t bytes) : saved_(blend::row_bytes), halved_(blend::halved_registers) {
+        blend::row_bytes = bytes;
+        blend::halved_registers = false;
+    }
+    ~row_loops_t() {
+        blend::row_bytes = saved_;
+        blend::halved_registers = halved_;
+    }
 
   private:
     int32_t saved_;
+    bool halved_;
 };
 
 void check_kind(kind_t kind, bool weighted) {

@@ -188,6 +188,10 @@ TEST(blend_rows, forms_for_16_bit_pixels_hold_for_every_channel_pair) {
     expect_every_channel_pair<blend::format_a444>(16, weights);
     expect_every_channel_pair<blend::format_444a>(16, weights);
     expect_every_channel_pair<blend::format_565>(64, std::vector{blend::add_rule{}});
+    expect_every_channel_pair<blend::format_a555>(32, std::vector{blend::add_rule{}});
+    expect_every_channel_pair<blend::format_555a>(32, std::vector{blend::add_rule{}});
+    expect_every_channel_pair<blend::format_a444>(16, std::vector{blend::add_rule{}});
+    expect_every_channel_pair<blend::format_444a>(16, std::vector{blend::add_rule{}});
     expect_every_channel_pair<blend::format_565>(64, std::vector{blend::quarter_rule{}});
 }
 

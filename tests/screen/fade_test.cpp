@@ -3,6 +3,9 @@
 #include "tests/screen/screen_fixture.h"
 #include "umlib/pixel_formats.h"
 
+#include <random>
+#include <vector>
+
 namespace {
 
 using screen_fade = screen_fixture_t;
@@ -102,4 +105,52 @@ TEST_F(screen_fade, in_565_the_biased_rule_reaches_the_colour_at_full_weight) {
     EXPECT_EQ(blend_test::get_pixel(back, 100, 8), 0x1234u);
     EXPECT_EQ(blend_test::get_pixel(back, 100, 247), 0x1234u);
     EXPECT_EQ(blend_test::get_pixel(back, 100, 7), 0xFFFFu);
+}
+
+namespace {
+
+// Random rows of every width from every start, at the weights where the row forms change (the registers,
+// the fill at full weight, weights outside 0..256), against one pixel at a time.
+template <class pixel_t, class Row, class Pixel> void expect_rows_match(Row row_rule, Pixel pixel_rule) {
+    std::mt19937 random(sizeof(pixel_t));
+    for (const int32_t weight : {0, 1, 63, 64, 127, 128, 255, 256, -5, 300}) {
+        const uint32_t colour = random();
+        for (int32_t start = 0; start < 8; ++start) {
+            for (int32_t n = 0; n <= 40; ++n) {
+                std::vector<pixel_t> row(48);
+                for (pixel_t& p : row) {
+                    p = pixel_t(random());
+                }
+                std::vector<pixel_t> expected = row;
+                for (int32_t x = start; x < start + n; ++x) {
+                    expected[size_t(x)] = pixel_t(pixel_rule(row[size_t(x)], colour, weight));
+                }
+                row_rule(row.data() + start, n, colour, weight);
+                ASSERT_EQ(row, expected) << "weight " << weight << " start " << start << " n " << n;
+            }
+        }
+    }
+}
+
+void expect_every_format() {
+    expect_rows_match<uint16_t>(
+        [](uint16_t* row, int32_t n, uint32_t c, int32_t w) { fade_row_565(row, n, uint16_t(c), w); },
+        [](uint16_t p, uint32_t c, int32_t w) { return fade_pixel_565(p, uint16_t(c), w); });
+    blend::drawing_formats_t::each([](auto format) {
+        using F = decltype(format);
+        SCOPED_TRACE(F::code);
+        expect_rows_match<typename F::pixel_t>(fade_row<F>, fade_pixel<F>);
+    });
+}
+
+} // namespace
+
+TEST(fade_rule, rows_of_each_width_equal_the_one_pixel_rule_in_every_format) {
+    const bool wide = fade_wide_rows;
+    for (const bool wide_rows : {false, true}) {
+        SCOPED_TRACE(wide_rows ? "32-byte rows" : "16-byte rows");
+        fade_wide_rows = wide_rows;
+        expect_every_format();
+    }
+    fade_wide_rows = wide;
 }
