@@ -15,45 +15,6 @@ namespace {
 
 using midboss = enemy_kit_t;
 
-// Numbers drawn from the generator between two of its states.
-int32_t draws_between(uint32_t from, uint32_t to) {
-    for (int32_t n = 0; n < 100000; ++n, from = from * 22695477u + 1u) {
-        if (from == to) {
-            return n;
-        }
-    }
-    return -1;
-}
-
-template <typename T> int32_t alive_count(const std::vector<T*>& objects) {
-    return int32_t(std::count_if(objects.begin(), objects.end(), [](const T* o) { return o->alive != 0; }));
-}
-
-// Per frame, how many members of the pool came alive in it.
-template <typename T>
-std::vector<int32_t> starts_per_frame(enemy_kit_t& kit, const std::vector<T*>& pool, uint32_t frames) {
-    std::vector<int32_t> starts;
-    for (uint32_t f = 0; f < frames; ++f) {
-        std::vector<uint8_t> before;
-        for (const T* o : pool) {
-            before.push_back(o->alive);
-        }
-        kit.run(1);
-        int32_t n = 0;
-        for (size_t i = 0; i < pool.size(); ++i) {
-            n += !before[i] && pool[i]->alive;
-        }
-        starts.push_back(n);
-    }
-    return starts;
-}
-
-std::vector<int32_t> nonzero(const std::vector<int32_t>& v) {
-    std::vector<int32_t> out;
-    std::copy_if(v.begin(), v.end(), std::back_inserter(out), [](int32_t n) { return n != 0; });
-    return out;
-}
-
 } // namespace
 
 TEST_F(midboss, a_column_stands_512_over_n_apart_capped_and_a_missing_record_makes_nothing) {
@@ -134,7 +95,7 @@ TEST_F(midboss, the_gunship_fires_its_spread_and_beam_frames_by_level_drawing_on
         }
         EXPECT_EQ(spread_timers, r.spread_timers) << r.level;
         EXPECT_EQ(beams, r.beams) << r.level;
-        EXPECT_EQ(draws_between(draws_from, rng::current_state()), spread_shots) << r.level;
+        EXPECT_EQ(random_draws_between(draws_from, rng::current_state()), spread_shots) << r.level;
         EXPECT_EQ(sounds_of(45), r.beams);
     }
 }
@@ -214,7 +175,7 @@ TEST_F(midboss, the_carrier_fans_on_its_retreat_by_level_and_leaves_without_scor
         body->state = 51;
         body->speed = -0.96f;
         body->x = 100;
-        const auto fans = nonzero(starts_per_frame(*this, body->balls, 64));
+        const auto fans = nonzero(starts_per_frame(body->balls, 64));
         EXPECT_EQ(fans, r.fans) << r.level;
         body->x = 290;
         run(1);
@@ -323,9 +284,9 @@ TEST_F(midboss, the_cruiser_is_shielded_before_its_attack_and_bursts_by_level) {
 
 TEST_F(midboss, the_cruiser_leaves_quietly_and_draws_once_at_load) {
     load({});
-    const int32_t draws_without = draws_between(uint32_t(settings.random_seed), rng::current_state());
+    const int32_t draws_without = random_draws_between(uint32_t(settings.random_seed), rng::current_state());
     load({placed(267, 200, 120, 0, 37)});
-    EXPECT_EQ(draws_between(uint32_t(settings.random_seed), rng::current_state()), draws_without + 1);
+    EXPECT_EQ(random_draws_between(uint32_t(settings.random_seed), rng::current_state()), draws_without + 1);
     scene->scroll_stop = 1;
     auto* body = all<midboss003::body_t>().at(0);
     body->state = 61;

@@ -214,7 +214,7 @@ TEST_F(formations, construction_makes_the_parts_in_order_with_their_links_and_hi
 }
 
 TEST_F(formations, a_missing_record_makes_nothing_at_all) {
-    const std::pair<int32_t, int32_t> rows[] = {{111, 93}, {112, 18},  {113, 69}, {115, 73},
+    const std::pair<int32_t, int32_t> rows[] = {{111, 93}, {112, 18}, {113, 69}, {115, 73},
                                                 {116, 18}, {104, 73}, {107, 102}};
     for (const auto& [type, missing] : rows) {
         records({}, {missing});

@@ -34,11 +34,6 @@ std::vector<int32_t> firing_frames(enemy_kit_t& kit, const std::vector<missile_t
     return fired;
 }
 
-template <typename Body> Body* only(enemy_kit_t& kit) {
-    const auto bodies = kit.all<Body>();
-    return bodies.size() == 1 ? bodies[0] : nullptr;
-}
-
 } // namespace
 
 TEST_F(turrets, floor_and_roof_turrets_turn_and_fire_only_within_their_open_half) {
@@ -58,7 +53,7 @@ TEST_F(turrets, floor_and_roof_turrets_turn_and_fire_only_within_their_open_half
         load({placed(r.type, turret_x, turret_y)});
         scene->scroll_stop = 1;
         ship_at(r.ship_x, r.ship_y);
-        auto* body = only<battery001::body_t>(*this);
+        auto* body = only<battery001::body_t>();
         ASSERT_NE(body, nullptr);
         ASSERT_EQ(body->shots.size(), 4u);
         EXPECT_EQ(firing_frames(*this, body->shots, 100).size(), r.shots) << r.type << " " << r.ship_y;
@@ -101,9 +96,9 @@ TEST_F(turrets, each_turret_fires_on_its_levels_rhythm_and_a_level_out_of_range_
         scene->scroll_stop = 1;
         ship_at(200, turret_y); // level on the right: open to both battery001 kinds
         std::vector<missile_t*> shots;
-        if (auto* b1 = only<battery001::body_t>(*this)) {
+        if (auto* b1 = only<battery001::body_t>()) {
             shots = b1->shots;
-        } else if (auto* b6 = only<battery006::body_t>(*this)) {
+        } else if (auto* b6 = only<battery006::body_t>()) {
             shots = b6->shots;
         }
         ASSERT_FALSE(shots.empty());
@@ -135,7 +130,7 @@ TEST_F(turrets, battery002_fires_bursts_in_64_frame_blocks_along_its_reduced_dir
     for (const row_t& r : {row_t{1, 6}, {2, 9}, {3, 12}, {6, 15}, {7, 22}, {8, 22}}) {
         load({placed(152, turret_x, turret_y, 64 + 40)}, r.level);
         scene->scroll_stop = 1;
-        auto* body = only<battery002::body_t>(*this);
+        auto* body = only<battery002::body_t>();
         ASSERT_NE(body, nullptr);
         EXPECT_EQ(body->direction, 40);
         EXPECT_EQ(body->pattern, 40);
@@ -156,7 +151,7 @@ TEST_F(turrets, battery002_fires_bursts_in_64_frame_blocks_along_its_reduced_dir
     load({placed(152, 256, turret_y, 0)});
     scene->scroll_stop = 1;
     run(10);
-    EXPECT_EQ(only<battery002::body_t>(*this)->counter, 0u);
+    EXPECT_EQ(only<battery002::body_t>()->counter, 0u);
 }
 
 TEST_F(turrets, battery006_tracks_the_ship_within_ten_steps_of_its_centre) {
@@ -176,7 +171,7 @@ TEST_F(turrets, battery006_tracks_the_ship_within_ten_steps_of_its_centre) {
         load({placed(166, turret_x, turret_y, r.centre)});
         scene->scroll_stop = 1;
         ship_at(r.ship_x, r.ship_y);
-        auto* body = only<battery006::body_t>(*this);
+        auto* body = only<battery006::body_t>();
         ASSERT_NE(body, nullptr);
         run(80);
         EXPECT_EQ(body->direction, r.direction) << r.centre << " " << r.ship_x << "," << r.ship_y;
@@ -255,7 +250,7 @@ TEST_F(turrets, missing_records_leave_no_battery002_or_006_and_an_empty_hatch_ha
     records({}, {114});
     load({placed(245, turret_x, turret_y)}, 3);
     scene->scroll_stop = 1;
-    auto* hatch = only<hatch_t>(*this);
+    auto* hatch = only<hatch_t>();
     ASSERT_NE(hatch, nullptr);
     EXPECT_EQ(hatch->children, nullptr);
     run(300);
@@ -268,7 +263,7 @@ TEST_F(turrets, missing_records_leave_no_battery002_or_006_and_an_empty_hatch_ha
     load({placed(246, turret_x, 200)});
     scene->scroll_stop = 1;
     EXPECT_EQ(all<hatch_t>().size(), 0u);
-    auto* leader = only<twister002::leader_t>(*this);
+    auto* leader = only<twister002::leader_t>();
     ASSERT_NE(leader, nullptr);
     EXPECT_TRUE(leader->alive);
     run(10);
@@ -280,7 +275,7 @@ TEST_F(turrets, the_hatch_releases_2_4_or_all_members_from_its_place_and_again_a
         load({placed(245, turret_x, 40, 0, 37)}, level);
         scene->scroll_stop = 1;
         ship_at(10, 250); // where the chain meets it only after the hatch has closed
-        auto* hatch = only<hatch_t>(*this);
+        auto* hatch = only<hatch_t>();
         ASSERT_NE(hatch, nullptr);
         twister002::leader_t* leader = hatch->children;
         ASSERT_NE(leader, nullptr);
@@ -333,7 +328,7 @@ TEST_F(turrets, a_destroyed_hatch_throws_its_ring_of_16_from_level_3_only) {
     for (const row_t& r : {row_t{1, 0, 0, 0}, {2, 0, 0, 0}, {3, 16, 2, 1.0f}, {8, 16, 0, 2.0f}}) {
         load({placed(246, turret_x, turret_y)}, r.level);
         scene->scroll_stop = 1;
-        auto* hatch = only<hatch_t>(*this);
+        auto* hatch = only<hatch_t>();
         ASSERT_NE(hatch, nullptr);
         hatch->damage(9999);
         std::vector<missile_t*> ring;
