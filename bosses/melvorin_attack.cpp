@@ -49,12 +49,12 @@ namespace melvorin {
 
 void core_t::run_attack_cycle() {
     const uint32_t u = phase_timer % cycle_frames;
-    if (body != nullptr && (((u == 0 || u == 96) && g_level >= 2) || (u == 904 && g_level >= 3))) {
+    if (body != nullptr && (((u == 0 || u == 96) && difficulty_level() >= 2) || (u == 904 && difficulty_level() >= 3))) {
         body->phase = volley_body_phase;
         body->phase_timer = 0;
     }
     for (const bend_pair_t& p : bend_pairs) {
-        if (u == p.at && g_level >= p.level) {
+        if (u == p.at && difficulty_level() >= p.level) {
             fire_bend_laser(x - launch_dx, upper_row);
             fire_bend_laser(x - launch_dx, lower_row);
         }

@@ -61,7 +61,7 @@ bool body_t::run_phase() {
         restart_flashes(1);
         return false;
     case fire:
-        if (phase_timer >= 8 * uint32_t(g_level)) {
+        if (phase_timer >= 8 * uint32_t(difficulty_level())) {
             return enter_phase(phase, phase_timer, idle);
         }
         if (phase_timer % 2 == 0) {

@@ -45,7 +45,7 @@ bool inside(float x, float y, float low, float high) {
 
 // Frames of the spread phase on which a volley leaves, by level.
 uint32_t spread_interval() {
-    return g_level <= 1 ? 16 : g_level <= 3 ? 12 : g_level == 4 ? 8 : 6;
+    return difficulty_level() <= 1 ? 16 : difficulty_level() <= 3 ? 12 : difficulty_level() == 4 ? 8 : 6;
 }
 
 struct box_t {
@@ -115,7 +115,7 @@ bool body_t::run_state(bool& spread_now, bool& beam_now) {
     case beaming:
         if (timer >= 32) {
             state = wait_on_screen;
-        } else if (g_level >= beam_level && (timer == 8 || timer == 16 || timer == 24)) {
+        } else if (difficulty_level() >= beam_level && (timer == 8 || timer == 16 || timer == 24)) {
             beam_now = true;
         }
         break;
@@ -200,7 +200,7 @@ body_t* body_t::find_bump() {
 }
 
 void body_t::fire_spread() {
-    const float speed = 1.2f + 0.2f * float(g_level);
+    const float speed = 1.2f + 0.2f * float(difficulty_level());
     size_t i = 0;
     for (float dy : {-12.0f, 12.0f}) {
         i = next_idle(spread_shots, i);
@@ -219,7 +219,7 @@ void body_t::fire_beam() {
     }
     missile_t* shot = beam_shots[i];
     shot->start_effect_at(x - 28, y);
-    launch(shot, x - 28, y, 32, g_level >= 5 ? 2.5f : 2.0f);
+    launch(shot, x - 28, y, 32, difficulty_level() >= 5 ? 2.5f : 2.0f);
     g_soundctr.request_se(se_beam);
 }
 

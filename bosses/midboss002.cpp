@@ -59,7 +59,7 @@ void body_t::update() {
         }
     }
     if (volley) {
-        fire_lasers(pattern, g_level >= double_level);
+        fire_lasers(pattern, difficulty_level() >= double_level);
     }
     if (g_frame_counter % divisor == 0) {
         pattern = (pattern + 1) & 31;
@@ -115,7 +115,7 @@ bool body_t::run_state(bool& volley, bool& left, uint32_t& divisor) {
         speed -= 0.05f;
         if (speed <= -1.0f) {
             speed = -1.0f;
-            fan_count = g_level < double_level ? 3 : 5;
+            fan_count = difficulty_level() < double_level ? 3 : 5;
             state = retreat;
         }
         break;
@@ -124,8 +124,8 @@ bool body_t::run_state(bool& volley, bool& left, uint32_t& divisor) {
         if (x >= gone_x) {
             leave();
             left = true;
-        } else if (g_level >= fan_level && timer % 16 == 0) {
-            if (g_level == fan_level) {
+        } else if (difficulty_level() >= fan_level && timer % 16 == 0) {
+            if (difficulty_level() == fan_level) {
                 fan_count = fan_count == 3 ? 4 : 3;
             } else {
                 fan_count = fan_count == 5 ? 6 : 5;
@@ -178,7 +178,7 @@ void body_t::fire_lasers(int32_t p, bool spreading) {
             laser->start();
         }
     };
-    if (g_level >= double_level) {
+    if (difficulty_level() >= double_level) {
         fire_pair(inner_pair);
     }
     fire_pair(outer_pair);

@@ -118,11 +118,11 @@ bool body_t::run_state(int32_t& fan, bool& laser_pair, bool& gone, uint32_t& div
             state = ignite;
             break;
         }
-        const uint32_t interval = uint32_t(std::clamp((8 - g_level) * 16, 32, 64));
+        const uint32_t interval = uint32_t(std::clamp((8 - difficulty_level()) * 16, 32, 64));
         if (timer % interval == 0) {
-            fan = timer % (2 * interval) == 0 ? 4 : g_level < five_ball_level ? 3 : 5;
+            fan = timer % (2 * interval) == 0 ? 4 : difficulty_level() < five_ball_level ? 3 : 5;
         }
-        laser_pair = g_level >= laser_level && timer % 64 == 0;
+        laser_pair = difficulty_level() >= laser_level && timer % 64 == 0;
         break;
     }
     case ignite:
@@ -216,8 +216,8 @@ void body_t::fire_lasers() {
 }
 
 void body_t::burst() {
-    const float speed = 1 + 0.05f * float(g_level);
-    const int32_t count = std::min(2 << (g_level - 2), 16);
+    const float speed = 1 + 0.05f * float(difficulty_level());
+    const int32_t count = std::min(2 << (difficulty_level() - 2), 16);
     size_t i = 0;
     for (int32_t k = 0; k < count; ++k) {
         i = next_idle(ring_shots, i);
@@ -246,7 +246,7 @@ void body_t::damage(int32_t n) {
     }
     enemy_t::damage(n);
     enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed});
-    if (!alive && g_level >= burst_level) {
+    if (!alive && difficulty_level() >= burst_level) {
         burst();
     }
 }

@@ -22,7 +22,7 @@ constexpr int32_t se_destroyed = 18;
 constexpr int32_t revenge_level = 4;
 
 uint32_t fire_interval() {
-    return uint32_t(128 - 16 * (turret_level() - 1));
+    return uint32_t(128 - 16 * (difficulty_level() - 1));
 }
 
 // Both updates: off screen nothing moves; on screen the kind may fire at the ship, then turns toward it
@@ -45,10 +45,6 @@ template <typename Kind> void track(Kind& turret) {
 }
 
 } // namespace
-
-int32_t turret_level() {
-    return std::clamp(g_level, 1, 8);
-}
 
 int32_t shorter_turn(int32_t from, int32_t to) {
     const int32_t d = wrap64(int64_t(to) - from);
@@ -82,7 +78,7 @@ missile_t* launch_pooled_shot(const std::vector<missile_t*>& shots, bool with_ef
 namespace battery001 {
 
 body_t::body_t(const objectinfo_t* info, float x, float y, uint32_t key)
-    : enemy_t(info, x, y, key), shot_speed(1.0f + 0.2f * float(turret_level() - 1)) {
+    : enemy_t(info, x, y, key), shot_speed(1.0f + 0.2f * float(difficulty_level() - 1)) {
     shots.reserve(4);
 }
 

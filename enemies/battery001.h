@@ -9,9 +9,6 @@
 
 class missile_t;
 
-// The difficulty level as the turrets' tables read it: 1..8 whatever the global holds, so that no
-// interval of the form 128 - 16 x (level - 1) reaches zero.
-int32_t turret_level();
 // +1, -1 or 0: the shorter way from direction `from` to `to`; a half turn counts as +1.
 int32_t shorter_turn(int32_t from, int32_t to);
 

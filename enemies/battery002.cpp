@@ -5,6 +5,7 @@
 #include "enemies/damage_tail.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
+#include "objects/play_globals.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
@@ -33,7 +34,7 @@ void body_t::update() {
     if (x < 0 || x >= 256 || y < 0 || y >= 256) {
         return;
     }
-    if (counter % every == 0 && counter % block < burst_width[turret_level() - 1]) {
+    if (counter % every == 0 && counter % block < burst_width[difficulty_level() - 1]) {
         fire();
     }
     ++counter;

@@ -65,7 +65,7 @@ void body_t::update() {
                 pattern = direction & 63;
             }
         }
-        const rhythm_t& r = rhythms[turret_level() - 1];
+        const rhythm_t& r = rhythms[difficulty_level() - 1];
         if (timer % r.interval == 0) {
             fire(r.speed);
         }

@@ -12,7 +12,7 @@ void enemy_damage::death_tail(enemy_t& e, std::initializer_list<int32_t> death_s
     for (int32_t se : death_sounds) {
         g_soundctr.request_se(se);
     }
-    if (g_level >= revenge_level) {
+    if (difficulty_level() >= revenge_level) {
         fire_aimed_bullet(e.position());
     }
 }

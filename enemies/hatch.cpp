@@ -57,7 +57,7 @@ bool hatch_t::close_step() {
 }
 
 void hatch_t::launch() {
-    const int32_t level = turret_level();
+    const int32_t level = difficulty_level();
     const int32_t members = level == 1 ? 2 : level == 2 ? 4 : std::numeric_limits<int32_t>::max();
     children->launch(x, y, members);
 }
@@ -94,13 +94,13 @@ void hatch_t::update() {
 void hatch_t::damage(int32_t n) {
     enemy_t::damage(n);
     enemy_damage::damage_tail(*this, n, se_hit, {se_destroyed, se_destroyed_blast});
-    if (!alive && g_level >= ring_level) {
+    if (!alive && difficulty_level() >= ring_level) {
         burst();
     }
 }
 
 void hatch_t::burst() {
-    const int32_t level = turret_level();
+    const int32_t level = difficulty_level();
     const float speed = 1.0f + 0.2f * float(level - ring_level);
     int32_t d = level == ring_level ? 2 : 0;
     // Shots taken earlier in the ring are alive, so each search goes on from where the last one stopped.

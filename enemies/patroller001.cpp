@@ -91,10 +91,10 @@ bool patroller_ahead(const enemy_t& self, int32_t direction) {
 }
 
 bool fires_now(int32_t direction) {
-    if (g_level <= 2) {
+    if (difficulty_level() <= 2) {
         return direction % 16 == 0 && g_frame_counter % 64 == 0;
     }
-    return g_frame_counter % (g_level == 3 ? 64 : 32) == 0;
+    return g_frame_counter % (difficulty_level() == 3 ? 64 : 32) == 0;
 }
 
 } // namespace
@@ -286,9 +286,9 @@ patroller001::body_t* stage_t::make_patroller001_body(stage_t* stage, const plac
 }
 
 void stage_t::spawn_patroller001(stage_t* stage, const placement_t* placement) {
-    // Record 84 is asked for though nothing is made of it; 0, 68, 73 and 75 are the death pattern's, looked
-    // up here too so that a missing one leaves no patroller without its explosion.
-    const auto r = find_records({body_record, 93, 84, 32, 33, 0, 68, 73, 75});
+    // Record 84 is asked for though nothing is made of it. The death pattern looks up its own records: one
+    // missing leaves the body without an explosion.
+    const auto r = find_records({body_record, 93, 84, 32, 33});
     if (!r) {
         return;
     }

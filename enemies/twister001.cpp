@@ -105,13 +105,14 @@ void member_t::update() {
         kill();
         return;
     }
-    if (g_level >= first_firing_level && g_player_ship != nullptr && fire_counter % fire_every == 0) {
+    if (difficulty_level() >= first_firing_level && g_player_ship != nullptr &&
+        fire_counter % fire_every == 0) {
         const int32_t sx = int32_t(g_player_ship->x);
         const int32_t sy = int32_t(g_player_ship->y);
         const int32_t ix = int32_t(x);
         const int32_t iy = int32_t(y);
         if (sx - 32 <= ix && ix < sx + 96 && sy - 80 <= iy && iy < sy + 80) {
-            fire(fire_speed(g_level));
+            fire(fire_speed(difficulty_level()));
         }
     }
     ++fire_counter;

@@ -114,17 +114,5 @@ class leaderE_t : public leader_t {
 
 } // namespace zigzag
 
-// The makers of the six leader kinds and of the members.
-zigzag::leaderA_t* make_zigzag_leaderA(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
-zigzag::leaderB_t* make_zigzag_leaderB(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
-zigzag::leaderC_t* make_zigzag_leaderC(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
-zigzag::leaderD_t* make_zigzag_leaderD(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
-zigzag::leaderE_t* make_zigzag_leaderE(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
-zigzag::leaderF_t* make_zigzag_leaderF(stage_t* stage, const placement_t* placement,
-                                       const objectinfo_t* info);
+// The maker of the members; the six leader kinds share one maker template beside their spawners.
 zigzag::member_t* make_zigzag_member(stage_t* stage, const placement_t* placement, const objectinfo_t* info);

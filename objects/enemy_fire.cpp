@@ -33,7 +33,7 @@ void fire_aimed_bullet(const float* pos) {
         return;
     }
     const int32_t direction = direction_to(pos, ship);
-    const float speed = 1.5 + 0.2 * std::max(g_level - 4, 0);
+    const float speed = 1.5 + 0.2 * std::max(difficulty_level() - 4, 0);
     fire_bullet(pos, direction, speed);
 }
 

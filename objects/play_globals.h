@@ -15,6 +15,9 @@ extern uint32_t g_section_repeat;
 extern uint32_t g_repeat_count;
 // 1..8, from the play settings.
 extern int32_t g_level;
+// The difficulty level as every family's tables read it: g_level held to 1..8, so that no table index
+// or interval of the form 128 - 16 x (level - 1) leaves its range.
+int32_t difficulty_level();
 // How enemy shots meet the background: 0 not at all, 1 layers 0 and 1, else also the cg layer.
 extern int32_t g_terrain_mode;
 // The player's ship; enemies aim at it.

@@ -1,18 +1,23 @@
-// The formation flyers on the kit: construction, the chain's rules, the courses, the hatch's hold.
+// The formation flyers on the kit: what each spawner makes and in which order, the chain's spacing, gaps
+// and end, and each family's own course, firing, field and hits.
 #include "enemies/jet.h"
 #include "enemies/twister001.h"
 #include "enemies/twister002.h"
 #include "enemies/zigzag.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
-#include "play/scroll.h"
+#include "player/ship.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
 #include <functional>
 
 namespace {
 
-using formations = enemy_kit_t;
+using twister001_test = enemy_kit_t;
+using twister002_test = enemy_kit_t;
+using zigzag_test = enemy_kit_t;
+using formation_chain = enemy_kit_t;
 
 // A formation seen from outside: its leader, its history and its members in chain order.
 struct chain_t {
@@ -23,14 +28,12 @@ struct chain_t {
 
 template <typename Leader, typename Member> chain_t chain_of(enemy_kit_t& kit, Member* (*first)(Leader*)) {
     chain_t c;
-    const std::vector<Leader*> leaders = kit.template all<Leader>();
-    if (leaders.size() != 1) {
-        return c;
-    }
-    c.leader = leaders[0];
-    c.log = &leaders[0]->log;
-    for (Member* m = first(leaders[0]); m != nullptr; m = m->next) {
-        c.members.push_back(m);
+    if (auto* leader = kit.template only<Leader>()) {
+        c.leader = leader;
+        c.log = &leader->log;
+        for (Member* m = first(leader); m != nullptr; m = m->next) {
+            c.members.push_back(m);
+        }
     }
     return c;
 }
@@ -68,16 +71,19 @@ struct point_t {
     float y;
 };
 
+void hold_scroll(enemy_kit_t& kit, const std::vector<placement_t>& placements, int32_t level = 1) {
+    kit.load(placements, level);
+    kit.scene->scroll_stop = 1;
+    kit.ship_at(40, 240);
+}
+
 } // namespace
 
-TEST_F(formations, members_stand_where_the_leader_was_spacing_frames_per_member_ago_and_gaps_stay) {
+TEST_F(formation_chain, members_stand_spacing_frames_per_member_behind_and_gaps_stay) {
     for (const family_t& f : families) {
-        load({placed(f.type, f.x, f.y)});
-        scene->scroll_stop = 1;
-        ship_at(40, 240);
+        hold_scroll(*this, {placed(f.type, f.x, f.y)});
         const chain_t c = f.chain(*this);
         ASSERT_EQ(c.members.size(), f.members) << f.type;
-        EXPECT_EQ(c.log->length, f.spacing * f.members);
         std::vector<point_t> path; // where the leader moved to, frame after frame
         const auto step = [&] {
             const point_t before{c.leader->x, c.leader->y};
@@ -89,7 +95,7 @@ TEST_F(formations, members_stand_where_the_leader_was_spacing_frames_per_member_
         for (int frame = 0; frame < 50; ++frame) {
             step();
         }
-        c.members[1]->damage(9999);
+        EXPECT_TRUE(shoot(c.members[1]->x, c.members[1]->y, 9999));
         for (int frame = 0; frame < 40; ++frame) {
             step();
         }
@@ -107,11 +113,10 @@ TEST_F(formations, members_stand_where_the_leader_was_spacing_frames_per_member_
     }
 }
 
-TEST_F(formations, the_chain_ends_where_its_last_member_died_dropping_the_item_and_scoring_only_members) {
+TEST_F(formation_chain,
+       the_chain_ends_where_its_last_member_died_dropping_the_item_and_scoring_only_members) {
     for (const family_t& f : families) {
-        load({placed(f.type, f.x, f.y, 0, 37)});
-        scene->scroll_stop = 1;
-        ship_at(40, 240);
+        hold_scroll(*this, {placed(f.type, f.x, f.y, 0, 37)});
         const chain_t c = f.chain(*this);
         run(30);
         g_score = 0;
@@ -122,267 +127,385 @@ TEST_F(formations, the_chain_ends_where_its_last_member_died_dropping_the_item_a
         }
         run(1);
         EXPECT_FALSE(c.leader->alive) << f.type;
-        ASSERT_EQ(scene->stage.items.size(), 1u);
-        const item_t* item = scene->stage.items[0];
-        EXPECT_TRUE(item->alive);
-        EXPECT_NEAR(item->x, died.x, 2.0f) << f.type; // the item moves on by itself after its start
-        EXPECT_NEAR(item->y, died.y, 2.0f) << f.type;
+        ASSERT_EQ(launches(list_items).size(), 1u);
+        EXPECT_NEAR(launches(list_items)[0].x, died.x, 2.0f) << f.type; // the item moves on by itself
+        EXPECT_NEAR(launches(list_items)[0].y, died.y, 2.0f) << f.type;
         EXPECT_EQ(g_score, int32_t(c.members.size()) * c.members[0]->score()) << f.type;
-        size_t bursting = 0;
-        for (explosion_t* e : scene->stage.explosions.items) {
-            bursting += e->alive;
-        }
-        EXPECT_EQ(bursting, c.members.size()) << f.type; // the leader has none
+        EXPECT_EQ(alive_count(scene->stage.explosions.items), int32_t(c.members.size())) << f.type;
     }
 }
 
-TEST_F(formations, a_vertical_scroll_moves_the_whole_line_and_its_future_path) {
+TEST_F(formation_chain, a_vertical_scroll_plain_or_wrapped_moves_the_whole_line_and_its_future_path) {
     for (const family_t& f : families) {
         std::vector<point_t> still;
-        for (int32_t dy : {0, 10}) {
-            load({placed(f.type, f.x, f.y)});
-            scene->scroll_stop = 1;
-            ship_at(40, 240);
+        for (int32_t dy : {0, 10, -300}) {
+            hold_scroll(*this, {placed(f.type, f.x, f.y)});
+            ship_at(40, 10000); // never passed
             run(40);
-            scene->scroll_vertical(dy);
+            if (dy == -300) {
+                scene->shift_camera(dy); // every y is above -128 - 300: each wraps to y + 212
+            } else if (dy != 0) {
+                scene->scroll_vertical(dy);
+            }
+            if (dy != 0) {
+                scene->scroll_horizontal(-5); // carries twister002's path only
+            }
             run(20);
             const chain_t c = f.chain(*this);
+            const float dx = dy != 0 && f.type == 115 ? -5 : 0;
             for (size_t i = 0; i < c.members.size(); ++i) {
                 if (dy == 0) {
                     still.push_back({c.members[i]->x, c.members[i]->y});
-                } else {
-                    EXPECT_EQ(c.members[i]->x, still[i].x) << f.type << " member " << i;
-                    EXPECT_FLOAT_EQ(c.members[i]->y, still[i].y + 10) << f.type << " member " << i;
+                    continue;
                 }
+                const float y = still[i].y + float(dy == -300 ? 212 : dy);
+                EXPECT_EQ(c.members[i]->x, still[i].x + dx) << f.type << " member " << i;
+                EXPECT_NEAR(c.members[i]->y, y, 1e-3f) << f.type << " member " << i << " dy " << dy;
             }
         }
     }
 }
 
-TEST_F(formations, construction_makes_the_parts_in_order_with_their_links_and_histories) {
+TEST_F(formation_chain, each_spawner_makes_its_parts_in_order_with_their_links_periods_and_histories) {
     struct row_t {
         int32_t type;
         uint32_t log_length;
         uint32_t log_capacity;
-        size_t enemies; // leader, members and flames
-        size_t shots;
-        size_t explosions;
+        std::vector<part_t> enemies; // the first ones
+        std::vector<part_t> explosions;
+        std::vector<part_t> shots;
     };
     const row_t rows[] = {
-        {111, 20, 32, 3, 2, 1},     {112, 160, 256, 17, 16, 8}, {113, 160, 256, 17, 16, 8},
-        {114, 16, 16, 2, 0, 1},     {116, 128, 128, 9, 0, 8},   {103, 84, 128, 13, 0, 12},
-        {106, 112, 128, 17, 0, 16}, {108, 140, 256, 21, 0, 20},
+        {111,
+         20,
+         32,
+         {{"twister001::leaderA_t", 111}, {"jet_t", 93, 2}, {"twister001::member_t", 111}},
+         {{"explosion_t", 69, 2, list_enemies0, 2}},
+         {{"missile_t", 18, -1, list_enemies0, 2}, {"missile_t", 18, -1, list_enemies0, 2}}},
+        {113,
+         160,
+         256,
+         {{"twister001::leaderB_t", 111}, {"jet_t", 93, 2}, {"twister001::member_t", 111}, {"jet_t", 93, 2}},
+         {{"explosion_t", 69, 2, list_enemies0, 2}, {"explosion_t", 69, 2, list_enemies0, 4}},
+         {}},
+        {114,
+         16,
+         16,
+         {{"twister002::leaderA_t", 114}, {"twister002::member_t", 114}},
+         {{"explosion_t", 73, 2, list_enemies0, 1}},
+         {}},
+        {116,
+         128,
+         128,
+         {{"twister002::leaderB_t", 114}, {"twister002::member_t", 114}, {"twister002::member_t", 114}},
+         {{"explosion_t", 73, 2, list_enemies0, 1}, {"explosion_t", 73, 2, list_enemies0, 2}},
+         {}},
+        {103,
+         84,
+         128,
+         {{"zigzag::course_kind_t<&zigzag::course_a>", 102}, {"zigzag::member_t", 102}},
+         {{"explosion_t", 73, 2, list_enemies0, 1}},
+         {}},
+        {106, 112, 128, {{"zigzag::course_kind_t<&zigzag::course_d>", 102}}, {}, {}},
+        {108, 140, 256, {{"zigzag::course_kind_t<&zigzag::course_f>", 102}}, {}, {}},
+    };
+    const auto head = [](std::vector<part_t> all, size_t n) {
+        all.resize(std::min(all.size(), n));
+        return all;
     };
     for (const row_t& r : rows) {
         load({placed(r.type, 200, 100, 0, 38)});
-        stage_t& s = scene->stage;
-        EXPECT_EQ(s.enemies[0].size(), r.enemies) << r.type;
-        EXPECT_EQ(s.enemy_shots.size(), r.shots) << r.type;
-        EXPECT_EQ(s.explosions.size(), r.explosions) << r.type;
-        ASSERT_EQ(s.items.size(), 1u);
-        auto* leader = s.enemies[0][0];
-        EXPECT_EQ(leader->carried, s.items[0]) << r.type;
+        EXPECT_EQ(head(manifest_of(scene->stage, list_enemies0), r.enemies.size()), r.enemies) << r.type;
+        EXPECT_EQ(head(manifest_of(scene->stage, list_explosions), r.explosions.size()), r.explosions)
+            << r.type;
+        EXPECT_EQ(head(manifest_of(scene->stage, list_enemy_shots), r.shots.size()), r.shots) << r.type;
+        auto* leader = scene->stage.enemies[0][0];
+        EXPECT_EQ(leader->carried, scene->stage.items.at(0)) << r.type;
         EXPECT_EQ(leader->explosion, nullptr) << r.type;
-        EXPECT_EQ(leader->image_id(), -1);
+        EXPECT_EQ(look_of(*leader).image, -1);
         const poslog_t* log = nullptr;
         if (auto* l = dynamic_cast<twister001::leader_t*>(leader)) {
             log = &l->log;
             EXPECT_EQ(l->first->prev, nullptr);
-            // Flame, member, member's explosion and two shots, member after member.
-            EXPECT_EQ(l->first->jet, s.enemies[0][1]);
-            EXPECT_EQ(l->first, s.enemies[0][2]);
-            EXPECT_EQ(l->first->jet->period, 2);
-            EXPECT_EQ(l->first->shots[1], s.enemy_shots[1]);
-            EXPECT_EQ(l->first->shots[0]->owner, l->first);
         } else if (auto* l2 = dynamic_cast<twister002::leader_t*>(leader)) {
             log = &l2->log;
-            EXPECT_EQ(l2->first, s.enemies[0][1]);
             EXPECT_EQ(l2->first->prev, nullptr);
-            EXPECT_EQ(l2->first->explosion->period, 2u);
         } else if (auto* l3 = dynamic_cast<zigzag::leader_t*>(leader)) {
             log = &l3->log;
             EXPECT_EQ(l3->next->prev, l3);
-            auto* third = dynamic_cast<zigzag::member_t*>(s.enemies[0][3]);
-            ASSERT_NE(third, nullptr);
-            EXPECT_EQ(third->pattern, 6);
-            EXPECT_EQ(third->explosion->period, 2u);
+            EXPECT_EQ(look_of(*scene->stage.enemies[0][3]).pattern, 6);
         }
         ASSERT_NE(log, nullptr) << r.type;
         EXPECT_EQ(log->length, r.log_length) << r.type;
         EXPECT_EQ(log->capacity, r.log_capacity) << r.type;
     }
-}
-
-TEST_F(formations, a_missing_record_makes_nothing_at_all) {
-    const std::pair<int32_t, int32_t> rows[] = {{111, 93}, {112, 18}, {113, 69}, {115, 73},
-                                                {116, 18}, {104, 73}, {107, 102}};
-    for (const auto& [type, missing] : rows) {
-        records({}, {missing});
+    const std::pair<int32_t, int32_t> missing[] = {{111, 93}, {112, 18},  {113, 69}, {111, 111}, {115, 73},
+                                                   {116, 18}, {116, 114}, {104, 73}, {107, 102}};
+    for (const auto& [type, id] : missing) {
+        records({}, {id});
         load({placed(type, 200, 100, 0, 38)});
-        EXPECT_EQ(object_total(), 0u) << type << " without " << missing;
+        EXPECT_EQ(object_total(), 0u) << type << " without " << id;
     }
 }
 
-TEST_F(formations, the_start_phase_is_held_to_the_sine_table) {
-    // 90 degrees down from the centre line is the lowest point of the wave.
-    for (int32_t phase : {90, 450, -270, 90 + 360 * 1000}) {
-        load({placed(111, 200, 100, phase)});
-        scene->scroll_stop = 1;
-        auto* leader = all<twister001::leader_t>().at(0);
+TEST_F(twister001_test, the_leader_flies_left_a_pixel_a_frame_on_its_sine_and_the_flame_trails_12_right) {
+    struct row_t {
+        int32_t type;
+        int32_t phase;
+        uint32_t frames;
+        float x; // of the first member, on the leader's point
+        float y;
+    };
+    const row_t rows[] = {
+        {111, 0, 1, 199, 100},   {111, 0, 31, 169, 112},   {111, 90, 1, 199, 112}, {112, 270, 1, 199, 88},
+        {111, 450, 1, 199, 112}, {111, -270, 1, 199, 112}, {113, 0, 91, 109, 180}, {113, 30, 1, 199, 140},
+    };
+    for (const row_t& r : rows) {
+        hold_scroll(*this, {placed(r.type, 200, 100, r.phase)});
+        const chain_t c = twister001_chain(*this);
+        run(r.frames);
+        EXPECT_FLOAT_EQ(c.members[0]->x, r.x) << r.type << " phase " << r.phase;
+        EXPECT_NEAR(c.members[0]->y, r.y, 1e-3f) << r.type << " phase " << r.phase;
+        EXPECT_EQ(static_cast<twister001::member_t*>(c.members[0])->jet->x, r.x + 12);
+    }
+}
+
+TEST_F(twister001_test, members_fire_from_level_2_inside_their_window_of_the_ship_every_32_frames) {
+    struct row_t {
+        int32_t level;
+        float ship_x;
+        float ship_y;
+        uint32_t frames;
+        std::vector<launch_t> shots; // the member stands at (199, 120) in frame 0
+    };
+    const int32_t s = list_enemy_shots;
+    const row_t rows[] = {
+        {1, 151, 120, 33, {}},
+        {2, 151, 120, 33, {{0, s, 0, 198, 120, 32, 1}, {32, s, 1, 166.23f, 131.3f, 25, 1}}},
+        {3, 151, 120, 1, {{0, s, 0, 197.8f, 120, 32, 1.2f}}},
+        {4, 151, 120, 1, {{0, s, 0, 197.5f, 120, 32, 1.5f}}},
+        {5, 151, 120, 1, {{0, s, 0, 197, 120, 32, 2}}},
+        {8, 104, 120, 1, {{0, s, 0, 197, 120, 32, 2}}},
+        {8, 231, 120, 1, {{0, s, 0, 201, 120, 0, 2}}},
+        {8, 199, 200, 1, {{0, s, 0, 199, 122, 48, 2}}},
+        {8, 199, 41, 1, {{0, s, 0, 199, 118, 16, 2}}},
+        {8, 103, 120, 1, {}},
+        {8, 232, 120, 1, {}},
+        {8, 199, 201, 1, {}},
+        {8, 199, 40, 1, {}},
+    };
+    for (const row_t& r : rows) {
+        hold_scroll(*this, {placed(111, 200, 120)}, r.level);
+        ship_at(r.ship_x, r.ship_y);
+        run(r.frames);
+        EXPECT_EQ(launches(s), r.shots) << r.level << " ship " << r.ship_x << "," << r.ship_y;
+    }
+}
+
+TEST_F(twister001_test, a_member_dies_on_terrain_leaves_quietly_past_minus_32_and_avenges_from_level_5) {
+    hold_scroll(*this, {placed(111, 120, 120)});
+    const chain_t c = twister001_chain(*this);
+    auto* member = static_cast<twister001::member_t*>(c.members[0]);
+    run(2);
+    for (int32_t y = 0; y < 256; ++y) {
+        solid_at(*cg, int32_t(member->x) - 1, y);
+    }
+    run(1);
+    EXPECT_FALSE(member->alive);
+    EXPECT_FALSE(member->jet->alive);
+    EXPECT_TRUE(member->explosion->alive);
+
+    hold_scroll(*this, {placed(111, -30, 120, 0, 37)});
+    run(4);
+    EXPECT_FALSE(twister001_chain(*this).members[0]->alive); // at x -33 in frame 2, gone in frame 3
+    EXPECT_TRUE(sounds.empty());
+    EXPECT_EQ(alive_count(scene->stage.explosions.items), 0);
+
+    for (const auto& [level, revenge] : {std::pair{4, 0}, {5, 1}}) {
+        hold_scroll(*this, {placed(112, 200, 120)}, level);
         run(1);
-        EXPECT_FLOAT_EQ(leader->y, 112) << phase;
-        EXPECT_EQ(leader->phase, 93) << phase;
+        enemy_t* first = twister001_chain(*this).members[0];
+        EXPECT_TRUE(shoot(first->x, first->y, 0)); // nothing at all
+        run(2);
+        EXPECT_TRUE(shoot(first->x, first->y, 1));
+        EXPECT_EQ(alive_count(scene->stage.spark_pool.items), 3);
+        EXPECT_EQ(first->hp, first->max_hp() - 1);
+        run(2);
+        EXPECT_TRUE(shoot(first->x, first->y, 9999));
+        EXPECT_EQ(pool_shots_alive(), revenge) << level;
+        run(1);
+        EXPECT_EQ(sound_frames(47), (std::vector<uint32_t>{3, 5})) << level;
+        EXPECT_EQ(sound_frames(2), std::vector<uint32_t>{5}) << level;
     }
 }
 
-TEST_F(formations, each_zigzag_course_stands_still_once_per_step_and_the_mirror_flips_it) {
+TEST_F(twister002_test, each_kind_runs_17_frames_turns_once_past_the_ship_and_leaves_its_field) {
+    struct row_t {
+        int32_t type;
+        int32_t level; // hatches release their chain at frame 28
+        float ship_x;
+        float ship_y;
+        uint32_t turn_frame;
+        float vx;
+        float vy;
+    };
+    const row_t rows[] = {
+        // Free chains from their placement; hatch chains start with the leader's first update, frame 29.
+        {115, 1, 64, 60, 17, -1.5f, 0},  {115, 1, 200, 60, 17, 1.5f, 0},  {115, 1, 64, 100, 41, -1.5f, 0},
+        {116, 1, 64, 160, 27, -1.5f, 0}, {248, 3, 200, 20, 46, 0, -1.5f}, {248, 3, 200, 200, 46, 0, 1.5f},
+        {247, 3, 40, 200, 46, 0, 1.5f},  {247, 3, 40, 20, 46, 0, -1.5f},
+    };
+    for (const row_t& r : rows) {
+        hold_scroll(*this, {placed(r.type, 128, r.type == 116 ? 200 : 40)}, r.level);
+        ship_at(r.ship_x, r.ship_y);
+        auto* leader = only<twister002::leader_t>();
+        ASSERT_NE(leader, nullptr);
+        auto* kind = dynamic_cast<twister002::kind_t*>(leader);
+        ASSERT_NE(kind, nullptr);
+        uint32_t turned = 0;
+        for (uint32_t frame = 0; frame < 120 && turned == 0; ++frame) {
+            run(1);
+            if (kind->state == 2) {
+                turned = frame;
+            }
+        }
+        EXPECT_EQ(turned, r.turn_frame) << r.type << " ship " << r.ship_x << "," << r.ship_y;
+        EXPECT_EQ(kind->vx, r.vx) << r.type;
+        EXPECT_EQ(kind->vy, r.vy) << r.type;
+    }
+    // Leaving through the left edge: every member goes without explosion or score; the last item stays.
+    hold_scroll(*this, {placed(115, 128, 40, 0, 37)});
+    ship_at(64, 20);
+    g_score = 0;
+    run(300);
+    EXPECT_FALSE(only<twister002::leader_t>()->alive);
+    EXPECT_EQ(g_score, 0);
+    EXPECT_TRUE(launches(list_explosions).empty());
+    ASSERT_EQ(launches(list_items).size(), 1u);
+    EXPECT_NEAR(launches(list_items)[0].x, -32, 2.0f);
+}
+
+TEST_F(twister002_test, kind_c_never_leaves_right_kind_d_never_left_and_members_animate_every_frame) {
+    for (const auto& [type, x, vx] : {std::tuple{248, 20, -1.5f}, {247, 240, 1.5f}}) {
+        hold_scroll(*this, {placed(type, x, 128)}, 3);
+        ship_at(x, 20); // never passed: the chain runs straight on
+        run(400);
+        const chain_t c = twister002_chain(*this);
+        EXPECT_TRUE(c.leader->alive) << type;
+        EXPECT_EQ(alive_count(c.members), 8) << type;
+        (void)vx;
+    }
+    hold_scroll(*this, {placed(115, 128, 40)});
+    const chain_t c = twister002_chain(*this);
+    run(3);
+    EXPECT_EQ(look_of(*c.leader).pattern, 3);
+    EXPECT_EQ(look_of(*c.members[2]).pattern, 9);
+}
+
+TEST_F(zigzag_test, each_course_changes_step_on_its_frames_standing_still_in_each_and_the_mirror_flips_it) {
     struct row_t {
         int32_t type;
         int32_t x;
         int32_t y;
-        int32_t steps; // transitions of the course
+        std::vector<uint32_t> steps; // frames in which the course moved to its next step
         int32_t final_direction;
     };
     const row_t rows[] = {
-        {103, 272, 80, 6, 0},   {104, 272, 80, 10, 0}, {105, -16, 80, 10, 32},
-        {106, 272, 100, 10, 0}, {108, 272, 80, 10, 0},
+        {103, 272, 80, {56, 69, 90, 103, 175, 192}, 0},
+        {104, 272, 80, {41, 54, 103, 110, 158, 175, 224, 229, 262, 267}, 0},
+        {105, -16, 80, {56, 69, 90, 103, 175, 192, 257, 270, 291, 304}, 32},
+        {106, 272, 100, {41, 54, 79, 92, 166, 180, 203, 217, 247, 264}, 0},
+        {108, 272, 80, {41, 54, 151, 158, 188, 205, 254, 259, 292, 297}, 0},
     };
     for (const row_t& r : rows) {
         std::vector<point_t> plain;
         for (int32_t mirror : {0, 1}) {
-            load({placed(r.type, r.x, r.y, mirror)});
-            scene->scroll_stop = 1;
-            ship_at(40, 240);
-            auto* leader = all<zigzag::leader_t>().at(0);
-            int32_t still = 0;
-            for (int frame = 0; frame < 700; ++frame) {
+            hold_scroll(*this, {placed(r.type, r.x, r.y, mirror)});
+            auto* leader = only<zigzag::course_leader_t>();
+            ASSERT_NE(leader, nullptr);
+            std::vector<uint32_t> steps;
+            int32_t state = leader->state;
+            for (uint32_t frame = 0; frame < 700; ++frame) {
                 const point_t before{leader->x, leader->y};
                 run(1);
-                still += leader->x == before.x && leader->y == before.y;
+                if (leader->state != state) {
+                    state = leader->state;
+                    steps.push_back(frame);
+                    EXPECT_EQ(leader->x, before.x);
+                    EXPECT_EQ(leader->y, before.y);
+                }
                 if (mirror == 0) {
                     plain.push_back({leader->x, leader->y});
                 } else {
-                    EXPECT_EQ(leader->x, plain[size_t(frame)].x) << r.type << " frame " << frame;
-                    EXPECT_NEAR(leader->y - float(r.y), float(r.y) - plain[size_t(frame)].y, 1e-3f)
-                        << r.type << " frame " << frame;
+                    EXPECT_EQ(leader->x, plain[frame].x) << r.type << " frame " << frame;
+                    EXPECT_NEAR(leader->y - float(r.y), float(r.y) - plain[frame].y, 1e-3f) << r.type;
                 }
             }
-            EXPECT_EQ(still, r.steps) << r.type;
+            EXPECT_EQ(steps, r.steps) << r.type << " mirror " << mirror;
             EXPECT_EQ(leader->direction, r.final_direction) << r.type;
         }
     }
 }
 
-TEST_F(formations, kind_e_weaves_and_its_twentieth_member_is_133_frames_behind) {
-    load({placed(107, 272, 120)});
-    scene->scroll_stop = 1;
+TEST_F(zigzag_test, kind_e_weaves_between_18_and_46_and_its_twentieth_member_is_133_frames_behind) {
+    hold_scroll(*this, {placed(107, 272, 120)});
     const chain_t c = zigzag_chain(*this);
     ASSERT_EQ(c.members.size(), 20u);
     std::vector<point_t> path;
-    int32_t lowest = 64;
-    int32_t highest = 0;
+    std::vector<int32_t> turns; // directions where the weave turned back
+    int32_t state = 0;
     for (int frame = 0; frame < 400; ++frame) {
         const point_t before{c.leader->x, c.leader->y};
         run(1);
         if (c.leader->x != before.x || c.leader->y != before.y) {
             path.push_back({c.leader->x, c.leader->y});
         }
-        const int32_t d = static_cast<zigzag::leader_t*>(c.leader)->direction;
-        lowest = std::min(lowest, d);
-        highest = std::max(highest, d);
+        auto* leader = static_cast<zigzag::leader_t*>(c.leader);
+        if (leader->state != state) {
+            state = leader->state;
+            turns.push_back(leader->direction);
+        }
     }
-    EXPECT_EQ(lowest, 18);
-    EXPECT_EQ(highest, 46);
+    EXPECT_EQ(std::vector<int32_t>(turns.begin(), turns.begin() + 4), (std::vector<int32_t>{18, 46, 18, 46}));
     EXPECT_EQ(c.members[19]->x, path[path.size() - 1 - 133].x);
+    EXPECT_NEAR(path[1].x - path[0].x, 2 * std::cos(18 * 3.14159265f / 32), 1e-3f); // 18 held on odd timers
 }
 
-TEST_F(formations, twister002_turns_once_toward_the_ship_and_a_hatch_launches_it_again) {
-    load({placed(115, 128, 40, 0, 37)});
-    scene->scroll_stop = 1;
-    ship_at(64, 160);
-    auto* leader = all<twister002::leaderA_t>().at(0);
-    const chain_t c = twister002_chain(*this);
-    int32_t turns = 0;
-    float vx = 0;
-    float vy = 0;
-    for (int frame = 0; frame < 600 && leader->alive; ++frame) {
+TEST_F(zigzag_test, members_animate_on_even_frames_from_their_staggered_patterns) {
+    hold_scroll(*this, {placed(103, 200, 100)});
+    const chain_t c = zigzag_chain(*this);
+    run(3);
+    EXPECT_EQ(look_of(*c.members[0]).pattern, 2);
+    EXPECT_EQ(look_of(*c.members[1]).pattern, 5);
+}
+
+TEST_F(formation_chain, a_one_hit_member_sparks_sounds_and_avenges_by_its_familys_level) {
+    struct row_t {
+        int32_t type;
+        int32_t level;
+        int32_t sparks;
+        std::vector<uint32_t> hit_sounds;
+        int32_t death_sound;
+        int32_t revenge;
+    };
+    const row_t rows[] = {
+        {115, 6, 3, {1}, 2, 0},
+        {115, 7, 3, {1}, 2, 1},
+        {103, 4, 2, {}, 12, 0},
+        {103, 5, 2, {}, 12, 1},
+    };
+    for (const row_t& r : rows) {
+        hold_scroll(*this, {placed(r.type, 128, 40)}, r.level);
         run(1);
-        if (frame >= 17 && (leader->vx != vx || leader->vy != vy)) {
-            ++turns;
-            EXPECT_GT(leader->y, 160); // only once past the ship's line
-            EXPECT_EQ(leader->vx, -1.5f);
-            ship_at(64, 20); // out of the line's way
-        }
-        vx = leader->vx;
-        vy = leader->vy;
-    }
-    EXPECT_EQ(turns, 1);
-    EXPECT_FALSE(leader->alive); // every member left through the left edge, none exploded
-    EXPECT_EQ(g_score, 0);
-
-    static_cast<twister002::leader_t*>(leader)->park();
-    leader->launch(200, 40, 2);
-    EXPECT_TRUE(leader->alive);
-    EXPECT_EQ(leader->state, 0);
-    for (size_t i = 0; i < c.members.size(); ++i) {
-        EXPECT_EQ(c.members[i]->alive != 0, i < 2) << i;
-    }
-    c.members[0]->damage(9999);
-    run(1);
-    EXPECT_TRUE(leader->alive);
-    c.members[1]->damage(9999);
-    run(1);
-    EXPECT_FALSE(leader->alive); // the two launched members were the chain
-    EXPECT_TRUE(scene->stage.items[0]->alive);
-    leader->launch(200, 40, 8);
-    EXPECT_TRUE(c.members[0]->alive); // shot down before, back again
-    run(40);
-    EXPECT_EQ(leader->state, 2); // the whole script again: 17 frames down, then the turn
-    EXPECT_EQ(leader->y, 40 + 1.5f * 17);
-}
-
-TEST_F(formations, revenge_shots_come_from_each_familys_own_level) {
-    const std::pair<int32_t, int32_t> rows[] = {{103, 5}, {111, 5}, {114, 7}};
-    for (const auto& [type, level] : rows) {
-        for (int32_t at : {level - 1, level}) {
-            load({placed(type, 200, 100)}, at);
-            scene->scroll_stop = 1;
-            ship_at(40, 200);
-            run(1);
-            std::vector<enemy_t*> members;
-            for (enemy_t* e : scene->stage.enemies[0].items) {
-                if (e->max_hp() > 0 && dynamic_cast<jet_t*>(e) == nullptr) {
-                    members.push_back(e);
-                }
-            }
-            ASSERT_FALSE(members.empty());
-            members[0]->damage(9999);
-            EXPECT_EQ(pool_shots_alive(), at >= level ? 1 : 0) << type << " at level " << at;
-        }
-    }
-}
-
-TEST_F(formations, twister001_members_fire_their_own_shots_from_level_2_and_die_on_terrain) {
-    for (int32_t level : {1, 2, 4}) {
-        load({placed(112, 120, 120)}, level);
-        scene->scroll_stop = 1;
-        ship_at(100, 120);
+        enemy_t* first = scene->stage.enemies[0][1]; // the first member
+        EXPECT_TRUE(shoot(first->x, first->y, 0));
+        EXPECT_EQ(alive_count(scene->stage.spark_pool.items), 0);
+        EXPECT_TRUE(shoot(first->x, first->y, 1));
+        EXPECT_FALSE(first->alive);
+        EXPECT_EQ(alive_count(scene->stage.spark_pool.items), r.sparks) << r.type;
+        EXPECT_EQ(pool_shots_alive(), r.revenge) << r.type << " level " << r.level;
         run(1);
-        size_t flying = 0;
-        for (missile_t* shot : scene->stage.enemy_shots.items) {
-            flying += shot->alive;
-        }
-        EXPECT_EQ(flying, level >= 2 ? 8u : 0u) << level; // every member's first frame is a firing frame
+        EXPECT_EQ(sound_frames(47), r.hit_sounds) << r.type;
+        EXPECT_EQ(sound_frames(r.death_sound), std::vector<uint32_t>{1}) << r.type;
     }
-    load({placed(111, 120, 120)});
-    scene->scroll_stop = 1;
-    const chain_t c = twister001_chain(*this);
-    run(2);
-    for (int32_t y = 0; y < 256; ++y) {
-        solid_at(*cg, int32_t(c.members[0]->x) - 1, y);
-    }
-    run(1);
-    EXPECT_FALSE(c.members[0]->alive);
-    EXPECT_FALSE(static_cast<twister001::member_t*>(c.members[0])->jet->alive);
-    EXPECT_TRUE(c.members[0]->explosion->alive);
 }

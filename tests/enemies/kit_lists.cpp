@@ -18,7 +18,7 @@ template <typename T> std::vector<object_t*> plain(const std::vector<T*>& items)
 }
 
 bool close(float a, float b) {
-    return std::fabs(a - b) < 1e-3f;
+    return std::fabs(a - b) < 0.01f;
 }
 
 std::string class_name(const object_t& object) {

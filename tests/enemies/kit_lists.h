@@ -42,7 +42,7 @@ struct launch_t {
     int32_t direction;
     float speed;
 };
-// Positions and speed compare within a thousandth, so that rows can be written from the tables.
+// Positions and speed compare within a hundredth, so that rows can be written from the tables.
 bool operator==(const launch_t& a, const launch_t& b);
 std::ostream& operator<<(std::ostream& out, const launch_t& l);
 
