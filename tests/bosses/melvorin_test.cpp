@@ -364,6 +364,7 @@ TEST_F(melvorin_kit, a_reflecting_laser_mirrors_on_terrain_pauses_and_ends_past_
     const float left = 4.5f * cos_table[22];
     EXPECT_EQ(std::make_pair(path[0], path[2]), std::make_pair(row_t{1, 234, 99, 22}, row_t{1, 234, 99, 22}));
     EXPECT_EQ(path[16], (row_t{1, r2(234 + 14 * left), r2(99 - 14 * up), 22}));
+    EXPECT_EQ(std::get<0>(path[17]), 0) << "the second mirror turns the picture back";
 }
 
 TEST_F(melvorin_kit, bending_lasers_close_in_on_the_ships_column_dragging_their_trail) {
@@ -395,13 +396,15 @@ TEST_F(melvorin_kit, bending_lasers_close_in_on_the_ships_column_dragging_their_
                                             {52, 26.69f, 176.96f, 32},
                                             {66, 16.69f, 174.96f, 16}}));
     EXPECT_TRUE(trailed) << "the last segment follows 11 frames behind";
-    // A lost middle segment leaves a gap; the last one takes the laser and its trail along.
+    // Terrain that comes where the trail lies kills each segment that reaches it; the last one takes the
+    // laser along.
     melvorin::bend_laser_t* laser = core->bend_lasers[0];
-    laser->segments[5]->kill();
+    run(12); // the trail moving on, not standing
+    solid_at(*slot0, int32_t(laser->segments[5]->x), int32_t(laser->segments[5]->y));
     run(1);
-    EXPECT_TRUE(laser->alive);
-    laser->segments[11]->kill();
-    run(1);
+    EXPECT_EQ(std::make_tuple(laser->segments[5]->alive, laser->segments[6]->alive, laser->alive),
+              std::make_tuple(1, 0, 1));
+    run(5);
     EXPECT_EQ(alive_count(laser->segments) + laser->alive, 0);
 }
 
@@ -486,6 +489,8 @@ TEST_F(melvorin_kit, the_charge_grows_while_its_emitter_sends_sparks_into_it) {
                           std::make_tuple(float(int32_t(emitter->x) + dx[k]),
                                           float(int32_t(emitter->y) + dy[k]), 0.75f))
                     << k;
+                EXPECT_TRUE(std::abs(dy[k]) < 8 || (spark->vy < 0) == (dy[k] > 0))
+                    << "toward the charge " << k;
             }
         }
         EXPECT_EQ(std::make_tuple(emitter->alive, charge->alive, charge->x, emitter->x),
@@ -499,4 +504,12 @@ TEST_F(melvorin_kit, the_charge_grows_while_its_emitter_sends_sparks_into_it) {
     run_to(1024);
     EXPECT_TRUE(emitter->sparks.entries[35 % 32].explosion->alive);
     EXPECT_EQ(alive_count(all<melvorin::spark_t>()), 1);
+
+    // A spark still flying when its turn comes again holds the order up: sparks of 100 patterns each go
+    // once.
+    records({{342, 8, 8, 100, 0, 0, 207, 0, -1}});
+    fight(1);
+    run_to(239);
+    EXPECT_EQ(std::make_pair(alive_count(all<melvorin::spark_t>()), core->charge->spark_ctr->next_spark),
+              std::make_pair(32, 0u));
 }
