@@ -61,8 +61,8 @@ TEST_F(final_boss_run, stage_2_hands_over_only_after_the_bodys_death_sequence) {
     }
     target = nullptr;
     ASSERT_NE(death, 0u) << "the core was never destroyed";
-    // The body's timer starts the frame after the core's death; the stage's own close (the fade to black
-    // and the hand-over to the ending) comes last.
+    // The stage holds again a pixel on; the body's timer starts the frame after the core's death; the
+    // stage's own close (the fade to black and the hand-over to the ending) comes after the body's end.
     std::erase_if(scene.events, [death](const event_t& e) { return std::get<0>(e) < death; });
     for (event_t& e : scene.events) {
         std::get<0>(e) -= death;
@@ -70,9 +70,10 @@ TEST_F(final_boss_run, stage_2_hands_over_only_after_the_bodys_death_sequence) {
     EXPECT_EQ(scene.events, (std::vector<event_t>{{0, ev::shake, 3},
                                                   {0, ev::scroll_stop, 0},
                                                   {0, ev::fade_in, 1},
+                                                  {0, ev::scroll_stop, 1},
                                                   {897, ev::fade_out_white, 5},
                                                   {1049, ev::fade_in, 5},
                                                   {1049, ev::scroll_stop, 0},
-                                                  {1374, ev::fade_out_black, 5},
-                                                  {1502, ev::next_stage, 0xFFFF}}));
+                                                  {1398, ev::fade_out_black, 5},
+                                                  {1526, ev::next_stage, 0xFFFF}}));
 }

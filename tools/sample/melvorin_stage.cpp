@@ -23,10 +23,6 @@ constexpr int32_t boss_type = 338;
 constexpr int32_t event_hold = 389;
 // Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
 constexpr uint32_t boss_key = position(5, 16);
-// The core's death lets the stage scroll on while the body's death runs 1048 frames, 524 pixels at the
-// normal scroll; the closing fade-out starts 64 pixels before the last section ends. Three sections
-// beyond the boss's leave the white fade, the last blasts and the fade back in some 300 frames to play.
-constexpr uint32_t boss_end_section = (boss_key >> 16) + 3;
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {
@@ -115,11 +111,9 @@ std::vector<eventinfo_t> melvorin_events(int32_t stage) {
     if (stage != 2) {
         return {};
     }
-    return {{event_hold, 0, boss_key, 1}};
-}
-
-uint32_t melvorin_end_section(int32_t stage, uint32_t usual) {
-    return stage == 2 ? boss_end_section : usual;
+    // The core's death lets go of the hold; the next pixel holds the stage again, so that the body's death
+    // sequence plays on screen and its end lets the stage go on to its close.
+    return {{event_hold, 0, boss_key, 1}, {event_hold, 0, boss_key + 1, 1}};
 }
 
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -15,6 +15,4 @@ std::vector<objectinfo_t> melvorin_records();
 // Of stage 1 or 2: the boss ends stage 2.
 std::vector<placement_t> melvorin_placements(int32_t stage);
 std::vector<eventinfo_t> melvorin_events(int32_t stage);
-// The section whose start ends the stage, `usual` unless the boss's death sequence needs the road beyond.
-uint32_t melvorin_end_section(int32_t stage, uint32_t usual);
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

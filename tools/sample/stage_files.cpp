@@ -68,12 +68,11 @@ std::vector<placement_t> stage_placements(int32_t stage) {
 
 std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
-    const uint32_t end_section = melvorin_end_section(stage, stage_sections);
     for (const std::vector<eventinfo_t>& more :
-         {melvorin_events(stage), sample_stage_script(stage, end_section)}) {
+         {melvorin_events(stage), sample_stage_script(stage, stage_sections)}) {
         events.insert(events.end(), more.begin(), more.end());
     }
-    events.push_back({event_next_stage, 0, position(end_section, 0), next});
+    events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
     return events;
 }
 
