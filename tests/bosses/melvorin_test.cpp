@@ -93,10 +93,9 @@ TEST_F(melvorin_kit, it_is_made_whole_in_order_or_not_at_all) {
     ASSERT_GE(effects.size(), 68u);
     EXPECT_EQ(runs({effects.begin(), effects.begin() + 2}),
               (std::vector<run_t>{{{"explosion_t", 29, 1, -1}, 2}}));
-    EXPECT_EQ(runs({effects.end() - 66, effects.end() - 32}),
-              (std::vector<run_t>{{{"charge_t", 341, 2, -1}, 1},
-                                  {{"spark_ctr_t", 0, 2, -1}, 1},
-                                  {{"spark_t", 342, 8, -1}, 32}}));
+    const std::vector<run_t> charge{
+        {{"charge_t", 341, 2, -1}, 1}, {{"spark_ctr_t", 0, 2, -1}, 1}, {{"spark_t", 342, 8, -1}, 32}};
+    EXPECT_EQ(runs({effects.end() - 66, effects.end() - 32}), charge);
     // The death blasts: two rows mirrored about the body's axis, records 65 to 69 in turn, slower along.
     const int32_t dx[16] = {8, 30, 48, 64, 68, 80, 112, 122, 144, 152, 158, 176, 192, 192, 200, 222};
     const int32_t y[16] = {60, 84, 56, 76, 40, 84, 60, 96, 64, 40, 108, 64, 90, 40, 56, 50};
@@ -387,14 +386,11 @@ TEST_F(melvorin_kit, bending_lasers_close_in_on_the_ships_column_dragging_their_
             trailed &= f < 11 || heads[i][size_t(f - 11)] == std::make_pair(tail->x, tail->y);
         }
     }
-    EXPECT_EQ(turns[0], (std::vector<row_t>{{0, 106, 116, 32},
-                                            {32, 43.23f, 114.15f, 20},
-                                            {52, 26.69f, 79.04f, 32},
-                                            {66, 16.69f, 81.04f, 48}}));
-    EXPECT_EQ(turns[1], (std::vector<row_t>{{0, 106, 140, 32},
-                                            {32, 43.23f, 141.85f, 44},
-                                            {52, 26.69f, 176.96f, 32},
-                                            {66, 16.69f, 174.96f, 16}}));
+    const std::vector<row_t> upper{
+        {0, 106, 116, 32}, {32, 43.23f, 114.15f, 20}, {52, 26.69f, 79.04f, 32}, {66, 16.69f, 81.04f, 48}};
+    const std::vector<row_t> lower{
+        {0, 106, 140, 32}, {32, 43.23f, 141.85f, 44}, {52, 26.69f, 176.96f, 32}, {66, 16.69f, 174.96f, 16}};
+    EXPECT_EQ(std::make_pair(turns[0], turns[1]), std::make_pair(upper, lower));
     EXPECT_TRUE(trailed) << "the last segment follows 11 frames behind";
     // Terrain that comes where the trail lies kills each segment that reaches it; the last one takes the
     // laser along.

@@ -67,13 +67,9 @@ TEST_F(final_boss_run, stage_2_hands_over_only_after_the_bodys_death_sequence) {
     for (event_t& e : scene.events) {
         std::get<0>(e) -= death;
     }
-    EXPECT_EQ(scene.events, (std::vector<event_t>{{0, ev::shake, 3},
-                                                  {0, ev::scroll_stop, 0},
-                                                  {0, ev::fade_in, 1},
-                                                  {0, ev::scroll_stop, 1},
-                                                  {897, ev::fade_out_white, 5},
-                                                  {1049, ev::fade_in, 5},
-                                                  {1049, ev::scroll_stop, 0},
-                                                  {1398, ev::fade_out_black, 5},
-                                                  {1526, ev::next_stage, 0xFFFF}}));
+    const std::vector<event_t> closing{
+        {0, ev::shake, 3},          {0, ev::scroll_stop, 0},       {0, ev::fade_in, 1},
+        {0, ev::scroll_stop, 1},    {897, ev::fade_out_white, 5},  {1049, ev::fade_in, 5},
+        {1049, ev::scroll_stop, 0}, {1398, ev::fade_out_black, 5}, {1526, ev::next_stage, 0xFFFF}};
+    EXPECT_EQ(scene.events, closing);
 }
