@@ -143,8 +143,7 @@ void core_t::kill() {
 }
 
 void core_t::damage(int32_t n) {
-    // A dead core would score again.
-    if (invulnerable || n == 0 || !alive) {
+    if (invulnerable || n == 0) {
         return;
     }
     enemy_t::damage(n);

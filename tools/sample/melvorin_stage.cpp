@@ -111,7 +111,9 @@ std::vector<eventinfo_t> melvorin_events(int32_t stage) {
     if (stage != 2) {
         return {};
     }
-    return {{event_hold, 0, boss_key, 1}};
+    // The core's death lets go of the hold; the next pixel holds the stage again, so that the body's death
+    // sequence plays on screen and its end lets the stage go on to its close.
+    return {{event_hold, 0, boss_key, 1}, {event_hold, 0, boss_key + 1, 1}};
 }
 
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -56,8 +56,8 @@ std::vector<placement_t> stage_placements(int32_t stage) {
                 placements.push_back(place(large_enemy, key + 16, enter_x, y + 10, 0, drops[section % 6]));
             }
         }
-        placements.push_back(place(floor_turret, position(section, 128), enter_x, 216));
-        placements.push_back(place(roof_turret, position(section, 200), enter_x, 24));
+        placements.push_back(place(floor_turret, position(section, 128), enter_x, turret_floor_y));
+        placements.push_back(place(roof_turret, position(section, 200), enter_x, turret_roof_y));
     }
     placements.push_back(place(battery003, position(stage_sections - 2, 160), enter_x, 120, 3, 42));
     for (const std::vector<placement_t>& more :

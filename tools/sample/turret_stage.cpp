@@ -10,10 +10,8 @@ namespace {
 
 constexpr int32_t explosion_image = 19;
 constexpr int32_t shot_image = 17;
-// Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
-// terrain drawn over the objects never hides them.
-constexpr int32_t floor_y = 192;
-constexpr int32_t roof_y = 48;
+constexpr int32_t floor_y = turret_floor_y;
+constexpr int32_t roof_y = turret_roof_y;
 
 // A dome on the floor (or hanging from the ceiling) with its barrel along direction d (64 steps, y up).
 uint32_t dome(double x, double y, double d, bool hanging) {

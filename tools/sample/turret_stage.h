@@ -13,6 +13,10 @@
 constexpr int32_t battery001_image = 110; // floor patterns 0..16, hanging patterns 24..40
 constexpr int32_t gun_image = 111;        // a barrel in each of the 64 directions
 constexpr int32_t hatch_image = 112;      // closed 0 .. open 7
+// Standing on the highest floor and hanging from the lowest ceiling of the sample band, so that the
+// terrain drawn over the objects never hides them.
+constexpr int32_t turret_floor_y = 192;
+constexpr int32_t turret_roof_y = 48;
 
 std::vector<objectinfo_t> turret_records();
 // The placements of stage 1 or 2.
