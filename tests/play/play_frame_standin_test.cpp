@@ -50,7 +50,10 @@ TEST_F(play_standin, a_table_of_the_wrong_size_fails_the_start_with_its_boot_log
     ASSERT_TRUE(write_file_bytes(".\\bin\\objectinfo.dat", bytes));
     play_frame_standin_t scene;
     EXPECT_FALSE(scene.startup(".\\bin\\objectinfo.dat", 3, 256));
-    EXPECT_EQ(boot_log(), "* Error: オブジェクト情報(objectinfo_t)テーブルのロードに失敗しました\n");
+    EXPECT_EQ(boot_log(),
+              "* Error: .\\bin\\objectinfo.dat の形式が正しくありません (36828 バイトしかありません。"
+              "36864 バイト必要です)\n"
+              "* Error: オブジェクト情報(objectinfo_t)テーブルのロードに失敗しました\n");
 }
 
 TEST_F(play_standin, events_reach_the_scene_that_exists_and_nothing_else) {
