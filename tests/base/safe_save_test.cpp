@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,8 +30,32 @@ TEST(safe_save, replaces_the_old_file_and_leaves_no_temporary_behind) {
     temp_folder_t dir;
     std::filesystem::create_directory("bin");
     std::ofstream("bin/a.dat") << "old contents that are longer";
+    const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read;
+    std::filesystem::permissions("bin/a.dat", mode);
     ASSERT_TRUE(safe_save(".\\bin\\a.dat", {'n', 'e', 'w'}));
     EXPECT_EQ(read_text("bin/a.dat"), "new");
+    EXPECT_EQ(std::filesystem::status("bin/a.dat").permissions(), mode);
+    EXPECT_FALSE(std::filesystem::exists("bin/a.dat.tmp"));
+}
+
+// A disk that fills up in the middle of the bytes (a file size limit here) fails the save and leaves the
+// old file and no temporary.
+TEST(safe_save, a_disk_full_after_two_bytes_keeps_the_old_file) {
+    temp_folder_t dir;
+    std::filesystem::create_directory("bin");
+    std::ofstream("bin/a.dat") << "old";
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 2;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = safe_save(".\\bin\\a.dat", {'n', 'e', 'w'});
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(read_text("bin/a.dat"), "old");
     EXPECT_FALSE(std::filesystem::exists("bin/a.dat.tmp"));
 }
 

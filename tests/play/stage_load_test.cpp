@@ -426,7 +426,7 @@ TEST_F(stage_load, positions_at_the_int_limits_stay_within_whole_float_pixels) {
     const row_t rows[] = {
         {262, INT32_MAX, INT32_MAX, limit, limit}, // midboss001: a column of bodies below y
         {262, INT32_MIN, INT32_MIN, -limit, -limit},
-        {262, 100, 16777206, 100.0f, 16777206.0f},
+        {262, 100, 16777206, 100.0f, limit}, // the second body, 16777206 + its step
         {150, INT32_MAX, -5, limit, -5.0f},
     };
     for (const row_t& r : rows) {
