@@ -21,6 +21,15 @@ load_status_t read_file(const std::string& game_path, std::vector<uint8_t>& out,
     return load_status_t::unreadable;
 }
 
+load_status_t malformed(const std::string& game_path, size_t got, size_t size) {
+    bootlog_error(
+        got < size
+            ? strformat("%s の形式が正しくありません (%zu バイトしかありません。%zu バイト必要です)",
+                        game_path.c_str(), got, size)
+            : strformat("%s の形式が正しくありません (%zu バイトを超えています)", game_path.c_str(), size));
+    return load_status_t::malformed;
+}
+
 } // namespace
 
 load_status_t read_whole_file(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes) {
@@ -36,6 +45,17 @@ load_status_t read_record_file(const std::string& game_path, std::vector<uint8_t
     if (status != load_status_t::loaded || out.size() >= size) {
         return status;
     }
-    bootlog_error(strformat("%s の形式が正しくありません (%zu バイト)", game_path.c_str(), out.size()));
-    return load_status_t::malformed;
+    return malformed(game_path, out.size(), size);
+}
+
+load_status_t read_data_file(const std::string& game_path, std::vector<uint8_t>& out, size_t size,
+                             bool exact) {
+    const load_status_t status = read_file(game_path, out, exact ? size + 1 : size, false);
+    if (status == load_status_t::missing) {
+        bootlog_error(strformat("%s が見つかりません", game_path.c_str()));
+    }
+    if (status != load_status_t::loaded || out.size() == size) {
+        return status;
+    }
+    return malformed(game_path, out.size(), size);
 }

@@ -16,3 +16,7 @@ load_status_t read_whole_file(const std::string& game_path, std::vector<uint8_t>
 load_status_t read_file_head(const std::string& game_path, std::vector<uint8_t>& out, size_t max_bytes);
 // A fixed record of size bytes at the start of the file; a shorter file is malformed (and logged).
 load_status_t read_record_file(const std::string& game_path, std::vector<uint8_t>& out, size_t size);
+// A data file the game cannot run without: its first size bytes, or with exact the file of exactly size
+// bytes. A missing file is logged as well; a shorter (or, with exact, longer) one is malformed.
+load_status_t read_data_file(const std::string& game_path, std::vector<uint8_t>& out, size_t size,
+                             bool exact = false);

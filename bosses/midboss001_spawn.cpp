@@ -67,7 +67,7 @@ void stage_t::spawn_midboss001(stage_t* stage, const placement_t* placement) {
         if (body == nullptr) {
             return;
         }
-        body->set_position(float(placement->x), float(placement->y + k * step));
+        body->set_position(placed_coordinate(placement->x), placed_coordinate(placement->y, k * step));
         body->prev = previous;
         if (previous != nullptr) {
             previous->next = body;

@@ -16,7 +16,8 @@ constexpr int32_t expman_dy[16] = {24, 0, 42, 8, 32, 10, 32, 20, 32, 0, 28, 40, 
 // The object of the record whose id is the placement's type, without explosion or item.
 template <typename T> void spawn_placed(stage_t* stage, const placement_t* placement) {
     if (const objectinfo_t* record = objectinfo_find(placement->type)) {
-        append_enemy(stage, new T(record, float(placement->x), float(placement->y), placement->key));
+        append_enemy(stage, new T(record, placed_coordinate(placement->x), placed_coordinate(placement->y),
+                                  placement->key));
     }
 }
 
@@ -43,8 +44,8 @@ void stage_t::spawn_expman(stage_t* stage, const placement_t* placement) {
     if (!r) {
         return;
     }
-    auto* manager =
-        append_enemy(stage, new expman_t((*r)[0], float(placement->x), float(placement->y), placement->key));
+    auto* manager = append_enemy(stage, new expman_t((*r)[0], placed_coordinate(placement->x),
+                                                     placed_coordinate(placement->y), placement->key));
     manager->set.entries.reserve(4);
     for (int32_t band = 0; band < 2; ++band) {
         for (int32_t i = 0; i < expman_band; ++i) {

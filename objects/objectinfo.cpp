@@ -1,6 +1,7 @@
 #include "objects/objectinfo.h"
 
 #include "base/binio.h"
+#include "base/safe_read.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ int32_t toughened(int32_t hit_points, int32_t level) {
 
 bool objectinfo_load(const std::string& path, int32_t level) {
     std::vector<uint8_t> bytes;
-    if (!read_file_bytes(path, bytes, objectinfo_file_size + 1) || bytes.size() != objectinfo_file_size) {
+    if (read_data_file(path, bytes, objectinfo_file_size, true) != load_status_t::loaded) {
         return false;
     }
     level = std::clamp(level, 1, 8);

@@ -80,6 +80,7 @@ bool run_dialog(open_file_name_t* ofn, bool save) {
     request.start_path = start_path(*ofn);
     request.pattern = first_pattern(ofn->filter);
     request.flags = ofn->flags;
+    ofn->too_long.clear();
     std::optional<std::string> chosen =
         hook() ? hook()(request) : ask_zenity(request, filter_description(ofn->filter), ofn->owner);
     if (!chosen) {
@@ -91,6 +92,7 @@ bool run_dialog(open_file_name_t* ofn, bool save) {
         *chosen += std::string(".") + ofn->default_ext;
     }
     if (ofn->file == nullptr || chosen->size() + 1 > ofn->max_file) {
+        ofn->too_long = *chosen;
         return false;
     }
     chosen->copy(ofn->file, chosen->size());

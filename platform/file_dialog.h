@@ -30,6 +30,7 @@ struct open_file_name_t {
     const char* title = nullptr;
     uint32_t flags = 0;
     const char* default_ext = nullptr; // given (with its dot) to a chosen name without an extension
+    std::string too_long; // out: a chosen path that did not fit file, which the dialog then refused
 };
 
 // True when a file was chosen and its path fits the record's buffer; false on cancel. Without zenity a

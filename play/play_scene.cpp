@@ -1,6 +1,7 @@
 #include "play/play_scene.h"
 
 #include "base/bootlog.h"
+#include "base/safe_read.h"
 #include "objects/hitmark.h"
 #include "objects/objectinfo.h"
 #include "objects/play_globals.h"
@@ -21,7 +22,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -31,21 +32,26 @@ constexpr const char* gauge_style_file = ".\\bin\\gaugestyle.txt";
 // Layers 0 and 1 follow the scroll fully, layer 2 at half and layer 3 at a quarter of it.
 constexpr int32_t layer_shifts[background_layer_count] = {0, 0, 1, 2};
 
-struct file_closer_t {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using file_t = std::unique_ptr<std::FILE, file_closer_t>;
-
-// The whole stage file image; false when it does not open or is shorter than a stage.
+// The stage file's first stage_file_size bytes; false (with the file and the reason in the boot log) when
+// it is missing, refused or shorter.
 bool read_stage_file(int32_t stage, std::vector<uint8_t>& image) {
     char name[32];
     std::snprintf(name, sizeof name, ".\\bin\\st%03d.dat", stage);
-    const file_t f(plat::open_file(name, "rb"));
-    if (f == nullptr) {
-        return false;
+    return read_data_file(name, image, stage_file_size) == load_status_t::loaded;
+}
+
+// Lines as a 256-byte fgets buffer takes them: up to 255 characters, or through the end of the line.
+std::vector<std::string> text_lines(const std::vector<uint8_t>& bytes) {
+    constexpr size_t line_cap = 255;
+    std::vector<std::string> lines;
+    for (size_t at = 0; at < bytes.size();) {
+        size_t end = at;
+        while (end < bytes.size() && end - at < line_cap && bytes[end++] != '\n') {
+        }
+        lines.emplace_back(bytes.begin() + std::ptrdiff_t(at), bytes.begin() + std::ptrdiff_t(end));
+        at = end;
     }
-    image.resize(stage_file_size);
-    return std::fread(image.data(), 1, image.size(), f.get()) == image.size();
+    return lines;
 }
 
 void reset_screen(int32_t section) {
@@ -145,9 +151,6 @@ bool play_scene_t::load_stage(int32_t stage_number, int32_t section, int32_t lev
     back_colour = 0;
     clear_first = false;
     navigation.clear();
-    if (user != nullptr && user->stage < stage_number && stage_number <= max_unlocked_stage) {
-        user->stage = stage_number;
-    }
     reset_screen(section);
 
     rng::srand(uint32_t(settings->random_seed));
@@ -174,6 +177,10 @@ bool play_scene_t::load_stage(int32_t stage_number, int32_t section, int32_t lev
     std::snprintf(bgm_table, sizeof bgm_table, ".\\bin\\bgmtbl%03d.txt", stage_number);
     if (!g_soundctr.load_bgm_table(bgm_table)) {
         return false;
+    }
+    // A stage counts as reached only once it has loaded.
+    if (user != nullptr && user->stage < stage_number && stage_number <= max_unlocked_stage) {
+        user->stage = stage_number;
     }
 
     const uint32_t p = g_stage_position;
@@ -219,13 +226,12 @@ void play_scene_t::run_pending_events() {
 }
 
 int32_t read_int_file(const char* path) {
-    const file_t f(plat::open_file(path, "r"));
-    if (f == nullptr) {
+    std::vector<uint8_t> bytes;
+    if (read_whole_file(path, bytes, plat::largest_text_table) != load_status_t::loaded) {
         return -1;
     }
-    char line[256];
-    while (std::fgets(line, sizeof line, f.get()) != nullptr) {
-        const char* p = line;
+    for (const std::string& line : text_lines(bytes)) {
+        const char* p = line.c_str();
         while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p))) {
             ++p;
         }

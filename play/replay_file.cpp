@@ -1,8 +1,12 @@
 #include "play/replay_file.h"
 
+#include "base/bootlog.h"
 #include "base/safe_read.h"
+#include "base/strformat.h"
+#include "objects/score.h"
 #include "platform/file.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -59,6 +63,15 @@ bool read_stream(const std::vector<uint8_t>& bytes, playinfo_t& header, std::vec
     return true;
 }
 
+// A start the game itself could never have recorded is brought within its bounds, and the log says so.
+void clamp_start(const std::string& path, const char* field, int32_t& value, int32_t cap) {
+    const int32_t bounded = std::clamp(value, 0, cap);
+    if (bounded != value) {
+        bootlog_progress(strformat("%s: %s %d を %d にしました", path.c_str(), field, value, bounded));
+        value = bounded;
+    }
+}
+
 } // namespace
 
 bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<uint8_t>& stream,
@@ -68,18 +81,22 @@ bool load_replay_file(const std::string& path, playinfo_t* header, std::vector<u
     std::vector<uint8_t> bytes;
     stream.clear();
     bool ok = false;
-    if (read_whole_file(path, bytes, plat::largest_media_file) != load_status_t::loaded) {
-        why = "cannot open";
-    } else {
+    // A refused file was named in the log by the reader already.
+    const load_status_t status = read_whole_file(path, bytes, plat::largest_media_file);
+    if (status == load_status_t::missing) {
+        why = "ファイルが見つかりません";
+    } else if (status == load_status_t::loaded) {
         ok = read_stream(bytes, local, stream, why);
     }
     if (ok) {
+        clamp_start(path, "start_score", local.start_score, score_cap);
+        clamp_start(path, "start_lives", local.start_lives, lives_cap);
         *header = local;
     } else {
         stream.clear();
     }
     if (reason != nullptr) {
-        *reason = path + ": " + why;
+        *reason = why;
     }
     return ok;
 }

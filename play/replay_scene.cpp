@@ -48,7 +48,9 @@ replay_scene_t::replay_scene_t(playinfo_t* settings, ranking_t* ranking, const c
     : play_scene_t(settings, nullptr, ranking), header(settings) {
     std::string reason;
     if (!load_replay_file(path, settings, input_stream, &reason)) {
-        bootlog_error(std::string(path) + ": " + reason);
+        if (!reason.empty()) {
+            bootlog_error(std::string(path) + ": " + reason);
+        }
         bootlog_error("プレイファイルのロードに失敗しました");
         throw construction_error_t(path);
     }

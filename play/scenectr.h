@@ -51,7 +51,7 @@ class scenectr_t {
     userinfo_t userinfo;
     playinfo_t playinfo;
     ranking_t ranking;
-    // False when the stored file exists but could not be read: the defaults in use must not replace it.
+    // False when the stored file exists but could not be read whole: the defaults in use must not replace it.
     bool userinfo_savable = true;
     bool ranking_savable = true;
     config_t* config;

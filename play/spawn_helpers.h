@@ -8,6 +8,7 @@
 #include "play/stage.h"
 #include "play/stage_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,13 @@ template <size_t N> std::optional<std::array<const objectinfo_t*, N>> find_recor
     return records;
 }
 
+// A placement's coordinate plus an offset, summed in 64 bits and kept within the whole pixels a float holds
+// exactly: no value of a stage file overflows, and every later conversion of the position to int fits.
+inline float placed_coordinate(int32_t coordinate, int64_t offset = 0) {
+    constexpr int64_t limit = int64_t(1) << 24;
+    return float(std::clamp<int64_t>(int64_t(coordinate) + offset, -limit, limit));
+}
+
 // Appends an enemy to the list its record names (unlisted for another index) and returns it.
 template <typename T> T* append_enemy(stage_t* stage, T* enemy) {
     stage->enemy_list(enemy->list_index()).push_back(enemy);
@@ -37,7 +45,8 @@ template <typename T> T* append_enemy(stage_t* stage, T* enemy) {
 // An enemy of kind T of the record, standing at the placement and keyed by it, in its record's list.
 template <typename T>
 T* make_placed_enemy(stage_t* stage, const placement_t* placement, const objectinfo_t* info) {
-    return append_enemy(stage, new T(info, float(placement->x), float(placement->y), placement->key));
+    return append_enemy(
+        stage, new T(info, placed_coordinate(placement->x), placed_coordinate(placement->y), placement->key));
 }
 
 // A dormant shot or effect of kind T of the record, keyed by the placement, appended to list.

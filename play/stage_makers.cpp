@@ -35,8 +35,8 @@ item_t* stage_t::make_item(stage_t* stage, const placement_t* placement) {
 
 enemy_skipper_t* stage_t::make_enemy_skipper(stage_t* stage, const placement_t* placement,
                                              const objectinfo_t* info) {
-    return append_enemy(stage,
-                        new enemy_skipper_t(info, float(placement->x), float(placement->y), placement->key));
+    return append_enemy(stage, new enemy_skipper_t(info, placed_coordinate(placement->x),
+                                                   placed_coordinate(placement->y), placement->key));
 }
 
 missile_skipper_t* stage_t::make_missile_skipper(stage_t* stage, const placement_t* placement,

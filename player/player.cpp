@@ -1,5 +1,7 @@
 #include "player/player.h"
 
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "objects/explosion.h"
 #include "objects/item.h"
 #include "objects/objectinfo.h"
@@ -91,9 +93,12 @@ bool player_t::create(int32_t option_type) {
     const objectinfo_t* death_info = objectinfo_find(death_explosion_id);
     const objectinfo_t* debris_info = objectinfo_find(debris_id);
     const objectinfo_t* large_debris_info = objectinfo_find(large_debris_id);
-    if (discharge_info == nullptr || jet_info == nullptr || shield_info == nullptr || ship_info == nullptr ||
-        death_info == nullptr || debris_info == nullptr || large_debris_info == nullptr) {
-        return false;
+    for (const int32_t id :
+         {discharge_id, jet_id, shield_id, ship_id, death_explosion_id, debris_id, large_debris_id}) {
+        if (objectinfo_find(id) == nullptr) {
+            bootlog_error(strformat("objectinfo.dat に ID %d のレコードがありません", id));
+            return false;
+        }
     }
     discharge = new discharge_t(discharge_info);
     jet = new shipjet_t(jet_info);

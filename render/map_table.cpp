@@ -1,6 +1,7 @@
 #include "render/map_table.h"
 
 #include "base/binio.h"
+#include "base/safe_read.h"
 
 #include <algorithm>
 #include <vector>
@@ -25,7 +26,7 @@ void read_record(byte_reader_t& in, map_record_t& record) {
 
 bool load_map_table(const char* path) {
     std::vector<uint8_t> bytes;
-    if (!read_file_bytes(path, bytes, map_table_bytes + 1) || bytes.size() != map_table_bytes) {
+    if (read_data_file(path, bytes, map_table_bytes, true) != load_status_t::loaded) {
         return false;
     }
     // Layers keep pointers into the table, so it is filled in place, and only from a file of the right size.

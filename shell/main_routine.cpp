@@ -1,4 +1,5 @@
 #include "base/bootlog.h"
+#include "base/safe_save.h"
 #include "platform/clock.h"
 #include "platform/file.h"
 #include "screen/screenctr.h"
@@ -52,7 +53,7 @@ int run() {
     if (config_status != load_status_t::loaded) {
         config_default(&s.config);
     }
-    s.config_savable = config_status != load_status_t::unreadable;
+    s.config_savable = save_may_replace(config_path, config_status);
     if (!check_screen_mode(s.config)) {
         return 0;
     }

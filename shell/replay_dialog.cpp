@@ -1,5 +1,7 @@
 #include "shell/replay_dialog.h"
 
+#include "base/bootlog.h"
+#include "base/strformat.h"
 #include "platform/file.h"
 #include "platform/window.h"
 #include "shell/gdi_dialog.h"
@@ -30,6 +32,9 @@ bool run_replay_dialog(umlib::file_dialog_t& dialog, umlib::vwindow_t* owner, co
     dialog.set_owner(nullptr);
     plat::show_cursor(false);
     plat::set_current_directory(folder);
+    if (!ofn.too_long.empty()) {
+        bootlog_error(strformat("%s: パスが長すぎます (%u 文字まで)", ofn.too_long.c_str(), size - 1));
+    }
     return chosen;
 }
 

@@ -1,12 +1,14 @@
 // The controller's factory: which scene each id builds and what it is given.
 #include "play/scenectr.h"
 
+#include "base/bootlog.h"
 #include "base/failure.h"
+#include "base/strformat.h"
 #include "objects/score.h"
+#include "play/demo_scene.h"
 #include "play/ending_scene.h"
 #include "play/play_scene.h"
 #include "play/recplay_scene.h"
-#include "play/demo_scene.h"
 #include "scenes/config.h"
 #include "scenes/config_scene.h"
 #include "scenes/gameover_scene.h"
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <strings.h>
 
 scene_t* scenectr_t::create_scene(int32_t id) {
     // An unreadable replay file, for one, throws from its scene's constructor.
@@ -60,7 +63,8 @@ scene_t* scenectr_t::build_scene(int32_t id) {
         set_file_title(replay_name);
         return new replay_scene_t(&playinfo, &ranking, replay_name);
     case scene_named_replay:
-        if (split_path(replay_name).extension != ".ply") {
+        if (::strcasecmp(split_path(replay_name).extension.c_str(), ".ply") != 0) {
+            bootlog_error(strformat("%s: 拡張子が .ply ではないため再生しません", replay_name));
             return create_scene(scene_title);
         }
         set_file_title(replay_name);

@@ -1,6 +1,7 @@
 #include "play/scenectr.h"
 
 #include "base/bootlog.h"
+#include "base/safe_save.h"
 #include "base/strformat.h"
 #include "platform/keyboard.h"
 #include "platform/shell_open.h"
@@ -30,8 +31,8 @@ scenectr_t::scenectr_t(config_t* config) : config(config) {
     if (ranking_status != load_status_t::loaded) {
         ranking.set_default();
     }
-    ranking_savable = ranking_status != load_status_t::unreadable;
-    userinfo_savable = userinfo_load(&userinfo) != load_status_t::unreadable;
+    ranking_savable = save_may_replace(ranking_path, ranking_status);
+    userinfo_savable = save_may_replace(userinfo_path, userinfo_load(&userinfo));
     bind_keys(config);
     for (int32_t i = 0; i < demo_count; ++i) {
         std::strcpy(demo_names[i], demo_file_names[i]);

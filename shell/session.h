@@ -11,7 +11,7 @@
 
 struct session_t {
     config_t config{};
-    bool config_savable = true; // false when config.dat exists but could not be read
+    bool config_savable = true; // false when config.dat exists but could not be read whole
     std::unique_ptr<app_window_t> window;
     std::unique_ptr<scenectr_t> controller;
 };

@@ -21,6 +21,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -118,32 +119,49 @@ TEST_F(play_scene_test, starts_on_the_first_stage_changes_stage_and_leaves_nothi
     EXPECT_EQ(log.back(), "* Error: ステージ007の作成に失敗しました");
 }
 
-TEST_F(play_scene_test, a_failed_start_names_its_step_in_the_boot_log) {
+// The stage rows also leave the progress alone: a stage counts as reached only once it has loaded.
+TEST_F(play_scene_test, a_failed_start_names_its_step_and_its_cause_in_the_boot_log) {
     struct row_t {
         const char* why;
         int32_t ship_type;
         int32_t option_type;
         int32_t stage;
         const char* line;
+        const char* cause; // the line before it, or null
     };
     std::ofstream("bin/st005.dat") << "short";
+    ASSERT_EQ(::mkfifo("bin/st004.dat", 0600), 0);
+    std::filesystem::create_directory("bin/st003.dat");
+    std::filesystem::create_symlink("/dev/zero", "bin/st006.dat");
+    constexpr const char* stage_line = "* Error: ステージリソースの作成に失敗しました";
     const row_t rows[] = {
-        {"ship type", 4, 1, 1, "* Error: equipper_tの初期化に失敗しました"},
-        {"option type", 0, 0, 1, "* Error: ユーザーリソースの作成に失敗しました"},
-        {"short stage file", 0, 1, 5, "* Error: ステージリソースの作成に失敗しました"},
-        {"missing stage file", 0, 1, 9, "* Error: ステージリソースの作成に失敗しました"},
+        {"ship type", 4, 1, 1, "* Error: equipper_tの初期化に失敗しました", nullptr},
+        {"option type", 0, 0, 1, "* Error: ユーザーリソースの作成に失敗しました", nullptr},
+        {"short stage file", 0, 1, 5, stage_line,
+         "* Error: .\\bin\\st005.dat の形式が正しくありません (5 バイトしかありません。90112 "
+         "バイト必要です)"},
+        {"missing stage file", 0, 1, 9, stage_line, "* Error: .\\bin\\st009.dat が見つかりません"},
+        {"pipe", 0, 1, 4, stage_line, "* Error: .\\bin\\st004.dat を読み込めません (not a regular file)"},
+        {"folder", 0, 1, 3, stage_line,
+         "* Error: .\\bin\\st003.dat を読み込めません (not a file but a folder)"},
+        {"device", 0, 1, 6, stage_line, "* Error: .\\bin\\st006.dat を読み込めません (not a regular file)"},
     };
+    user.stage = 1;
     for (const row_t& r : rows) {
         settings.ship_type = r.ship_type;
         settings.option_type = r.option_type;
         settings.stage = r.stage;
         {
-            play_scene_t scene(&settings, nullptr, &ranking);
+            play_scene_t scene(&settings, &user, &ranking);
             EXPECT_FALSE(scene.startup()) << r.why;
         }
         const std::vector<std::string> log = file_lines("log/bootlog.txt");
-        ASSERT_FALSE(log.empty());
+        ASSERT_GE(log.size(), r.cause != nullptr ? 2u : 1u);
         EXPECT_EQ(log.back(), r.line) << r.why;
+        if (r.cause != nullptr) {
+            EXPECT_EQ(log[log.size() - 2], r.cause) << r.why;
+        }
+        EXPECT_EQ(user.stage, 1) << r.why;
         EXPECT_EQ(g_player_ship, nullptr);
         EXPECT_EQ(g_object_count, objects_before) << r.why;
     }
@@ -156,12 +174,26 @@ TEST_F(play_scene_test, a_failed_start_names_its_step_in_the_boot_log) {
 
 TEST(read_int_file, takes_the_first_number_behind_blanks_and_comments) {
     temp_folder_t folder;
-    const std::pair<const char*, int32_t> rows[] = {
-        {"", -1}, {"\n  \n# 5\n", -1}, {"  3\n4\n", 3}, {"abc\n7\n", 7}, {"#x\n\t-1\n", -1},
+    const std::pair<std::string, int32_t> rows[] = {
+        {"", -1},           {"\n  \n# 5\n", -1},
+        {"  3\n4\n", 3},    {"abc\n7\n", 7},
+        {"#x\n\t-1\n", -1}, {std::string(254, ' ') + "12\n", 1}, // a line is read 255 characters at a time
     };
     EXPECT_EQ(read_int_file("missing.txt"), -1);
     for (const auto& [text, value] : rows) {
         std::ofstream("style.txt") << text;
         EXPECT_EQ(read_int_file("style.txt"), value) << text;
+    }
+    // Anything but a regular file is refused at once, and named in the log.
+    ASSERT_EQ(::mkfifo("pipe.txt", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.txt");
+    std::filesystem::create_directory("folder.txt");
+    for (const char* odd : {"pipe.txt", "zero.txt", "folder.txt"}) {
+        EXPECT_EQ(read_int_file(odd), -1) << odd;
+        EXPECT_EQ(file_lines("log/bootlog.txt")
+                      .back()
+                      .rfind(std::string("* Error: ") + odd + " を読み込めません", 0),
+                  0u)
+            << odd;
     }
 }

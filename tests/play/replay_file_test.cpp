@@ -1,5 +1,6 @@
 #include "base/binio.h"
 #include "play/replay_file.h"
+#include "tests/shell/support.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sample.h"
 
@@ -14,7 +15,7 @@ playinfo_t sample_header() {
     info.level = 4;
     info.loop = 2;
     info.start_score = 12345;
-    info.start_lives = 150;
+    info.start_lives = 98;
     info.ship_type = 3;
     info.random_seed = 99;
     return info;
@@ -31,7 +32,7 @@ TEST(replay_file, the_record_is_sixty_bytes_in_field_order_followed_by_the_strea
     EXPECT_EQ(r.i32(), 4);
     EXPECT_EQ(r.i32(), 2);
     EXPECT_EQ(r.i32(), 12345);
-    EXPECT_EQ(r.i32(), 150);
+    EXPECT_EQ(r.i32(), 98);
     r.skip(8);
     EXPECT_EQ(r.i32(), 3);
     r.skip(16);
@@ -50,8 +51,38 @@ TEST(replay_file, loads_exactly_the_announced_stream_and_ignores_what_follows) {
     std::vector<uint8_t> stream;
     ASSERT_TRUE(load_replay_file("run.ply", &header, stream));
     EXPECT_EQ(stream, (std::vector<uint8_t>{1, 2, 3}));
-    EXPECT_EQ(header.start_lives, 150);
+    EXPECT_EQ(header.start_lives, 98);
     EXPECT_EQ(header.input_length, 3);
+}
+
+TEST(replay_file, a_start_score_or_lives_out_of_bounds_is_brought_within_them_with_a_line) {
+    temp_folder_t dir;
+    struct row_t {
+        int32_t score, lives, want_score, want_lives;
+        const char* line; // the boot log's, or empty
+    };
+    const row_t rows[] = {
+        {10000000, 99, 10000000, 99, ""},
+        {0, 0, 0, 0, ""},
+        {INT32_MAX, 99, 10000000, 99, "- run.ply: start_score 2147483647 を 10000000 にしました"},
+        {-1, 5, 0, 5, "- run.ply: start_score -1 を 0 にしました"},
+        {7, 100, 7, 99, "- run.ply: start_lives 100 を 99 にしました"},
+        {7, -1, 7, 0, "- run.ply: start_lives -1 を 0 にしました"},
+    };
+    for (const row_t& r : rows) {
+        std::filesystem::remove_all("log");
+        playinfo_t info = sample_header();
+        info.start_score = r.score;
+        info.start_lives = r.lives;
+        ASSERT_TRUE(write_file_bytes("run.ply", replay_file_bytes(info, {1})));
+        playinfo_t header;
+        std::vector<uint8_t> stream;
+        ASSERT_TRUE(load_replay_file("run.ply", &header, stream));
+        EXPECT_EQ(header.start_score, r.want_score) << r.score;
+        EXPECT_EQ(header.start_lives, r.want_lives) << r.lives;
+        const std::vector<std::string> log = file_lines("log/bootlog.txt");
+        EXPECT_EQ(log.empty() ? "" : log.back(), r.line);
+    }
 }
 
 // Each bad file is refused, names its fault, and leaves the live record and the stream as they were.
@@ -88,7 +119,7 @@ TEST(replay_file, every_bad_file_is_refused_by_its_first_bad_field_and_the_live_
         std::vector<uint8_t> stream;
         std::string reason;
         EXPECT_FALSE(load_replay_file("bad.ply", &live, stream, &reason)) << c.reason;
-        EXPECT_EQ(reason, std::string("bad.ply: ") + c.reason);
+        EXPECT_EQ(reason, c.reason);
         EXPECT_EQ(live.start_score, 777) << c.reason;
         EXPECT_EQ(live.level, 2) << c.reason;
         EXPECT_TRUE(stream.empty());
@@ -97,7 +128,7 @@ TEST(replay_file, every_bad_file_is_refused_by_its_first_bad_field_and_the_live_
     playinfo_t live;
     std::vector<uint8_t> stream;
     EXPECT_FALSE(load_replay_file("none.ply", &live, stream, &reason));
-    EXPECT_EQ(reason, "none.ply: cannot open");
+    EXPECT_EQ(reason, "ファイルが見つかりません");
 }
 
 TEST(replay_file, a_written_file_reads_back_byte_for_byte) {

@@ -21,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 
 namespace {
@@ -619,4 +621,35 @@ TEST_F(stage_load, assembly_helpers_link_shot_effects_and_slow_each_row_explosio
     EXPECT_EQ(row.entries[5].explosion->info->id, 71);
     EXPECT_EQ(row.entries[5].dy, -6);
     EXPECT_EQ(stage.explosions.size(), 7u);
+}
+
+// A placement's position, offsets included, is summed wide and kept to the whole pixels a float holds.
+TEST_F(stage_load, positions_at_the_int_limits_stay_within_whole_float_pixels) {
+    constexpr float limit = 16777216.0f;
+    struct row_t {
+        int32_t type, x, y;
+        float at_x, at_y; // where one of the objects stands
+    };
+    const row_t rows[] = {
+        {262, INT32_MAX, INT32_MAX, limit, limit}, // midboss001: a column of bodies below y
+        {262, INT32_MIN, INT32_MIN, -limit, -limit},
+        {262, 100, 16777206, 100.0f, limit}, // the second body, 16777206 + its step
+        {150, INT32_MAX, -5, limit, -5.0f},
+    };
+    for (const row_t& r : rows) {
+        stage.clear();
+        placement_t p = at(r.type, 2);
+        p.x = r.x;
+        p.y = r.y;
+        stage_t::spawn_placement(&stage, &p);
+        bool found = false;
+        for (const array_t<enemy_t*>& list : stage.enemies) {
+            for (const enemy_t* e : list.items) {
+                EXPECT_LE(std::abs(e->x), limit) << r.type << " " << r.x;
+                EXPECT_LE(std::abs(e->y), limit) << r.type << " " << r.y;
+                found = found || (e->x == r.at_x && e->y == r.at_y);
+            }
+        }
+        EXPECT_TRUE(found) << r.type << " " << r.x << " " << r.y;
+    }
 }

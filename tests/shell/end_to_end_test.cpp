@@ -265,6 +265,24 @@ TEST(end_to_end, an_unreadable_save_file_survives_byte_for_byte) {
     }
 }
 
+// A save file cut short (28 whole ranking records, say) is the player's all the same: the run goes on
+// defaults and leaves it byte for byte, and the boot log says so.
+TEST(end_to_end, a_short_save_file_survives_byte_for_byte) {
+    temp_folder_t dir;
+    ASSERT_TRUE(make_sample_folder(dir.path()));
+    const std::vector<uint8_t> stored(12, 0x5A);
+    for (const char* name : {"config.dat", "ranking.dat", "userinfo.dat"}) {
+        ASSERT_TRUE(write_file_bytes(dir.path() + "/bin/" + name, stored));
+    }
+    EXPECT_EQ(run_until_ended(dir.path()), 0);
+    for (const char* name : {"config.dat", "ranking.dat", "userinfo.dat"}) {
+        EXPECT_EQ(file_bytes(dir.path() + "/bin/" + name), stored) << name;
+        EXPECT_TRUE(log_has(dir.path() + "/log/bootlog.txt",
+                            std::string("- .\\bin\\") + name + " は上書きせずに残し、既定値で実行します"))
+            << name;
+    }
+}
+
 // A replay named relative to the folder the program was started in is found there, although the program
 // then works in its own folder.
 TEST(end_to_end, a_relative_replay_path_plays) {

@@ -4,12 +4,12 @@
 #include "platform/audio_device.h"
 #include "platform/file_dialog.h"
 #include "platform/shell_open.h"
+#include "play/demo_scene.h"
+#include "play/ending_scene.h"
 #include "play/key_table.h"
 #include "play/play_scene.h"
-#include "play/scenectr.h"
-#include "play/ending_scene.h"
 #include "play/recplay_scene.h"
-#include "play/demo_scene.h"
+#include "play/scenectr.h"
 #include "scenes/config.h"
 #include "scenes/title_scene.h"
 #include "scenes/typesel_scene.h"
@@ -245,6 +245,12 @@ TEST_F(scenectr_test, cancelled_dialogs_return_to_the_title) {
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_FALSE(requests[0].save);
     EXPECT_EQ(requests[0].pattern, "*.ply");
+    // A path longer than the controller keeps is refused like a cancel, and the log says why.
+    answer = "/" + std::string(size_t(scenectr_t::name_size), 'a') + ".ply";
+    change_to(scene_recplay);
+    EXPECT_TRUE(current_is<title_scene_t>());
+    EXPECT_NE(bootlog().find("* Error: " + *answer + ": パスが長すぎます (255 文字まで)\n"),
+              std::string::npos);
 }
 
 TEST_F(scenectr_test, a_replay_reads_its_settings_into_the_controller) {
@@ -296,14 +302,20 @@ TEST_F(scenectr_test, the_ending_raises_level_and_loop_up_to_eight) {
     EXPECT_EQ(controller->record_loop, 2);
 }
 
-TEST_F(scenectr_test, the_command_line_file_plays_only_with_exactly_ply) {
-    std::strcpy(controller->replay_name, ".\\bin\\demoplay2.PLY");
-    change_to(scene_named_replay);
-    EXPECT_TRUE(current_is<title_scene_t>());
-    std::strcpy(controller->replay_name, ".\\bin\\demoplay2.ply");
-    change_to(scene_named_replay);
-    EXPECT_TRUE(current_is<replay_scene_t>());
-    EXPECT_EQ(controller->playinfo.ship_type, 2);
+TEST_F(scenectr_test, the_command_line_file_plays_only_with_a_ply_extension_in_any_case) {
+    struct row_t {
+        const char* name;
+        bool plays;
+    };
+    for (const row_t& r : {row_t{".\\bin\\demoplay2.PLY", true}, row_t{".\\bin\\demoplay2.ply", true},
+                           row_t{".\\bin\\demoplay2", false}, row_t{".\\bin\\demoplay2.plx", false}}) {
+        std::strcpy(controller->replay_name, r.name);
+        change_to(scene_named_replay);
+        EXPECT_EQ(current_is<replay_scene_t>(), r.plays) << r.name;
+        const std::string line =
+            std::string("* Error: ") + r.name + ": 拡張子が .ply ではないため再生しません\n";
+        EXPECT_EQ(bootlog().find(line) != std::string::npos, !r.plays) << r.name;
+    }
 }
 
 TEST_F(scenectr_test, deleting_the_controller_writes_the_progress_and_the_ranking) {
