@@ -382,6 +382,7 @@ TEST_F(twister002_test, each_kind_runs_17_frames_turns_once_past_the_ship_and_le
     g_score = 0;
     run(300);
     EXPECT_FALSE(only<twister002::leader_t>()->alive);
+    EXPECT_EQ(alive_count(twister002_chain(*this).members), 0);
     EXPECT_EQ(g_score, 0);
     EXPECT_TRUE(launches(list_explosions).empty());
     ASSERT_EQ(launches(list_items).size(), 1u);

@@ -180,6 +180,7 @@ TEST_F(patroller001_test, hit_it_sounds_dies_with_its_pattern_and_flames_and_ave
     run(10);
     EXPECT_FALSE(body->alive);
     EXPECT_FALSE(body->jet_b->alive);
+    EXPECT_EQ(body->jet_a->hp + body->jet_b->hp, 0); // both flames dead with 0 hit points
     EXPECT_FALSE(scene->stage.items[0]->alive);
     EXPECT_TRUE(sounds.empty());
 }
