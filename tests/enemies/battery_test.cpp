@@ -37,6 +37,34 @@ std::vector<uint32_t> frames_of(const launches_t& trace) {
     return frames;
 }
 
+// Hit at levels 3 and 4 through the collision pass: a zero hit does nothing, a one-point hit on frame 0
+// hurts and sounds, the last one on frame 2 kills with the death sound, the item, the explosion and,
+// from level 4, one aimed bullet.
+void expect_hits(enemy_kit_t& kit, int32_t type, int32_t hit_sound, int32_t death_sound, int32_t sparks) {
+    for (int32_t level : {3, 4}) {
+        kit.load({placed(type, turret_x, turret_y, 16, 37)}, level);
+        kit.scene->scroll_stop = 1;
+        kit.ship_at(40, 200);
+        enemy_t* body = kit.scene->stage.enemies[0][0];
+        const int32_t hp = body->hp;
+        EXPECT_TRUE(kit.shoot(turret_x, turret_y, 0));
+        EXPECT_EQ(body->hp, hp);
+        EXPECT_TRUE(kit.shoot(turret_x + 10, turret_y, 1));
+        EXPECT_EQ(body->hp, hp - 1);
+        EXPECT_EQ(alive_count(kit.scene->stage.spark_pool.items), sparks) << type;
+        kit.run(2);
+        EXPECT_TRUE(kit.shoot(turret_x, turret_y - 10, hp)); // frame 2: no spark
+        EXPECT_EQ(alive_count(kit.scene->stage.spark_pool.items), sparks) << type;
+        EXPECT_EQ(kit.pool_shots_alive(), level >= 4 ? 1 : 0) << type << " level " << level;
+        kit.run(1);
+        EXPECT_FALSE(body->alive);
+        EXPECT_TRUE(body->explosion->alive) << type;
+        EXPECT_TRUE(kit.scene->stage.items[0]->alive) << type;
+        EXPECT_EQ(kit.sound_frames(hit_sound), (std::vector<uint32_t>{0, 2})) << type;
+        EXPECT_EQ(kit.sound_frames(death_sound), std::vector<uint32_t>{2}) << type;
+    }
+}
+
 } // namespace
 
 TEST_F(battery001_test, each_shot_leaves_the_barrel_12_pixels_out_on_its_levels_rhythm_inside_the_open_half) {
@@ -117,7 +145,16 @@ TEST_F(battery001_test, the_barrel_turns_a_step_every_second_frame_within_its_ha
         EXPECT_EQ(body->direction, r.direction)
             << r.type << " " << r.ship_x << "," << r.ship_y << " " << r.frames;
         EXPECT_EQ(body->pattern, r.pattern) << r.type << " " << r.ship_x << "," << r.ship_y;
+        for (missile_t* shot : body->shots) {
+            EXPECT_EQ(shot->pattern, (shot->direction >> 1) & 15) << r.type;
+        }
     }
+    // Turned down to 48, then the ship goes up to direction 20: the roof turret stops at its limit 32.
+    play(*this, 151, 1, turret_x, 240, 40);
+    ship_at(90, 36);
+    run(100);
+    EXPECT_EQ(only<::battery001::body_t>()->direction, 32);
+    EXPECT_EQ(only<::battery001::body_t>()->pattern, 24);
 }
 
 TEST_F(battery001_test, outside_minus_16_to_272_it_neither_turns_nor_counts_and_a_dead_ship_draws_no_fire) {
@@ -227,15 +264,17 @@ TEST_F(battery006_test,
         int32_t centre;
         float ship_x;
         float ship_y;
+        uint32_t frames;
         int32_t direction;
         int32_t pattern;
     };
     const rest_t rests[] = {
-        {0, turret_x, 20, 10, 10},  {0, turret_x, 240, -10, 54}, {70, turret_x, 20, 16, 16},
-        {32, 40, turret_y, 32, 32}, {40, turret_x, 240, 48, 48}, {40, 240, turret_y, 50, 50},
+        {0, turret_x, 20, 80, 10, 10},  {0, turret_x, 240, 80, -10, 54}, {70, turret_x, 20, 80, 16, 16},
+        {32, 40, turret_y, 80, 32, 32}, {40, turret_x, 240, 80, 48, 48}, {40, 240, turret_y, 80, 50, 50},
+        {0, turret_x, 20, 5, 3, 3}, // a step on frames 0, 2 and 4
     };
     for (const rest_t& r : rests) {
-        play(*this, 166, 1, r.ship_x, r.ship_y, 80, r.centre);
+        play(*this, 166, 1, r.ship_x, r.ship_y, r.frames, r.centre);
         auto* body = only<::battery006::body_t>();
         EXPECT_EQ(body->direction, r.direction) << r.centre << " " << r.ship_x << "," << r.ship_y;
         EXPECT_EQ(body->pattern, r.pattern) << r.centre;
@@ -243,53 +282,71 @@ TEST_F(battery006_test,
 }
 
 TEST_F(battery006_test, it_waits_for_the_screen_then_never_stops) {
-    // Entering with the scroll: x 256 until the end of frame 3, on screen in frame 4.
+    // Entering with the scroll: x 256 until the end of frame 3, on screen in frame 4, its flash at the
+    // muzzle.
     load({placed(166, 257, turret_y, 32)});
     ship_at(40, turret_y);
     run(5);
     EXPECT_EQ(launches(shots), (launches_t{{4, shots, 0, 238, 128, 32, 1}}));
+    EXPECT_EQ(launches(list_explosions), (launches_t{{4, list_explosions, 1, 239, 128, -1, 0}}));
     auto* body = only<::battery006::body_t>();
     body->x = 300;
     run(128);
     EXPECT_EQ(frames_of(launches(shots)), (std::vector<uint32_t>{4, 132}));
+    const std::pair<int32_t, int32_t> places[] = {{0, 128},  {255, 128}, {128, 0},  {128, 255},
+                                                  {-1, 128}, {256, 128}, {128, -1}, {128, 256}};
+    for (const auto& [x, y] : places) {
+        play(*this, 166, 1, 40, 40, 1, 0, x, y);
+        const bool inside = x >= 0 && x < 256 && y >= 0 && y < 256;
+        EXPECT_EQ(only<::battery006::body_t>()->state, inside ? 2 : 1) << x << "," << y;
+    }
 }
 
-TEST_F(battery006_test, turrets_hit_through_the_collision_pass_sound_explode_drop_and_avenge_from_level_4) {
-    struct row_t {
-        int32_t type;
-        int32_t hit_sound;
-        int32_t death_sound;
-        int32_t sparks; // thrown by a hit on frame 0
-    };
-    for (const row_t& r : {row_t{150, 47, 18, 0}, {151, 47, 18, 0}, {152, 47, 7, 0}, {166, 48, 57, 1}}) {
-        for (int32_t level : {3, 4}) {
-            load({placed(r.type, turret_x, turret_y, 16, 37)}, level);
-            scene->scroll_stop = 1;
-            ship_at(40, 200);
-            enemy_t* body = scene->stage.enemies[0][0];
-            const int32_t hp = body->hp;
-            EXPECT_TRUE(shoot(turret_x, turret_y, 0));
-            EXPECT_EQ(body->hp, hp);
-            EXPECT_TRUE(shoot(turret_x + 10, turret_y, 1));
-            EXPECT_EQ(body->hp, hp - 1);
-            EXPECT_EQ(alive_count(scene->stage.spark_pool.items), r.sparks) << r.type;
-            run(2);
-            EXPECT_TRUE(shoot(turret_x, turret_y - 10, hp)); // frame 2: no spark
-            EXPECT_EQ(alive_count(scene->stage.spark_pool.items), r.sparks) << r.type;
-            EXPECT_EQ(pool_shots_alive(), level >= 4 ? 1 : 0) << r.type << " level " << level;
-            run(1);
-            EXPECT_FALSE(body->alive);
-            EXPECT_TRUE(body->explosion->alive) << r.type;
-            EXPECT_TRUE(scene->stage.items[0]->alive) << r.type;
-            EXPECT_EQ(sound_frames(r.hit_sound), (std::vector<uint32_t>{0, 2})) << r.type;
-            EXPECT_EQ(sound_frames(r.death_sound), std::vector<uint32_t>{2}) << r.type;
-        }
+TEST_F(battery001_test,
+       hits_go_through_the_collision_pass_with_sounds_item_explosion_and_revenge_from_level_4) {
+    for (int32_t type : {150, 151}) {
+        expect_hits(*this, type, 47, 18, 0);
     }
-    // Without their own records nothing is made.
-    for (const auto& [type, missing] :
-         {std::pair{150, 150}, {152, 153}, {152, 154}, {152, 69}, {166, 31}, {166, 66}, {166, 30}}) {
+    records({}, {150});
+    load({placed(150, turret_x, turret_y)});
+    EXPECT_EQ(all<::battery001::body_t>().size(), 0u);
+}
+
+TEST_F(battery002_test, it_is_made_whole_or_not_at_all_and_hits_sound_and_avenge_from_level_4) {
+    expect_hits(*this, 152, 47, 7, 0);
+    load({placed(152, turret_x, turret_y)});
+    const std::vector<part_t> effects = manifest_of(scene->stage, list_explosions);
+    ASSERT_EQ(effects.size(), 33u);
+    EXPECT_EQ(effects[0], (part_t{"explosion_t", 69, 1, list_enemies0, 0}));
+    EXPECT_EQ(effects[1], (part_t{"explosion_t", 154, 2, list_enemy_shots, 0}));
+    EXPECT_EQ(only<::battery002::body_t>()->shots.size(), 32u);
+    for (int32_t missing : {152, 153, 154, 69}) {
         records({}, {missing});
-        load({placed(type, turret_x, turret_y)});
-        EXPECT_EQ(object_total(), 0u) << type << " without " << missing;
+        load({placed(152, turret_x, turret_y)});
+        EXPECT_EQ(object_total(), 0u) << missing;
+    }
+}
+
+TEST_F(battery006_test,
+       it_is_made_whole_or_not_at_all_and_hits_spark_every_8th_frame_and_avenge_from_level_4) {
+    expect_hits(*this, 166, 48, 57, 1);
+    // Sparks on frames that are multiples of 8 only.
+    load({placed(166, turret_x, turret_y)});
+    run(8);
+    shoot(turret_x, turret_y, 1);
+    EXPECT_EQ(alive_count(scene->stage.spark_pool.items), 1);
+    load({placed(166, turret_x, turret_y)});
+    run(9);
+    shoot(turret_x, turret_y, 1);
+    EXPECT_EQ(alive_count(scene->stage.spark_pool.items), 0);
+    load({placed(166, turret_x, turret_y)});
+    const std::vector<part_t> effects = manifest_of(scene->stage, list_explosions);
+    ASSERT_EQ(effects.size(), 5u);
+    EXPECT_EQ(effects[0], (part_t{"explosion_t", 66, 1, list_enemies0, 0}));
+    EXPECT_EQ(effects[1], (part_t{"explosion_t", 31, 1, list_enemy_shots, 0}));
+    for (int32_t missing : {166, 66, 30, 31}) {
+        records({}, {missing});
+        load({placed(166, turret_x, turret_y)});
+        EXPECT_EQ(object_total(), 0u) << missing;
     }
 }

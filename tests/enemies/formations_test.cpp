@@ -255,10 +255,12 @@ TEST_F(twister001_test, the_leader_flies_left_a_pixel_a_frame_on_its_sine_and_th
         uint32_t frames;
         float x; // of the first member, on the leader's point
         float y;
+        int32_t pattern; // of the first member: a step on every even frame
     };
     const row_t rows[] = {
-        {111, 0, 1, 199, 100},   {111, 0, 31, 169, 112},   {111, 90, 1, 199, 112}, {112, 270, 1, 199, 88},
-        {111, 450, 1, 199, 112}, {111, -270, 1, 199, 112}, {113, 0, 91, 109, 180}, {113, 30, 1, 199, 140},
+        {111, 0, 1, 199, 100, 1},   {111, 0, 31, 169, 112, 0},  {111, 90, 1, 199, 112, 1},
+        {112, 270, 1, 199, 88, 1},  {111, 450, 1, 199, 112, 1}, {111, -270, 1, 199, 112, 1},
+        {113, 0, 91, 109, 180, 14}, {113, 30, 1, 199, 140, 1},
     };
     for (const row_t& r : rows) {
         hold_scroll(*this, {placed(r.type, 200, 100, r.phase)});
@@ -267,6 +269,7 @@ TEST_F(twister001_test, the_leader_flies_left_a_pixel_a_frame_on_its_sine_and_th
         EXPECT_FLOAT_EQ(c.members[0]->x, r.x) << r.type << " phase " << r.phase;
         EXPECT_NEAR(c.members[0]->y, r.y, 1e-3f) << r.type << " phase " << r.phase;
         EXPECT_EQ(static_cast<twister001::member_t*>(c.members[0])->jet->x, r.x + 12);
+        EXPECT_EQ(look_of(*c.members[0]).pattern, r.pattern) << r.type << " " << r.frames;
     }
 }
 
@@ -379,6 +382,7 @@ TEST_F(twister002_test, each_kind_runs_17_frames_turns_once_past_the_ship_and_le
     g_score = 0;
     run(300);
     EXPECT_FALSE(only<twister002::leader_t>()->alive);
+    EXPECT_EQ(alive_count(twister002_chain(*this).members), 0);
     EXPECT_EQ(g_score, 0);
     EXPECT_TRUE(launches(list_explosions).empty());
     ASSERT_EQ(launches(list_items).size(), 1u);

@@ -68,12 +68,15 @@ TEST_F(hatch,
         EXPECT_FALSE(leader->alive);
         EXPECT_TRUE(scene->stage.items[0]->alive);
         const size_t before = trace.size();
-        run(40);
+        run(30); // frames 223 to 252
         EXPECT_EQ(door->state, 1);
+        EXPECT_EQ(look_of(*leader).pattern, 0); // each launch starts the animation over
         ASSERT_GT(trace.size(), before);
         EXPECT_EQ(trace[before].x, float(hatch_x));
-        // Ended in frame 222 at timer 2: the steps come at timers 4, 8 .. 28, the release at 32.
         EXPECT_EQ(trace[before].frame, 252u) << level;
+        run(1); // the history starts over at the hatch: the second member waits there
+        EXPECT_EQ(leader->first->next->x, float(hatch_x));
+        EXPECT_EQ(leader->first->next->y, float(hatch_y));
     }
 }
 

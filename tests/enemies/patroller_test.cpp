@@ -33,16 +33,17 @@ TEST_F(patroller001_test, it_brakes_20_frames_before_a_wall_and_turns_past_the_f
     const row_t rows[] = {{false, false, 16}, {true, false, 48}, {true, true, -1}};
     for (const row_t& r : rows) {
         auto* body = patrol(*this, 200, 128);
-        // Walls 8 pixels thick: the probes step by 4.
+        // The wall ahead 8 pixels thick; ceiling and floor one pixel thin, 48 above and below: found only
+        // by probes 64, 60 .. 4 pixels out.
         for (int32_t i = 0; i < 256; ++i) {
             for (int32_t t = 0; t < 8; ++t) {
                 solid_at(*slot0, wall_x - t, i);
-                if (r.ceiling) {
-                    solid_at(*slot0, i, ceiling_y - t);
-                }
-                if (r.floor) {
-                    solid_at(*slot0, i, floor_y + t);
-                }
+            }
+            if (r.ceiling) {
+                solid_at(*slot0, i, ceiling_y);
+            }
+            if (r.floor) {
+                solid_at(*slot0, i, floor_y);
             }
         }
         std::vector<int32_t> headings{32};
@@ -56,10 +57,12 @@ TEST_F(patroller001_test, it_brakes_20_frames_before_a_wall_and_turns_past_the_f
                 states.emplace_back(frame, body->state);
             }
         }
-        // The wall enters the 64-pixel probe at x 184 in frame 8; 2.0 falls by 0.1 to 0 over frames 9 to 28.
-        ASSERT_GE(states.size(), 4u);
-        EXPECT_EQ(states[1], (std::pair<uint32_t, int32_t>{8, 2}));
-        EXPECT_EQ(states[2].first, 28u);
+        // The wall enters the 64-pixel probe at x 184 in frame 8; 2.0 falls by 0.1 to 0 over frames 9 to
+        // 28; the turn takes a step every second frame, the acceleration 20 frames.
+        using steps_t = std::vector<std::pair<uint32_t, int32_t>>;
+        const steps_t boxed{{0, 1}, {8, 2}, {28, 10}, {29, 9999}};
+        const steps_t turned{{0, 1}, {8, 2}, {28, 10}, {29, 11}, {78, 12}, {98, 1}};
+        EXPECT_EQ(states, r.way < 0 ? boxed : turned) << r.way;
         EXPECT_GT(body->x, wall_x + 4);
         if (r.way < 0) {
             EXPECT_EQ(body->state, 9999);
@@ -177,6 +180,7 @@ TEST_F(patroller001_test, hit_it_sounds_dies_with_its_pattern_and_flames_and_ave
     run(10);
     EXPECT_FALSE(body->alive);
     EXPECT_FALSE(body->jet_b->alive);
+    EXPECT_EQ(body->jet_a->hp + body->jet_b->hp, 0); // both flames dead with 0 hit points
     EXPECT_FALSE(scene->stage.items[0]->alive);
     EXPECT_TRUE(sounds.empty());
 }
@@ -212,9 +216,6 @@ TEST_F(jet_test, a_flame_steps_its_patterns_on_its_period_and_cannot_be_hurt) {
     }
     // Frames 0, 4, 8 and 12 step the pattern.
     EXPECT_EQ(patterns, (std::vector<int32_t>{1, 1, 1, 1, 2, 2, 2, 2, 0, 0, 0, 0, 1}));
-    jet->period = 2;
-    run(2);
-    EXPECT_EQ(jet->pattern, 2);
     EXPECT_FALSE(shoot(jet->x, jet->y, 50)); // the flame's record is not in the shots' way
     jet->damage(50);
     EXPECT_TRUE(jet->alive);
@@ -223,4 +224,13 @@ TEST_F(jet_test, a_flame_steps_its_patterns_on_its_period_and_cannot_be_hurt) {
     jet->kill();
     EXPECT_FALSE(jet->alive);
     EXPECT_EQ(alive_count(scene->stage.explosions.items), bursting);
+    // Period 2 steps on even frames, 1 on every frame; bad data (period 0, no patterns) leaves it still.
+    for (const auto& [period, patterns, pattern] : {std::tuple{2, 3, 1}, {1, 3, 2}, {0, 3, 0}, {4, 0, 0}}) {
+        records({{93, 8, 8, patterns, 0, 0, flame_image, 0, 0}});
+        patrol(*this, 200, 128);
+        jet = all<jet_t>().at(0);
+        jet->period = period;
+        run(2);
+        EXPECT_EQ(jet->pattern, pattern) << period << " " << patterns;
+    }
 }
