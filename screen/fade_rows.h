@@ -26,6 +26,15 @@ template <int Bytes> struct fade_lanes_t {
     }
     static void store(void* p, lanes_t v) { std::memcpy(p, &v, sizeof v); }
 
+    // Every lane v: a scalar operand would be promoted to int, which unoptimised builds refuse to narrow.
+    static lanes_t splat(uint16_t v) {
+        uint16_t lanes[Bytes / 2];
+        for (uint16_t& lane : lanes) {
+            lane = v;
+        }
+        return load(lanes);
+    }
+
     static lanes_t mix(lanes_t c, lanes_t t, lanes_t keep, lanes_t take) {
         return (c * keep + t * take) >> 8;
     }
@@ -33,8 +42,8 @@ template <int Bytes> struct fade_lanes_t {
     // 16-bit pixels, channel by channel.
     template <class F> static lanes_t fade_16(lanes_t p, uint32_t colour, lanes_t keep, lanes_t take) {
         auto channel = [&](uint32_t mask, int shift) {
-            const lanes_t t = lanes_t{} + uint16_t((colour & mask) >> shift);
-            return lanes_t(mix((p >> shift) & uint16_t(mask >> shift), t, keep, take) << shift);
+            const lanes_t t = splat(uint16_t((colour & mask) >> shift));
+            return lanes_t(mix((p >> shift) & splat(uint16_t(mask >> shift)), t, keep, take) << shift);
         };
         return channel(F::red_mask, F::red_shift) | channel(F::green_mask, F::green_shift) |
                channel(F::blue_mask, F::blue_shift);
@@ -70,7 +79,7 @@ template <int Bytes> struct fade_lanes_t {
     // product leaves are masked away.
     static lanes_t fade_565(lanes_t p, uint16_t colour, lanes_t weight_256, lanes_t biases) {
         auto sum = [&](lanes_t c, uint32_t t) {
-            return c + times_weight((lanes_t{} + uint16_t(t)) - c, weight_256);
+            return c + times_weight(splat(uint16_t(t)) - c, weight_256);
         };
         const lanes_t red = sum(p >> 11, (colour >> 11) + 64u) << 11;
         const lanes_t green = sum(p & 0x07E0, ((colour >> 5 & 0x3F) + 64u) << 5) & 0xFFE0;
@@ -90,7 +99,7 @@ int32_t fade_blocks(typename F::pixel_t* row, int32_t n, uint32_t colour, int32_
         if (weight < 0 || weight > 256) {
             return 0;
         }
-        const lanes_t keep = lanes_t{} + uint16_t(256 - weight), take = lanes_t{} + uint16_t(weight);
+        const lanes_t keep = L::splat(uint16_t(256 - weight)), take = L::splat(uint16_t(weight));
         for (; x + step <= n; x += step) {
             if constexpr (sizeof(typename F::pixel_t) == 2) {
                 L::store(row + x, L::template fade_16<F>(L::load(row + x), colour, keep, take));
@@ -109,14 +118,14 @@ template <int Bytes> int32_t fade_blocks_565(uint16_t* row, int32_t n, uint16_t 
     int32_t x = 0;
     if (weight == 256) {
         // Every channel lands on the colour's: c + (t - c + 64) - 64.
-        const lanes_t fill = lanes_t{} + colour;
+        const lanes_t fill = L::splat(colour);
         for (; x + step <= n; x += step) {
             L::store(row + x, fill);
         }
     } else if (weight >= 0 && weight < 256) {
         const auto bias = uint16_t(weight >> 2);
-        const lanes_t w = lanes_t{} + uint16_t(weight << 8);
-        const lanes_t biases = lanes_t{} + uint16_t((bias << 11) + (bias << 5) + bias);
+        const lanes_t w = L::splat(uint16_t(weight << 8));
+        const lanes_t biases = L::splat(uint16_t((bias << 11) + (bias << 5) + bias));
         for (; x + step <= n; x += step) {
             L::store(row + x, L::fade_565(L::load(row + x), colour, w, biases));
         }
