@@ -1,0 +1,252 @@
+// The worms on the kit: worm001's assembly by length and its dormant form, the deaths running down each
+// chain, hits handed to the head, worm004's bend handed to the root, worm005's burst by level.
+#include "enemies/worms/worm001.h"
+#include "enemies/worms/worm002.h"
+#include "enemies/worms/worm003.h"
+#include "enemies/worms/worm004.h"
+#include "enemies/worms/worm005.h"
+#include "tests/enemies/enemy_kit.h"
+
+namespace {
+
+using worms = enemy_kit_t;
+
+template <typename Part> std::vector<Part*> chain_of(Part* head) {
+    std::vector<Part*> parts;
+    for (Part* p = head; p != nullptr; p = p->back) {
+        parts.push_back(p);
+    }
+    return parts;
+}
+
+} // namespace
+
+TEST_F(worms, worm001_is_built_from_its_length_with_banks_rising_from_both_ends) {
+    struct row_t {
+        int32_t fours;
+        std::vector<int32_t> banks; // head to tail
+        std::vector<bool> exploding;
+    };
+    const row_t rows[] = {
+        {1, {0, 0, 0, 0}, {true, false, true, true}},
+        {3,
+         {0, 0, 0, 32, 32, 32, 32, 32, 32, 0, 0, 0},
+         {true, false, true, false, true, false, true, false, true, false, true, true}},
+        {8,
+         {0,  0,  0,  32, 32, 32, 64, 64, 64, 96, 96, 96, 96, 96, 96, 96,
+          96, 96, 96, 96, 96, 96, 96, 64, 64, 64, 32, 32, 32, 0,  0,  0},
+         {}},
+        {0, {}, {}},
+        {-2, {}, {}},
+    };
+    for (const row_t& r : rows) {
+        load({placed(189, 0, 0, r.fours)});
+        worm001::head_t* head = only<worm001::head_t>();
+        if (r.banks.empty()) {
+            EXPECT_EQ(object_total(), 0u) << r.fours;
+            continue;
+        }
+        ASSERT_NE(head, nullptr);
+        EXPECT_EQ(head->trail.length, uint32_t(r.banks.size() * 4));
+        EXPECT_EQ(head->length, int32_t(r.banks.size()));
+        EXPECT_EQ(head->dir, 56); // towards the middle of the screen
+        std::vector<int32_t> banks;
+        std::vector<bool> exploding;
+        for (worm001::part_t* p : chain_of<worm001::part_t>(head)) {
+            banks.push_back(p->bank);
+            exploding.push_back(p->explosion != nullptr);
+            auto* body = dynamic_cast<worm001::body_t*>(p);
+            EXPECT_TRUE(p == head || (body != nullptr && body->head == head && p->front->back == p));
+        }
+        EXPECT_EQ(banks, r.banks) << r.fours;
+        if (!r.exploding.empty()) {
+            EXPECT_EQ(exploding, r.exploding) << r.fours;
+        }
+        // The tail is made first, the head last.
+        EXPECT_EQ(all<worm001::part_t>().back(), head);
+    }
+}
+
+TEST_F(worms, a_dormant_worm001_waits_switched_off_and_fades_in_from_the_head_when_started) {
+    load({placed(189, 100, 100, 5)});
+    placement_t p = placed(202, 100, 100, 7);
+    worm001::head_t* dormant = stage_t::make_dormant_worm001(&scene->stage, &p);
+    ASSERT_NE(dormant, nullptr);
+    const std::vector<worm001::part_t*> off = chain_of<worm001::part_t>(dormant);
+    ASSERT_EQ(off.size(), 12u);
+    for (worm001::part_t* part : off) {
+        EXPECT_EQ(part->alive, 0);
+        EXPECT_EQ(part->hp, 0);
+    }
+    worm001::head_t* head = all<worm001::head_t>()[0];
+    const std::vector<worm001::part_t*> parts = chain_of<worm001::part_t>(head);
+    EXPECT_EQ(parts.back()->fade, 0); // a placed worm is opaque at once
+    parts.back()->kill();
+    head->start();
+    EXPECT_EQ(parts.back()->alive, 1);
+    scene->scroll_stop = 1;
+    run(3);
+    // The fade runs down the chain, each part a step behind what the part in front showed last frame.
+    EXPECT_EQ(head->fade, 232);
+    EXPECT_EQ(parts[1]->fade, 248);
+    EXPECT_EQ(parts[2]->fade, 256);
+    run(40);
+    EXPECT_EQ(parts[10]->fade, 0);
+    EXPECT_GT(parts.back()->fade, 0); // the tail last
+    run(20);
+    EXPECT_EQ(parts.back()->fade, 0);
+    EXPECT_EQ(alive_count(parts), 20);
+}
+
+TEST_F(worms, a_dead_head_takes_its_bodies_down_one_after_another) {
+    struct row_t {
+        int32_t type;
+        int32_t param;
+        std::vector<uint32_t> died; // frames after the head's death, body 1 first
+    };
+    // A body updated after the part in front sees it die in the same frame: only worm001, whose tail
+    // comes first in its list, keeps the full gap all along.
+    const row_t rows[] = {{189, 1, {4, 8, 12}},
+                          {190, 0, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13}},
+                          {193, 0, {3, 5, 7, 9, 11, 13, 15}},
+                          {196, 0, {4, 7, 10, 13, 16}}};
+    for (const row_t& r : rows) {
+        load({placed(r.type, 128, 120, r.param)});
+        scene->scroll_stop = 1;
+        enemy_t* head = nullptr;
+        std::vector<enemy_t*> chain;
+        if (auto* h = only<worm001::head_t>()) {
+            head = h;
+            for (auto* p : chain_of<worm001::part_t>(h))
+                chain.push_back(p);
+        } else if (auto* h2 = only<worm002::head_t>()) {
+            head = h2;
+            for (auto* p : chain_of<worm002::seg_t>(h2))
+                chain.push_back(p);
+        } else if (auto* h3 = only<worm003::head_t>()) {
+            head = h3;
+            for (worm003::part_t* p = h3; p != nullptr; p = p->back)
+                chain.push_back(p);
+        } else if (auto* h4 = only<worm004::head_t>()) {
+            head = h4;
+            for (worm004::seg_t* p = h4; p != nullptr; p = p->inner)
+                chain.push_back(p);
+        }
+        ASSERT_NE(head, nullptr) << r.type;
+        run(1);
+        head->damage(9999);
+        std::vector<uint32_t> died(chain.size(), 0);
+        for (uint32_t f = 1; f <= 4 * uint32_t(chain.size()); ++f) {
+            run(1);
+            for (size_t k = 1; k < chain.size(); ++k) {
+                if (died[k] == 0 && !chain[k]->alive) {
+                    died[k] = f;
+                }
+            }
+        }
+        EXPECT_EQ(std::vector<uint32_t>(died.begin() + 1, died.end()), r.died) << r.type;
+    }
+}
+
+TEST_F(worms, hits_on_a_body_go_to_the_head) {
+    for (int32_t type : {189, 193, 196}) {
+        load({placed(type, 128, 120, 1)});
+        enemy_t* head = nullptr;
+        enemy_t* body = nullptr;
+        if (auto* h = only<worm001::head_t>()) {
+            head = h, body = h->back;
+        } else if (auto* h3 = only<worm003::head_t>()) {
+            head = h3, body = h3->back;
+        } else if (auto* h4 = only<worm004::head_t>()) {
+            head = h4, body = h4->inner;
+        }
+        ASSERT_NE(body, nullptr) << type;
+        const int32_t before = head->hp;
+        body->damage(2);
+        EXPECT_EQ(head->hp, before - 2) << type;
+        EXPECT_EQ(body->hp, body->max_hp()) << type;
+        EXPECT_EQ(body->is_flashing(), head->is_flashing()) << type;
+    }
+    load({placed(199, 128, 120)});
+    worm005::head_t* head = only<worm005::head_t>();
+    head->back->damage(5);
+    EXPECT_EQ(head->hp, head->max_hp()); // armour: nothing at all
+}
+
+TEST_F(worms, worm004_bends_each_joint_at_most_two_steps_and_hands_the_rest_inwards) {
+    load({placed(196, 128, 120, 16)});
+    worm004::head_t* head = only<worm004::head_t>();
+    ASSERT_NE(head, nullptr);
+    std::vector<worm004::seg_t*> parts;
+    for (worm004::seg_t* p = head; p != nullptr; p = p->inner) {
+        parts.push_back(p);
+    }
+    ASSERT_EQ(parts.size(), 6u);
+    EXPECT_EQ(head->root, parts.back());
+    // Turning one way eight times: the head takes two, then body 1 two, then body 2 ...
+    const std::vector<std::vector<int32_t>> after = {
+        {17, 16, 16, 16, 16, 16}, {18, 16, 16, 16, 16, 16}, {18, 17, 16, 16, 16, 16},
+        {19, 17, 16, 16, 16, 16}, {19, 18, 16, 16, 16, 16}, {20, 18, 16, 16, 16, 16},
+    };
+    for (const std::vector<int32_t>& dirs : after) {
+        head->turn(1);
+        std::vector<int32_t> got;
+        for (worm004::seg_t* p : parts) {
+            got.push_back(p->dir);
+        }
+        EXPECT_EQ(got, dirs);
+    }
+    head->turn(0); // straightening pulls body 1 towards the head, which hands it on to body 2
+    EXPECT_EQ(parts[1]->dir, 18);
+    EXPECT_EQ(parts[2]->dir, 17);
+    head->turn(-1);
+    EXPECT_EQ(head->dir, 19);
+    // Banks from the head inwards, and the stretch between about 4 and 8 pixels.
+    std::vector<int32_t> banks;
+    for (worm004::seg_t* p : parts) {
+        banks.push_back(p->bank);
+    }
+    EXPECT_EQ(banks, (std::vector<int32_t>{0, 16, 32, 48, 48, 48}));
+    float low = 99;
+    float high = 0;
+    scene->scroll_stop = 1;
+    for (int32_t f = 0; f < 200; ++f) {
+        run(1);
+        low = std::min(low, head->spacing);
+        high = std::max(high, head->spacing);
+    }
+    EXPECT_NEAR(low, 3.8f, 0.21f);
+    EXPECT_NEAR(high, 8.2f, 0.21f);
+}
+
+TEST_F(worms, worm005_bursts_into_a_ring_by_level_and_its_segments_vanish) {
+    struct row_t {
+        int32_t level;
+        std::vector<int32_t> directions;
+        float speed;
+    };
+    std::vector<int32_t> odd;
+    for (int32_t d = 1; d < 64; d += 2) {
+        odd.push_back(d);
+    }
+    const row_t rows[] = {
+        {1, {}, 0}, {2, {8, 24, 40, 56}, 1.1f}, {4, {4, 12, 20, 28, 36, 44, 52, 60}, 1.2f}, {8, odd, 1.4f}};
+    for (const row_t& r : rows) {
+        load({placed(199, 128, 120)}, r.level);
+        scene->scroll_stop = 1;
+        worm005::head_t* head = only<worm005::head_t>();
+        ASSERT_NE(head, nullptr);
+        head->damage(9999);
+        run(1);
+        std::vector<int32_t> directions;
+        for (worm005::worm_missile_t* m : head->burst_missiles) {
+            if (m->alive) {
+                directions.push_back(m->direction);
+                EXPECT_FLOAT_EQ(m->speed, r.speed);
+            }
+        }
+        EXPECT_EQ(directions, r.directions) << r.level;
+        EXPECT_EQ(alive_count(chain_of<worm005::part_t>(head)), 0);
+        EXPECT_EQ(sounds_of(39), 1);
+    }
+}
