@@ -7,6 +7,8 @@
 #include "enemies/worms/worm005.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
+
 namespace {
 
 using worms = enemy_kit_t;
@@ -149,12 +151,14 @@ TEST_F(worms, a_dead_head_takes_its_bodies_down_one_after_another) {
 }
 
 TEST_F(worms, hits_on_a_body_go_to_the_head) {
-    for (int32_t type : {189, 193, 196}) {
+    for (int32_t type : {189, 190, 193, 196}) {
         load({placed(type, 128, 120, 1)});
         enemy_t* head = nullptr;
         enemy_t* body = nullptr;
         if (auto* h = only<worm001::head_t>()) {
             head = h, body = h->back;
+        } else if (auto* h2 = only<worm002::head_t>()) {
+            head = h2, body = h2->back;
         } else if (auto* h3 = only<worm003::head_t>()) {
             head = h3, body = h3->back;
         } else if (auto* h4 = only<worm004::head_t>()) {
@@ -248,5 +252,127 @@ TEST_F(worms, worm005_bursts_into_a_ring_by_level_and_its_segments_vanish) {
         EXPECT_EQ(directions, r.directions) << r.level;
         EXPECT_EQ(alive_count(chain_of<worm005::part_t>(head)), 0);
         EXPECT_EQ(sounds_of(39), 1);
+    }
+}
+
+TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
+    struct row_t {
+        int32_t on_ceiling;
+        int32_t wall_y;  // terrain from here away from the worm
+        float settled_y; // where the head stands after its first step
+        std::vector<int32_t> dirs;
+    };
+    const row_t rows[] = {
+        {0, 200, 196, {33, 32, 33, 32, 33, 32}}, // a flat floor: it sways about left
+        {1, 56, 60, {33, 32, 33, 32, 33, 32}},   // a flat ceiling
+    };
+    for (const row_t& r : rows) {
+        load({placed(190, 128, r.on_ceiling != 0 ? 64 : 192, r.on_ceiling)});
+        scene->scroll_stop = 1;
+        const int32_t away = r.on_ceiling != 0 ? -1 : 1;
+        for (int32_t x = 0; x < 256; ++x) {
+            for (int32_t d = 0; d < 16; ++d) {
+                solid_at(*slot0, x, r.wall_y + away * d);
+            }
+        }
+        worm002::head_t* head = only<worm002::head_t>();
+        ASSERT_NE(head, nullptr);
+        std::vector<int32_t> dirs;
+        for (int32_t f = 0; f < 6; ++f) {
+            run(1);
+            dirs.push_back(head->dir);
+            if (f == 0) {
+                EXPECT_NEAR(head->y, r.settled_y, 0.6f) << r.on_ceiling;
+            }
+        }
+        EXPECT_EQ(dirs, r.dirs) << r.on_ceiling;
+        EXPECT_EQ(head->pattern, (head->dir / 2) & 15);
+        EXPECT_EQ(head->on_ceiling, r.on_ceiling);
+        EXPECT_EQ(head->back->back->pattern & 16, 16); // a middle body's bank
+    }
+}
+
+namespace {
+
+struct worm_view_t {
+    enemy_t* head = nullptr;
+    poslog_t* trail = nullptr;
+    int32_t* dir = nullptr;
+    std::vector<enemy_t*> chain;
+};
+
+template <typename Head, typename Part> worm_view_t view_of(Head* head) {
+    worm_view_t v{head, &head->trail, &head->dir, {}};
+    for (Part* p = head; p != nullptr; p = p->back) {
+        v.chain.push_back(p);
+    }
+    return v;
+}
+
+} // namespace
+
+TEST_F(worms, the_heads_steer_and_the_bodies_ride_their_history_which_the_scroll_carries) {
+    struct row_t {
+        int32_t type;
+        uint32_t step;             // history entries per part
+        float first_speed;         // pixels in the first frame
+        std::vector<int32_t> dirs; // the first four frames, the ship straight to the left
+        bool scrolls;
+    };
+    const row_t rows[] = {
+        {189, 4, 1.0f, {33, 33, 34, 34}, true}, // turns on even frames only, wriggling 4 off the ship
+        {193, 4, 1.0f, {1, 2, 3, 4}, false},    // from 0, half a turn away: counter-clockwise
+        {199, 2, 1.5f, {33, 34, 35, 36}, true},
+    };
+    for (const row_t& r : rows) {
+        load({placed(r.type, 160, 128, 2)});
+        ship_at(40, 128);
+        scene->scroll_stop = 1;
+        worm_view_t w;
+        if (auto* h = only<worm001::head_t>()) {
+            w = view_of<worm001::head_t, worm001::part_t>(h);
+        } else if (auto* h3 = only<worm003::head_t>()) {
+            w = view_of<worm003::head_t, worm003::part_t>(h3);
+        } else if (auto* h5 = only<worm005::head_t>()) {
+            w = view_of<worm005::head_t, worm005::part_t>(h5);
+        }
+        ASSERT_NE(w.head, nullptr) << r.type;
+        const float x0 = w.head->x;
+        const float y0 = w.head->y;
+        std::vector<int32_t> dirs;
+        for (int32_t f = 0; f < 4; ++f) {
+            run(1);
+            dirs.push_back(*w.dir);
+            if (f == 0) {
+                EXPECT_NEAR(std::hypot(w.head->x - x0, w.head->y - y0), r.first_speed, 1e-3) << r.type;
+            }
+        }
+        EXPECT_EQ(dirs, r.dirs) << r.type;
+        run(40);
+        EXPECT_EQ(w.head->pattern, r.type == 193 ? 0 : *w.dir / 2) << r.type; // worm003's are fixed
+        for (size_t k = 1; k < w.chain.size(); ++k) {
+            const poslog_t::entry_t at = w.trail->entry(r.step * uint32_t(k));
+            EXPECT_NEAR(w.chain[k]->x, at.x, 1e-4) << r.type << " part " << k;
+            EXPECT_NEAR(w.chain[k]->y, at.y, 1e-4) << r.type << " part " << k;
+        }
+        const float head_x = w.head->x;
+        const float oldest_x = w.trail->entry(w.trail->length - 1).x;
+        const float body_x = w.chain[1]->x;
+        w.head->move_x(-5);
+        w.chain[1]->move_x(-5); // worm001's body scrolls only once its head is dead
+        const float moved = r.scrolls ? -5.0f : 0.0f;
+        EXPECT_FLOAT_EQ(w.head->x, head_x + moved) << r.type;
+        EXPECT_FLOAT_EQ(w.trail->entry(w.trail->length - 1).x, oldest_x + (r.type == 193 ? 0 : moved));
+        EXPECT_FLOAT_EQ(w.chain[1]->x, body_x + (r.type == 199 ? -5.0f : 0.0f)) << r.type;
+    }
+}
+
+TEST_F(worms, a_missing_record_makes_no_part_of_the_worm) {
+    const std::pair<int32_t, int32_t> rows[] = {{189, 64}, {190, 60},  {190, 191}, {193, 74},
+                                                {196, 18}, {196, 197}, {199, 69},  {199, 22}};
+    for (const auto& [type, missing] : rows) {
+        records({}, {missing});
+        load({placed(type, 128, 128, 1)});
+        EXPECT_EQ(object_total(), 0u) << type << " without " << missing;
     }
 }
