@@ -170,6 +170,9 @@ TEST_F(worms, hits_on_a_body_go_to_the_head) {
         EXPECT_EQ(head->hp, before - 2) << type;
         EXPECT_EQ(body->hp, body->max_hp()) << type;
         EXPECT_EQ(body->is_flashing(), head->is_flashing()) << type;
+        if (auto* h4 = dynamic_cast<worm004::head_t*>(head)) {
+            EXPECT_EQ(h4->hit_timer, 8); // it turns away for 8 frames
+        }
     }
     load({placed(199, 128, 120)});
     worm005::head_t* head = only<worm005::head_t>();
@@ -252,7 +255,15 @@ TEST_F(worms, worm005_bursts_into_a_ring_by_level_and_its_segments_vanish) {
         EXPECT_EQ(directions, r.directions) << r.level;
         EXPECT_EQ(alive_count(chain_of<worm005::part_t>(head)), 0);
         EXPECT_EQ(sounds_of(39), 1);
+        EXPECT_EQ(sounds_of(47), 1);
     }
+    load({placed(199, 128, 120)});
+    worm005::head_t* head = only<worm005::head_t>();
+    head->dir = 16;
+    head->fire(); // from the muzzle 16 pixels ahead
+    EXPECT_FLOAT_EQ(head->shots[0]->x, 128.0f);
+    EXPECT_FLOAT_EQ(head->shots[0]->y, 104.0f);
+    EXPECT_FLOAT_EQ(head->shots[0]->speed, 2.0f);
 }
 
 TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
@@ -350,6 +361,13 @@ TEST_F(worms, the_heads_steer_and_the_bodies_ride_their_history_which_the_scroll
         EXPECT_EQ(dirs, r.dirs) << r.type;
         run(40);
         EXPECT_EQ(w.head->pattern, r.type == 193 ? 0 : *w.dir / 2) << r.type; // worm003's are fixed
+        if (r.type == 193) {
+            std::vector<int32_t> patterns;
+            for (enemy_t* p : w.chain) {
+                patterns.push_back(p->pattern);
+            }
+            EXPECT_EQ(patterns, (std::vector<int32_t>{0, 1, 2, 3, 3, 2, 1, 0}));
+        }
         for (size_t k = 1; k < w.chain.size(); ++k) {
             const poslog_t::entry_t at = w.trail->entry(r.step * uint32_t(k));
             EXPECT_NEAR(w.chain[k]->x, at.x, 1e-4) << r.type << " part " << k;
@@ -374,5 +392,17 @@ TEST_F(worms, a_missing_record_makes_no_part_of_the_worm) {
         records({}, {missing});
         load({placed(type, 128, 128, 1)});
         EXPECT_EQ(object_total(), 0u) << type << " without " << missing;
+    }
+}
+
+TEST_F(worms, worm004_shoots_faster_by_level) {
+    const std::pair<int32_t, float> rows[] = {{1, 0.5f}, {2, 0.5f}, {3, 1.0f}, {4, 1.5f}, {8, 2.0f}};
+    for (const auto& [level, speed] : rows) {
+        load({placed(196, 128, 120, 8)}, level);
+        worm004::head_t* head = only<worm004::head_t>();
+        head->fire();
+        EXPECT_FLOAT_EQ(head->shots[0]->speed, speed) << level;
+        EXPECT_EQ(head->shots[0]->direction, 8);
+        EXPECT_EQ(alive_count(head->shots), 1);
     }
 }
