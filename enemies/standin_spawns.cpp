@@ -113,26 +113,6 @@ void stage_t::spawn_electricity(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_worm001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_worm002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_worm003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_worm004(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_worm005(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_worm006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

@@ -105,6 +105,27 @@ class leaderC_t;
 class leaderD_t;
 class member_t;
 } // namespace twister002
+namespace worm001 {
+class body_t;
+class head_t;
+} // namespace worm001
+namespace worm002 {
+class body_t;
+class head_t;
+} // namespace worm002
+namespace worm003 {
+class body_t;
+class head_t;
+} // namespace worm003
+namespace worm004 {
+class body_t;
+class head_t;
+} // namespace worm004
+namespace worm005 {
+class head_t;
+class tail_t;
+class worm_missile_t;
+} // namespace worm005
 
 using event_array_t = array_t<eventinfo_t>;
 
@@ -157,6 +178,36 @@ class stage_t {
     // The exhaust flame that flyers carry, period 4, on the list of its record.
     static jet_t* make_jet(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
 
+    // The makers of the worms' parts: each at the placement, on its record's list; the heads' histories
+    // empty (worm001, worm002) or full of the head's position (worm003, worm005).
+    static worm001::body_t* make_worm001_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm001::head_t* make_worm001_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm002::body_t* make_worm002_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm002::head_t* make_worm002_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm003::head_t* make_worm003_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm003::body_t* make_worm003_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm004::head_t* make_worm004_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm004::body_t* make_worm004_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm005::head_t* make_worm005_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm005::tail_t* make_worm005_tail(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm005::worm_missile_t* make_worm005_worm_missile(stage_t* stage, const placement_t* placement,
+                                                              const objectinfo_t* info);
+    // A whole worm001 of 4 x the placement's second parameter parts, its head returned; null and nothing
+    // made for a missing record or a count below 1.
+    static worm001::head_t* make_worm001(stage_t* stage, const placement_t* placement);
+    // The worm001 of 12 parts that a larger enemy carries, every part switched off until its head is
+    // started; null when none could be made.
+    static worm001::head_t* make_dormant_worm001(stage_t* stage, const placement_t* placement);
     // The makers of the formation flyers and the patroller: each object at the placement, on its record's
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,

@@ -15,6 +15,7 @@
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
 #include "tools/sample/turret_stage.h"
+#include "tools/sample/worm_stage.h"
 
 #include <cmath>
 #include <vector>
@@ -166,6 +167,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
+        !add_worm_sprites(root, table, error) ||
         !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
