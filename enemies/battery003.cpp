@@ -27,7 +27,7 @@ constexpr float muzzle_dx[4] = {12, 0, -12, 0};
 constexpr float muzzle_dy[4] = {0, -12, 0, 12};
 
 uint32_t fire_interval() {
-    return uint32_t(std::max(128 - 16 * (turret_level() - 1), 32));
+    return uint32_t(std::max(128 - 16 * (difficulty_level() - 1), 32));
 }
 
 } // namespace
@@ -35,7 +35,7 @@ uint32_t fire_interval() {
 namespace battery003 {
 
 body_t::body_t(const objectinfo_t* info, float x, float y, uint32_t key)
-    : enemy_t(info, x, y, key), shot_speed(0.75f + 0.1f * float(turret_level() - 1)) {
+    : enemy_t(info, x, y, key), shot_speed(0.75f + 0.1f * float(difficulty_level() - 1)) {
     shots.reserve(shot_room);
 }
 
@@ -47,7 +47,7 @@ void body_t::set_facing(int32_t n) {
 void body_t::update() {
     const uint32_t t = g_frame_counter;
     if (x >= 0 && x < 256 && y >= 0 && y < 256 && t % fire_interval() == 0) {
-        fire(std::min(turret_level() + 2, 5));
+        fire(std::min(difficulty_level() + 2, 5));
     }
     if (t % animation_every == 0) {
         pattern = pattern_base + wrap_mod(int64_t(pattern) + 1 - pattern_base, patterns);
