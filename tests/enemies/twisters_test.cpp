@@ -90,6 +90,12 @@ TEST_F(twisters, each_spawner_needs_all_its_records_and_twister005_maps_its_memb
     EXPECT_EQ(static_cast<explosion_t*>(ships[0]->twin_lasers[31]->effect)->period, 3u);
     EXPECT_EQ(ships[0]->twin_lasers.size(), 32u);
     EXPECT_EQ(ships[0]->flash_lower->period, 1u);
+
+    load({placed(119, 128, 128)});
+    twister004::body_t* dasher = only<twister004::body_t>();
+    ASSERT_NE(dasher, nullptr);
+    EXPECT_EQ(dasher->explosion->period, 1u);
+    EXPECT_EQ(static_cast<explosion_t*>(dasher->shots[2]->effect)->period, 4u);
 }
 
 TEST_F(twisters, twister003_hangs_32_frames_then_drifts_firing_by_level_and_side) {
@@ -120,8 +126,8 @@ TEST_F(twisters, twister003_hangs_32_frames_then_drifts_firing_by_level_and_side
         EXPECT_EQ(lasers[0], (launch_t{32, list_enemy_shots, lasers[0].index, r.first_laser_x, 100,
                                        r.laser_direction, 2.0f}));
         EXPECT_EQ(lasers[23].frame, 216u);
-        run(100); // leaving: faster than the drift
-        EXPECT_GT(std::abs(body->x - 128), 0.4f * 308 + 10) << r.type;
+        run(100); // leaving: 0.02 faster a frame up to 1.5
+        EXPECT_NEAR(body->speed, 1.5f, 0.021f) << r.type;
     }
 }
 
@@ -129,13 +135,26 @@ TEST_F(twisters, from_level_2_twister003_opens_and_fires_mirrored_pairs_at_each_
     load({placed(117, 128, 100)}, 2);
     scene->scroll_stop = 1;
     ship_at(20, 200);
-    run(700);
+    twister003::body_t* body = only<twister003::body_t>();
+    body->pattern = 0;
+    // Spinning on odd frames it comes round to 0 at frame 64, opens two patterns every other frame
+    // until 39, holds 16 frames, fires pairs for 176 frames, closes a pattern every 8 frames, holds 64.
+    run(401);
+    EXPECT_EQ(sound_frames(24), (std::vector<uint32_t>{78, 318}));
+    EXPECT_NEAR(body->speed, 0.4f + 0.02f * 19, 1e-3);
+    EXPECT_EQ(frames_of(with_speed(launches(list_enemy_shots), 1.0f)).front(), 96u);
+    for (uint32_t f : frames_of(with_speed(launches(list_enemy_shots), 1.0f))) {
+        EXPECT_EQ(f % 96, 0u);
+    }
+    run(300);
     std::vector<launch_t> twins;
     for (const launch_t& l : with_speed(launches(list_enemy_shots), 2.0f)) {
         twins.push_back(l);
     }
     ASSERT_GT(twins.size(), 20u);
     ASSERT_EQ(twins.size() % 2, 0u);
+    EXPECT_EQ(twins[0].frame, 96u);
+    EXPECT_EQ(twins[0].direction, 7);
     std::set<int32_t> angles;
     for (size_t i = 0; i < twins.size(); i += 2) {
         const launch_t& a = twins[i];
@@ -151,7 +170,9 @@ TEST_F(twisters, from_level_2_twister003_opens_and_fires_mirrored_pairs_at_each_
 }
 
 TEST_F(twisters, twister003_lasers_cut_meteors_by_25_and_its_death_kills_those_within_64_of_the_window) {
-    records({{170, 16, 16, 100, 1, 500, -1, 0, 0}});
+    records({{170, 16, 16, 100, 1, 500, -1, 0, 0},
+             {172, 16, 16, 100, 1, 500, -1, 0, 0},
+             {173, 16, 16, 100, 1, 500, -1, 0, 0}});
     load({placed(117, 100, 100), placed(170, 150, 100)});
     scene->scroll_stop = 1;
     ship_at(20, 200);
@@ -195,13 +216,15 @@ TEST_F(twisters, twister003_lasers_cut_meteors_by_25_and_its_death_kills_those_w
 }
 
 TEST_F(twisters, twister004_pulses_left_and_fires_once_per_pause_from_level_3) {
-    for (int32_t level : {2, 3}) {
+    for (int32_t level : {2, 3, 4}) {
         load({placed(119, 240, 128)}, level);
         scene->scroll_stop = 1;
         ship_at(20, 200);
         twister004::body_t* body = only<twister004::body_t>();
         float top = 0;
-        for (int32_t f = 0; f < 40; ++f) {
+        run(5);
+        EXPECT_EQ(body->pattern, 5); // one of 32 spin patterns a frame
+        for (int32_t f = 5; f < 40; ++f) {
             run(1);
             top = std::max(top, body->speed);
             EXPECT_EQ(body->jet->x, body->x + 13);
@@ -214,10 +237,18 @@ TEST_F(twisters, twister004_pulses_left_and_fires_once_per_pause_from_level_3) {
             continue;
         }
         ASSERT_EQ(shots.size(), 3u);
-        EXPECT_EQ(shots[1].frame - shots[0].frame, shots[2].frame - shots[1].frame);
-        EXPECT_NEAR(float(shots[1].frame - shots[0].frame), 63, 1);
+        // 10 frames up to 2.0, 20 down to 0, the pause's 32 and the frame it turns in.
+        EXPECT_EQ(shots[0].frame, 30u);
+        EXPECT_EQ(shots[1].frame - shots[0].frame, 63u);
+        EXPECT_EQ(shots[2].frame - shots[1].frame, 63u);
+        const std::vector<launch_t> flashes = launches(list_explosions);
+        ASSERT_FALSE(flashes.empty());
+        EXPECT_EQ(flashes[0].frame, shots[0].frame);
         EXPECT_EQ(shots[0].direction, 32);
         EXPECT_FLOAT_EQ(shots[0].speed, 1.5f);
+        body->damage(9999);
+        EXPECT_FALSE(body->jet->alive);
+        EXPECT_EQ(pool_shots_alive(), level == 4 ? 1 : 0); // the revenge shot
     }
 }
 
