@@ -63,12 +63,17 @@ TEST_F(twister_waves, the_weaver_waves_from_its_phase_flinches_right_up_to_224_a
     EXPECT_FLOAT_EQ(weaver->jet->x, weaver->x + 16);
     EXPECT_FLOAT_EQ(tracker->jet->x, tracker->x - 16);
     EXPECT_FLOAT_EQ(weaver->x, 219);
+    const int32_t calm_pattern = weaver->pattern;
+    run(2);
+    EXPECT_EQ(weaver->pattern, (calm_pattern + 1) & 15); // every other frame, every fourth while flinching
     float furthest = 0;
     for (int32_t f = 0; f < 20; ++f) {
         weaver->damage(1);
         run(1);
         furthest = std::max(furthest, weaver->x);
     }
+    EXPECT_EQ(weaver->pattern, (calm_pattern + 6) & 15);
+    EXPECT_EQ(weaver->hp, 980);
     EXPECT_FLOAT_EQ(furthest, 224);
     run(6); // the last flinches run out (at 224 it steps left without counting them)
     EXPECT_EQ(weaver->recoil, 0);
@@ -84,6 +89,9 @@ TEST_F(twister_waves, the_weaver_waves_from_its_phase_flinches_right_up_to_224_a
     run(1);
     EXPECT_FALSE(weaver->alive);
     EXPECT_EQ(weaver->explosion->alive, 0);
+    tracker->damage(9999);
+    run(1);
+    EXPECT_EQ(sounds_of(38), 1);
 }
 
 TEST_F(twister_waves, the_tracker_stays_two_sections_past_its_key_and_leaves_with_its_jet) {
@@ -102,8 +110,10 @@ TEST_F(twister_waves, the_diver_dives_armoured_to_the_middle_turns_left_and_fire
         int32_t y;
         int32_t level;
         bool downward;
+        int32_t pattern;   // after 10 frames of the dive: a step every 4 frames
         uint32_t interval; // 0: its missiles start above the screen and vanish at once
-    } rows[] = {{40, 1, true, 24}, {128, 2, false, 0}, {200, 2, false, 16}, {200, 3, false, 8}};
+    } rows[] = {
+        {40, 1, true, 3, 24}, {128, 2, false, 13, 0}, {200, 2, false, 13, 16}, {200, 3, false, 13, 8}};
     for (const auto& r : rows) {
         load({placed(129, 200, r.y)}, r.level);
         scene->scroll_stop = 1;
@@ -112,12 +122,23 @@ TEST_F(twister_waves, the_diver_dives_armoured_to_the_middle_turns_left_and_fire
         run(10);
         EXPECT_EQ(diver->downward != 0, r.downward);
         EXPECT_EQ(diver->y > float(r.y), r.downward);
+        EXPECT_EQ(diver->pattern, r.pattern);
         EXPECT_TRUE(shoot(diver->x, diver->y, 1, 16, 16));
         EXPECT_EQ(diver->hp, diver->max_hp()); // armoured
         run(23);
         EXPECT_FALSE(diver->armoured);
         const int32_t start = diver->next_missile;
-        run(120);
+        uint32_t cruising = 0;
+        for (uint32_t f = 33; f < 153; ++f) {
+            run(1);
+            if (cruising == 0 && diver->state == 3) {
+                cruising = f;
+            }
+        }
+        if (r.interval != 0) {
+            ASSERT_EQ(sound_frames(10).size(), 1u);
+            EXPECT_NEAR(float(cruising - sound_frames(10)[0]), 50, 1); // 0.04 a frame up to 2
+        }
         EXPECT_EQ(diver->speed, 2.0f);
         std::vector<launch_t> missiles = launches(list_enemy_shots);
         if (r.interval == 0) {

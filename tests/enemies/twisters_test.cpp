@@ -260,8 +260,19 @@ TEST_F(twisters, twister005_lets_a_member_out_every_32_frames_and_members_fire_b
     ASSERT_NE(leader, nullptr);
     // A held member takes no hit.
     EXPECT_TRUE(shoot(128, 200, 1));
-    EXPECT_EQ(leader->members[4]->hp, leader->members[4]->max_hp());
+    for (twister005::member_t* m : leader->members) {
+        EXPECT_EQ(m->hp, m->max_hp());
+    }
     EXPECT_EQ(sounds_of(47), 0);
+    // The crab's way: a killed group waits dead, and start holds every member at the leader again.
+    leader->kill();
+    EXPECT_EQ(alive_count(leader->members), 0);
+    EXPECT_FALSE(leader->alive);
+    leader->set_position(128, 200);
+    leader->start();
+    EXPECT_TRUE(leader->alive);
+    EXPECT_EQ(alive_count(leader->members), 5);
+    EXPECT_TRUE(leader->members[3]->held);
     std::vector<uint32_t> releases;
     for (uint32_t f = 0; f < 140; ++f) {
         const uint32_t before = leader->released;
