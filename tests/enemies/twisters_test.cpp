@@ -191,26 +191,31 @@ TEST_F(twisters, twister003_lasers_cut_meteors_by_25_and_its_death_kills_those_w
     EXPECT_EQ(g_score, 0);
 
     const struct {
-        int32_t x, y;
+        int32_t type, x, y;
         uint32_t key;
         bool survives;
-    } meteors[] = {
-        {150, 100, 0, false}, {100, 163, 0, false}, {100, 170, 0, true}, {130, 100, 0x10000, true}};
+    } meteors[] = {{170, 150, 100, 0, false},
+                   {172, 100, 163, 0, false},
+                   {170, 100, 170, 0, true},
+                   {170, 130, 100, 0x10000, true},
+                   {173, 110, 110, 0, true}};
     std::vector<placement_t> placements{placed(117, 100, 100)};
     for (const auto& m : meteors) {
-        placements.push_back(placed(170, m.x, m.y, 0, -1, m.key));
+        placements.push_back(placed(m.type, m.x, m.y, 0, -1, m.key));
     }
-    load(placements, 4);
-    twister003::body_t* body = only<twister003::body_t>();
-    const int32_t before = g_score;
-    body->damage(9999);
-    EXPECT_EQ(g_score - before, body->info->score);
-    EXPECT_EQ(pool_shots_alive(), 1);
-    size_t i = 0;
-    for (enemy_t* e : all<enemy_t>()) {
-        if (e->info->id == 170) {
-            EXPECT_EQ(e->alive != 0, meteors[i].survives) << i;
-            ++i;
+    for (int32_t level : {3, 4}) {
+        load(placements, level);
+        twister003::body_t* body = only<twister003::body_t>();
+        const int32_t before = g_score;
+        body->damage(9999);
+        EXPECT_EQ(g_score - before, body->info->score);
+        EXPECT_EQ(pool_shots_alive(), level == 4 ? 1 : 0); // the revenge shot
+        size_t i = 0;
+        for (enemy_t* e : all<enemy_t>()) {
+            if (e->info->id >= 170) {
+                EXPECT_EQ(e->alive != 0, meteors[i].survives) << i;
+                ++i;
+            }
         }
     }
 }
