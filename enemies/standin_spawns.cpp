@@ -21,26 +21,6 @@ void stage_t::spawn_star002(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_twister003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister004(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister006(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister007(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister008(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_rotator001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -190,10 +170,6 @@ void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_twister005(stage_t* stage, const placement_t* placement, int32_t) {
     standin(stage, placement);
 }
 

@@ -38,6 +38,11 @@ template <auto Spawn> void spawn_dropping_result(stage_t* stage, const placement
     Spawn(stage, placement);
 }
 
+template <auto Spawn>
+void spawn_with_int_dropping_result(stage_t* stage, const placement_t* placement, int32_t n) {
+    Spawn(stage, placement, n);
+}
+
 // The entry of a type; the plain-enemy entry outside 43..362.
 const dispatch_entry_t& dispatch_entry(int32_t type);
 // Builds the placement's objects as the entry says.

@@ -80,7 +80,7 @@ table_t build_table() {
     b.enemy_with_int({116}, S::spawn_twister002_b, 8);
     b.plain({117, 118}, S::spawn_twister003);
     b.plain({119}, S::spawn_twister004);
-    b.with_int({121, 123, 125, 127}, S::spawn_twister005, 5);
+    b.with_int({121, 123, 125, 127}, spawn_with_int_dropping_result<S::spawn_twister005>, 5);
     b.plain({128}, S::spawn_twister006);
     b.plain({129}, S::spawn_twister007);
     b.plain({130}, S::spawn_twister008);

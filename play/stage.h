@@ -126,6 +126,28 @@ class head_t;
 class tail_t;
 class worm_missile_t;
 } // namespace worm005
+namespace twister003 {
+class body_t;
+class laser_t;
+class laser_flash_t;
+} // namespace twister003
+namespace twister004 {
+class body_t;
+}
+namespace twister005 {
+class leader_t;
+class member_t;
+} // namespace twister005
+namespace twister006 {
+class body_t;
+}
+namespace twister007 {
+class body_t;
+class body_missile_t;
+} // namespace twister007
+namespace twister008 {
+class body_t;
+}
 
 using event_array_t = array_t<eventinfo_t>;
 
@@ -228,6 +250,28 @@ class stage_t {
                                                           const objectinfo_t* info);
     static twister002::member_t* make_twister002_member(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static twister003::body_t* make_twister003_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static twister003::laser_t* make_twister003_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static twister003::laser_flash_t*
+    make_twister003_laser_flash(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static twister004::body_t* make_twister004_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static twister005::leader_t* make_twister005_leader(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static twister005::member_t* make_twister005_member(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    // One member of the placement's type with its death explosion and shots; null without its records.
+    static twister005::member_t* spawn_twister005_member(stage_t* stage, const placement_t* placement);
+    static twister006::body_t* make_twister006_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static twister007::body_t* make_twister007_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static twister007::body_missile_t*
+    make_twister007_body_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static twister008::body_t* make_twister008_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
     static battery001::floorbody_t* make_battery001_floorbody(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info);
     static battery001::roofbody_t* make_battery001_roofbody(stage_t* stage, const placement_t* placement,
@@ -344,7 +388,10 @@ class stage_t {
     static enemy_t* spawn_twister002_d(stage_t* stage, const placement_t* placement, int32_t count);
     static void spawn_twister003(stage_t* stage, const placement_t* placement);
     static void spawn_twister004(stage_t* stage, const placement_t* placement);
-    static void spawn_twister005(stage_t* stage, const placement_t* placement, int32_t count);
+    // The release formation of count members (none for count <= 0); null without the leader's record.
+    // The crab makes its two formations with it too.
+    static twister005::leader_t* spawn_twister005(stage_t* stage, const placement_t* placement,
+                                                  int32_t count);
     static void spawn_twister006(stage_t* stage, const placement_t* placement);
     static void spawn_twister007(stage_t* stage, const placement_t* placement);
     static void spawn_twister008(stage_t* stage, const placement_t* placement);

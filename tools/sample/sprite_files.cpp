@@ -12,6 +12,7 @@
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/shutter_stage.h"
+#include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
 #include "tools/sample/turret_stage.h"
@@ -167,8 +168,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
-        !add_worm_sprites(root, table, error) ||
-        !add_mode_mark_sprites(root, table, error)) {
+        !add_worm_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error) ||
+        !add_twister_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
