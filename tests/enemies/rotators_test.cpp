@@ -257,3 +257,55 @@ TEST_F(rotators_kit, rotator006_turns_its_arms_every_fourth_frame_and_takes_no_h
         EXPECT_EQ(hub->hp, hub->info->hit_points);
     }
 }
+
+TEST_F(rotators_kit, rotator002_spreads_from_level_2_in_its_first_dash_and_fires_lasers_at_every_level) {
+    struct row_t {
+        int32_t level;
+        int32_t bullets;
+    };
+    const row_t rows[] = {{1, 0}, {2, 4}, {5, 4}};
+    for (const row_t& r : rows) {
+        load({placed(132, 200, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 128);
+        rotator002::body_t* body = only<rotator002::body_t>();
+        run(70); // two dashes and a laser volley: the next cycle's first dash starts at frame 70
+        EXPECT_EQ(alive_count(body->bullets), r.bullets) << r.level;
+        EXPECT_EQ(alive_count(body->lasers), 2) << r.level;
+        for (missile_t* b : body->bullets) {
+            if (b->alive) {
+                EXPECT_LE(std::abs(b->direction - 32), 2) << r.level;
+            }
+        }
+        // The lasers fly at 1.0 for 16 frames, then speed up to 2.0.
+        EXPECT_FLOAT_EQ(body->lasers[0]->speed, 2.0f);
+        EXPECT_GT(body->lasers[1]->speed, 1.0f);
+        EXPECT_LT(body->lasers[1]->speed, 2.0f);
+        run(1);
+        EXPECT_EQ(alive_count(body->bullets), r.bullets * 5 / 4) << r.level;
+    }
+}
+
+TEST_F(rotators_kit, rotator003_fires_its_volley_by_level_once_its_launch_ends) {
+    struct row_t {
+        int32_t level;
+        std::vector<uint32_t> frames;
+        float speed;
+    };
+    const row_t rows[] = {{1, {60}, 1.0f}, {2, {60}, 1.0f}, {3, {60}, 2.0f}, {4, {60, 76}, 3.0f}};
+    for (const row_t& r : rows) {
+        load({placed(133, 200, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 128);
+        run(92);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.speed > 0) {
+                frames.push_back(l.frame);
+                EXPECT_FLOAT_EQ(l.speed, r.speed) << r.level;
+                EXPECT_EQ(l.direction, 32) << r.level;
+            }
+        }
+        EXPECT_EQ(frames, r.frames) << r.level;
+    }
+}
