@@ -71,6 +71,10 @@ void make_shot_pool(stage_t* stage, const placement_t* placement, const objectin
 missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
                                  const objectinfo_t* shot_record, const objectinfo_t* effect_record,
                                  uint32_t period, object_t* owner, std::vector<missile_t*>& shots);
+// The same for a shot already made, of whatever kind.
+missile_t* link_shot_effect(stage_t* stage, const placement_t* placement, missile_t* shot,
+                            const objectinfo_t* effect_record, uint32_t period, object_t* owner,
+                            std::vector<missile_t*>& shots);
 // A row of n body explosions: explosion i takes records[i mod records.size()] and period (i >> 2) + 1,
 // and enters set at (dx[i], dy[i]).
 void make_explosion_row(stage_t* stage, const placement_t* placement,

@@ -93,6 +93,28 @@ namespace shutter003 {
 class lowerbody_t;
 class upperbody_t;
 } // namespace shutter003
+namespace rotator001 {
+class body_t;
+} // namespace rotator001
+namespace rotator002 {
+class body_t;
+class laser_t;
+} // namespace rotator002
+namespace rotator003 {
+class body_t;
+class ctr_t;
+} // namespace rotator003
+namespace rotator004 {
+class body_t;
+class laser_t;
+} // namespace rotator004
+namespace rotator005 {
+class body_t;
+} // namespace rotator005
+namespace rotator006 {
+class arm_t;
+class body_t;
+} // namespace rotator006
 namespace twister001 {
 class leaderA_t;
 class leaderB_t;
@@ -230,6 +252,29 @@ class stage_t {
     // The worm001 of 12 parts that a larger enemy carries, every part switched off until its head is
     // started; null when none could be made.
     static worm001::head_t* make_dormant_worm001(stage_t* stage, const placement_t* placement);
+    // The rotators' makers: bodies at the placement on their record's list, lasers dormant on the
+    // enemy-shot list, every field of their own at its start.
+    static rotator001::body_t* make_rotator001_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator002::body_t* make_rotator002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator002::laser_t* make_rotator002_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static rotator003::body_t* make_rotator003_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator003::ctr_t* make_rotator003_ctr(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static rotator004::body_t* make_rotator004_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator004::laser_t* make_rotator004_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static rotator005::body_t* make_rotator005_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator006::body_t* make_rotator006_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static rotator006::arm_t* make_rotator006_arm(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+
     // The makers of the formation flyers and the patroller: each object at the placement, on its record's
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
@@ -398,6 +443,8 @@ class stage_t {
     static void spawn_rotator001(stage_t* stage, const placement_t* placement);
     static void spawn_rotator002(stage_t* stage, const placement_t* placement);
     static void spawn_rotator003(stage_t* stage, const placement_t* placement);
+    // A lone body of the placement, or null when its records are missing.
+    static rotator003::body_t* spawn_rotator003_body(stage_t* stage, const placement_t* placement);
     static void spawn_rotator003_ctr(stage_t* stage, const placement_t* placement);
     static void spawn_rotator004(stage_t* stage, const placement_t* placement);
     static void spawn_rotator005(stage_t* stage, const placement_t* placement);

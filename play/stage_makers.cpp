@@ -126,7 +126,13 @@ void make_shot_pool(stage_t* stage, const placement_t* placement, const objectin
 missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
                                  const objectinfo_t* shot_record, const objectinfo_t* effect_record,
                                  uint32_t period, object_t* owner, std::vector<missile_t*>& shots) {
-    missile_t* shot = stage_t::make_missile(stage, placement, shot_record);
+    return link_shot_effect(stage, placement, stage_t::make_missile(stage, placement, shot_record),
+                            effect_record, period, owner, shots);
+}
+
+missile_t* link_shot_effect(stage_t* stage, const placement_t* placement, missile_t* shot,
+                            const objectinfo_t* effect_record, uint32_t period, object_t* owner,
+                            std::vector<missile_t*>& shots) {
     explosion_t* effect = stage_t::make_explosion(stage, placement, effect_record);
     effect->period = period;
     effect->owner = shot;

@@ -11,6 +11,7 @@
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
+#include "tools/sample/rotator_stage.h"
 #include "tools/sample/shutter_stage.h"
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
@@ -169,7 +170,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
         !add_worm_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error) ||
-        !add_twister_sprites(root, table, error)) {
+        !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

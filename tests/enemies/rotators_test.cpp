@@ -1,0 +1,311 @@
+// The rotators on the kit: the one-step turn, each family's assembly and missing records, the squad's
+// relaunches, the shield, the dasher's choice and cadence, the lasers' hardness, the cross and the arms.
+#include "enemies/jet.h"
+#include "enemies/rotators/rotator001.h"
+#include "enemies/rotators/rotator002.h"
+#include "enemies/rotators/rotator003.h"
+#include "enemies/rotators/rotator004.h"
+#include "enemies/rotators/rotator005.h"
+#include "enemies/rotators/rotator006.h"
+#include "objects/trig_tables.h"
+#include "tests/enemies/enemy_kit.h"
+
+namespace {
+
+using rotators_kit = enemy_kit_t;
+
+} // namespace
+
+TEST(rotators, turn_one_step_the_shorter_way_and_up_on_a_tie) {
+    struct row_t {
+        int32_t current;
+        int32_t target;
+        int32_t next;
+        int32_t shortest;
+    };
+    const row_t rows[] = {
+        {0, 32, 1, 32}, {40, 8, 41, 32}, {0, 33, 63, -31}, {62, 2, 63, 4},
+        {2, 62, 1, -4}, {10, 10, 10, 0}, {0, 31, 1, 31},   {5, -3, 4, -8},
+    };
+    for (const row_t& r : rows) {
+        EXPECT_EQ(rotators::turn_step(r.current, r.target), r.next) << r.current << " to " << r.target;
+        EXPECT_EQ(rotators::shortest_turn(r.current, r.target), r.shortest)
+            << r.current << " to " << r.target;
+    }
+}
+
+TEST_F(rotators_kit, each_family_is_made_whole_or_not_at_all) {
+    struct row_t {
+        int32_t type;
+        int32_t missing; // -1 none
+        size_t objects;
+    };
+    const row_t rows[] = {
+        {131, -1, 18}, {131, 31, 0},  {132, -1, 31}, {132, 93, 0},  {132, 18, 0},   {133, -1, 8},
+        {133, 32, 0},  {134, -1, 33}, {134, 0, 0},   {134, 33, 1},  {135, -1, 130}, {135, 83, 0},
+        {136, 83, 0},  {137, -1, 5},  {137, 137, 5}, {137, 139, 0}, {137, 138, 0},
+    };
+    for (const row_t& r : rows) {
+        if (r.missing >= 0) {
+            records({}, {r.missing});
+        } else {
+            records({});
+        }
+        load({placed(r.type, 200, 100)});
+        EXPECT_EQ(object_total(), r.objects) << r.type << " without " << r.missing;
+    }
+    records({});
+    load({placed(136, 200, 100), placed(132, 200, 60)});
+    rotator005::body_t* turret = only<rotator005::body_t>();
+    ASSERT_NE(turret, nullptr);
+    EXPECT_EQ(turret->shots.size(), 32u);
+    EXPECT_NE(turret->explosion, nullptr);
+    EXPECT_EQ(only<rotator002::body_t>()->jet->period, 2);
+    EXPECT_EQ(only<rotator002::body_t>()->lasers[5]->effect->info->id, 31);
+}
+
+TEST_F(rotators_kit, the_squad_stands_at_the_right_edge_and_relaunches_for_one_section) {
+    load({placed(134, 10, 10, 0, 37), placed(133, 100, 60)});
+    scene->scroll_stop = 1;
+    ship_at(40, 128);
+    rotator003::ctr_t* ctr = only<rotator003::ctr_t>();
+    ASSERT_NE(ctr, nullptr);
+    ASSERT_EQ(ctr->bodies.size(), 4u);
+    const float rows[4] = {32, 96, 160, 224};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(ctr->bodies[i]->x, 288) << i;
+        EXPECT_EQ(ctr->bodies[i]->y, rows[i]) << i;
+        ASSERT_NE(ctr->bodies[i]->get_carried(), nullptr) << i;
+        EXPECT_EQ(ctr->bodies[i]->explosion->period, 1u);
+        for (size_t j = 0; j < i; ++j) {
+            EXPECT_NE(ctr->bodies[i]->get_carried(), ctr->bodies[j]->get_carried());
+        }
+    }
+    std::vector<rotator003::body_t*> bodies = all<rotator003::body_t>();
+    ASSERT_EQ(bodies.size(), 5u);
+    rotator003::body_t* lone = bodies[4];
+    rotator003::body_t* first = ctr->bodies[0];
+    run(10);
+    first->damage(9999);
+    lone->damage(9999);
+    ASSERT_FALSE(first->alive);
+    uint32_t frames = 0;
+    while (!first->alive && frames < 200) {
+        EXPECT_FALSE(first->alive && first->explosion->alive);
+        run(1);
+        ++frames;
+    }
+    ASSERT_TRUE(first->alive);
+    EXPECT_FALSE(first->explosion->alive);
+    EXPECT_EQ(first->hp, first->info->hit_points);
+    EXPECT_NEAR(first->x, 288, 3.01f);
+    EXPECT_NEAR(first->y, 32, 3.01f);
+    EXPECT_FALSE(lone->alive); // no controller brings it back
+
+    advance_to(0x10000);
+    run(1);
+    EXPECT_FALSE(ctr->alive);
+    first->damage(9999);
+    run(100);
+    EXPECT_FALSE(first->alive);
+}
+
+TEST_F(rotators_kit, rotator004_is_shielded_until_it_first_faces_the_ship) {
+    struct row_t {
+        uint32_t frames; // run before the hit
+        int32_t ship_y;
+        bool hurt;
+    };
+    const row_t rows[] = {
+        {1, 128, false}, {12, 128, false}, {22, 128, true}, {20, 20, false}, {40, 20, true}};
+    for (const row_t& r : rows) {
+        load({placed(135, 240, 128)});
+        scene->scroll_stop = 1;
+        ship_at(40, float(r.ship_y));
+        rotator004::body_t* body = only<rotator004::body_t>();
+        run(r.frames);
+        const int32_t hp = body->hp;
+        body->damage(1);
+        EXPECT_EQ(body->hp, r.hurt ? hp - 1 : hp) << r.frames << " " << r.ship_y;
+        run(1);
+        EXPECT_EQ(sounds_of(48), 1);
+    }
+}
+
+TEST_F(rotators_kit, rotator001_chooses_its_manoeuvre_by_the_ships_distance) {
+    struct row_t {
+        float body_x;
+        float ship_dx;
+        float ship_dy;
+        int32_t phase;
+    };
+    const row_t rows[] = {
+        {128, 96, 0, 101}, {128, 0, -95, 400}, {128, 32, 0, 400},  {128, 31, 0, 210},
+        {20, 40, 0, 301},  {128, 200, 0, 101}, {128, -20, 0, 210},
+    };
+    for (const row_t& r : rows) {
+        load({placed(131, int32_t(r.body_x), 128)});
+        scene->scroll_stop = 1;
+        ship_at(r.body_x + r.ship_dx, 128 + r.ship_dy);
+        run(1);
+        EXPECT_EQ(only<rotator001::body_t>()->p.phase, r.phase) << r.body_x << " " << r.ship_dx;
+    }
+    // Turned tail: the ship behind it, close.
+    load({placed(131, 128, 128)});
+    scene->scroll_stop = 1;
+    ship_at(200, 128);
+    run(1);
+    rotator001::body_t* body = only<rotator001::body_t>();
+    ship_at(body->x - 10, body->y);
+    body->p.go(1);
+    body->update();
+    EXPECT_EQ(body->p.phase, 220);
+}
+
+TEST_F(rotators_kit, rotator001_fires_by_level_while_it_stands) {
+    struct row_t {
+        int32_t level;
+        std::vector<uint32_t> frames;
+        float speed;
+    };
+    const row_t rows[] = {{1, {0}, 1.0f}, {3, {0}, 1.2f}, {4, {0, 8}, 1.5f}, {6, {0, 8}, 2.0f}};
+    for (const row_t& r : rows) {
+        load({placed(131, 128, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(178, 128);
+        run(16);
+        const std::vector<launch_t> shots = launches(list_enemy_shots);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : shots) {
+            if (l.speed > 0) {
+                frames.push_back(l.frame);
+                EXPECT_FLOAT_EQ(l.speed, r.speed) << r.level;
+            }
+        }
+        EXPECT_EQ(frames, r.frames) << r.level;
+        EXPECT_EQ(sounds_of(94), int32_t(r.frames.size())) << r.level;
+    }
+}
+
+TEST_F(rotators_kit, lasers_only_give_way_to_9000_or_more) {
+    struct row_t {
+        int32_t damage;
+        bool alive;
+    };
+    const row_t rows[] = {{1, true}, {8999, true}, {-9000, true}, {9000, false}, {12000, false}};
+    load({placed(132, 200, 60), placed(135, 200, 160)});
+    for (missile_t* laser : {only<rotator002::body_t>()->lasers[0], only<rotator004::body_t>()->lasers[0]}) {
+        for (const row_t& r : rows) {
+            laser->start();
+            laser->damage(r.damage);
+            laser->damage(r.damage);
+            EXPECT_EQ(bool(laser->alive), r.alive) << r.damage;
+            EXPECT_EQ(laser->hp <= 0, !r.alive) << r.damage;
+        }
+    }
+}
+
+TEST_F(rotators_kit, rotator005_fires_its_cross_24_pixels_out_on_the_global_beat) {
+    load({placed(136, 128, 128), placed(136, 340, 128)});
+    scene->scroll_stop = 1;
+    const std::vector<rotator005::body_t*> turrets = all<rotator005::body_t>();
+    run(48);
+    EXPECT_EQ(turrets[1]->frames, 0u); // off screen it neither turns nor fires
+    std::vector<launch_t> shots;
+    for (const launch_t& l : launches(list_enemy_shots)) {
+        if (l.speed > 0) {
+            shots.push_back(l);
+        }
+    }
+    ASSERT_EQ(shots.size(), 12u);
+    EXPECT_EQ(sounds_of(49), 3);
+    for (size_t i = 0; i < shots.size(); ++i) {
+        const launch_t& s = shots[i];
+        EXPECT_EQ(s.frame, shots[i - i % 4].frame);
+        EXPECT_EQ(s.direction, (shots[i - i % 4].direction + 16 * int32_t(i % 4)) & 63);
+        EXPECT_NEAR(s.x, 128 + 25 * cos_table[s.direction], 0.01f) << i;
+        EXPECT_NEAR(s.y, 128 - 25 * sin_table[s.direction], 0.01f) << i;
+    }
+    EXPECT_EQ(shots[4].frame - shots[0].frame, 16u);
+    EXPECT_EQ(turrets[0]->pattern, turrets[0]->dir & 15);
+}
+
+TEST_F(rotators_kit, rotator006_turns_its_arms_every_fourth_frame_and_takes_no_harm) {
+    struct row_t {
+        uint32_t frames;
+        int32_t angle;
+    };
+    const row_t rows[] = {{1, 1}, {4, 1}, {5, 2}, {9, 3}, {256, 64 & 63}, {257, 1}};
+    for (const row_t& r : rows) {
+        load({placed(137, 128, 128)});
+        scene->scroll_stop = 1;
+        rotator006::body_t* hub = only<rotator006::body_t>();
+        run(r.frames);
+        EXPECT_EQ(hub->angle, r.angle) << r.frames;
+        EXPECT_EQ(hub->pattern, r.angle & 15);
+        for (int32_t k = 0; k < 4; ++k) {
+            const int32_t d = (r.angle + 16 * k) & 63;
+            rotator006::arm_t* arm = hub->arms[size_t(k)];
+            EXPECT_NEAR(arm->x, 128 + 36 * cos_table[d], 0.01f) << r.frames << " arm " << k;
+            EXPECT_NEAR(arm->y, 128 - 36 * sin_table[d], 0.01f) << r.frames << " arm " << k;
+            EXPECT_EQ(arm->pattern, d);
+            arm->damage(9999);
+            EXPECT_TRUE(arm->alive);
+        }
+        hub->damage(9999);
+        EXPECT_TRUE(hub->alive);
+        EXPECT_EQ(hub->hp, hub->info->hit_points);
+    }
+}
+
+TEST_F(rotators_kit, rotator002_spreads_from_level_2_in_its_first_dash_and_fires_lasers_at_every_level) {
+    struct row_t {
+        int32_t level;
+        int32_t bullets;
+    };
+    const row_t rows[] = {{1, 0}, {2, 4}, {5, 4}};
+    for (const row_t& r : rows) {
+        load({placed(132, 200, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 128);
+        rotator002::body_t* body = only<rotator002::body_t>();
+        run(70); // two dashes and a laser volley: the next cycle's first dash starts at frame 70
+        EXPECT_EQ(alive_count(body->bullets), r.bullets) << r.level;
+        EXPECT_EQ(alive_count(body->lasers), 2) << r.level;
+        for (missile_t* b : body->bullets) {
+            if (b->alive) {
+                EXPECT_LE(std::abs(b->direction - 32), 2) << r.level;
+            }
+        }
+        // The lasers fly at 1.0 for 16 frames, then speed up to 2.0.
+        EXPECT_FLOAT_EQ(body->lasers[0]->speed, 2.0f);
+        EXPECT_GT(body->lasers[1]->speed, 1.0f);
+        EXPECT_LT(body->lasers[1]->speed, 2.0f);
+        run(1);
+        EXPECT_EQ(alive_count(body->bullets), r.bullets * 5 / 4) << r.level;
+    }
+}
+
+TEST_F(rotators_kit, rotator003_fires_its_volley_by_level_once_its_launch_ends) {
+    struct row_t {
+        int32_t level;
+        std::vector<uint32_t> frames;
+        float speed;
+    };
+    const row_t rows[] = {{1, {60}, 1.0f}, {2, {60}, 1.0f}, {3, {60}, 2.0f}, {4, {60, 76}, 3.0f}};
+    for (const row_t& r : rows) {
+        load({placed(133, 200, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 128);
+        run(92);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.speed > 0) {
+                frames.push_back(l.frame);
+                EXPECT_FLOAT_EQ(l.speed, r.speed) << r.level;
+                EXPECT_EQ(l.direction, 32) << r.level;
+            }
+        }
+        EXPECT_EQ(frames, r.frames) << r.level;
+    }
+}
