@@ -47,11 +47,12 @@ TEST_F(final_boss_run, stage_2_hands_over_only_after_the_bodys_death_sequence) {
     settings.section = 5;
     logged_play_t scene(&settings, &ranking, facing_the_core);
     ASSERT_TRUE(scene.startup());
-    melvorin::body_t* body = nullptr;
     uint32_t death = 0; // the frame the core died in
     while (scene.frame_number < 7000 &&
            (scene.events.empty() || std::get<1>(scene.events.back()) != ev::next_stage)) {
         scene.run_frame(false);
+        // Looked up every frame: the hand-over unloads the stage and the body with it.
+        melvorin::body_t* body = nullptr;
         for (enemy_t* e : scene.stage.enemies[0].items) {
             body = body != nullptr ? body : dynamic_cast<melvorin::body_t*>(e);
         }
