@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/cell_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
@@ -11,6 +12,7 @@
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
+#include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
@@ -166,6 +168,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
+        !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
