@@ -89,10 +89,6 @@ void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_hopper(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

@@ -26,6 +26,7 @@ class arrow_ctr_t;
 class arrow_t;
 class electricity_t;
 class star002_t;
+class hopper_t;
 struct objectinfo_t;
 struct placement_t;
 class hatch_t;
@@ -207,6 +208,7 @@ class stage_t {
     static cell002::piece_t* make_cell002_piece(stage_t* stage, const placement_t* placement,
                                                 const objectinfo_t* info);
     static cell002::root_t* build_cell002_chain(stage_t* stage, const placement_t* placement);
+    static hopper_t* make_hopper(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     static arrow_ctr_t* make_arrow_ctr(stage_t* stage, const placement_t* placement,
                                        const objectinfo_t* info);
     static arrow_t* make_arrow(stage_t* stage, const placement_t* placement, const objectinfo_t* info);

@@ -80,6 +80,7 @@ TEST_F(scenery, lightning_waits_strikes_flickers_fades_and_hurts_even_while_hidd
     EXPECT_EQ(std::vector<int32_t>(looks.begin(), looks.begin() + wait), std::vector<int32_t>(wait, hidden));
     EXPECT_EQ(std::vector<int32_t>(looks.begin() + wait, looks.end()), strike);
     EXPECT_NEAR(flash->x, 128 - 0.25f * float(wait + 21), 1e-3);
+    EXPECT_EQ(flash->state, 0);
     EXPECT_EQ(flash->timer, 2u);
     EXPECT_GE(flash->wait, 64u);
 }
@@ -113,7 +114,7 @@ TEST_F(scenery, star002_starts_on_its_ring_flies_in_braking_and_returns_to_the_s
         float speed;
         int32_t pattern;
     };
-    const row_t rows[] = {{1, 2.95f, 0}, {16, 2.15f, 1}, {40, 0.4f, 3}, {60, 0.4f, 5}};
+    const row_t rows[] = {{1, 2.95f, 0}, {15, 2.2f, 0}, {1, 2.15f, 1}, {40, 0.4f, 3}, {60, 0.4f, 5}};
     for (const row_t& row : rows) {
         const float before = std::hypot(star->x - 128, star->y - 128);
         run(row.frames);
@@ -121,12 +122,27 @@ TEST_F(scenery, star002_starts_on_its_ring_flies_in_braking_and_returns_to_the_s
         EXPECT_EQ(star->pattern, row.pattern) << row.frames;
         EXPECT_LT(std::hypot(star->x - 128, star->y - 128), before);
     }
-    // Once inside the arrival box it starts again from its point.
+    // Once inside the box of 64 x 32 around the target it starts again from its point.
+    struct arrival_t {
+        float x;
+        float y;
+        bool arrives;
+    };
+    for (const arrival_t& a : {arrival_t{96, 128, true},
+                               {159.5f, 143.5f, true},
+                               {160, 128, false},
+                               {128, 144, false},
+                               {128, 112, true},
+                               {95.5f, 128, false}}) {
+        star->counter = 9;
+        star->set_position(a.x, a.y);
+        run(1);
+        EXPECT_EQ(star->counter, a.arrives ? 1u : 10u) << a.x << " " << a.y;
+    }
     star->set_position(150, 140);
     run(1);
     EXPECT_EQ(star->pattern, 0);
     EXPECT_NEAR(star->speed, 2.95f, 1e-3);
-    EXPECT_EQ(star->counter, 1u);
     EXPECT_LT(std::hypot(star->x - star->start_x, star->y - star->start_y), 3.01f);
 }
 

@@ -6,6 +6,7 @@
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
@@ -169,7 +170,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
-        !add_mode_mark_sprites(root, table, error)) {
+        !add_hopper_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
