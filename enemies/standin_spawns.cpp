@@ -13,14 +13,6 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 
 } // namespace
 
-void stage_t::spawn_arrow(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_star002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_tracer001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -49,19 +41,11 @@ void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_hopper(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
 void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_electricity(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
@@ -94,14 +78,6 @@ void stage_t::spawn_bee001(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_bee003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_cell001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_cell002(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
@@ -162,9 +138,5 @@ void stage_t::spawn_lmeteo(stage_t* stage, const placement_t* placement, bool) {
 }
 
 enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
-    return spawn_single<enemy_t>(stage, placement, explosion_id);
-}
-
-enemy_t* stage_t::spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
 }

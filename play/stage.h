@@ -22,9 +22,22 @@ class missile_t;
 class object_t;
 class smoke_t;
 class star_t;
+class arrow_ctr_t;
+class arrow_t;
+class electricity_t;
+class star002_t;
+class hopper_t;
 struct objectinfo_t;
 struct placement_t;
 class hatch_t;
+namespace cell001 {
+class body_t;
+}
+namespace cell002 {
+class part_t;
+class piece_t;
+class root_t;
+} // namespace cell002
 namespace battery001 {
 class floorbody_t;
 class roofbody_t;
@@ -326,6 +339,22 @@ class stage_t {
     static battery006::body_t* make_battery006_body(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info);
     static hatch_t* make_hatch(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static cell001::body_t* make_cell001(stage_t* stage, const placement_t* placement,
+                                         const objectinfo_t* info);
+    static cell002::root_t* make_cell002_root(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static cell002::part_t* make_cell002_part(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static cell002::piece_t* make_cell002_piece(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static cell002::root_t* build_cell002_chain(stage_t* stage, const placement_t* placement);
+    static hopper_t* make_hopper(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static arrow_ctr_t* make_arrow_ctr(stage_t* stage, const placement_t* placement,
+                                       const objectinfo_t* info);
+    static arrow_t* make_arrow(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static star002_t* make_star002(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static electricity_t* make_electricity(stage_t* stage, const placement_t* placement,
+                                           const objectinfo_t* info);
     static battery004::body_t* make_battery004_body(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info);
     // The beam segments and the beam controller wait dormant in the enemy-shot list.

@@ -2,9 +2,11 @@
 
 #include "base/binio.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/cell_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
@@ -12,6 +14,7 @@
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/rotator_stage.h"
+#include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
@@ -170,7 +173,9 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
         !add_worm_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error) ||
-        !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error)) {
+        !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
+        !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
+        !add_hopper_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

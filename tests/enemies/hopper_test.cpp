@@ -1,0 +1,155 @@
+// The hopper on the kit over a terrain stub: turning to the ship, the hop's cells and its landing on the
+// floor, the bounce off a wall, the gun and its volley, the retreat, its damage and its records.
+#include "enemies/walkers/hopper.h"
+#include "objects/direction.h"
+#include "objects/missile.h"
+#include "objects/play_globals.h"
+#include "tests/enemies/enemy_kit.h"
+
+namespace {
+
+constexpr int32_t floor_row = 150; // a hopper stands 20 above it: its feet probe 10 rows from y + 10
+constexpr float start_y = 130;
+
+class hopper : public enemy_kit_t {
+  protected:
+    // A hopper at (x, 130) on a floor, the ship at (ship_x, ship_y).
+    hopper_t* on_floor(float x, float ship_x, float ship_y, int32_t level = 1) {
+        load({placed(169, int32_t(x), int32_t(start_y))}, level);
+        scene->scroll_stop = 1;
+        for (int32_t px = 0; px < 256; ++px) {
+            solid_at(*slot0, px, floor_row);
+        }
+        ship_at(ship_x, ship_y);
+        return only<hopper_t>();
+    }
+};
+
+} // namespace
+
+TEST_F(hopper, it_turns_to_the_ship_and_hops_towards_it_onto_the_floor) {
+    struct row_t {
+        float ship_x;
+        int32_t base; // 0 facing right, 16 facing left
+        float way;
+        bool wall; // a wall at foot height just ahead
+    };
+    for (const row_t& r : {row_t{220, 0, 1, false}, {100, 16, -1, false}, {220, 0, 1, true}}) {
+        hopper_t* h = on_floor(100, r.ship_x, 60);
+        ASSERT_NE(h, nullptr);
+        ASSERT_EQ(h->shots.size(), 16u);
+        if (r.wall) {
+            for (int32_t y = 135; y < floor_row; ++y) {
+                for (int32_t x = 101; x < 105; ++x) {
+                    solid_at(*slot0, x, y);
+                }
+            }
+        }
+        std::vector<int32_t> patterns;
+        std::vector<float> xs;
+        for (int32_t f = 0; f < 70 && (patterns.empty() || patterns.back() != r.base + 44); ++f) {
+            run(1);
+            patterns.push_back(h->pattern);
+            xs.push_back(h->x);
+        }
+        // Stand, crouch over 12 cells, then fly with the crouch's last cell and land.
+        EXPECT_EQ(patterns[0], r.base);
+        EXPECT_EQ(patterns[1], r.base + 32);
+        EXPECT_EQ(patterns[12], r.base + 43);
+        EXPECT_EQ(patterns[13], r.base + 43);
+        EXPECT_EQ(patterns.back(), r.base + 44);
+        EXPECT_FLOAT_EQ(xs[12], 100);
+        const float airborne = float(patterns.size() - 13);
+        EXPECT_GT(airborne, 20);
+        EXPECT_GE(h->y, 129);
+        EXPECT_LT(h->y, 131);
+        if (r.wall) {
+            // Bounced back by one step, then drifting back at 0.4 of the speed.
+            EXPECT_NEAR(h->x, 100 - 1.6f - 0.4f * 1.6f * (airborne - 1), 1e-3);
+        } else {
+            // The floor met by the feet on landing counts as a wall too: the landing step goes back.
+            EXPECT_NEAR(h->x, 100 + r.way * 1.6f * (airborne - 2), 1e-3) << r.ship_x;
+        }
+        run(3);
+        EXPECT_EQ(sounds_of(78), 1) << r.ship_x;
+        EXPECT_EQ(h->pattern, r.base + 47);
+        run(1);
+        EXPECT_EQ(h->pattern, r.base);
+    }
+}
+
+TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_its_reach) {
+    struct row_t {
+        float x;
+        float ship_dx;
+        float ship_dy;
+        int32_t facing;
+        int32_t shots;
+    };
+    const row_t rows[] = {
+        {100, -30, -40, 1, 4},
+        {100, 30, -40, 0, 4},
+        {100, -30, 40, 1, 0},
+        {-20, 10, -40, 0, 0},
+    };
+    for (const row_t& r : rows) {
+        hopper_t* h = on_floor(r.x, r.x + r.ship_dx, start_y + r.ship_dy);
+        h->state = 100; // done hopping: it decides
+        h->facing = r.facing;
+        h->pattern = 16 * r.facing;
+        const float muzzle[2] = {h->x, h->y};
+        const int32_t aim = direction_to(muzzle, player_ship_position());
+        const int32_t target = r.facing == 0 ? 63 + aim : 111 - aim;
+        const int32_t turn = r.shots > 0 ? std::abs(target - (r.facing == 0 ? 63 : 79)) : 0;
+        run(turn + 17);
+        const std::vector<launch_t> fired = launches(list_enemy_shots);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : fired) {
+            if (l.direction == aim && l.speed == 3.2f) {
+                frames.push_back(l.frame);
+            }
+        }
+        const uint32_t t = uint32_t(turn);
+        EXPECT_EQ(frames,
+                  r.shots ? (std::vector<uint32_t>{t, t + 4, t + 8, t + 12}) : std::vector<uint32_t>{})
+            << r.ship_dx << " " << r.ship_dy;
+        EXPECT_EQ(sounds_of(65), r.shots);
+        if (r.shots) {
+            EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
+        }
+    }
+}
+
+TEST_F(hopper, two_sections_past_its_place_it_only_hops_left) {
+    for (uint32_t stay : {0u, 1u}) {
+        hopper_t* h = on_floor(100, 220, 60);
+        h->state = 100;
+        h->stay = stay;
+        g_stage_position = h->key; // scroll_stop holds it there
+        run(3);
+        EXPECT_EQ(h->state, stay == 0 ? 201 : 302) << stay;
+    }
+}
+
+TEST_F(hopper, damage_sounds_and_the_revenge_bullet_by_level) {
+    struct row_t {
+        int32_t n;
+        int32_t level;
+        int32_t hit_sounds;
+        int32_t death_sounds;
+        int32_t bullets;
+    };
+    for (const row_t& r : {row_t{0, 4, 0, 0, 0}, {1, 1, 1, 0, 0}, {9999, 3, 1, 1, 0}, {9999, 4, 1, 1, 1}}) {
+        hopper_t* h = on_floor(100, 220, 60, r.level);
+        h->damage(r.n);
+        run(1);
+        EXPECT_EQ(sounds_of(48), r.hit_sounds) << r.n;
+        EXPECT_EQ(sounds_of(41), r.death_sounds) << r.n;
+        EXPECT_EQ(pool_shots_alive(), r.bullets) << r.level;
+    }
+    for (int32_t missing : {169, 28, 29, 83}) {
+        records({}, {missing});
+        load({placed(169, 100, 130)});
+        EXPECT_EQ(object_total(), 0u) << missing;
+    }
+}

@@ -1,0 +1,19 @@
+// The sample stages' cells: the pulsing cell001 and the hanging chains of cell002, their records, where
+// a player meets them and their pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t cell_image = 184;       // cell001 and cell002's links: 8 patterns of a pulsing membrane
+constexpr int32_t cell_piece_image = 185; // a piece: flying, then bursting over 3 more patterns
+
+std::vector<objectinfo_t> cell_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> cell_placements(int32_t stage);
+bool add_cell_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);
