@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/boss004_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/frontend_pictures.h"
@@ -166,7 +167,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
-        !add_mode_mark_sprites(root, table, error)) {
+        !add_mode_mark_sprites(root, table, error) || !add_boss004_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
