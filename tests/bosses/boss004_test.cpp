@@ -92,3 +92,270 @@ TEST_F(boss004_test, every_part_pool_and_explosion_is_assembled_in_order_or_none
         EXPECT_EQ(object_total(), 0u) << record;
     }
 }
+
+TEST_F(boss004_test, the_parts_follow_the_body_and_the_arms_lag_three_moves_behind) {
+    auto* body = hold<body_t>(placed(311, 200, 128));
+    body->arm_spread = 40;
+    const float moves[][2] = {{190, 120}, {180, 110}, {170, 100}, {160, 90}, {150, 80}};
+    const float arm_from[][2] = {{200, 128}, {200, 128}, {200, 128}, {190, 120}, {180, 110}};
+    for (size_t i = 0; i < 5; ++i) {
+        body->set_position(moves[i][0], moves[i][1]);
+        EXPECT_FLOAT_EQ(body->arms[0]->x, arm_from[i][0]) << i;
+        EXPECT_FLOAT_EQ(body->arms[0]->y, arm_from[i][1] - 40) << i;
+        EXPECT_FLOAT_EQ(body->arms[1]->y, arm_from[i][1] + 40) << i;
+    }
+    const std::pair<object_t*, std::array<float, 2>> parts[] = {
+        {body->core, {166, 80}},
+        {body->core_cover, {166, 80}},
+        {body->body_cover, {162, 80}},
+        {body->jets[0], {204, 80}},
+        {body->jets[1], {200, 66}},
+        {body->jets[2], {200, 94}},
+        {body->core_shields[0], {146, 80}},
+        {body->core_shields[3], {125, 80}},
+    };
+    for (const auto& [part, at] : parts) {
+        EXPECT_FLOAT_EQ(part->x, at[0]) << part->type_id();
+        EXPECT_FLOAT_EQ(part->y, at[1]) << part->type_id();
+    }
+}
+
+TEST_F(boss004_test, the_core_is_shut_until_open_its_cover_is_a_spare_life_and_shields_revenge_by_level) {
+    struct core_row_t {
+        int32_t pattern;
+        bool cover_alive;
+        int32_t power; // -1: lethal
+        bool core_alive;
+        int32_t hp_lost; // -1: refilled
+        int32_t body_phase;
+        std::vector<int32_t> sounds;
+    };
+    const core_row_t core_rows[] = {
+        {6, true, -1, true, 0, 0, {}},                // still closed
+        {7, true, 10, true, 10, 0, {47}},             // open
+        {7, true, -1, true, -1, 0, {38}},             // the cover dies in its stead
+        {7, false, -1, false, 0, 1000, {47, 38, 57}}, // the core dies: the body's death sequence
+    };
+    for (const core_row_t& r : core_rows) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        body->set_position(200, 128);
+        boss004::core_t* core = body->core;
+        core->pattern = r.pattern;
+        core->hp -= 5;
+        const int32_t hp = core->hp;
+        if (!r.cover_alive) {
+            body->core_cover->alive = 0;
+        }
+        shoot(core->x, core->y, r.power < 0 ? hp : r.power);
+        EXPECT_EQ(core->alive != 0, r.core_alive) << r.pattern << " " << r.power;
+        if (r.core_alive) {
+            EXPECT_EQ(core->hp, r.hp_lost < 0 ? core->max_hp() : hp - r.hp_lost) << r.power;
+        }
+        EXPECT_EQ(body->core_cover->alive != 0, r.cover_alive && r.hp_lost >= 0) << r.power;
+        EXPECT_EQ(body->phase, r.body_phase);
+        std::vector<int32_t> sounds;
+        for (int32_t id : {47, 38, 57}) {
+            if (requested(id)) {
+                sounds.push_back(id);
+            }
+        }
+        EXPECT_EQ(sounds, r.sounds) << r.pattern << " " << r.power;
+    }
+
+    struct shield_row_t {
+        int32_t level;
+        std::vector<int32_t> directions;
+    };
+    const shield_row_t shield_rows[] = {
+        {2, {}}, {3, {26, 30, 34, 38}}, {4, {28, 30, 32, 34, 36}}, {8, {28, 30, 32, 34, 36}}};
+    for (const shield_row_t& r : shield_rows) {
+        auto* body = hold<body_t>(placed(311, 200, 128), r.level);
+        body->set_position(200, 128);
+        shoot(body->core_shields[1]->x, 128, 9999, 4, 4);
+        EXPECT_EQ(body->core_shields[1]->alive, 0);
+        std::vector<int32_t> directions;
+        for (object_t* o : objects_of(scene->stage, list_shot_pool)) {
+            if (o->alive) {
+                auto* shot = static_cast<missile_t*>(o);
+                directions.push_back(shot->direction);
+                EXPECT_FLOAT_EQ(shot->speed, 0.2f * float(r.level) + 1.0f);
+                EXPECT_FLOAT_EQ(shot->x, 189);
+            }
+        }
+        std::sort(directions.begin(), directions.end());
+        EXPECT_EQ(directions, r.directions) << r.level;
+        EXPECT_TRUE(requested(7));
+    }
+}
+
+TEST_F(boss004_test, a_volley_fires_its_pairs_only_when_six_lasers_are_idle) {
+    struct row_t {
+        int32_t busy;        // lasers 0 .. busy - 1 flying
+        int32_t busy_effect; // a laser whose effect alone still runs, -1 none
+        int32_t bits;
+        std::vector<int32_t> started;
+    };
+    const row_t rows[] = {
+        {0, -1, 1, {0, 1}},    {0, -1, 2, {2, 3}}, {0, -1, 4, {4, 5}}, {0, -1, 7, {0, 1, 2, 3, 4, 5}},
+        {58, -1, 1, {58, 59}}, {59, -1, 7, {}},    {0, 0, 1, {1, 2}},  {58, 60, 1, {}},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        body->arm_spread = 32;
+        for (int32_t i = 0; i < 4; ++i) {
+            body->set_position(200, 128);
+        }
+        for (int32_t i = 0; i < r.busy; ++i) {
+            body->body_lasers[size_t(i)]->alive = 1;
+        }
+        if (r.busy_effect >= 0) {
+            body->body_lasers[size_t(r.busy_effect)]->effect->start();
+        }
+        body->fire_volley(r.bits);
+        std::vector<int32_t> started;
+        for (int32_t i = r.busy; i < 64; ++i) {
+            if (body->body_lasers[size_t(i)]->alive) {
+                started.push_back(i);
+            }
+        }
+        EXPECT_EQ(started, r.started) << r.busy << " " << r.bits;
+        EXPECT_EQ(requested(51), !r.started.empty());
+    }
+    const float spots[][2] = {{187, 104}, {187, 152}, {168, 118}, {168, 138}, {140, 96}, {140, 160}};
+    auto* body = hold<body_t>(placed(311, 200, 128));
+    body->arm_spread = 32;
+    for (int32_t i = 0; i < 4; ++i) {
+        body->set_position(200, 128);
+    }
+    body->fire_volley(7);
+    for (size_t i = 0; i < 6; ++i) {
+        const boss004::body_laser_t* laser = body->body_lasers[i];
+        EXPECT_FLOAT_EQ(laser->x, spots[i][0]) << i;
+        EXPECT_FLOAT_EQ(laser->y, spots[i][1]) << i;
+        EXPECT_FLOAT_EQ(laser->vx, -2) << i;
+        EXPECT_EQ(laser->effect->alive, 1) << i;
+    }
+}
+
+TEST_F(boss004_test, the_arms_sweep_missiles_every_six_frames_by_level) {
+    struct row_t {
+        int32_t level;
+        int32_t start;
+        int32_t g;
+        int32_t count, step;
+    };
+    for (const row_t& r : {row_t{1, 28, 1, 4, 4}, row_t{3, 36, -1, 12, -2}, row_t{5, 28, 1, 20, 1}}) {
+        auto* body = hold<body_t>(placed(311, 200, 128), r.level);
+        body->sweep_arms(r.start, r.g);
+        EXPECT_EQ(body->arms[0]->sweep_direction, r.start);
+        EXPECT_EQ(body->arms[1]->sweep_direction, 64 - r.start);
+        EXPECT_EQ(body->arms[0]->shots_left, r.count);
+        EXPECT_EQ(body->arms[1]->shots_left, r.count);
+        EXPECT_EQ(body->arms[0]->sweep_step, r.step);
+        EXPECT_EQ(body->arms[1]->sweep_step, -r.step);
+        EXPECT_EQ(body->arms[1]->state, 200);
+    }
+
+    struct fire_row_t {
+        int32_t arm;
+        int32_t shots;
+        std::vector<uint32_t> frames;
+        std::vector<int32_t> directions;
+    };
+    const fire_row_t rows[] = {{0, 3, {0, 6, 12}, {60, 0, 4}}, {1, 2, {0, 6}, {60, 0}}, {0, 0, {}, {}}};
+    for (const fire_row_t& r : rows) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        boss004::arm_t* arm = body->arms[size_t(r.arm)];
+        arm->set_position(150, 100);
+        arm->state = 200;
+        arm->state_timer = 0;
+        arm->shots_left = r.shots;
+        arm->sweep_direction = 60;
+        arm->sweep_step = 4;
+        std::vector<uint32_t> frames;
+        std::vector<int32_t> directions;
+        for (uint32_t f = 0; f < 24; ++f) {
+            const int32_t before = alive_count(arm->missiles);
+            arm->update();
+            if (alive_count(arm->missiles) > before) {
+                missile_t* shot = arm->missiles[size_t(before)];
+                frames.push_back(f);
+                directions.push_back(shot->direction);
+                EXPECT_EQ(shot->pattern, shot->direction % 32);
+                EXPECT_FLOAT_EQ(shot->x, 174);
+                EXPECT_FLOAT_EQ(shot->y, r.arm == 0 ? 96 : 104);
+                EXPECT_FLOAT_EQ(shot->speed, 3);
+                EXPECT_EQ(shot->effect->alive, 1);
+            }
+        }
+        EXPECT_EQ(frames, r.frames);
+        EXPECT_EQ(directions, r.directions);
+        EXPECT_EQ(arm->state, 1);
+        EXPECT_EQ(requested(94), r.shots > 0);
+    }
+}
+
+TEST_F(boss004_test, a_beam_widens_touches_only_at_full_width_and_narrows_out) {
+    struct row_t {
+        bool kill_at_full;
+        uint32_t updates;
+        int32_t pattern;
+        bool alive, flash, hurts;
+    };
+    const row_t rows[] = {
+        {false, 1, 8, true, false, false},   {false, 17, 16, true, true, false},
+        {false, 19, 16, true, false, false}, {false, 33, 24, true, true, false},
+        {false, 81, 48, true, true, false},  {false, 96, 48, true, true, false},
+        {false, 97, 56, true, true, true},   {false, 200, 56, true, true, true},
+        {true, 1, 48, true, true, false},    {true, 56, 0, true, false, false},
+        {true, 57, 0, false, false, false},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        boss004::arm_laser1_t* beam = body->arms[0]->beam;
+        beam->start();
+        if (r.kill_at_full) {
+            beam->pattern = 56;
+            beam->beam_timer = 5;
+            beam->kill();
+        }
+        for (uint32_t i = 0; i < r.updates; ++i) {
+            if (r.kill_at_full && i == 4) {
+                beam->kill(); // a closing beam goes on narrowing as it was
+            }
+            if (i + 1 == r.updates) {
+                g_soundctr.se_states.fill(0);
+            }
+            beam->update();
+        }
+        EXPECT_EQ(beam->pattern, r.pattern) << r.kill_at_full << " " << r.updates;
+        EXPECT_EQ(beam->alive != 0, r.alive) << r.kill_at_full << " " << r.updates;
+        EXPECT_EQ(beam->flash->alive != 0, r.flash) << r.kill_at_full << " " << r.updates;
+        EXPECT_EQ(beam->contact_damage(), r.hurts ? beam->info->contact_damage : 0) << r.updates;
+        EXPECT_EQ(requested(19), r.alive && r.pattern >= 40) << r.updates;
+    }
+
+    struct spark_row_t {
+        int32_t pattern;
+        uint32_t timer;
+        std::vector<int32_t> starts;
+    };
+    for (const spark_row_t& r :
+         {spark_row_t{56, 0, {1, 0, 0, 0, 0, 0, 0, 1, 0}}, spark_row_t{48, 1, {1, 1, 1}}}) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        boss004::arm_laser1_t* beam = body->arms[0]->beam;
+        beam->start();
+        beam->pattern = r.pattern;
+        beam->beam_timer = r.timer;
+        beam->set_position(100, 60);
+        std::vector<int32_t> starts;
+        for (size_t i = 0; i < r.starts.size(); ++i) {
+            const int32_t before = alive_count(beam->sparks);
+            beam->update();
+            starts.push_back(alive_count(beam->sparks) - before);
+        }
+        EXPECT_EQ(starts, r.starts) << r.pattern;
+        EXPECT_FLOAT_EQ(beam->sparks[0]->x, 228); // at the muzzle
+        EXPECT_FLOAT_EQ(beam->sparks[0]->y, 60);
+    }
+}
