@@ -359,3 +359,63 @@ TEST_F(boss004_test, a_beam_widens_touches_only_at_full_width_and_narrows_out) {
         EXPECT_FLOAT_EQ(beam->sparks[0]->y, 60);
     }
 }
+
+TEST_F(boss004_test, the_core_sweeps_its_lasers_along_the_cover_and_fires_at_the_levels_pace) {
+    struct row_t {
+        uint32_t frame;
+        int32_t direction;
+        int32_t state;
+    };
+    const row_t rows[] = {{0, 33, 510},   {15, 40, 510},  {16, 39, 560},  {47, 24, 560},  {48, 25, 561},
+                          {79, 40, 561},  {80, 39, 560},  {271, 40, 561}, {272, 39, 570}, {275, 39, 570},
+                          {276, 38, 570}, {300, 32, 570}, {301, 32, 1}};
+    struct level_row_t {
+        int32_t level, fired, second_direction;
+    };
+    for (const auto& [level, fired, second_direction] : {level_row_t{1, 34, 37}, level_row_t{2, 64, 35}}) {
+        auto* body = hold<body_t>(placed(311, 200, 128), level);
+        boss004::core_t* core = body->core;
+        body->core_cover->direction = 32; // as the closed core holds it
+        core->state = 500;
+        size_t next = 0;
+        for (uint32_t f = 0; f < 310; ++f) {
+            g_frame_counter = f;
+            core->update();
+            if (next < std::size(rows) && rows[next].frame == f) {
+                EXPECT_EQ(body->core_cover->direction, rows[next].direction) << f;
+                EXPECT_EQ(body->core_cover->pattern, rows[next].direction) << f;
+                EXPECT_EQ(core->state, rows[next].state) << f;
+                ++next;
+            }
+        }
+        EXPECT_EQ(alive_count(core->lasers), fired) << level;
+        EXPECT_EQ(core->lasers[0]->direction, 33);
+        EXPECT_FLOAT_EQ(core->lasers[1]->vx, 3 * cos_table[second_direction]);
+        EXPECT_FLOAT_EQ(core->lasers[0]->x, core->x);
+    }
+}
+
+TEST_F(boss004_test, the_entrance_holds_the_stage_opens_the_core_and_closes_the_arms) {
+    auto* body = hold<body_t>(placed(311, 300, 60));
+    ship_at(40, 200);
+    struct row_t {
+        uint32_t frames; // run so far
+        int32_t phase, core_state, core_pattern;
+        float spread;
+    };
+    const row_t rows[] = {{1, 2, 0, 0, 200},     {64, 2, 0, 0, 200},   {65, 2, 101, 1, 200},
+                          {92, 2, 101, 7, 200},  {93, 2, 1, 7, 200},   {181, 2, 1, 7, 200},
+                          {182, 151, 1, 7, 198}, {265, 151, 1, 7, 32}, {266, 151, 1, 7, 32}};
+    uint32_t done = 0;
+    for (const row_t& r : rows) {
+        run(r.frames - done);
+        done = r.frames;
+        EXPECT_EQ(body->phase, r.phase) << r.frames;
+        EXPECT_EQ(body->core->state, r.core_state) << r.frames;
+        EXPECT_EQ(body->core->pattern, r.core_pattern) << r.frames;
+        EXPECT_FLOAT_EQ(body->arm_spread, r.spread) << r.frames;
+    }
+    EXPECT_EQ(posted_since(0),
+              (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 389, 1}, {32, 385, 1}}));
+    EXPECT_EQ(sound_frames(58), std::vector<uint32_t>{265});
+}
