@@ -98,7 +98,7 @@ bool body_t::run_phase(int32_t& volley) {
         if (t == 64) {
             core->state = core_opening;
         }
-        if (step_move(false)) {
+        if (step_move(move_home)) {
             return false;
         }
         arms_closing = 1;
@@ -117,9 +117,9 @@ bool body_t::run_phase(int32_t& volley) {
         return enter_phase(phase, phase_timer, phase + 1);
     case 151:
     case 251:
-        return !step_move(false) && enter_phase(phase, phase_timer, phase + 1);
+        return !step_move(move_aim) && enter_phase(phase, phase_timer, phase + 1);
     case 301:
-        return !step_move(false) && enter_phase(phase, phase_timer, 350);
+        return !step_move(move_aim) && enter_phase(phase, phase_timer, 350);
     case 152:
         volley = 1 | 2;
         return enter_phase(phase, phase_timer, 153);
@@ -174,7 +174,7 @@ bool body_t::run_phase(int32_t& volley) {
         if (t == 512) {
             set_arm_states(beam_off);
         }
-        return !step_move(true) && enter_phase(phase, phase_timer, 400);
+        return !step_move(move_wave) && enter_phase(phase, phase_timer, 400);
     case 400:
         set_up_home(1);
         return enter_phase(phase, phase_timer, 401);
@@ -182,7 +182,7 @@ bool body_t::run_phase(int32_t& volley) {
         if (arm_spread > spread_closed) {
             arm_spread -= 0.5f;
         }
-        const bool moving = step_move(false);
+        const bool moving = step_move(move_home);
         if (t == 0) {
             sweep_arms(28, 1);
         }
@@ -204,7 +204,7 @@ bool body_t::run_phase(int32_t& volley) {
         return enter_phase(phase, phase_timer, 1001);
     case 1001:
     case 1002: {
-        const bool moving = phase == 1001 && step_move(false);
+        const bool moving = phase == 1001 && step_move(move_home);
         if (phase == 1002) {
             y += 0.1f;
         }
@@ -257,7 +257,7 @@ void body_t::set_up_wave() {
     arrived = 0;
 }
 
-bool body_t::step_move(bool wave) {
+bool body_t::step_move(move_kind_t kind) {
     if (move_angle > move_end) {
         arrived = 1;
         return false;
@@ -265,17 +265,17 @@ bool body_t::step_move(bool wave) {
     const float a = move_angle;
     const float c = cos_deg(a);
     const float s = move_span_y;
-    if (wave) {
+    if (kind == move_wave) {
         y = a < 360   ? move_start_y + s + s * c
             : a < 540 ? move_start_y + 2 * s * c
                       : move_start_y - s + s * c;
     } else {
         y = move_start_y + s + s * c;
-        if (move_span_x != 0) {
-            x = move_start_x + move_span_x + move_span_x * c;
-        } else if (x > aim_slide_limit) {
-            x -= 1;
-        }
+    }
+    if (kind == move_home) {
+        x = move_start_x + move_span_x + move_span_x * c;
+    } else if (kind == move_aim && x > aim_slide_limit) {
+        x -= 1;
     }
     move_angle += move_step;
     return true;

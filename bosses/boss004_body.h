@@ -74,8 +74,9 @@ class body_t : public enemy_t {
     void set_up_home(float step);
     void set_up_aim(float step);
     void set_up_wave();
+    enum move_kind_t { move_home, move_aim, move_wave };
     // Advances the move; false once it has arrived.
-    bool step_move(bool wave);
+    bool step_move(move_kind_t kind);
     void death_step();
 };
 

@@ -72,8 +72,12 @@ TEST_F(boss004_test, every_part_pool_and_explosion_is_assembled_in_order_or_none
     EXPECT_EQ(std::vector<part_t>(made.begin() + long(pattern), made.end()), explosions);
 
     auto* body = only<body_t>();
-    EXPECT_EQ(body->explosions.entries[17].dx, 0);
-    EXPECT_EQ(body->explosions.entries[31].dy, 35);
+    const int32_t dx[16] = {16, 0, 0, 48, 28, -24, 26, -48, 32, 26, -46, 48, 16, -12, 20, -20};
+    const int32_t dy[16] = {0, -30, 25, -20, 36, -32, -32, 30, -10, 0, -22, 16, -36, 10, -8, 35};
+    for (size_t i = 0; i < 32; ++i) {
+        EXPECT_EQ(body->explosions.entries[i].dx, dx[i % 16]) << i;
+        EXPECT_EQ(body->explosions.entries[i].dy, dy[i % 16]) << i;
+    }
     EXPECT_EQ(body->arms[1]->pattern, 1);
     EXPECT_EQ(body->body_lasers[63]->direction, 32);
     const std::vector<boss004::spark_t*>& sparks = body->arms[0]->beam->sparks;
@@ -358,6 +362,27 @@ TEST_F(boss004_test, a_beam_widens_touches_only_at_full_width_and_narrows_out) {
         EXPECT_FLOAT_EQ(beam->sparks[0]->x, 228); // at the muzzle
         EXPECT_FLOAT_EQ(beam->sparks[0]->y, 60);
     }
+
+    struct flight_row_t {
+        uint32_t updates;
+        int32_t pattern;
+        bool alive;
+    };
+    for (const flight_row_t& r :
+         {flight_row_t{1, 0, true}, flight_row_t{8, 0, true}, flight_row_t{9, 1, true},
+          flight_row_t{25, 3, true}, flight_row_t{32, 3, true}, flight_row_t{33, 3, false}}) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        boss004::spark_t* spark = body->arms[0]->beam->sparks[3]; // direction 36
+        spark->set_position(200, 60);
+        spark->start();
+        for (uint32_t i = 0; i < r.updates; ++i) {
+            spark->update();
+        }
+        EXPECT_EQ(spark->pattern, r.pattern) << r.updates;
+        EXPECT_EQ(spark->alive != 0, r.alive) << r.updates;
+        EXPECT_NEAR(spark->x, 200 + 3 * cos_table[36] * float(r.updates), 1e-3) << r.updates;
+        EXPECT_NEAR(spark->y, 60 - 3 * sin_table[36] * float(r.updates), 1e-3) << r.updates;
+    }
 }
 
 TEST_F(boss004_test, the_core_sweeps_its_lasers_along_the_cover_and_fires_at_the_levels_pace) {
@@ -372,6 +397,14 @@ TEST_F(boss004_test, the_core_sweeps_its_lasers_along_the_cover_and_fires_at_the
     struct level_row_t {
         int32_t level, fired, second_direction;
     };
+    for (const auto& [x, state, pattern] : {std::tuple{127.0f, 100, 0}, std::tuple{128.0f, 101, 1}}) {
+        auto* body = hold<body_t>(placed(311, 200, 128));
+        body->core->x = x;
+        body->core->state = 100;
+        body->core->update();
+        EXPECT_EQ(body->core->state, state) << x; // opens only once in place
+        EXPECT_EQ(body->core->pattern, pattern) << x;
+    }
     for (const auto& [level, fired, second_direction] : {level_row_t{1, 34, 37}, level_row_t{2, 64, 35}}) {
         auto* body = hold<body_t>(placed(311, 200, 128), level);
         boss004::core_t* core = body->core;
@@ -418,4 +451,59 @@ TEST_F(boss004_test, the_entrance_holds_the_stage_opens_the_core_and_closes_the_
     EXPECT_EQ(posted_since(0),
               (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 389, 1}, {32, 385, 1}}));
     EXPECT_EQ(sound_frames(58), std::vector<uint32_t>{265});
+}
+
+TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_then_the_return_home) {
+    auto* body = hold<body_t>(placed(311, 224, 128));
+    ship_at(40, 200);
+    body->arm_spread = 32;
+    body->phase = 350;
+    std::vector<uint32_t> beam_on, beam_closing;
+    for (uint32_t f = 0; f < 780; ++f) {
+        const bool was_on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
+        run(1);
+        const bool on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
+        if (on && !was_on) {
+            beam_on.push_back(f);
+        }
+        if (!on && was_on) {
+            beam_closing.push_back(f);
+        }
+        if (f == 400) {
+            EXPECT_EQ(body->core->state, 510);
+        }
+    }
+    constexpr uint32_t home = 676; // the wave's last frame
+    EXPECT_EQ(beam_on, std::vector<uint32_t>{80});
+    EXPECT_EQ(beam_closing, std::vector<uint32_t>{512});
+    EXPECT_EQ(sound_frames(51),
+              (std::vector<uint32_t>{440, 448, 480, 488, home + 16, home + 24, home + 64, home + 72}));
+    EXPECT_EQ(sound_frames(94),
+              (std::vector<uint32_t>{256, 262, 268, 274, 320, 326, 332, 338, home, home + 6, home + 12,
+                                     home + 18, home + 64, home + 70, home + 76, home + 82}));
+    EXPECT_EQ(body->phase, 401);
+    run(80); // home, with the arms in
+    EXPECT_EQ(body->phase, 151);
+    EXPECT_FLOAT_EQ(body->x, 221); // home at 224 three frames ago, since when the aim slides it left
+}
+
+TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_in_its_kill) {
+    for (int32_t level : {1, 3}) {
+        auto* body = hold<body_t>(placed(311, 224, 128), level);
+        ship_at(40, 200);
+        body->arms[0]->beam->start();
+        body->phase = 1000;
+        run(1);
+        EXPECT_EQ(body->arms[0]->beam->closing, 1);
+        EXPECT_EQ(body->jets[0]->alive, 0);
+        run(477); // the frame that ends the sink runs two death steps
+        EXPECT_EQ(body->alive, 1);
+        EXPECT_EQ(body->explosions.next, 23); // 87 started
+        run(1);
+        EXPECT_EQ(body->alive, 0);
+        EXPECT_EQ(body->core_shields[2]->alive, 0);
+        EXPECT_EQ(sound_frames(46), std::vector<uint32_t>{478});
+        EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{160, 389, 0}}));
+        EXPECT_EQ(pool_shots_alive() > 0, level == 3) << level;
+    }
 }
