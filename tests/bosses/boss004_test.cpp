@@ -225,6 +225,12 @@ TEST_F(boss004_test, a_volley_fires_its_pairs_only_when_six_lasers_are_idle) {
         EXPECT_EQ(started, r.started) << r.busy << " " << r.bits;
         EXPECT_EQ(requested(51), !r.started.empty());
     }
+    auto* triple = hold<body_t>(placed(311, 200, 128));
+    triple->phase = 252;
+    run(13);
+    EXPECT_EQ(sound_frames(51), (std::vector<uint32_t>{0, 4, 8}));
+    EXPECT_EQ(alive_count(triple->body_lasers), 6);
+    EXPECT_EQ(triple->phase, 251);
     const float spots[][2] = {{187, 104}, {187, 152}, {168, 118}, {168, 138}, {140, 96}, {140, 160}};
     auto* body = hold<body_t>(placed(311, 200, 128));
     body->arm_spread = 32;
@@ -469,6 +475,12 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
         if (!on && was_on) {
             beam_closing.push_back(f);
         }
+        if (f == 330) {
+            EXPECT_EQ(body->arms[0]->sweep_step, -4);
+        }
+        if (f == 600) {
+            EXPECT_FLOAT_EQ(body->arm_spread, 64);
+        }
         if (f == 400) {
             EXPECT_EQ(body->core->state, 510);
         }
@@ -496,7 +508,10 @@ TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_i
         run(1);
         EXPECT_EQ(body->arms[0]->beam->closing, 1);
         EXPECT_EQ(body->jets[0]->alive, 0);
-        run(477); // the frame that ends the sink runs two death steps
+        run(96);
+        EXPECT_EQ(body->explosions.entries[0].explosion->alive, 1); // the first at 96
+        EXPECT_EQ(body->explosions.entries[1].explosion->alive, 0);
+        run(381); // the frame that ends the sink runs two death steps
         EXPECT_EQ(body->alive, 1);
         EXPECT_EQ(body->explosions.next, 23); // 87 started
         run(1);
