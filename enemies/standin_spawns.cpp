@@ -105,10 +105,6 @@ void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_boss004(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

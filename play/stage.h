@@ -72,6 +72,18 @@ class ref_laser_t;
 class spark_ctr_t;
 class spark_t;
 } // namespace melvorin
+namespace boss004 {
+class arm_laser1_t;
+class arm_t;
+class body_cover_t;
+class body_laser_t;
+class body_t;
+class core_cover_t;
+class core_shield_t;
+class core_t;
+class flash_t;
+class spark_t;
+} // namespace boss004
 namespace midboss001 {
 class body_t;
 class wing_t;
@@ -433,6 +445,27 @@ class stage_t {
                                                     const objectinfo_t* info);
     static midboss003::body_laser_t* make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
                                                                 const objectinfo_t* info);
+    // Boss004's makers: each object on the list of its kind; the arm lasers start dormant.
+    static boss004::body_t* make_boss004_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static boss004::body_laser_t* make_boss004_body_laser(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static boss004::core_t* make_boss004_core(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static boss004::core_shield_t* make_boss004_core_shield(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static boss004::arm_t* make_boss004_arm(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static boss004::arm_laser1_t* make_boss004_arm_laser1(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static boss004::flash_t* make_boss004_flash(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static boss004::spark_t* make_boss004_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static boss004::body_cover_t* make_boss004_body_cover(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static boss004::core_cover_t* make_boss004_core_cover(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
     // One unit of a midboss001 column at the placement; null, with nothing made, when a record is missing.
     static midboss001::body_t* assemble_midboss001(stage_t* stage, const placement_t* placement);
 
