@@ -93,6 +93,10 @@ namespace shutter003 {
 class lowerbody_t;
 class upperbody_t;
 } // namespace shutter003
+namespace twinbarrel {
+class body_t;
+class laser_t;
+} // namespace twinbarrel
 namespace twister001 {
 class leaderA_t;
 class leaderB_t;
@@ -161,6 +165,12 @@ class stage_t {
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static twinbarrel::body_t* make_twinbarrel(stage_t* stage, const placement_t* placement,
+                                               const objectinfo_t* info);
+    static twinbarrel::laser_t* make_twinbarrel_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    // A three-piece bolt with the head's muzzle effect; null, with nothing made, without its records.
+    static twinbarrel::laser_t* spawn_twinbarrel_laser(stage_t* stage, const placement_t* placement);
     static twister001::leaderA_t* make_twister001_leaderA(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
     static twister001::leaderB_t* make_twister001_leaderB(stage_t* stage, const placement_t* placement,

@@ -4,6 +4,7 @@
 #include "screen/sprite_record.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
@@ -166,6 +167,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_melvorin_sprites(root, table, error) || !add_overlay_sprites(root, table, error) ||
         !add_midboss_sprites(root, table, error) || !add_turret_sprites(root, table, error) ||
         !add_emplacement_sprites(root, table, error) || !add_shutter_sprites(root, table, error) ||
+        !add_gunship_sprites(root, table, error) ||
         !add_mode_mark_sprites(root, table, error)) {
         return false;
     }

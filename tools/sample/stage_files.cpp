@@ -4,6 +4,7 @@
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/gunship_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/sample_maps.h"
@@ -62,7 +63,8 @@ std::vector<placement_t> stage_placements(int32_t stage) {
     placements.push_back(place(battery003, position(stage_sections - 2, 160), enter_x, 120, 3, 42));
     for (const std::vector<placement_t>& more :
          {formation_placements(stage), melvorin_placements(stage), midboss_placements(stage),
-          turret_placements(stage), emplacement_placements(stage), shutter_placements(stage)}) {
+          turret_placements(stage), emplacement_placements(stage), shutter_placements(stage),
+          gunship_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -101,7 +103,7 @@ std::vector<objectinfo_t> sample_stage_records() {
     };
     for (const std::vector<objectinfo_t>& more :
          {formation_records(), melvorin_records(), midboss_records(), turret_records(), emplacement_records(),
-          shutter_records(), ending_stage_records()}) {
+          shutter_records(), ending_stage_records(), gunship_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
