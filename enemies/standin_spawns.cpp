@@ -81,10 +81,6 @@ void stage_t::spawn_fencer(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_quadbarrel(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_fish(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

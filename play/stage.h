@@ -82,6 +82,14 @@ class joint_t;
 class lower_body_t;
 class upper_body_t;
 } // namespace pole
+namespace quadbarrel {
+class bend_laser_head_t;
+class bend_laser_t;
+class body_t;
+class core_missile_t;
+class core_t;
+class laser_t;
+} // namespace quadbarrel
 namespace shutter001 {
 class body_t;
 }
@@ -255,6 +263,25 @@ class stage_t {
                                                               melvorin::core_t* core);
     static melvorin::charge_t* assemble_melvorin_charge(stage_t* stage, const placement_t* placement,
                                                         melvorin::core_t* core);
+
+    // The quad-barrel's makers: each object on the list of its kind, every field of its own at its start.
+    static quadbarrel::core_t* make_quadbarrel_core(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static quadbarrel::core_missile_t*
+    make_quadbarrel_core_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static quadbarrel::body_t* make_quadbarrel_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static quadbarrel::laser_t* make_quadbarrel_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static quadbarrel::bend_laser_head_t*
+    make_quadbarrel_bend_laser_head(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static quadbarrel::bend_laser_t* make_quadbarrel_bend_laser(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    // Its lasers with their effects, and a bending laser's chain; null, with nothing made, without their
+    // records.
+    static quadbarrel::laser_t* spawn_quadbarrel_laser(stage_t* stage, const placement_t* placement);
+    static quadbarrel::bend_laser_head_t* spawn_quadbarrel_bend_laser(stage_t* stage,
+                                                                      const placement_t* placement);
 
     // The mid-bosses' makers: each object on the list of its kind, every field of its own 0 or null; the
     // balls of midboss003 start dormant.

@@ -10,10 +10,11 @@ namespace {
 
 using twinbarrel_test = enemy_kit_t;
 
-twinbarrel::body_t* hover(enemy_kit_t& kit, float x, float y, float ship_y, int32_t level = 1) {
+twinbarrel::body_t* hover(enemy_kit_t& kit, float x, float y, float ship_y, int32_t level = 1,
+                          float ship_x = 40) {
     kit.load({placed(144, int32_t(x), int32_t(y))}, level);
     kit.scene->scroll_stop = 1;
-    kit.ship_at(40, ship_y);
+    kit.ship_at(ship_x, ship_y);
     return kit.only<twinbarrel::body_t>();
 }
 
@@ -64,27 +65,32 @@ TEST_F(twinbarrel_test, it_is_assembled_in_order_and_not_at_all_without_a_record
 TEST_F(twinbarrel_test, it_hops_to_the_ships_height_within_64_and_fires_a_pair_after_every_hop) {
     struct row_t {
         float x;
-        float ship_y; // ship x 40
+        float ship_y; // ship x 40 unless given
         float end_x;  // after the 37 moves of a hop
         float end_y;
         float mid_y; // after 19 moves (angle 270)
+        float ship_x = 40;
+        int32_t tilt_sign = 0; // the hop's: +1 up
     };
     const row_t rows[] = {
-        {240, 160, 203, 160, 140}, // right of 192 and of the ship: one pixel left per move
-        {240, 20, 203, 56, 88},    // 100 up held to 64
-        {150, 220, 187, 184, 152}, // left of 192: one right per move
-        {300, 120, 263, 120, 120}, // past 256: left
+        {240, 160, 203, 160, 140, 40, -1}, // right of 192 and of the ship: one pixel left per move
+        {240, 20, 203, 56, 88, 40, 1},     // 100 up held to 64
+        {150, 220, 187, 184, 152, 40, -1}, // left of 192: one right per move
+        {300, 120, 263, 120, 120},         // past 256: left
+        {240, 20, 241, 56, 88, 240, 1},    // at the ship's x: right first, then to and fro
     };
     for (const row_t& r : rows) {
-        auto* body = hover(*this, r.x, 120, r.ship_y);
+        auto* body = hover(*this, r.x, 120, r.ship_y, 1, r.ship_x);
         run(19);
         EXPECT_NEAR(body->y, r.mid_y, 0.01f) << r.ship_y;
+        EXPECT_EQ(look_of(*body).pattern, (3 * r.tilt_sign) & 7) << "tilted all the way";
         run(18);
         EXPECT_NEAR(body->x, r.end_x, 0.01f) << r.x;
         EXPECT_NEAR(body->y, r.end_y, 0.01f) << r.ship_y;
         run(1);
         EXPECT_NEAR(body->x, r.end_x, 0.01f) << "no move in the finishing frame";
         EXPECT_EQ(body->state, 1);
+        EXPECT_EQ(look_of(*body).pattern, (2 * r.tilt_sign) & 7) << "a step back when still";
     }
     // Pairs at the pause's first frame: 38, then every 51 frames; the heads at (x - 36, y - 8) and
     // (x - 16, y + 8) take their first 2.5 step in that frame, the pieces behind them still at the muzzle.
@@ -124,8 +130,8 @@ TEST_F(twinbarrel_test, a_bolts_pieces_spread_to_15_apart_and_the_last_leaving_e
         EXPECT_NEAR(head->tail->x, r.middle_x, 0.01f);
         EXPECT_NEAR(head->tail->tail->x, r.last_x, 0.01f);
     }
-    while (head->tail->tail->x >= -32) {
-        EXPECT_TRUE(head->alive) << head->x;
+    for (int32_t f = 0; f < 200 && head->tail->tail->x >= -32; ++f) {
+        ASSERT_TRUE(head->alive) << head->x;
         run(1);
     }
     EXPECT_LT(head->x, -32); // the head out of bounds lives while the last piece is in
@@ -135,7 +141,7 @@ TEST_F(twinbarrel_test, a_bolts_pieces_spread_to_15_apart_and_the_last_leaving_e
 }
 
 TEST_F(twinbarrel_test, it_smokes_below_80_and_retreats_a_section_after_its_key) {
-    auto* body = hover(*this, 240, 120, 120);
+    auto* body = hover(*this, 240, 120, 200);
     body->hp = 80;
     EXPECT_EQ(starts_per_frame(body->smokes, 9), std::vector<int32_t>(9, 0));
     body->hp = 79;
@@ -143,6 +149,7 @@ TEST_F(twinbarrel_test, it_smokes_below_80_and_retreats_a_section_after_its_key)
     EXPECT_EQ(starts_per_frame(body->smokes, 9), (std::vector<int32_t>{1, 0, 0, 1, 0, 0, 1, 0, 0}));
     EXPECT_TRUE(body->smokes[2]->alive);
     EXPECT_FALSE(body->smokes[3]->alive);
+    EXPECT_NEAR(body->smokes[2]->y, body->y, 8); // started at the body hopping down
 
     body = hover(*this, 240, 120, 120);
     advance_to(0xFFFF);
@@ -171,8 +178,10 @@ TEST_F(twinbarrel_test, hits_land_20_right_of_it_and_its_death_rings_by_level) {
         const float x = body->x;
         EXPECT_FALSE(shoot(x - 8, 120, 1)) << "the sprite's left half";
         EXPECT_TRUE(shoot(x + 30, 120, 0));
+        run(1);
         EXPECT_EQ(sounds_of(48), 0);
-        EXPECT_TRUE(shoot(x + 30, 120, 9999));
+        const float dying_x = body->x;
+        EXPECT_TRUE(shoot(dying_x + 30, 120, 9999));
         EXPECT_FALSE(body->alive);
         run(1);
         EXPECT_EQ(sounds_of(48), 1);
@@ -182,7 +191,8 @@ TEST_F(twinbarrel_test, hits_land_20_right_of_it_and_its_death_rings_by_level) {
             const missile_t* shot = body->shots[size_t(i)];
             EXPECT_EQ(shot->direction, r.first + i * r.step) << r.level;
             EXPECT_EQ(shot->speed, 2.0f);
-            EXPECT_NEAR(shot->x, x + 2.0f * cos_table[shot->direction], 1e-3f); // from the body, one step
+            EXPECT_NEAR(shot->x, dying_x + 2.0f * cos_table[shot->direction],
+                        1e-3f); // from the body, one step
         }
     }
 }

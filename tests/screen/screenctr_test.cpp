@@ -93,8 +93,8 @@ TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_ex
     // Menus and fonts, two map pictures, six object sheets, two turrets, two settings and game-over
     // pictures, ten title and ship-select pictures, three formation sheets, eight final-boss sheets, four
     // play overlays, six mid-boss sheets, three turret and hatch sheets, six emplacement and three shutter
-    // sheets, two gunship sheets, the recording and replay marks.
-    EXPECT_EQ(g_screenctr.count_sprites(), 64);
+    // sheets, seven gunship sheets, the recording and replay marks.
+    EXPECT_EQ(g_screenctr.count_sprites(), 69);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record
