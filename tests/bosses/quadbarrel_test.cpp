@@ -52,8 +52,15 @@ TEST_F(quadbarrel_test, it_is_assembled_in_order_and_not_at_all_without_a_record
     for (size_t i = 0; i < 16; ++i) {
         EXPECT_EQ(blasts[first_end + i], (part_t{"explosion_t", 69, int32_t(i / 4 + 2)})) << i;
     }
-    EXPECT_EQ(body->death_explosions.entries[9].dx, 24);
-    EXPECT_EQ(body->death_explosions.entries[15].dy, 34);
+    // The eight offsets, twice.
+    std::vector<std::pair<int32_t, int32_t>> offsets;
+    for (const auto& e : body->death_explosions.entries) {
+        offsets.emplace_back(e.dx, e.dy);
+    }
+    const std::vector<std::pair<int32_t, int32_t>> eight{{12, 0},    {24, 20}, {-12, 26}, {10, -18},
+                                                         {-28, -34}, {30, 0},  {34, -16}, {-26, 34}};
+    EXPECT_EQ(std::vector(offsets.begin(), offsets.begin() + 8), eight);
+    EXPECT_EQ(std::vector(offsets.begin() + 8, offsets.end()), eight);
 }
 
 TEST_F(quadbarrel_test, it_holds_the_scroll_glides_in_and_eases_toward_the_ship_on_46_frames) {
@@ -92,7 +99,30 @@ TEST_F(quadbarrel_test, it_holds_the_scroll_glides_in_and_eases_toward_the_ship_
         EXPECT_NEAR(body->y, r.end_y, 1e-3f);
         EXPECT_EQ(sounds_of(45), r.laser_pairs) << r.level;
         EXPECT_EQ(alive_count(body->lasers), 2 * r.laser_pairs);
+        EXPECT_EQ(look_of(*body).pattern, r.end_y > 120 ? 6 : 2) << "banked all the way, a step back";
     }
+    // The first pair leaves 36 ahead, 28 above and below, with its muzzle flashes there; once straight,
+    // the bending lasers leave 20 ahead, 12 above and below.
+    body = gunship(*this, 200, 120, 40, 120, 2);
+    body->phase = 2;
+    run(1);
+    const std::vector<launch_t> flashes = launches(list_explosions);
+    ASSERT_EQ(flashes.size(), 2u);
+    EXPECT_EQ(std::pair(flashes[0].x, flashes[0].y), std::pair(163.5f, 92.0f));
+    EXPECT_EQ(std::pair(flashes[1].x, flashes[1].y), std::pair(163.5f, 148.0f));
+    EXPECT_EQ(std::pair(body->lasers[1]->x, body->lasers[1]->y), std::pair(160.5f, 148.0f));
+    body->phase = 4;
+    body->tilt = 0;
+    const size_t before = launches(list_enemy_shots).size();
+    run(1);
+    std::vector<std::pair<float, float>> segments;
+    for (const launch_t& l : launches(list_enemy_shots)) {
+        if (l.index == 78 || l.index == 102) {
+            segments.emplace_back(l.x, l.y);
+        }
+    }
+    EXPECT_GT(launches(list_enemy_shots).size(), before);
+    EXPECT_EQ(segments, (std::vector<std::pair<float, float>>{{body->x - 20, 108}, {body->x - 20, 132}}));
 }
 
 TEST_F(quadbarrel_test, the_core_opens_at_96_to_120_ignores_hits_before_and_fans_missiles_from_level_5) {
