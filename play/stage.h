@@ -107,6 +107,14 @@ class joint_t;
 class lower_body_t;
 class upper_body_t;
 } // namespace pole
+namespace quadbarrel {
+class bend_laser_head_t;
+class bend_laser_t;
+class body_t;
+class core_missile_t;
+class core_t;
+class laser_t;
+} // namespace quadbarrel
 namespace shutter001 {
 class body_t;
 }
@@ -140,6 +148,10 @@ namespace rotator006 {
 class arm_t;
 class body_t;
 } // namespace rotator006
+namespace twinbarrel {
+class body_t;
+class laser_t;
+} // namespace twinbarrel
 namespace twister001 {
 class leaderA_t;
 class leaderB_t;
@@ -304,6 +316,12 @@ class stage_t {
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static twinbarrel::body_t* make_twinbarrel(stage_t* stage, const placement_t* placement,
+                                               const objectinfo_t* info);
+    static twinbarrel::laser_t* make_twinbarrel_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    // A three-piece bolt with the head's muzzle effect; null, with nothing made, without its records.
+    static twinbarrel::laser_t* spawn_twinbarrel_laser(stage_t* stage, const placement_t* placement);
     static twister001::leaderA_t* make_twister001_leaderA(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
     static twister001::leaderB_t* make_twister001_leaderB(stage_t* stage, const placement_t* placement,
@@ -426,6 +444,25 @@ class stage_t {
                                                               melvorin::core_t* core);
     static melvorin::charge_t* assemble_melvorin_charge(stage_t* stage, const placement_t* placement,
                                                         melvorin::core_t* core);
+
+    // The quad-barrel's makers: each object on the list of its kind, every field of its own at its start.
+    static quadbarrel::core_t* make_quadbarrel_core(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static quadbarrel::core_missile_t*
+    make_quadbarrel_core_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static quadbarrel::body_t* make_quadbarrel_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static quadbarrel::laser_t* make_quadbarrel_laser(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static quadbarrel::bend_laser_head_t*
+    make_quadbarrel_bend_laser_head(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static quadbarrel::bend_laser_t* make_quadbarrel_bend_laser(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    // Its lasers with their effects, and a bending laser's chain; null, with nothing made, without their
+    // records.
+    static quadbarrel::laser_t* spawn_quadbarrel_laser(stage_t* stage, const placement_t* placement);
+    static quadbarrel::bend_laser_head_t* spawn_quadbarrel_bend_laser(stage_t* stage,
+                                                                      const placement_t* placement);
 
     // The mid-bosses' makers: each object on the list of its kind, every field of its own 0 or null; the
     // balls of midboss003 start dormant.
