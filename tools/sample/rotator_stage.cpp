@@ -9,7 +9,8 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
-// (x, y) turned back by the angle of pattern p of n per circle, y pointing up.
+// A sheet point (x, y) turned back by the angle of pattern p of n per circle; the game's directions turn
+// from right toward up on screen, against the sheet's y.
 void unturn(double x, double y, int p, int n, double& u, double& v) {
     const double a = 2 * pi * p / n;
     u = x * std::cos(a) - y * std::sin(a);
@@ -20,7 +21,7 @@ void unturn(double x, double y, int p, int n, double& u, double& v) {
 uint32_t hull(double x, double y, int p) {
     double u;
     double v;
-    unturn(x, -y, p, 64, u, v);
+    unturn(x, y, p, 64, u, v);
     if (u < -6 || u > 7 || std::fabs(v) > (7 - u) * 0.45) {
         return sheet_key_colour;
     }
@@ -31,7 +32,7 @@ uint32_t hull(double x, double y, int p) {
 uint32_t cross(double x, double y, int p) {
     double u;
     double v;
-    unturn(x, -y, p, 64, u, v);
+    unturn(x, y, p, 64, u, v);
     if (u * u + v * v < 25) {
         return 0xC04040;
     }
