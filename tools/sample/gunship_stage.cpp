@@ -36,6 +36,9 @@ uint32_t quadbarrel(double x, double y, int p) {
     const double a = tilt * 0.08;
     const double u = x * std::cos(a) + y * std::sin(a);
     const double v = -x * std::sin(a) + y * std::cos(a);
+    if (std::hypot(u - 15, v) < 8) {
+        return sheet_key_colour; // the opening over the core, which lies under the hull in the list
+    }
     if (u > -12 && u < 30 && std::fabs(v) < 22) {
         return std::fabs(v) > 18 ? 0x504048 : 0x9088A0;
     }
