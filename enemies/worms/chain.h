@@ -12,6 +12,31 @@
 
 namespace worm {
 
+// A body that takes its hits, flash and scroll through its head while the head lives.
+template <typename Part, typename Head> class follower_t : public Part {
+  public:
+    using Part::Part;
+
+    void move_x(int32_t d) override {
+        if (head == nullptr || !head->alive) {
+            Part::move_x(d);
+        }
+    }
+    void start() override {
+        death_count = 0;
+        Part::start();
+    }
+    void damage(int32_t n) override {
+        if (head != nullptr && head->alive) {
+            head->damage(n);
+        }
+    }
+    bool is_flashing() override { return head != nullptr && head->is_flashing(); }
+
+    Head* head = nullptr;
+    int32_t death_count = 0;
+};
+
 // One step towards target the shorter way (a half turn goes counter-clockwise); none when aligned.
 inline int32_t turned(int32_t dir, int32_t target) {
     return target == dir ? dir : turn_direction(dir, target, 1);

@@ -2,6 +2,8 @@
 // follow the head's history, and a worm held dormant by a larger enemy fades in when started.
 #pragma once
 
+#include "enemies/worms/chain.h"
+
 #include "objects/enemy.h"
 #include "player/poslog.h"
 
@@ -43,19 +45,12 @@ class head_t : public part_t {
     uint32_t clock = 0;
 };
 
-class body_t : public part_t {
+class body_t : public worm::follower_t<part_t, head_t> {
   public:
-    using part_t::part_t;
+    using follower_t::follower_t;
 
     // Dies 4 frames after the part in front; passes the fade on down the chain.
     void update() override;
-    void move_x(int32_t d) override;
-    void start() override;
-    void damage(int32_t n) override;
-    bool is_flashing() override;
-
-    head_t* head = nullptr;
-    int32_t death_count = 0;
 };
 
 } // namespace worm001

@@ -123,27 +123,6 @@ void body_t::update() {
     }
 }
 
-void body_t::move_x(int32_t d) {
-    if (head == nullptr || !head->alive) {
-        enemy_t::move_x(d);
-    }
-}
-
-void body_t::start() {
-    death_count = 0;
-    enemy_t::start();
-}
-
-void body_t::damage(int32_t n) {
-    if (head != nullptr && head->alive) {
-        head->damage(n);
-    }
-}
-
-bool body_t::is_flashing() {
-    return head != nullptr && head->is_flashing();
-}
-
 } // namespace worm002
 
 worm002::body_t* stage_t::make_worm002_body(stage_t* stage, const placement_t* placement,

@@ -2,6 +2,8 @@
 // terrain's contour, its bodies on the head's history.
 #pragma once
 
+#include "enemies/worms/chain.h"
+
 #include "objects/enemy.h"
 #include "player/poslog.h"
 
@@ -45,19 +47,12 @@ class head_t : public seg_t {
     void crawl();
 };
 
-class body_t : public seg_t {
+class body_t : public worm::follower_t<seg_t, head_t> {
   public:
-    using seg_t::seg_t;
+    using follower_t::follower_t;
 
     // Dies 2 frames after the part in front.
     void update() override;
-    void move_x(int32_t d) override;
-    void start() override;
-    void damage(int32_t n) override;
-    bool is_flashing() override;
-
-    head_t* head = nullptr;
-    int32_t death_count = 0;
 };
 
 } // namespace worm002
