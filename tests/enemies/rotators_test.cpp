@@ -10,6 +10,8 @@
 #include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
+
 namespace {
 
 using rotators_kit = enemy_kit_t;
@@ -160,6 +162,41 @@ TEST_F(rotators_kit, rotator001_chooses_its_manoeuvre_by_the_ships_distance) {
     body->p.go(1);
     body->update();
     EXPECT_EQ(body->p.phase, 220);
+    run(27);
+    EXPECT_EQ(body->p.phase, 220);
+    run(1);
+    EXPECT_NE(body->p.phase, 220);
+}
+
+TEST_F(rotators_kit, a_dasher_fires_a_revenge_bullet_from_level_4) {
+    for (int32_t level : {3, 4}) {
+        load({placed(131, 128, 128)}, level);
+        scene->scroll_stop = 1;
+        ship_at(40, 40);
+        only<rotator001::body_t>()->damage(9999);
+        EXPECT_EQ(pool_shots_alive(), level >= 4 ? 1 : 0) << level;
+    }
+}
+
+TEST_F(rotators_kit, a_laser_flies_along_its_direction_until_terrain_stops_it) {
+    load({placed(132, 200, 200)});
+    scene->scroll_stop = 1;
+    solid_at(*slot0, 110, 60);
+    rotator002::body_t* body = only<rotator002::body_t>();
+    missile_t* free_laser = body->lasers[0];
+    free_laser->set_position(100, 100);
+    free_laser->direction = 8;
+    free_laser->start();
+    missile_t* stopped = body->lasers[1];
+    stopped->set_position(100, 60);
+    stopped->direction = 0;
+    stopped->start();
+    run(1);
+    EXPECT_NEAR(free_laser->x, 100 + cos_table[8], 0.001f);
+    EXPECT_NEAR(free_laser->y, 100 - sin_table[8], 0.001f);
+    run(12);
+    EXPECT_TRUE(free_laser->alive);
+    EXPECT_FALSE(stopped->alive);
 }
 
 TEST_F(rotators_kit, rotator001_fires_by_level_while_it_stands) {
@@ -168,12 +205,14 @@ TEST_F(rotators_kit, rotator001_fires_by_level_while_it_stands) {
         std::vector<uint32_t> frames;
         float speed;
     };
-    const row_t rows[] = {{1, {0}, 1.0f}, {3, {0}, 1.2f}, {4, {0, 8}, 1.5f}, {6, {0, 8}, 2.0f}};
+    // Frame 16 ends the visit and, the ship unmoved, starts the next one.
+    const row_t rows[] = {
+        {1, {0, 16}, 1.0f}, {2, {0, 16}, 1.0f}, {3, {0, 16}, 1.2f}, {4, {0, 8, 16}, 1.5f}, {6, {0, 8, 16}, 2.0f}};
     for (const row_t& r : rows) {
         load({placed(131, 128, 128)}, r.level);
         scene->scroll_stop = 1;
         ship_at(178, 128);
-        run(16);
+        run(17);
         const std::vector<launch_t> shots = launches(list_enemy_shots);
         std::vector<uint32_t> frames;
         for (const launch_t& l : shots) {
@@ -185,6 +224,67 @@ TEST_F(rotators_kit, rotator001_fires_by_level_while_it_stands) {
         EXPECT_EQ(frames, r.frames) << r.level;
         EXPECT_EQ(sounds_of(94), int32_t(r.frames.size())) << r.level;
     }
+    // Off the axis: the shot takes the nose's direction, half of it as pattern, its effect where it starts.
+    load({placed(131, 128, 128)});
+    scene->scroll_stop = 1;
+    ship_at(158, 88);
+    run(1);
+    missile_t* shot = only<rotator001::body_t>()->shots[0];
+    ASSERT_TRUE(shot->alive);
+    EXPECT_EQ(shot->direction, 9);
+    EXPECT_EQ(shot->pattern, 9);
+    EXPECT_TRUE(shot->effect->alive);
+    EXPECT_NEAR(shot->effect->x, 128, 2.01f);
+}
+
+TEST_F(rotators_kit, rotator001_dashes_29_moves_and_then_decides_again) {
+    struct row_t {
+        const char* manoeuvre;
+        float x, ship_x, ship_y;
+        uint32_t past_key;
+        int32_t phase; // after 28 frames
+        float dx, dy;  // signs of the move, or 0
+        int32_t dir;
+        int32_t next_phase; // after the 29th
+    };
+    const row_t rows[] = {
+        {"at the ship", 128, 228, 128, 0, 101, 1, 0, 0, 400},
+        {"back away", 128, 148, 128, 0, 210, -1, 0, 0, 400},
+        {"dash right", 20, 20, 178, 0, 301, 1, 1, 62, 220},
+        {"leave", 128, 228, 128, 0x10080, 901, 1, -1, 14, 901},
+    };
+    for (const row_t& r : rows) {
+        load({placed(131, int32_t(r.x), 128)});
+        scene->scroll_stop = 1;
+        if (r.past_key != 0) {
+            advance_to(r.past_key);
+        }
+        ship_at(r.ship_x, r.ship_y);
+        rotator001::body_t* body = only<rotator001::body_t>();
+        run(28);
+        EXPECT_EQ(body->p.phase, r.phase) << r.manoeuvre;
+        EXPECT_EQ(body->dir, r.dir) << r.manoeuvre;
+        EXPECT_EQ(body->pattern, r.dir) << r.manoeuvre;
+        const float travelled = std::hypot(body->x - r.x, body->y - 128);
+        if (r.dir == 0) {
+            EXPECT_NEAR(body->x - r.x, r.dx * 46.2f, 0.05f) << r.manoeuvre;
+        } else {
+            EXPECT_GT(travelled, 40) << r.manoeuvre;
+            EXPECT_GT((body->x - r.x) * r.dx, 0) << r.manoeuvre;
+        }
+        EXPECT_GE((body->y - 128) * r.dy, 0) << r.manoeuvre;
+        run(1);
+        EXPECT_EQ(body->p.phase, r.next_phase) << r.manoeuvre;
+    }
+    // Where a dash ends the nose turns on by a step in each dash, not at once.
+    load({placed(131, 128, 128)});
+    scene->scroll_stop = 1;
+    ship_at(228, 128);
+    rotator001::body_t* body = only<rotator001::body_t>();
+    run(28);
+    ship_at(body->x, body->y + 150);
+    run(1);
+    EXPECT_EQ(body->dir, 62);
 }
 
 TEST_F(rotators_kit, lasers_only_give_way_to_9000_or_more) {
