@@ -7,6 +7,7 @@
 #include "enemies/rotators/rotator004.h"
 #include "enemies/rotators/rotator005.h"
 #include "enemies/rotators/rotator006.h"
+#include "objects/direction.h"
 #include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
@@ -369,7 +370,16 @@ TEST_F(rotators_kit, rotator002_spreads_from_level_2_in_its_first_dash_and_fires
         scene->scroll_stop = 1;
         ship_at(40, 128);
         rotator002::body_t* body = only<rotator002::body_t>();
-        run(70); // two dashes and a laser volley: the next cycle's first dash starts at frame 70
+        // Two dashes and a laser volley, 8 frames apart: the next cycle's first dash starts at frame 70.
+        const std::vector<int32_t> starts = starts_per_frame(body->lasers, 70);
+        std::vector<size_t> volley;
+        for (size_t f = 0; f < starts.size(); ++f) {
+            if (starts[f] != 0) {
+                volley.push_back(f);
+            }
+        }
+        ASSERT_EQ(volley.size(), 2u) << r.level;
+        EXPECT_EQ(volley[1] - volley[0], 8u) << r.level;
         EXPECT_EQ(alive_count(body->bullets), r.bullets) << r.level;
         EXPECT_EQ(alive_count(body->lasers), 2) << r.level;
         for (missile_t* b : body->bullets) {
@@ -407,5 +417,80 @@ TEST_F(rotators_kit, rotator003_fires_its_volley_by_level_once_its_launch_ends) 
             }
         }
         EXPECT_EQ(frames, r.frames) << r.level;
+    }
+}
+
+TEST_F(rotators_kit, rotator002_turns_back_after_a_section_and_dashes_out_with_its_jet_behind) {
+    struct row_t {
+        int32_t level;
+        int32_t bullets;
+    };
+    for (const row_t& r : {row_t{1, 0}, row_t{2, 4}}) {
+        load({placed(132, 128, 128)}, r.level);
+        scene->scroll_stop = 1;
+        advance_to(0x10000);
+        ship_at(40, 128);
+        rotator002::body_t* body = only<rotator002::body_t>();
+        run(33); // half a turn, then the first frame of the dash
+        EXPECT_EQ(body->dir, 0) << r.level;
+        EXPECT_GT(body->x, 128) << r.level;
+        EXPECT_NEAR(body->jet->x, body->x - 10, 0.01f) << r.level;
+        EXPECT_NEAR(body->jet->y, body->y, 0.01f) << r.level;
+        run(8);
+        EXPECT_EQ(alive_count(body->bullets), r.bullets) << r.level;
+        uint32_t frames = 0;
+        while (body->alive && frames < 100) {
+            run(1);
+            ++frames;
+        }
+        EXPECT_FALSE(body->alive);
+        EXPECT_FALSE(body->jet->alive);
+        EXPECT_GE(body->x, 272) << r.level;
+    }
+}
+
+TEST_F(rotators_kit, rotator003_fires_four_volleys_then_turns_from_the_centre_and_leaves) {
+    struct row_t {
+        int32_t level;
+        std::vector<uint32_t> frames;
+    };
+    const row_t rows[] = {{1, {60, 92, 124, 156}}, {4, {60, 76, 92, 108, 124, 140, 156, 172}}};
+    for (const row_t& r : rows) {
+        load({placed(133, 200, 60)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 60);
+        rotator003::body_t* body = only<rotator003::body_t>();
+        run(189);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.speed > 0) {
+                frames.push_back(l.frame);
+            }
+        }
+        EXPECT_EQ(frames, r.frames) << r.level;
+        EXPECT_EQ(body->p.phase, 301) << r.level;
+        const float centre[2] = {128, 128};
+        const int32_t away = direction_to(centre, body->position());
+        uint32_t turned = 0;
+        while (body->dir != away && turned < 64) {
+            run(1);
+            ++turned;
+        }
+        // A step a frame, the first in frame 188 itself.
+        EXPECT_EQ(turned + 1, uint32_t(std::abs(rotators::shortest_turn(32, away)))) << r.level;
+        // Then from 0.5 it gains 0.05 a frame up to 3 and flies on at 3 until 32 pixels off the screen.
+        run(1);
+        EXPECT_EQ(body->p.phase, 302);
+        run(49);
+        EXPECT_EQ(body->p.phase, 302);
+        run(1);
+        EXPECT_EQ(body->p.phase, 303);
+        uint32_t frames_out = 0;
+        while (body->alive && frames_out < 100) {
+            run(1);
+            ++frames_out;
+        }
+        EXPECT_FALSE(body->alive) << r.level;
+        EXPECT_TRUE(body->x < -32 || body->y < -32) << r.level;
     }
 }
