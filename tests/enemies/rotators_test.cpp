@@ -62,6 +62,7 @@ TEST_F(rotators_kit, each_family_is_made_whole_or_not_at_all) {
     rotator005::body_t* turret = only<rotator005::body_t>();
     ASSERT_NE(turret, nullptr);
     EXPECT_EQ(turret->shots.size(), 32u);
+    EXPECT_EQ(turret->shots[31]->effect->info->id, 31);
     EXPECT_NE(turret->explosion, nullptr);
     EXPECT_EQ(only<rotator002::body_t>()->jet->period, 2);
     EXPECT_EQ(only<rotator002::body_t>()->lasers[5]->effect->info->id, 31);
@@ -169,13 +170,62 @@ TEST_F(rotators_kit, rotator001_chooses_its_manoeuvre_by_the_ships_distance) {
     EXPECT_NE(body->p.phase, 220);
 }
 
-TEST_F(rotators_kit, a_dasher_fires_a_revenge_bullet_from_level_4) {
-    for (int32_t level : {3, 4}) {
-        load({placed(131, 128, 128)}, level);
+TEST_F(rotators_kit, a_revenge_bullet_comes_from_level_4_for_dashers_and_3_for_the_fan) {
+    struct row_t {
+        int32_t type;
+        int32_t level;
+        int32_t bullets;
+    };
+    const row_t rows[] = {{131, 3, 0}, {131, 4, 1}, {135, 2, 0}, {135, 3, 1}};
+    for (const row_t& r : rows) {
+        load({placed(r.type, 128, 128)}, r.level);
         scene->scroll_stop = 1;
         ship_at(40, 40);
-        only<rotator001::body_t>()->damage(9999);
-        EXPECT_EQ(pool_shots_alive(), level >= 4 ? 1 : 0) << level;
+        enemy_t* body = r.type == 131 ? static_cast<enemy_t*>(only<rotator001::body_t>())
+                                      : static_cast<enemy_t*>(only<rotator004::body_t>());
+        if (r.type == 135) {
+            only<rotator004::body_t>()->shielded = 0;
+        }
+        body->damage(9999);
+        EXPECT_EQ(pool_shots_alive(), r.bullets) << r.type << " at " << r.level;
+    }
+}
+
+TEST_F(rotators_kit, rotator004_fans_by_level_and_its_lasers_surge) {
+    struct row_t {
+        int32_t level;
+        int32_t lasers; // in the first volley: three per fan, a fan on even frames below 4, 8 or 12
+    };
+    const row_t rows[] = {{1, 6}, {2, 12}, {3, 18}, {5, 18}};
+    for (const row_t& r : rows) {
+        load({placed(135, 240, 128)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(40, 128); // straight ahead: it faces the ship as soon as it stops
+        rotator004::body_t* body = only<rotator004::body_t>();
+        run(45); // 21 frames of glide, then the 24 of the volley
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            EXPECT_NEAR(l.x, body->x, 3.01f) << r.level;
+            EXPECT_NEAR(l.y, 128, 3.01f) << r.level;
+        }
+        EXPECT_EQ(alive_count(body->lasers), r.lasers) << r.level;
+    }
+    // 3.0 for 8 frames, down by 0.1 to 1.5, 16 frames there, then up by 0.25 to 3.0.
+    struct speed_t {
+        uint32_t frame;
+        float speed;
+    };
+    const speed_t speeds[] = {{0, 3.0f}, {7, 3.0f}, {8, 2.9f}, {23, 1.5f}, {38, 1.5f}, {46, 3.0f}};
+    load({placed(135, 200, 200)});
+    scene->scroll_stop = 1;
+    missile_t* laser = only<rotator004::body_t>()->lasers[0];
+    laser->set_position(250, 100);
+    laser->direction = 32;
+    laser->start();
+    uint32_t frame = 0;
+    for (const speed_t& s : speeds) {
+        run(s.frame + 1 - frame);
+        frame = s.frame + 1;
+        EXPECT_NEAR(laser->speed, s.speed, 0.001f) << s.frame;
     }
 }
 
@@ -307,11 +357,14 @@ TEST_F(rotators_kit, lasers_only_give_way_to_9000_or_more) {
 }
 
 TEST_F(rotators_kit, rotator005_fires_its_cross_24_pixels_out_on_the_global_beat) {
-    load({placed(136, 128, 128), placed(136, 340, 128)});
+    load({placed(136, 128, 128, 0, 37), placed(136, 340, 128), placed(136, 128, 300)});
     scene->scroll_stop = 1;
     const std::vector<rotator005::body_t*> turrets = all<rotator005::body_t>();
+    EXPECT_NE(turrets[0]->get_carried(), nullptr);
     run(48);
+    EXPECT_EQ(turrets[0]->dir, 56); // a step clockwise every sixth frame, from frame 0
     EXPECT_EQ(turrets[1]->frames, 0u); // off screen it neither turns nor fires
+    EXPECT_EQ(turrets[2]->frames, 0u);
     std::vector<launch_t> shots;
     for (const launch_t& l : launches(list_enemy_shots)) {
         if (l.speed > 0) {
@@ -329,6 +382,12 @@ TEST_F(rotators_kit, rotator005_fires_its_cross_24_pixels_out_on_the_global_beat
     }
     EXPECT_EQ(shots[4].frame - shots[0].frame, 16u);
     EXPECT_EQ(turrets[0]->pattern, turrets[0]->dir & 15);
+    turrets[0]->damage(1);
+    turrets[0]->damage(9999);
+    EXPECT_FALSE(turrets[0]->alive);
+    run(1);
+    EXPECT_EQ(sounds_of(47), 1); // one request a frame
+    EXPECT_EQ(sounds_of(52), 1);
 }
 
 TEST_F(rotators_kit, rotator006_turns_its_arms_every_fourth_frame_and_takes_no_harm) {
