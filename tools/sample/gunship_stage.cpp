@@ -81,7 +81,7 @@ std::vector<objectinfo_t> gunship_records() {
     return {
         {144, 32, 24, 120, 1, 3000, twinbarrel_image, 0, 0},      // twinbarrel
         {145, 12, 4, 1, 1, 0, bolt_image, 0, -1},                 // its bolts' pieces
-        {146, 64, 48, 1, 1, 5000, quadbarrel_image, 0, 0},        // quad-barrel body
+        {146, 64, 48, 1, 0, 5000, quadbarrel_image, 0, 0},        // quad-barrel body: no contact damage, so that shots reach the core
         {147, 16, 16, 60, 1, 10000, quadbarrel_core_image, 0, 0}, // its core
         {148, 24, 4, 1, 1, 0, straight_laser_image, 0, -1},       // straight laser
         {149, 8, 8, 1, 1, 0, bend_segment_image, 0, -1},          // bending laser segment
