@@ -290,3 +290,20 @@ TEST_F(quadbarrel_test, left_alive_it_lets_the_scroll_go_and_escapes_past_64_wit
     EXPECT_FALSE(scene->stage.items[0]->alive);
     EXPECT_FALSE(body->core->explosion->alive);
 }
+
+TEST_F(quadbarrel_test, missile_fans_go_on_from_the_pools_start_once_its_end_is_reached) {
+    quadbarrel::core_t* core = gunship(*this, 240, 120, 40, 120, 5)->core;
+    ASSERT_EQ(core->missiles.size(), 45u);
+    std::vector<int32_t> fired;
+    for (size_t fan = 0; fan < 22; ++fan) {
+        for (missile_t* m : core->missiles) {
+            m->alive = 0;
+        }
+        core->fire_missile_fan(4);
+        fired.push_back(alive_count(core->missiles));
+    }
+    // Eleven fans of four; the twelfth finds the last missile and the pool's end; then from its start.
+    std::vector<int32_t> expected(22, 4);
+    expected[11] = 1;
+    EXPECT_EQ(fired, expected);
+}
