@@ -185,6 +185,11 @@ TEST_F(fish_test, it_is_hit_8_right_of_its_place_parks_past_the_left_edge_and_mo
     EXPECT_EQ(sounds_of(48), 1);
     EXPECT_EQ(std::pair(fish->jet_a->x, fish->jet_a->y), std::pair(99.75f + 30, 94.0f));
     EXPECT_EQ(std::pair(fish->jet_b->x, fish->jet_b->y), std::pair(99.75f + 34, 105.0f));
+    // A hit through all its points kills it at once, jets and all.
+    ASSERT_TRUE(fish->jet_a->alive && fish->jet_b->alive);
+    shoot(135, 100, 9999, 2, 2);
+    EXPECT_FALSE(fish->alive || fish->jet_a->alive || fish->jet_b->alive);
+    EXPECT_EQ(fish->state, 0u);
 
     fish = swimming(*this, -63, 100, 1, 37);
     g_score = 0;

@@ -4,6 +4,7 @@
 #include "objects/direction.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 namespace {
@@ -107,6 +108,9 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         for (const launch_t& l : fired) {
             if (l.direction == aim && l.speed == 3.2f) {
                 frames.push_back(l.frame);
+                // From the muzzle 16 along the aim and 6 up, one step taken.
+                EXPECT_NEAR(l.x, h->x + 19.2f * cos_table[aim], 0.01f);
+                EXPECT_NEAR(l.y, h->y - 19.2f * sin_table[aim] - 6, 0.01f);
             }
         }
         const uint32_t t = uint32_t(turn);
