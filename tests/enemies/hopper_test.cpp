@@ -125,13 +125,31 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
 }
 
 TEST_F(hopper, two_sections_past_its_place_it_only_hops_left) {
-    for (uint32_t stay : {0u, 1u}) {
+    for (uint32_t past : {0x1FFFFu, 0x20000u}) {
         hopper_t* h = on_floor(100, 220, 60);
         h->state = 100;
-        h->stay = stay;
-        g_stage_position = h->key; // scroll_stop holds it there
+        g_stage_position = h->key + past; // scroll_stop holds it there
         run(3);
-        EXPECT_EQ(h->state, stay == 0 ? 201 : 302) << stay;
+        EXPECT_EQ(h->state, past >= 0x20000 ? 201 : 302) << past;
+    }
+}
+
+TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
+    for (const int32_t facing : {0, 1}) {
+        // Facing right with the ship far left it turns left; facing left with it far right, right.
+        hopper_t* h = on_floor(150, facing == 0 ? 30 : 220, 60);
+        h->state = 100;
+        h->facing = facing;
+        std::vector<int32_t> patterns;
+        for (int32_t f = 0; f < 17; ++f) {
+            run(1);
+            patterns.push_back(h->pattern);
+        }
+        std::vector<int32_t> cells;
+        for (int32_t i = 0; i < 17; ++i) {
+            cells.push_back((16 * facing + i) & 31);
+        }
+        EXPECT_EQ(patterns, cells) << facing;
     }
 }
 

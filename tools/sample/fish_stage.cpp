@@ -33,7 +33,8 @@ std::vector<objectinfo_t> fish_records() {
 
 std::vector<placement_t> fish_placements(int32_t stage) {
     if (stage == 1) {
-        return {place(167, position(4, 200), enter_x + 16, 80, 0, 40)};
+        // Low, so that it passes under the chains hanging there.
+        return {place(167, position(4, 200), enter_x + 16, 150, 0, 40)};
     }
     return {};
 }
