@@ -88,10 +88,11 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         int32_t shots;
     };
     const row_t rows[] = {
-        {100, -30, -40, 1, 4},
-        {100, 30, -40, 0, 4},
-        {100, -30, 40, 1, 0},
-        {-20, 10, -40, 0, 0},
+        {100, -30, -40, 1, 4}, {100, 30, -40, 0, 4},
+        {100, 30, 0, 0, 5},    // straight ahead the gun needs no turn: the next volley begins at 16
+        {100, -1, -100, 1, 4}, // straight up, facing left
+        {100, -30, 40, 1, 0},  // below: no shots
+        {-20, 10, -40, 0, 0},  // off screen
     };
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(r.x, r.x + r.ship_dx, start_y + r.ship_dy);
@@ -114,11 +115,13 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
             }
         }
         const uint32_t t = uint32_t(turn);
-        EXPECT_EQ(frames,
-                  r.shots ? (std::vector<uint32_t>{t, t + 4, t + 8, t + 12}) : std::vector<uint32_t>{})
-            << r.ship_dx << " " << r.ship_dy;
+        std::vector<uint32_t> every_4;
+        for (int32_t i = 0; i < r.shots; ++i) {
+            every_4.push_back(t + 4 * uint32_t(i));
+        }
+        EXPECT_EQ(frames, every_4) << r.ship_dx << " " << r.ship_dy;
         EXPECT_EQ(sounds_of(65), r.shots);
-        if (r.shots) {
+        if (r.shots && turn > 0) {
             EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
         }
     }
