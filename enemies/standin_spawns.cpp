@@ -25,10 +25,6 @@ void stage_t::spawn_fencer(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_fish(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

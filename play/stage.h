@@ -27,6 +27,7 @@ class arrow_t;
 class electricity_t;
 class star002_t;
 class hopper_t;
+class fish_t;
 struct objectinfo_t;
 struct placement_t;
 class hatch_t;
@@ -379,6 +380,7 @@ class stage_t {
                                                 const objectinfo_t* info);
     static cell002::root_t* build_cell002_chain(stage_t* stage, const placement_t* placement);
     static hopper_t* make_hopper(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static fish_t* make_fish(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     static arrow_ctr_t* make_arrow_ctr(stage_t* stage, const placement_t* placement,
                                        const objectinfo_t* info);
     static arrow_t* make_arrow(stage_t* stage, const placement_t* placement, const objectinfo_t* info);

@@ -71,8 +71,17 @@ TEST_F(cells, cell001_pulses_grows_with_damage_and_fires_by_level) {
         EXPECT_EQ(cell->alive, 0);
         EXPECT_EQ(alive_count(cell->shots), r.burst) << r.level;
         run(1);
+        EXPECT_EQ(sounds_of(47), 1); // both hits, in one frame
         EXPECT_EQ(sounds_of(54), 1);
     }
+    // Its appearance key shifts the phase: key 1 fires 8 frames before the 128th.
+    load({placed(237, 128, 128, 0, -1, 1)}, 2);
+    scene->scroll_stop = 1;
+    advance_to(1);
+    ship_at(200, 60);
+    run(128);
+    ASSERT_EQ(launches(list_enemy_shots).size(), 1u);
+    EXPECT_EQ(launches(list_enemy_shots)[0].frame, 120u);
     // With every shot in flight a firing frame draws no random number.
     load({placed(237, 128, 128)}, 2);
     ship_at(200, 60);

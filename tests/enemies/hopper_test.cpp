@@ -4,6 +4,7 @@
 #include "objects/direction.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 namespace {
@@ -87,10 +88,11 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         int32_t shots;
     };
     const row_t rows[] = {
-        {100, -30, -40, 1, 4},
-        {100, 30, -40, 0, 4},
-        {100, -30, 40, 1, 0},
-        {-20, 10, -40, 0, 0},
+        {100, -30, -40, 1, 4}, {100, 30, -40, 0, 4},
+        {100, 30, 0, 0, 5},    // straight ahead the gun needs no turn: the next volley begins at 16
+        {100, -1, -100, 1, 4}, // straight up, facing left
+        {100, -30, 40, 1, 0},  // below: no shots
+        {-20, 10, -40, 0, 0},  // off screen
     };
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(r.x, r.x + r.ship_dx, start_y + r.ship_dy);
@@ -107,27 +109,50 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         for (const launch_t& l : fired) {
             if (l.direction == aim && l.speed == 3.2f) {
                 frames.push_back(l.frame);
+                // From the muzzle 16 along the aim and 6 up, one step taken.
+                EXPECT_NEAR(l.x, h->x + 19.2f * cos_table[aim], 0.01f);
+                EXPECT_NEAR(l.y, h->y - 19.2f * sin_table[aim] - 6, 0.01f);
             }
         }
         const uint32_t t = uint32_t(turn);
-        EXPECT_EQ(frames,
-                  r.shots ? (std::vector<uint32_t>{t, t + 4, t + 8, t + 12}) : std::vector<uint32_t>{})
-            << r.ship_dx << " " << r.ship_dy;
+        std::vector<uint32_t> every_4;
+        for (int32_t i = 0; i < r.shots; ++i) {
+            every_4.push_back(t + 4 * uint32_t(i));
+        }
+        EXPECT_EQ(frames, every_4) << r.ship_dx << " " << r.ship_dy;
         EXPECT_EQ(sounds_of(65), r.shots);
-        if (r.shots) {
+        if (r.shots && turn > 0) {
             EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
         }
     }
 }
 
 TEST_F(hopper, two_sections_past_its_place_it_only_hops_left) {
-    for (uint32_t stay : {0u, 1u}) {
+    for (uint32_t past : {0x1FFFFu, 0x20000u}) {
         hopper_t* h = on_floor(100, 220, 60);
         h->state = 100;
-        h->stay = stay;
-        g_stage_position = h->key; // scroll_stop holds it there
+        g_stage_position = h->key + past; // scroll_stop holds it there
         run(3);
-        EXPECT_EQ(h->state, stay == 0 ? 201 : 302) << stay;
+        EXPECT_EQ(h->state, past >= 0x20000 ? 201 : 302) << past;
+    }
+}
+
+TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
+    for (const int32_t facing : {0, 1}) {
+        // Facing right with the ship far left it turns left; facing left with it far right, right.
+        hopper_t* h = on_floor(150, facing == 0 ? 30 : 220, 60);
+        h->state = 100;
+        h->facing = facing;
+        std::vector<int32_t> patterns;
+        for (int32_t f = 0; f < 17; ++f) {
+            run(1);
+            patterns.push_back(h->pattern);
+        }
+        std::vector<int32_t> cells;
+        for (int32_t i = 0; i < 17; ++i) {
+            cells.push_back((16 * facing + i) & 31);
+        }
+        EXPECT_EQ(patterns, cells) << facing;
     }
 }
 
