@@ -22,18 +22,17 @@ bool ship_within(float x, float y, float reach) {
            sy < int32_t(y + reach);
 }
 
-bool fire_ahead(const std::vector<missile_t*>& shots, bool effect_idle, float x, float y, int32_t d,
+void fire_ahead(const std::vector<missile_t*>& shots, bool effect_idle, float x, float y, int32_t d,
                 float muzzle, float speed) {
     const size_t i = next_idle(shots, 0, effect_idle);
     if (i == shots.size()) {
-        return false;
+        return;
     }
     const float mx = along_x(x, d, muzzle);
     const float my = along_y(y, d, muzzle);
     shots[i]->start_effect_at(mx, my);
     launch(shots[i], mx, my, d & 63, speed);
     shots[i]->pattern = d & 31;
-    return true;
 }
 
 } // namespace chase

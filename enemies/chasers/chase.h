@@ -32,8 +32,8 @@ inline void advance(object_t& o, int32_t d, float speed) {
 }
 
 // The first idle shot of the pool (its effect idle too when asked) fired from `muzzle` pixels ahead of
-// (x, y) along d, with its effect started there and pattern d & 31; false when none is idle.
-bool fire_ahead(const std::vector<missile_t*>& shots, bool effect_idle, float x, float y, int32_t d,
+// (x, y) along d, with its effect started there and pattern d & 31; nothing when none is idle.
+void fire_ahead(const std::vector<missile_t*>& shots, bool effect_idle, float x, float y, int32_t d,
                 float muzzle, float speed);
 
 } // namespace chase

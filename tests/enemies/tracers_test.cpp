@@ -4,6 +4,7 @@
 #include "enemies/chasers/tracer002.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 namespace {
@@ -67,6 +68,13 @@ TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_
             ship_at(128, 0);
         }
         EXPECT_EQ(seen, r.headings) << r.type;
+        // The flames behind it: tracer001's 14 pixels off, 3 steps to either side; tracer002's 12 straight.
+        const enemy_t* body = all<enemy_t>()[r.type == 140 ? 2 : 0];
+        const int32_t back = (heading(*this) + 32 + (r.type == 140 ? -3 : 0)) & 63;
+        const float reach = r.type == 140 ? 14 : 12;
+        const jet_t* flame = all<jet_t>()[0];
+        EXPECT_NEAR(flame->x, body->x + reach * cos_table[back], 1e-3) << r.type;
+        EXPECT_NEAR(flame->y, body->y - reach * sin_table[back], 1e-3) << r.type;
     }
     load({placed(141, 128, 128)}); // a step off is close enough
     scene->scroll_stop = 1;

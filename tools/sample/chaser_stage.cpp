@@ -150,7 +150,7 @@ bool add_chaser_sprites(const std::string& root, std::vector<sprite_record_t>& t
     const sheet_sprite_t sprites[] = {
         {tracer001_image, "image\\tracer001.bmp", 24, 24, 8, 32, dart},
         {tracer002_image, "image\\tracer002.bmp", 16, 16, 8, 64, blunt},
-        {phoenix_image, "image\\phoenix.bmp", 24, 20, 13, 13, phoenix},
+        {phoenix_image, "image\\phoenix.bmp", 24, 20, 8, 13, phoenix},
         {nest_image, "image\\nest.bmp", 24, 20, 8, 8, nest},
         {sam_image, "image\\sam.bmp", 16, 8, 8, 8, sam},
         {puff_image, "image\\puff.bmp", 16, 16, 8, 32, puff},
