@@ -13,22 +13,6 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 
 } // namespace
 
-void stage_t::spawn_tracer001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_tracer002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_fencer(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -46,18 +30,6 @@ void stage_t::spawn_worm007(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_worm008(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_phoenix001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_phoenix002(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_sam(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 

@@ -194,6 +194,30 @@ class laser_flash_t;
 namespace twister004 {
 class body_t;
 }
+namespace tracer001 {
+class Body;
+}
+namespace tracer002 {
+class body_t;
+}
+namespace phoenix001 {
+class body_t;
+}
+namespace phoenix002 {
+class body_t;
+}
+class Sam;
+namespace sam_parts {
+class smoke_t;
+class Burst;
+} // namespace sam_parts
+namespace fencer {
+class body_t;
+}
+namespace gather {
+class leader_t;
+class member_t;
+} // namespace gather
 namespace twister005 {
 class leader_t;
 class member_t;
@@ -361,6 +385,27 @@ class stage_t {
     make_twister007_body_missile(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     static twister008::body_t* make_twister008_body(stage_t* stage, const placement_t* placement,
                                                     const objectinfo_t* info);
+    static tracer001::Body* make_tracer001_body(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static tracer002::body_t* make_tracer002_body(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static phoenix001::body_t* make_phoenix001_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static phoenix002::body_t* make_phoenix002_body(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    // A bird with its death explosion, shots and item; null, with nothing made, without its records.
+    static phoenix001::body_t* spawn_phoenix001_body(stage_t* stage, const placement_t* placement);
+    static Sam* make_sam(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static sam_parts::smoke_t* make_sam_smoke(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static sam_parts::Burst* make_sam_burst(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static fencer::body_t* make_fencer_body(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static gather::leader_t* make_gather_leader(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static gather::member_t* make_gather_member(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
     static battery001::floorbody_t* make_battery001_floorbody(stage_t* stage, const placement_t* placement,
                                                               const objectinfo_t* info);
     static battery001::roofbody_t* make_battery001_roofbody(stage_t* stage, const placement_t* placement,

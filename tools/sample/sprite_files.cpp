@@ -4,6 +4,7 @@
 #include "screen/sprite_record.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/cell_stage.h"
+#include "tools/sample/chaser_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/fish_stage.h"
@@ -179,7 +180,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
-        !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error)) {
+        !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

@@ -1,0 +1,158 @@
+// The tracers on the kit: assembly and missing records, the turn a step every other frame, the fire by
+// level, the give-up window and the damage tail.
+#include "enemies/chasers/tracer001.h"
+#include "enemies/chasers/tracer002.h"
+#include "enemies/jet.h"
+#include "objects/play_globals.h"
+#include "objects/trig_tables.h"
+#include "tests/enemies/enemy_kit.h"
+
+namespace {
+
+using tracers = enemy_kit_t;
+
+int32_t heading(enemy_kit_t& kit) {
+    if (auto* t = kit.only<tracer001::Body>()) {
+        return t->direction;
+    }
+    return kit.only<tracer002::body_t>()->direction;
+}
+
+} // namespace
+
+TEST_F(tracers, each_needs_all_its_records_and_assembles_in_order) {
+    for (auto [type, ids] :
+         {std::pair{140, std::vector<int32_t>{140, 83, 93, 30, 31}}, {141, {141, 30, 31, 68, 93}}}) {
+        for (int32_t missing : ids) {
+            records({}, {missing});
+            load({placed(type, 128, 128, 0, 38)});
+            EXPECT_EQ(object_total(), 0u) << type << " without " << missing;
+        }
+    }
+    records({});
+    load({placed(140, 128, 128, 0, 38)});
+    EXPECT_EQ(manifest_of(scene->stage, list_enemies0),
+              (std::vector<part_t>{{"jet_t", 93, 2}, {"jet_t", 93, 2}, {"tracer001::Body", 140}}));
+    EXPECT_EQ(manifest_of(scene->stage, list_explosions)[0],
+              (part_t{"explosion_t", 83, 2, list_enemies0, 2}));
+    EXPECT_EQ(manifest_of(scene->stage, list_explosions)[4],
+              (part_t{"explosion_t", 31, 2, list_enemy_shots, 3}));
+    EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots),
+              std::vector<part_t>(4, part_t{"missile_t", 30})); // without an owner
+    EXPECT_EQ(only<tracer001::Body>()->pattern, 16);
+    EXPECT_EQ(only<tracer001::Body>()->carried->info->id, 38);
+    load({placed(141, 128, 128, 0, 38)});
+    EXPECT_EQ(manifest_of(scene->stage, list_enemies0),
+              (std::vector<part_t>{{"tracer002::body_t", 141}, {"jet_t", 93, 2}}));
+    EXPECT_EQ(manifest_of(scene->stage, list_explosions)[0],
+              (part_t{"explosion_t", 68, 1, list_enemies0, 0}));
+    EXPECT_EQ(manifest_of(scene->stage, list_explosions)[8],
+              (part_t{"explosion_t", 31, 3, list_enemy_shots, 7}));
+    EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots),
+              std::vector<part_t>(8, part_t{"missile_t", 30, -1, list_enemies0, 0}));
+}
+
+TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_step_off) {
+    struct row_t {
+        int32_t type;
+        std::vector<int32_t> headings; // frames 0..5, the ship above from frame 1: the shorter way
+    };
+    for (const row_t& r : {row_t{140, {33, 33, 32, 32, 31, 31}}, {141, {0, 0, 1, 1, 2, 2}}}) {
+        load({placed(r.type, 128, 128)});
+        scene->scroll_stop = 1;
+        ship_at(228, 128);
+        std::vector<int32_t> seen;
+        for (int32_t f = 0; f < 6; ++f) {
+            run(1);
+            seen.push_back(heading(*this));
+            ship_at(128, 0);
+        }
+        EXPECT_EQ(seen, r.headings) << r.type;
+        // The flames behind it: tracer001's 14 pixels off, 3 steps to either side; tracer002's 12 straight.
+        const enemy_t* body = all<enemy_t>()[r.type == 140 ? 2 : 0];
+        const int32_t back = (heading(*this) + 32 + (r.type == 140 ? -3 : 0)) & 63;
+        const float reach = r.type == 140 ? 14 : 12;
+        const jet_t* flame = all<jet_t>()[0];
+        EXPECT_NEAR(flame->x, body->x + reach * cos_table[back], 1e-3) << r.type;
+        EXPECT_NEAR(flame->y, body->y - reach * sin_table[back], 1e-3) << r.type;
+    }
+    load({placed(141, 128, 128)}); // a step off is close enough
+    scene->scroll_stop = 1;
+    ship_at(228, 128);
+    run(1);
+    ship_at(129 + 1000 * 0.9952f, 128 - 1000 * 0.0980f); // direction 1
+    run(4);
+    EXPECT_EQ(heading(*this), 0);
+}
+
+TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
+    struct row_t {
+        int32_t type;
+        int32_t level;
+        uint32_t position;
+        std::vector<uint32_t> frames;
+        float speed;
+        float first_x; // the muzzle, and the first move
+    };
+    const row_t rows[] = {
+        {140, 1, 0x2003F, {0, 128}, 1.8f, 248.5f - 12 - 1.8f},
+        {140, 2, 0, {0, 64, 128}, 1.8f, 0},
+        {140, 2, 0x20040, {}, 0, 0},
+        {141, 2, 0, {0, 96}, 1.2f, 249 - 18 - 1.2f},
+        {141, 3, 0, {0, 64, 128}, 1.4f, 0},
+        {141, 5, 0x1FFFF, {0, 32, 64, 96, 128}, 1.8f, 0},
+        {141, 8, 0x20000, {}, 0, 0},
+    };
+    for (const row_t& r : rows) {
+        load({placed(r.type, 250, 128)}, r.level);
+        advance_to(r.position);
+        scene->scroll_stop = 1;
+        ship_at(-2000, 128);
+        run(130);
+        std::vector<uint32_t> frames;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            frames.push_back(l.frame);
+            EXPECT_NEAR(l.speed, r.speed, 1e-4) << r.type;
+            EXPECT_EQ(l.direction, 32);
+        }
+        EXPECT_EQ(frames, r.frames) << r.type << " level " << r.level;
+        if (r.first_x != 0) {
+            EXPECT_NEAR(launches(list_enemy_shots)[0].x, r.first_x, 1e-3) << r.type;
+        }
+    }
+    load({placed(141, 128, 128)});
+    advance_to(0x20000);
+    ship_at(228, 128);
+    run(1);
+    EXPECT_EQ(only<tracer002::body_t>()->state, 2);
+    EXPECT_EQ(heading(*this), 1); // it aimed at the ship, then turned a step toward the left
+}
+
+TEST_F(tracers, damage_sounds_and_the_revenge_shot_by_level) {
+    struct row_t {
+        int32_t type;
+        int32_t level;
+        int32_t hit;
+        std::vector<int32_t> death;
+        int32_t revenge;
+    };
+    const row_t rows[] = {
+        {140, 2, 48, {41}, 0},
+        {140, 3, 48, {41}, 1},
+        {141, 3, 47, {23, 2}, 0},
+        {141, 4, 47, {23, 2}, 1},
+    };
+    for (const row_t& r : rows) {
+        load({placed(r.type, 128, 128)}, r.level);
+        ship_at(20, 20);
+        enemy_t* body = all<enemy_t>()[r.type == 140 ? 2 : 0];
+        EXPECT_TRUE(shoot(body->x, body->y, 999));
+        run(1);
+        EXPECT_EQ(sounds_of(r.hit), 1) << r.type;
+        for (int32_t se : r.death) {
+            EXPECT_EQ(sounds_of(se), 1) << r.type << " " << se;
+        }
+        EXPECT_EQ(pool_shots_alive(), r.revenge) << r.type << " level " << r.level;
+        EXPECT_EQ(alive_count(all<jet_t>()), 0) << r.type;
+    }
+}
