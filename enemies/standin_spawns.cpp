@@ -33,14 +33,6 @@ void stage_t::spawn_gather(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_worm006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -110,18 +102,6 @@ void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_smeteo(stage_t* stage, const placement_t* placement, bool) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_mmeteo(stage_t* stage, const placement_t* placement, bool) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_lmeteo(stage_t* stage, const placement_t* placement, bool) {
     standin(stage, placement);
 }
 

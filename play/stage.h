@@ -30,6 +30,10 @@ class hopper_t;
 struct objectinfo_t;
 struct placement_t;
 class hatch_t;
+class smeteo_t;
+class mmeteo_t;
+class lmeteo_t;
+class smeteo_rush_t;
 namespace cell001 {
 class body_t;
 }
@@ -316,6 +320,11 @@ class stage_t {
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static smeteo_t* make_smeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static mmeteo_t* make_mmeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static lmeteo_t* make_lmeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static smeteo_rush_t* make_smeteo_rush(stage_t* stage, const placement_t* placement,
+                                           const objectinfo_t* info);
     static twinbarrel::body_t* make_twinbarrel(stage_t* stage, const placement_t* placement,
                                                const objectinfo_t* info);
     static twinbarrel::laser_t* make_twinbarrel_laser(stage_t* stage, const placement_t* placement,
