@@ -73,10 +73,6 @@ void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -94,10 +90,6 @@ void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 

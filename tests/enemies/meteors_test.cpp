@@ -208,6 +208,8 @@ TEST_F(meteors, the_stream_launches_16_speeds_them_up_by_level_sweeps_its_aim_an
             EXPECT_FLOAT_EQ(m->start_y, start[i][1]) << i;
         }
         EXPECT_EQ(starts_per_frame(rush->meteors, 1), std::vector<int32_t>{16});
+        EXPECT_EQ(rush->target_x, 32);
+        EXPECT_EQ(rush->target_y, 128);
         const float to[2] = {32, 128};
         EXPECT_EQ(rush->meteors[3]->direction, direction_to(start[3], to));
         EXPECT_EQ(rush->meteors[3]->speed, 1.0f);

@@ -13,6 +13,7 @@
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
+#include "tools/sample/mothership_stage.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
@@ -22,6 +23,7 @@
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
+#include "tools/sample/tripus_stage.h"
 #include "tools/sample/turret_stage.h"
 #include "tools/sample/worm_stage.h"
 
@@ -179,7 +181,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
-        !add_gunship_sprites(root, table, error) || !add_meteor_sprites(root, table, error)) {
+        !add_gunship_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
+        !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
