@@ -13,14 +13,6 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 
 } // namespace
 
-void stage_t::spawn_meteo_shower(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_worm006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -49,10 +41,6 @@ void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
@@ -70,10 +58,6 @@ void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
 }
 
 void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 

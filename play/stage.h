@@ -31,6 +31,17 @@ class fish_t;
 struct objectinfo_t;
 struct placement_t;
 class hatch_t;
+class smeteo_t;
+class mmeteo_t;
+class lmeteo_t;
+class smeteo_rush_t;
+class tripus_t;
+class tripus_laser_t;
+class mothership_t;
+class horzflash_t;
+class longflash_control_t;
+class longflash_t;
+class mothership_explosion_t;
 namespace cell001 {
 class body_t;
 }
@@ -341,6 +352,27 @@ class stage_t {
     // list, every field of its own 0 or null.
     static patroller001::body_t* make_patroller001_body(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
+    static smeteo_t* make_smeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static mmeteo_t* make_mmeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static lmeteo_t* make_lmeteo(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static smeteo_rush_t* make_smeteo_rush(stage_t* stage, const placement_t* placement,
+                                           const objectinfo_t* info);
+    static tripus_t* make_tripus(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static tripus_laser_t* make_tripus_laser(stage_t* stage, const placement_t* placement,
+                                             const objectinfo_t* info);
+    static mothership_t* make_mothership(stage_t* stage, const placement_t* placement,
+                                         const objectinfo_t* info);
+    // Made switched off.
+    static horzflash_t* make_horzflash(stage_t* stage, const placement_t* placement,
+                                       const objectinfo_t* info);
+    static longflash_control_t* make_longflash_control(stage_t* stage, const placement_t* placement,
+                                                       const objectinfo_t* info);
+    static longflash_t* make_longflash(stage_t* stage, const placement_t* placement,
+                                       const objectinfo_t* info);
+    static mothership_explosion_t* make_mothership_explosion(stage_t* stage, const placement_t* placement,
+                                                             const objectinfo_t* info);
+    // A beam control with its 64 flashes; null, with nothing made, without their records.
+    static longflash_control_t* spawn_longflash_control(stage_t* stage, const placement_t* placement);
     static twinbarrel::body_t* make_twinbarrel(stage_t* stage, const placement_t* placement,
                                                const objectinfo_t* info);
     static twinbarrel::laser_t* make_twinbarrel_laser(stage_t* stage, const placement_t* placement,

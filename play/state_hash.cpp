@@ -86,7 +86,8 @@ uint64_t play_state_hash(play_scene_t& scene) {
     h.add(scene.fade_state);
     h.add(scene.fade_layer);
     h.add(scene.fade_weight);
-    h.add(scene.fade_colour);
+    // Not the fade's colour: it is a pixel of the screen's format, so a fade to white would hash apart in 16
+    // and 32 bits; the fade's state and the stage's events fix it.
     h.add(g_screenctr.scroll_pos_x);
     h.add(g_screenctr.scroll_pos_y);
 

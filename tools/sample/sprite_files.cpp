@@ -11,9 +11,11 @@
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/hopper_stage.h"
+#include "tools/sample/meteor_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
+#include "tools/sample/mothership_stage.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
@@ -23,6 +25,7 @@
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
+#include "tools/sample/tripus_stage.h"
 #include "tools/sample/turret_stage.h"
 #include "tools/sample/worm_stage.h"
 
@@ -180,7 +183,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
-        !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error)) {
+        !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
+        !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

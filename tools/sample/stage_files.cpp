@@ -11,13 +11,16 @@
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
+#include "tools/sample/meteor_stage.h"
 #include "tools/sample/midboss_stage.h"
+#include "tools/sample/mothership_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/rotator_stage.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_scripts.h"
+#include "tools/sample/tripus_stage.h"
 #include "tools/sample/turret_stage.h"
 #include "tools/sample/worm_stage.h"
 
@@ -75,7 +78,8 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           turret_placements(stage), emplacement_placements(stage), shutter_placements(stage),
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
-          gunship_placements(stage), fish_placements(stage), chaser_placements(stage)}) {
+          gunship_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
+          tripus_placements(stage), mothership_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -117,7 +121,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           shutter_records(), twister_records(), ending_stage_records(), worm_records(), rotator_records(),
           scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(),
           fish_records(),
-          chaser_records()}) {
+          chaser_records(),
+          meteor_records(), tripus_records(), mothership_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;

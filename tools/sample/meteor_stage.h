@@ -1,0 +1,20 @@
+// The sample stages' meteors: single ones of each size, the shower and the stream, their records and
+// their spinning pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t small_meteor_image = 300;  // 35 turns
+constexpr int32_t medium_meteor_image = 301; // 48 turns
+constexpr int32_t large_meteor_image = 302;  // 23 turns
+
+std::vector<objectinfo_t> meteor_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> meteor_placements(int32_t stage);
+bool add_meteor_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -1,0 +1,19 @@
+// The sample stages' mothership and explosion manager: their records, where a player meets them and the
+// mothership's and its flash's pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t mothership_image = 305;
+constexpr int32_t horzflash_image = 306; // widening by rows of 8 patterns, the first column used
+
+std::vector<objectinfo_t> mothership_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> mothership_placements(int32_t stage);
+bool add_mothership_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -1,0 +1,18 @@
+// The sample stages' tripus and its lasers: their records, where a player meets it and its pictures.
+#pragma once
+
+#include "objects/objectinfo.h"
+#include "play/stage_file.h"
+#include "screen/sprite_record.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int32_t tripus_image = 303;       // arms turned 5 degrees a pattern, 24 patterns
+constexpr int32_t tripus_laser_image = 304; // a streak at 5 degrees a pattern, 36 patterns
+
+std::vector<objectinfo_t> tripus_records();
+// The placements of stage 1 or 2.
+std::vector<placement_t> tripus_placements(int32_t stage);
+bool add_tripus_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);
