@@ -73,23 +73,11 @@ void stage_t::spawn_bee003(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_tentacle001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_tarantula(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
 void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_wall(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
@@ -109,10 +97,6 @@ void stage_t::spawn_mothership(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_smeteo(stage_t* stage, const placement_t* placement, bool) {
     standin(stage, placement);
 }
@@ -123,8 +107,4 @@ void stage_t::spawn_mmeteo(stage_t* stage, const placement_t* placement, bool) {
 
 void stage_t::spawn_lmeteo(stage_t* stage, const placement_t* placement, bool) {
     standin(stage, placement);
-}
-
-enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
-    return spawn_single<enemy_t>(stage, placement, explosion_id);
 }

@@ -8,7 +8,10 @@
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/block_stage.h"
 #include "tools/sample/hopper_stage.h"
+#include "tools/sample/tentacle_stage.h"
+#include "tools/sample/walker_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
@@ -178,7 +181,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
-        !add_gunship_sprites(root, table, error)) {
+        !add_gunship_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
