@@ -90,6 +90,7 @@ TEST_F(spider001_test, it_drops_onto_the_terrain_with_its_feet_and_lays_out_each
         EXPECT_EQ(body->y, r.body_y);
         for (size_t slot = 0; slot < 4; ++slot) {
             EXPECT_EQ(body->feet[slot]->y, r.feet_y[slot]) << r.type << " " << slot;
+            EXPECT_EQ(body->feet[slot]->x, (std::vector<float>{160, 180, 220, 240})[slot]);
             EXPECT_FALSE(body->feet[slot]->airborne);
         }
         spider001::leg_t* link = body->legs[0];
@@ -164,6 +165,7 @@ TEST_F(spider001_test, each_attack_lobs_eggs_in_two_bursts_by_level_and_shakes_t
         }
         EXPECT_EQ(timers, r.egg_timers) << r.level;
         EXPECT_EQ(int32_t(launches(list_enemy_shots).size()), int32_t(r.egg_timers.size()));
+        EXPECT_FLOAT_EQ(body->eggs[0]->speed, 1.0f + 0.02f * float(r.level - 1));
         EXPECT_EQ(xs[3], 208) << "4 frames right";
         EXPECT_EQ(xs[7], 200) << "4 frames back";
         EXPECT_EQ(xs[8 * r.level + 20], 200) << "still after the burst";
@@ -187,5 +189,33 @@ TEST_F(spider001_test, its_death_takes_every_part_and_links_fire_back_from_level
         EXPECT_EQ(alive_count(all<explosion_t>()), 25);
         run(1);
         EXPECT_EQ(sounds_of(91), 1);
+    }
+}
+
+TEST_F(spider001_test, after_an_attack_it_walks_to_the_ships_side_for_at_most_80_frames) {
+    struct row_t {
+        float ship_dx; // from the body
+        int32_t walk;  // the phase decided
+        int32_t settle;
+    };
+    const row_t rows[] = {{-41, 200, 201}, {-40, 150, 150}, {40, 250, 251}, {39.5f, 150, 150}};
+    for (const row_t& r : rows) {
+        spider001::body_t* body = over_band(250, 200, 255);
+        run(12);
+        body->x = 120;
+        body->state = 100;
+        ship_at(120 + r.ship_dx, 128);
+        run(1);
+        EXPECT_EQ(body->state, r.walk) << r.ship_dx;
+        uint32_t frames = 0;
+        while (r.walk != 150 && body->state == r.walk && frames < 200) {
+            run(1);
+            ++frames;
+        }
+        EXPECT_EQ(body->state, r.settle) << r.ship_dx;
+        if (r.walk != 150) {
+            EXPECT_EQ(frames, 81u) << "80 frames of walking, then the change";
+            EXPECT_NEAR(body->x, 120 + (r.walk == 200 ? -80 : 80), 6) << r.ship_dx;
+        }
     }
 }

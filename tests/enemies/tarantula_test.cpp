@@ -63,7 +63,7 @@ TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_le
         int32_t level;
         std::vector<uint32_t> fans; // frames of the stand
     };
-    const row_t rows[] = {{1, {}}, {2, {0}}, {8, {0, 13, 26, 39}}};
+    const row_t rows[] = {{1, {}}, {2, {0}}, {5, {0, 13}}, {8, {0, 13, 26, 39}}};
     for (const row_t& r : rows) {
         body = standing(100, r.level);
         run(48);
@@ -79,6 +79,17 @@ TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_le
         EXPECT_EQ(body->state, 2) << "decided again: still left of 192";
         EXPECT_EQ(body->timer, 1u);
     }
+    // Two sections and 64 pixels on it walks out to the right for 48 frames, then guards.
+    body = standing(100);
+    run(1);
+    advance_to(0x20040);
+    run(1);
+    EXPECT_EQ(body->state, 10);
+    EXPECT_EQ(body->x, 101);
+    run(47);
+    EXPECT_EQ(body->x, 148);
+    run(1);
+    EXPECT_EQ(body->state, 11);
 }
 
 TEST_F(tarantula_test, a_finishing_hit_starts_64_frames_of_blasts_then_it_blows_up_and_rings_from_level_3) {

@@ -2,6 +2,7 @@
 // the collapse from the hand to the core, and the spores' rate by level.
 #include "enemies/worms/tentacle001.h"
 #include "objects/explosion.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 namespace {
@@ -126,4 +127,31 @@ TEST_F(tentacle001_test, the_hand_fires_a_spore_every_interval_by_level_spread_b
     EXPECT_EQ(spores[0]->direction, 62);
     EXPECT_EQ(spores[1]->direction, 0);
     EXPECT_EQ(spores[2]->direction, 2);
+}
+
+TEST_F(tentacle001_test, a_spore_starts_12_ahead_of_the_hand_flies_2_a_frame_and_leaves_the_field_quietly) {
+    load({placed(254, 100, 200, 16)});
+    scene->scroll_stop = 1;
+    ship_at(96, 4); // straight ahead of the arm, off the spore's way
+    tentacle001::core_t* core = only<tentacle001::core_t>();
+    for (tentacle001::spore_t* s : core->hand->spores) {
+        s->alive = 0;
+    }
+    run(1);
+    EXPECT_NEAR(core->hand->y, 80, 1e-3);
+    tentacle001::spore_t* spore = core->hand->spores[0];
+    ASSERT_TRUE(spore->alive);
+    EXPECT_EQ(spore->direction, 14);
+    EXPECT_NEAR(spore->x, 100 + 2 * cos_table[14], 1e-3);
+    EXPECT_NEAR(spore->y, 68 - 2 * sin_table[14], 1e-3);
+    for (int32_t f = 0; f < 80 && spore->alive; ++f) {
+        run(1);
+    }
+    EXPECT_FALSE(spore->alive);
+    EXPECT_LT(spore->y, -32);
+    EXPECT_GE(spore->y, -34);
+    EXPECT_FALSE(spore->explosion->alive) << "no explosion off the field";
+    EXPECT_TRUE(shoot(core->hand->x, core->hand->y, 1, 2, 2));
+    run(1);
+    EXPECT_EQ(sounds_of(48), 1);
 }

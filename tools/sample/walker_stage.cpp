@@ -90,7 +90,7 @@ std::vector<placement_t> walker_placements(int32_t stage) {
     if (stage == 1) {
         return {
             place(floor_spider, position(1, 120), enter_x, 120, 0, 39), // drops to the floor and walks in
-            place(tarantula, position(4, 60), enter_x + 16, 150),       // strides in low
+            place(tarantula, position(2, 200), enter_x + 16, 150),      // strides in low
         };
     }
     return {
