@@ -145,8 +145,8 @@ table_t build_table() {
     b.enemy_with_int({246}, S::spawn_twister002_b, hatch_members, handler_kind_t::hatch);
     b.enemy_with_int({247}, S::spawn_twister002_d, hatch_members, handler_kind_t::hatch);
     b.enemy_with_int({248}, S::spawn_twister002_c, hatch_members, handler_kind_t::hatch);
-    b.with_int({249}, S::spawn_spider001, 1);
-    b.with_int({250}, S::spawn_spider001, 0);
+    b.with_int({249}, spawn_with_int_dropping_result<S::spawn_spider001>, 1);
+    b.with_int({250}, spawn_with_int_dropping_result<S::spawn_spider001>, 0);
     b.plain({254}, S::spawn_tentacle001);
     b.plain({259}, S::spawn_tarantula);
     b.plain({262}, S::spawn_midboss001);

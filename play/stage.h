@@ -243,6 +243,22 @@ class body_missile_t;
 namespace twister008 {
 class body_t;
 }
+class wall_t;
+class splitter_t;
+class tarantula_t;
+class tarantula_eye_t;
+namespace spider001 {
+class body_t;
+class egg_t;
+class foot_t;
+class leg_t;
+} // namespace spider001
+namespace tentacle001 {
+class core_t;
+class hand_t;
+class seg_t;
+class spore_t;
+} // namespace tentacle001
 
 using event_array_t = array_t<eventinfo_t>;
 
@@ -458,6 +474,34 @@ class stage_t {
     static cell002::root_t* build_cell002_chain(stage_t* stage, const placement_t* placement);
     static hopper_t* make_hopper(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
     static fish_t* make_fish(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static wall_t* make_wall(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static splitter_t* make_splitter(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    // The spider001's parts, each at the placement on its record's list (the egg dormant on the enemy-shot
+    // list), and one chain of 20 leg links from the body's end: first and last are null when a record is
+    // missing, and then nothing is made.
+    static spider001::body_t* make_spider001_body(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static spider001::foot_t* make_spider001_foot(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static spider001::leg_t* make_spider001_leg(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static spider001::egg_t* make_spider001_egg(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static void make_spider001_legs(stage_t* stage, const placement_t* placement, spider001::leg_t*& first,
+                                    spider001::leg_t*& last);
+    // The tentacle001's parts at the placement on their records' lists: the hand with room for 8 spores.
+    static tentacle001::core_t* make_tentacle001_core(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static tentacle001::seg_t* make_tentacle001_seg(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static tentacle001::hand_t* make_tentacle001_hand(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static tentacle001::spore_t* make_tentacle001_spore(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    // The tarantula with room for 4 blasts and 64 shots, and its eye.
+    static tarantula_t* make_tarantula(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static tarantula_eye_t* make_tarantula_eye(stage_t* stage, const placement_t* placement,
+                                               const objectinfo_t* info);
     static arrow_ctr_t* make_arrow_ctr(stage_t* stage, const placement_t* placement,
                                        const objectinfo_t* info);
     static arrow_t* make_arrow(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
@@ -673,7 +717,9 @@ class stage_t {
     static void spawn_cell002(stage_t* stage, const placement_t* placement);
     static enemy_t* spawn_lightning(stage_t* stage, const placement_t* placement, int32_t explosion_id);
     static void spawn_hatch(stage_t* stage, const placement_t* placement, enemy_t* leader);
-    static void spawn_spider001(stage_t* stage, const placement_t* placement, int32_t flag);
+    // A whole walker on the ceiling (flag not 0) or the floor; null, with nothing made, when a record is
+    // missing.
+    static spider001::body_t* spawn_spider001(stage_t* stage, const placement_t* placement, int32_t flag);
     static void spawn_tentacle001(stage_t* stage, const placement_t* placement);
     static void spawn_tarantula(stage_t* stage, const placement_t* placement);
     static void spawn_midboss001(stage_t* stage, const placement_t* placement);

@@ -10,8 +10,11 @@
 #include "tools/sample/fish_stage.h"
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/block_stage.h"
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/meteor_stage.h"
+#include "tools/sample/tentacle_stage.h"
+#include "tools/sample/walker_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
@@ -184,7 +187,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
-        !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error)) {
+        !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

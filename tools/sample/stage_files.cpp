@@ -1,6 +1,7 @@
 #include "tools/sample/stage_files.h"
 
 #include "base/binio.h"
+#include "tools/sample/block_stage.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
@@ -21,7 +22,9 @@
 #include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_scripts.h"
 #include "tools/sample/tripus_stage.h"
+#include "tools/sample/tentacle_stage.h"
 #include "tools/sample/turret_stage.h"
+#include "tools/sample/walker_stage.h"
 #include "tools/sample/worm_stage.h"
 
 #include <algorithm>
@@ -79,7 +82,8 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
           gunship_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
-          tripus_placements(stage), mothership_placements(stage)}) {
+          tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
+          tentacle_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -122,7 +126,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(),
           fish_records(),
           chaser_records(),
-          meteor_records(), tripus_records(), mothership_records()}) {
+          meteor_records(), tripus_records(), mothership_records(),
+          block_records(), walker_records(), tentacle_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
