@@ -6,6 +6,7 @@
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
+#include "tools/sample/big_worm_stage.h"
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/hopper_stage.h"
@@ -178,7 +179,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
-        !add_gunship_sprites(root, table, error)) {
+        !add_gunship_sprites(root, table, error) || !add_big_worm_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;
