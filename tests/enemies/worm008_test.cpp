@@ -38,10 +38,14 @@ TEST_F(worm008_test, it_is_assembled_in_order_and_not_at_all_without_a_record) {
     EXPECT_EQ(blasts[19], (part_t{"explosion_t", 69, 4}));
     EXPECT_EQ(blasts[21], (part_t{"smoke_t", 213, 2}));
     EXPECT_EQ(blasts[53], (part_t{"explosion_t", 31, 3, list_enemy_shots, 0}));
-    EXPECT_EQ(head->blasts.entries[8].dx, 0);
-    EXPECT_EQ(head->blasts.entries[8].dy, -8);
-    EXPECT_EQ(head->blasts.entries[15].dx, -8);
-    EXPECT_EQ(head->blasts.entries[15].dy, 12);
+    std::vector<int32_t> dx;
+    std::vector<int32_t> dy;
+    for (const mul_explosion_t::data_t& blast : head->blasts.entries) {
+        dx.push_back(blast.dx);
+        dy.push_back(blast.dy);
+    }
+    EXPECT_EQ(dx, (std::vector<int32_t>{0, 8, 24, -24, -8, -16, 20, -8, 0, 8, 24, -24, -8, -16, 20, -8}));
+    EXPECT_EQ(dy, (std::vector<int32_t>{-8, 4, 8, -8, 12, -16, 0, 12, -8, 4, 8, -8, 12, -16, 0, 12}));
     std::vector<int32_t> directions;
     for (const mul_explosion_t::data_t& puff : head->puffs.entries) {
         directions.push_back(static_cast<smoke_t*>(puff.explosion)->direction);
@@ -54,11 +58,13 @@ TEST_F(worm008_test, it_is_assembled_in_order_and_not_at_all_without_a_record) {
 }
 
 TEST_F(worm008_test, it_sways_toward_its_anchor_and_fires_three_pairs_a_cycle) {
-    // Out of reach it waits at 72 left of the anchor; in reach the sway and the fire begin.
-    worm008::head_t* waiting = wall_worm(*this, 400);
-    run(5);
-    EXPECT_EQ(waiting->x, 328);
-    EXPECT_TRUE(launches(list_enemy_shots).empty());
+    // Out of reach (x 288 or more) it waits at 72 left of the anchor; in reach the sway and the fire begin.
+    for (const int32_t anchor : {360, 359}) {
+        worm008::head_t* head = wall_worm(*this, anchor);
+        run(5);
+        EXPECT_EQ(head->x, float(anchor - 72));
+        EXPECT_EQ(launches(list_enemy_shots).empty(), anchor == 360);
+    }
 
     worm008::head_t* head = wall_worm(*this);
     run(16);
@@ -109,6 +115,7 @@ TEST_F(worm008_test, a_lethal_hit_sinks_it_and_it_dies_64_frames_later) {
     worm008::head_t* head = wall_worm(*this);
     run(20);
     g_score = 0;
+    const float hit_y = head->y;
     head->damage(head->hp);
     head->damage(head->hp); // a second lethal hit restarts nothing
     EXPECT_EQ(head->state, 100);
@@ -129,5 +136,10 @@ TEST_F(worm008_test, a_lethal_hit_sinks_it_and_it_dies_64_frames_later) {
     EXPECT_EQ(sounds_of(42), 1);
     // Five puffs (timers 16 .. 48) and eleven blasts (every sixth timer up to 60) went off.
     EXPECT_EQ(head->puffs.next, 5);
+    // The first blast at its offset (0, -8) from where the head was hit; the first puff, rising
+    // straight up, 12 left of the head.
+    EXPECT_FLOAT_EQ(head->blasts.entries[0].explosion->x, 228);
+    EXPECT_FLOAT_EQ(head->blasts.entries[0].explosion->y, float(int32_t(hit_y) - 8));
+    EXPECT_NEAR(head->puffs.entries[0].explosion->x, 216, 0.01f);
     EXPECT_EQ(head->blasts.next, 11);
 }
