@@ -41,10 +41,6 @@ void stage_t::spawn_smeteo_rush(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_worm006(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_phoenix001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

@@ -3,6 +3,7 @@
 
 #include "bosses/phase_script.h"
 #include "bosses/pooled_shots.h"
+#include "enemies/damage_tail.h"
 #include "enemies/worms/joint.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
@@ -77,10 +78,7 @@ void arm_t::update() {
 
 void arm_t::kill() {
     piveter_t::kill();
-    g_soundctr.request_se(se_arm_dead);
-    if (difficulty_level() >= revenge_level) {
-        fire_aimed_bullet(position());
-    }
+    enemy_damage::death_tail(*this, {se_arm_dead}, revenge_level);
 }
 
 void arm_t::damage(int32_t n) {
