@@ -83,6 +83,11 @@ class core_t : public enemy_t {
     void attach_arms(arm_t* a1, arm_t* a2, arm_t* a3, arm_t* a4);
     void on_arm_destroyed(arm_t* segment);
     void on_arm_hit(arm_t* segment);
+    // Each arm's segments placed from the core by the angle, their directions and the arm's reach.
+    void place_arms();
+    // Per arm, the first segment (from the core outward) that must turn two steps or more toward the
+    // ship (away from it while the arm recoils) turns one, within three of its base.
+    void aim_arms(int32_t r);
 
     eye_t* eye = nullptr;
     light_t* light = nullptr;
@@ -99,9 +104,7 @@ class core_t : public enemy_t {
   private:
     void reset_arms();
     int32_t rotate();
-    void place_arms();
     void move_toward_ship(float by);
-    void aim_arms(int32_t r);
     void update_reach();
 };
 

@@ -6,6 +6,8 @@
 #include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
+
 namespace {
 
 using worm006_test = enemy_kit_t;
@@ -76,13 +78,26 @@ TEST_F(worm006_test, it_swims_in_strokes_stops_once_at_192_to_attack_and_then_sw
     run(1);
     EXPECT_FLOAT_EQ(body->x, 120.99f);
     EXPECT_FLOAT_EQ(body->speed, 0.98f);
-    std::vector<uint32_t> states;
+    struct change_t {
+        uint32_t frame;
+        uint32_t state;
+        float x;
+        int32_t hand_a; // directions of the two hands
+        int32_t hand_b;
+        uint32_t anim_period;
+        bool operator==(const change_t& o) const {
+            return frame == o.frame && state == o.state && std::fabs(x - o.x) < 0.01f && hand_a == o.hand_a &&
+                   hand_b == o.hand_b && anim_period == o.anim_period;
+        }
+    };
+    std::vector<change_t> changes;
     uint32_t attack_frame = 0;
-    for (uint32_t f = 2; f < 1200; ++f) {
+    for (uint32_t f = 2; f < 700; ++f) {
         const uint32_t before = body->state;
         run(1);
-        if (body->state != before && (states.empty() || states.back() != body->state)) {
-            states.push_back(body->state);
+        if (body->state != before) {
+            changes.push_back({f, body->state, body->x, body->hand_a->direction, body->hand_b->direction,
+                               body->anim_period});
         }
         if (attack_frame == 0 && body->hand_a->firing == 1) {
             attack_frame = f;
@@ -91,14 +106,24 @@ TEST_F(worm006_test, it_swims_in_strokes_stops_once_at_192_to_attack_and_then_sw
             EXPECT_EQ(alive_count(body->hand_a->lasers), 1); // fired in the frame it was switched on
         }
     }
-    EXPECT_GE(body->x, 192);
-    const auto first_stop = std::find(states.begin(), states.end(), 40u);
-    ASSERT_NE(first_stop, states.end());
-    EXPECT_EQ(std::vector<uint32_t>(first_stop, first_stop + 7),
-              (std::vector<uint32_t>{40, 50, 51, 52, 53, 54, 10}));
-    EXPECT_EQ(std::count(states.begin(), states.end(), 40u), 1);
+    // Reach 20 steps, stroke, fold, glide; the one stop at 192: brake, coil, uncoil, hold 24 frames,
+    // sweep every third frame, return; then the strokes again without a stop, the glide 16 frames.
+    const std::vector<change_t> expected{
+        {40, 11, 137.19f, 29, 35, 2},  {66, 12, 157.18f, 20, 44, 1},  {88, 13, 182.37f, 32, 32, 1},
+        {97, 40, 193.71f, 32, 32, 2},  {152, 50, 222.31f, 33, 31, 3}, {192, 51, 222.31f, 51, 13, 4},
+        {232, 52, 222.31f, 12, 52, 4}, {256, 53, 222.31f, 13, 51, 6}, {376, 54, 222.31f, 51, 13, 3},
+        {416, 10, 222.51f, 13, 51, 1}, {456, 11, 226.72f, 27, 37, 2}, {482, 12, 236.18f, 18, 46, 1},
+        {504, 13, 252.94f, 32, 32, 1}, {520, 10, 266.30f, 32, 32, 1}, {560, 11, 277.67f, 29, 35, 2},
+        {586, 12, 291.45f, 20, 44, 1}, {608, 13, 311.89f, 32, 32, 1}, {624, 10, 327.81f, 32, 32, 1},
+        {664, 11, 342.54f, 29, 35, 2}, {690, 12, 360.64f, 20, 44, 1}};
+    ASSERT_EQ(changes.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_TRUE(changes[i] == expected[i])
+            << i << ": frame " << changes[i].frame << " state " << changes[i].state << " x " << changes[i].x;
+    }
+    EXPECT_EQ(attack_frame, 156u);
     EXPECT_EQ(body->hand_b->firing, 0);
-    EXPECT_GT(body->x, 256); // swum off to the right
+    EXPECT_EQ(body->pattern, 1);
 }
 
 TEST_F(worm006_test, its_arms_steer_trail_and_bend_within_the_bodys_limits) {
@@ -159,6 +184,7 @@ TEST_F(worm006_test, its_arms_burn_out_after_the_body_and_only_a_quick_kill_lets
     }
     worm006::body_t* body = swimmer(*this);
     run(2);
+    body->damage(0); // nothing at all
     body->damage(9999);
     const std::vector<worm006::arm_t*> arm = chain_of(body->arm_b);
     std::vector<uint32_t> died(arm.size(), 0);
@@ -174,4 +200,32 @@ TEST_F(worm006_test, its_arms_burn_out_after_the_body_and_only_a_quick_kill_lets
     // before it died, as it is updated after it.
     EXPECT_EQ(died, (std::vector<uint32_t>{4, 7, 10, 13, 16, 19, 22, 25, 28, 31}));
     EXPECT_EQ(sound_frames(55).size(), 10u);
+    EXPECT_EQ(sounds_of(48), 1);
+    EXPECT_EQ(sounds_of(39), 1);
+}
+
+TEST_F(worm006_test, its_lasers_end_on_either_terrain_layer_whatever_the_terrain_switch) {
+    struct row_t {
+        bool layer1;
+        int32_t terrain_mode;
+    };
+    for (const row_t r : {row_t{false, 0}, row_t{true, 0}, row_t{true, 2}}) {
+        worm006::body_t* body = swimmer(*this);
+        g_terrain_mode = r.terrain_mode;
+        solid_at(r.layer1 ? *slot1 : *slot0, 99, 60);
+        missile_t* laser = body->hand_a->lasers[0];
+        laser->set_position(100, 60);
+        laser->vx = -1;
+        laser->vy = 0;
+        laser->start();
+        run(1);
+        EXPECT_EQ(laser->alive, 0) << r.layer1 << " " << r.terrain_mode;
+        EXPECT_EQ(laser->effect->alive, 1);
+        missile_t* free_flight = body->hand_a->lasers[1];
+        free_flight->set_position(100, 100);
+        free_flight->vx = -1;
+        free_flight->start();
+        run(1);
+        EXPECT_EQ(free_flight->alive, 1);
+    }
 }

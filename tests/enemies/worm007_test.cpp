@@ -155,3 +155,64 @@ TEST_F(worm007_test, the_cores_death_takes_eye_light_and_arms_and_the_hands_fire
         EXPECT_EQ(hand->shots[0]->owner, hand);
     }
 }
+
+TEST_F(worm007_test, each_aim_turns_one_segment_of_an_arm_one_step_within_three_of_its_base) {
+    worm007::core_t* core = core_at(*this);
+    ship_at(core->x + 16, 230); // straight below the arms
+    run(1);
+    core->state = 999; // no script: the test aims
+    for (worm007::arm_t* s : arm_of(core, 0)) {
+        s->direction = 0;
+    }
+    core->arms[0].reach = 0.5f;
+    core->place_arms();
+    struct row_t {
+        bool recoil;
+        std::vector<int32_t> first_three;
+    };
+    // The ship lies a quarter turn clockwise (48): the shorter way is down; at the window's edge of
+    // three the next segment takes the turn; a recoil aims half a circle away, back up.
+    const row_t rows[] = {{false, {-1, 0, 0}},  {false, {-2, 0, 0}},  {false, {-3, 0, 0}},
+                          {false, {-3, -1, 0}}, {false, {-3, -2, 0}}, {true, {-2, -2, 0}}};
+    for (const row_t& r : rows) {
+        core->arms[0].recoil = r.recoil ? 8 : 0;
+        core->aim_arms(0);
+        const std::vector<worm007::arm_t*> arm = arm_of(core, 0);
+        EXPECT_EQ((std::vector<int32_t>{arm[0]->direction, arm[1]->direction, arm[2]->direction}),
+                  r.first_three);
+        EXPECT_EQ(arm[0]->pattern, arm[0]->direction & 63);
+    }
+}
+
+TEST_F(worm007_test, it_brakes_after_two_sections_then_leaves_left_and_its_eye_blinks_when_hit) {
+    worm007::core_t* core = core_at(*this);
+    run(40);
+    worm007::eye_t* eye = core->eye;
+    EXPECT_EQ(eye->pattern, 0); // opened once on screen
+    core->damage(1);
+    std::vector<int32_t> patterns;
+    for (int32_t f = 0; f < 8; ++f) {
+        run(1);
+        patterns.push_back(eye->pattern);
+    }
+    // Shut one step at once, held while it blinks, then opening on every second frame.
+    EXPECT_EQ(patterns, (std::vector<int32_t>{1, 1, 1, 1, 0, 0, 0, 0}));
+    advance_to(0x20000 - 1);
+    run(1);
+    EXPECT_EQ(core->state, 10);
+    advance_to(0x20000);
+    run(1);
+    EXPECT_EQ(core->state, 30);
+    EXPECT_EQ(core->spin, 1);
+    // Its speed of 0.5 falls by 0.01 a frame; at 0 it turns and speeds up to the left.
+    uint32_t frames = 0;
+    while (core->state == 30 && frames < 100) {
+        run(1);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 51u);
+    EXPECT_FLOAT_EQ(core->speed, 0.02f);
+    const float x = core->x;
+    run(1);
+    EXPECT_FLOAT_EQ(core->x, x - 0.04f);
+}
