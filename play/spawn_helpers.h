@@ -16,6 +16,7 @@
 
 class missile_t;
 class mul_explosion_t;
+class smoke_t;
 
 // Every record of ids, in order, or nothing when one of them is missing.
 template <size_t N> std::optional<std::array<const objectinfo_t*, N>> find_records(const int32_t (&ids)[N]) {
@@ -75,6 +76,9 @@ missile_t* make_shot_with_effect(stage_t* stage, const placement_t* placement,
 missile_t* link_shot_effect(stage_t* stage, const placement_t* placement, missile_t* shot,
                             const objectinfo_t* effect_record, uint32_t period, object_t* owner,
                             std::vector<missile_t*>& shots);
+// A dormant puff of smoke that drifts along the direction (0..63) at the speed, period frames a pattern.
+smoke_t* make_drifting_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* record,
+                             int32_t direction, float speed, uint32_t period);
 // A row of n body explosions: explosion i takes records[i mod records.size()] and period (i >> 2) + 1,
 // and enters set at (dx[i], dy[i]).
 void make_explosion_row(stage_t* stage, const placement_t* placement,

@@ -197,6 +197,23 @@ class head_t;
 class tail_t;
 class worm_missile_t;
 } // namespace worm005
+namespace worm006 {
+class arm_t;
+class body_t;
+class hand_t;
+class laser_t;
+} // namespace worm006
+namespace worm007 {
+class arm_t;
+class core_t;
+class eye_t;
+class hand_t;
+class light_t;
+} // namespace worm007
+namespace worm008 {
+class body_t;
+class head_t;
+} // namespace worm008
 namespace twister003 {
 class body_t;
 class laser_t;
@@ -341,6 +358,33 @@ class stage_t {
     // The worm001 of 12 parts that a larger enemy carries, every part switched off until its head is
     // started; null when none could be made.
     static worm001::head_t* make_dormant_worm001(stage_t* stage, const placement_t* placement);
+    static worm006::body_t* make_worm006_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm006::arm_t* make_worm006_arm(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static worm006::hand_t* make_worm006_hand(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm006::laser_t* make_worm006_laser(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // The first segment of an arm of nine segments and a hand with its 32 lasers, owned by the body.
+    static worm006::arm_t* spawn_worm006_arm(stage_t* stage, const placement_t* placement,
+                                             worm006::body_t* owner);
+    static worm007::core_t* make_worm007_core(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm007::arm_t* make_worm007_arm(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static worm007::hand_t* make_worm007_hand(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm007::eye_t* make_worm007_eye(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static worm007::light_t* make_worm007_light(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // The first segment of arm index (1..4): nine segments and a hand with its four shots.
+    static worm007::arm_t* spawn_worm007_arm(stage_t* stage, const placement_t* placement, int32_t index);
+    static worm008::head_t* make_worm008_head(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static worm008::body_t* make_worm008_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
     // The rotators' makers: bodies at the placement on their record's list, lasers dormant on the
     // enemy-shot list, every field of their own at its start.
     static rotator001::body_t* make_rotator001_body(stage_t* stage, const placement_t* placement,

@@ -3,6 +3,7 @@
 #include "objects/explosion.h"
 #include "objects/item.h"
 #include "objects/missile.h"
+#include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "player/powergauge.h"
 #include "player/smoke.h"
@@ -140,6 +141,17 @@ missile_t* link_shot_effect(stage_t* stage, const placement_t* placement, missil
     shot->set_owner(owner);
     shots.push_back(shot);
     return shot;
+}
+
+smoke_t* make_drifting_smoke(stage_t* stage, const placement_t* placement, const objectinfo_t* record,
+                             int32_t direction, float speed, uint32_t period) {
+    smoke_t* puff = stage_t::make_smoke(stage, placement, record);
+    puff->direction = direction;
+    puff->speed = speed;
+    puff->vx = speed * cos_table[direction];
+    puff->vy = -speed * sin_table[direction];
+    puff->period = period;
+    return puff;
 }
 
 void make_explosion_row(stage_t* stage, const placement_t* placement,

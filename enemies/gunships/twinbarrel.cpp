@@ -275,15 +275,8 @@ void stage_t::spawn_twinbarrel(stage_t* stage, const placement_t* placement) {
         body->shots.push_back(shot);
     }
     for (int32_t i = 0; i < smoke_count; ++i) {
-        smoke_t* puff = make_smoke(stage, placement, records[3]);
-        const int32_t d = smoke_directions[i % 8];
-        puff->direction = d;
-        puff->terrain_collision = 0;
-        puff->speed = smoke_speed;
-        puff->vx = smoke_speed * cos_table[d];
-        puff->vy = -smoke_speed * sin_table[d];
-        puff->period = smoke_period;
-        body->smokes.push_back(puff);
+        body->smokes.push_back(make_drifting_smoke(stage, placement, records[3], smoke_directions[i % 8],
+                                                   smoke_speed, smoke_period));
     }
     give_item(stage, placement, body);
 }

@@ -56,7 +56,10 @@ TEST_F(enemy_kit, the_level_toughens_records_shots_hit_only_list_0_and_list_1_be
         load({placed(201, 100, 100)}, level);
         EXPECT_EQ(all<enemy_t>()[0]->hp, hp) << level;
     }
-    load({placed(200, 100, 60), placed(202, 100, 160)});
+    // Type 201 has no family of its own: here its record is scenery on list 1.
+    const objectinfo_t* plain = objectinfo_find(200);
+    records({{201, 16, 16, 5, 1, 200, plain->image_id, 1, 0}});
+    load({placed(200, 100, 60), placed(201, 100, 160)});
     enemy_t* in_list0 = all<enemy_t>()[0];
     enemy_t* in_list1 = all<enemy_t>()[1];
     EXPECT_FALSE(shoot(100, 80, 1)); // beside the box

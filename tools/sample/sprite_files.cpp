@@ -8,6 +8,7 @@
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/fish_stage.h"
+#include "tools/sample/big_worm_stage.h"
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/block_stage.h"
@@ -188,7 +189,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
         !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
-        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error)) {
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

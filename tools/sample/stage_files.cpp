@@ -9,6 +9,7 @@
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/fish_stage.h"
+#include "tools/sample/big_worm_stage.h"
 #include "tools/sample/gunship_stage.h"
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
@@ -83,7 +84,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
           gunship_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
           tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
-          tentacle_placements(stage)}) {
+          tentacle_placements(stage), big_worm_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -127,7 +128,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           fish_records(),
           chaser_records(),
           meteor_records(), tripus_records(), mothership_records(),
-          block_records(), walker_records(), tentacle_records()}) {
+          block_records(), walker_records(), tentacle_records(),
+          big_worm_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
