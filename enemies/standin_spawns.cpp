@@ -65,14 +65,6 @@ void stage_t::spawn_sam(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_bee001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_bee003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_tentacle001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
