@@ -44,7 +44,7 @@ TEST_F(bee001_test, the_body_balls_wing_and_smoke_are_assembled_in_order_or_none
 }
 
 TEST_F(bee001_test, a_flying_step_drifts_recoils_steers_and_ends_by_its_situation) {
-    enum terrain_t { none, left, above, below, both, neighbour };
+    enum terrain_t { none, left, above, below, both, neighbour, right };
     struct row_t {
         const char* name;
         int32_t hp;
@@ -69,6 +69,7 @@ TEST_F(bee001_test, a_flying_step_drifts_recoils_steers_and_ends_by_its_situatio
         {"roof", 16, false, 128, 80, false, above, 127.6f, -1, 0, 1, 0, 0},
         {"floor", 16, false, 128, 120, false, below, 127.6f, 1, 0, 1, 0, 0},
         {"pinched", 16, false, 128, 160, false, both, 128, 0, 1, 0, 0, 0},
+        {"wall behind", 16, true, 128, 240, false, right, 128, 0.5f, 0, 1, 0, 3},
     };
     for (const row_t& r : rows) {
         std::vector<placement_t> placements{placed(219, int32_t(r.x), r.y, 0, 37)};
@@ -82,13 +83,13 @@ TEST_F(bee001_test, a_flying_step_drifts_recoils_steers_and_ends_by_its_situatio
         body->x = r.x;
         body->hp = r.hp;
         body->hit = r.hit;
-        body->phase = 0;
+        body->phase = 90;
         body->counter = 1; // no ball
         if (r.leaving) {
             body->key = uint32_t(-0x20000);
         }
-        if (r.terrain == left) {
-            solid_at(*slot0, 112, r.y);
+        if (r.terrain == left || r.terrain == right) {
+            solid_at(*slot0, r.terrain == left ? 112 : 144, r.y);
         }
         if (r.terrain == above || r.terrain == both) {
             solid_at(*slot0, 127, r.y - 8);
@@ -102,12 +103,14 @@ TEST_F(bee001_test, a_flying_step_drifts_recoils_steers_and_ends_by_its_situatio
         EXPECT_NEAR(float(r.y) - body->base_y, r.base_dy, 1e-4) << r.name;
         EXPECT_EQ(body->state, r.state) << r.name;
         EXPECT_EQ(body->alive, r.alive) << r.name;
+        EXPECT_EQ(body->hp == 0, r.alive == 0) << r.name;
         EXPECT_EQ(body->hurt, r.hurt) << r.name;
         EXPECT_EQ(g_score - score, r.score) << r.name;
         EXPECT_EQ(body->wing->alive, r.state == 0 || r.x < 0) << r.name; // going off leaves it be
         EXPECT_EQ(body->explosion->alive, r.terrain == both) << r.name;
         EXPECT_EQ(body->carried->alive, 0) << r.name;
-        if (r.state == 0) {
+        if (r.state == 0) { // at the top of its bob
+            EXPECT_FLOAT_EQ(body->y, body->base_y + 8) << r.name;
             EXPECT_FLOAT_EQ(body->wing->x, body->x + 16) << r.name;
             EXPECT_FLOAT_EQ(body->wing->y, body->y - 12) << r.name;
         }
@@ -144,9 +147,11 @@ TEST_F(bee001_test,
     EXPECT_EQ(frames, (std::vector<uint32_t>{0, 64, 256})); // both busy at 128 and 192
 
     bee001::ball_t* ball = body->balls[0];
-    for (const auto& [x, direction, frames_to_end] : {std::tuple{-6.5f, 32, 2}, std::tuple{100.0f, 0, 3}}) {
+    for (const auto& [x, y, direction, frames_to_end] :
+         {std::tuple{-6.5f, 60.0f, 32, 2}, std::tuple{100.0f, -6.5f, 16, 2},
+          std::tuple{100.0f, 60.0f, 0, 3}}) {
         ball->explosion->kill();
-        ball->set_position(x, 60);
+        ball->set_position(x, y);
         ball->direction = direction;
         ball->start();
         solid_at(*slot0, 103, 60);
@@ -181,4 +186,10 @@ TEST_F(bee001_test, a_wingless_bee_falls_puffing_smoke_and_dies_on_the_ground_wi
     EXPECT_EQ(body->explosion->alive, 1);
     EXPECT_EQ(body->carried->alive, 0);
     EXPECT_EQ(g_score - score, 50); // the wing's only
+    EXPECT_EQ(sounds_of(34), 0);
+    body = hold<body_t>(placed(219, 128, 100));
+    body->damage(20);
+    run(1);
+    EXPECT_EQ(sounds_of(47), 1);
+    EXPECT_EQ(sounds_of(34), 1);
 }

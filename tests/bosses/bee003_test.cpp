@@ -2,6 +2,7 @@
 // count, its escorts summoned and killed, the section it holds, its tail and reflecting lasers.
 #include "bosses/bees/bee002.h"
 #include "bosses/bees/bee003.h"
+#include "objects/direction.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
 #include "screen/soundctr.h"
@@ -244,4 +245,147 @@ TEST_F(bee003_test, a_reflecting_laser_mirrors_on_terrain_and_drags_its_19_segme
     EXPECT_EQ(alive, 20);
     head->kill();
     EXPECT_EQ(head->next->next->alive, 0);
+}
+
+TEST_F(bee003_test, each_attack_of_the_script_fires_from_its_phase_and_frame) {
+    enum what_t {
+        ring,
+        navigation,
+        laser_up,
+        laser_down,
+        fan,
+        tail,
+        aimed,
+        no_aimed,
+        late_event,
+        death,
+        leave
+    };
+    struct row_t {
+        int32_t phase;
+        uint32_t t;
+        int32_t level;
+        float ship_x;
+        what_t what;
+    };
+    const row_t rows[] = {
+        {50, 0, 1, 40, ring},       {100, 16, 1, 40, ring},      {50, 256, 1, 40, navigation},
+        {101, 0, 1, 240, laser_up}, {104, 0, 1, 40, laser_down}, {200, 32, 1, 40, fan},
+        {301, 0, 1, 40, tail},      {303, 0, 6, 40, tail},       {700, 12, 1, 40, aimed},
+        {700, 8, 1, 40, aimed},     {700, 4, 1, 40, aimed},      {160, 4, 2, 40, aimed},
+        {160, 4, 1, 40, no_aimed},  {850, 4, 1, 40, aimed},      {5001, 432, 1, 40, late_event},
+        {5001, 512, 1, 40, death},  {1000, 0, 1, 40, leave},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(228, 160, 120), r.level);
+        ship_at(r.ship_x, 100);
+        g_section_repeat = 1;
+        body->phase = r.phase;
+        body->phase_timer = r.t;
+        body->x = r.phase == 1000 ? 319.9f : 160;
+        body->hover_base_y = 120;
+        const size_t posted = scene->posted.size();
+        const float at[2] = {body->x, body->y}, ship[2] = {r.ship_x, 100};
+        const int32_t d = direction_to(at, ship);
+        run(1);
+        const auto shots = launches(list_enemy_shots);
+        const std::string name = std::to_string(r.phase) + " " + std::to_string(r.t);
+        switch (r.what) {
+        case ring:
+            EXPECT_EQ(alive_count(body->balls), 16) << name;
+            EXPECT_EQ(body->balls[15]->direction, 60) << name;
+            EXPECT_EQ(sounds_of(40), 1) << name;
+            break;
+        case navigation:
+            EXPECT_EQ(posted_since(posted),
+                      (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 385, 0}}));
+            break;
+        case laser_up:
+        case laser_down:
+            EXPECT_EQ(body->reflex_lasers[0]->direction, r.what == laser_up ? 8 : 40) << name;
+            EXPECT_NEAR(body->reflex_lasers[0]->speed, 2.5f, 1e-6) << name;
+            break;
+        case fan:
+            ASSERT_EQ(shots.size(), 5u) << name;
+            for (int32_t k = 0; k < 5; ++k) {
+                EXPECT_EQ(shots[size_t(k)].direction, (d - 4 + 2 * k) & 63) << name;
+                EXPECT_NEAR(shots[size_t(k)].speed, 1.5f, 1e-6) << name;
+            }
+            EXPECT_EQ(sounds_of(50), 1) << name;
+            break;
+        case tail:
+            EXPECT_EQ(sounds_of(16), 1) << name;
+            EXPECT_NEAR(body->tail_lasers[0]->speed, 2.0f + 0.2f * float(r.level - 1), 1e-5) << name;
+            EXPECT_NEAR(body->tail_lasers[0]->y, 150, 1e-4) << name;
+            EXPECT_NEAR(body->tail_lasers[0]->x, 140 - body->tail_lasers[0]->speed, 1e-4) << name;
+            break;
+        case aimed:
+        case no_aimed: {
+            const int32_t turn = r.phase != 700 ? 0 : r.t % 12 == 0 ? 2 : r.t % 8 == 0 ? -2 : 0;
+            EXPECT_EQ(alive_count(body->balls), r.what == aimed) << name;
+            EXPECT_EQ(body->balls[0]->direction, r.what == aimed ? (d + turn) & 63 : 0) << name;
+            break;
+        }
+        case late_event:
+            EXPECT_EQ(posted_since(posted),
+                      (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 415, 3}}));
+            break;
+        case death: {
+            auto events = posted_since(posted);
+            events.resize(2); // the stage's own follow
+            EXPECT_EQ(body->alive, 0);
+            EXPECT_EQ(events,
+                      (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 371, -3}, {0, 413, 3}}));
+            break;
+        }
+        case leave:
+            EXPECT_EQ(body->phase, 1001);
+            EXPECT_EQ(g_section_repeat, 3u);
+            EXPECT_EQ(body->alive, 1);
+            break;
+        }
+    }
+}
+
+TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_the_level) {
+    auto* body = hold<body_t>(placed(228, 100, 120));
+    run(1); // to the corner below the screen
+    EXPECT_FLOAT_EQ(body->x, 0);
+    EXPECT_FLOAT_EQ(body->y, 300);
+    run(61); // home in 61 eased steps of 3 degrees
+    EXPECT_EQ(body->phase, 1);
+    EXPECT_FLOAT_EQ(body->x, 208);
+    EXPECT_FLOAT_EQ(body->y, 128);
+    EXPECT_FLOAT_EQ(body->wing->x, 232);
+    EXPECT_FLOAT_EQ(body->wing->y, 96);
+    run(1);
+    EXPECT_EQ(body->phase, 50);
+    run(46); // the hover: 32 pixels along the sine, 2 degrees a frame
+    EXPECT_NEAR(body->y, 128 + 32 * sin_table_deg[90], 1e-4);
+
+    struct row_t {
+        int32_t level, lasers, tails;
+    };
+    for (const row_t& r : {row_t{1, 4, 4}, {2, 6, 6}, {3, 10, 6}}) {
+        body = hold<body_t>(placed(228, 100, 120), r.level);
+        ship_at(40, 128);
+        body->phase = 101;
+        int32_t lasers = 0;
+        for (int32_t f = 0; f < 1000 && body->phase != 150; ++f) {
+            const size_t before = trace.size();
+            run(1);
+            for (size_t i = before; i < trace.size(); ++i) {
+                lasers +=
+                    trace[i].list == list_enemy_shots && trace[i].index % 20 == 0 && trace[i].index < 160;
+            }
+        }
+        EXPECT_EQ(lasers, r.lasers) << r.level;
+        EXPECT_EQ(body->phase, 150) << r.level;
+        body->phase = 300;
+        body->phase_timer = 0;
+        for (int32_t f = 0; f < 600 && body->phase != 400; ++f) {
+            run(1);
+        }
+        EXPECT_EQ(sounds_of(16), r.tails) << r.level;
+    }
 }
