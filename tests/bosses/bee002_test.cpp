@@ -48,8 +48,12 @@ TEST_F(bee002_test, it_fades_in_unhurt_and_harmless_and_can_be_hurt_after_its_fi
     EXPECT_EQ(bee->hp, hp); // 64 fading, 23 gliding, 64 firing: no hit counted
     EXPECT_EQ(frame, 64u + 23 + 64 + 1);
     EXPECT_GT(sparks, 0);
+    EXPECT_EQ(bee->wing->alive, 1);
+    EXPECT_EQ(sounds_of(47), 0);
     bee->damage(1);
+    run(1);
     EXPECT_EQ(bee->hp, hp - 1);
+    EXPECT_EQ(sounds_of(47), 1);
 }
 
 TEST_F(bee002_test, each_glide_goes_48_across_and_32_toward_the_ship_in_23_eased_steps) {
@@ -66,11 +70,15 @@ TEST_F(bee002_test, each_glide_goes_48_across_and_32_toward_the_ship_in_23_eased
         bee002::body_t* bee = summoned(r.x, r.y);
         ship_at(r.ship_x, r.ship_y);
         bee->fade = 0;
-        run(1); // chooses and takes its first step at 270 degrees: still at the start
+        bee->pattern = 5;
+        run(1); // chooses and takes its first step at 270 degrees: still at the start, tilting toward 3
+        EXPECT_EQ(bee->pattern, 4);
         EXPECT_FLOAT_EQ(bee->target_x, r.target_x) << r.x;
         EXPECT_FLOAT_EQ(bee->target_y, r.target_y) << r.x;
         EXPECT_FLOAT_EQ(bee->x, r.x);
-        run(22);
+        run(4);
+        EXPECT_EQ(bee->pattern, r.target_x < r.x ? 3 : 5) << r.x;
+        run(18);
         EXPECT_EQ(bee->state, 3);
         EXPECT_NEAR(bee->x, r.x + (r.target_x - r.x) * cos_deg(358), 1e-3) << r.x;
         EXPECT_NEAR(bee->y, r.y + (r.target_y - r.y) * cos_deg(358), 1e-3) << r.x;
@@ -97,6 +105,7 @@ TEST_F(bee002_test, six_fans_a_fire_state_as_wide_as_the_level_centred_on_straig
             if (f == 0) {
                 EXPECT_EQ(bee->balls[0]->direction, 32 - 2 * (n - 1)) << level;
                 EXPECT_EQ(bee->balls[size_t(n - 1)]->direction, 32 + 2 * (n - 1)) << level;
+                EXPECT_FLOAT_EQ(bee->balls[0]->speed, 1.5f) << level;
             }
         }
         EXPECT_EQ(nonzero(fans), std::vector<int32_t>(6, n)) << level;
@@ -128,10 +137,18 @@ TEST_F(bee002_test, a_ball_flies_straight_32_frames_then_turns_a_step_every_8_to
     ball->timer = 256;
     run(1);
     EXPECT_EQ(ball->state, 2);
-    ball->set_position(-15, 100);
+    ball->set_position(-14, 100);
     run(1);
-    EXPECT_EQ(ball->alive, 0);
+    EXPECT_EQ(ball->alive, 1); // at -15.5
+    run(1);
+    EXPECT_EQ(ball->alive + ball->hp, 0);
     EXPECT_EQ(ball->explosion->alive, 0); // off the area: gone without an explosion
+    bee002::ball_t* other = bee->balls[1];
+    other->set_position(100, 60);
+    other->start();
+    other->damage(100);
+    run(1);
+    EXPECT_EQ(sounds_of(48), 1);
 }
 
 TEST_F(bee002_test, sent_away_while_fading_in_it_fades_out_from_there_and_ends_without_explosion) {
@@ -145,7 +162,7 @@ TEST_F(bee002_test, sent_away_while_fading_in_it_fades_out_from_there_and_ends_w
     EXPECT_EQ(bee->fade, 256);
     EXPECT_EQ(bee->alive, 1);
     run(1);
-    EXPECT_EQ(bee->alive, 0);
-    EXPECT_EQ(bee->wing->alive, 0);
+    EXPECT_EQ(bee->alive + bee->hp, 0);
+    EXPECT_EQ(bee->wing->alive + bee->wing->hp, 0);
     EXPECT_EQ(bee->explosion->alive, 0);
 }

@@ -88,6 +88,7 @@ TEST_F(bee003_test, a_phase_change_ends_the_frame_uncounted_and_hp_or_cycles_tur
         {0, 0, 900, 0, 1, 0, 0},       {170, 95, 900, 0, 170, 96, 1}, {170, 96, 900, 0, 200, 0, 0},
         {851, 80, 900, 0, 100, 0, 0},  {300, 5, 499, 0, 5000, 1, 1},  {851, 5, 900, 5, 1000, 1, 1},
         {5000, 5, 100, 5, 5000, 6, 1}, {102, 32, 900, 0, 103, 0, 0},  {112, 16, 900, 0, 130, 0, 0},
+        {601, 5, 900, 0, 601, 6, 1},   {1001, 5, 900, 0, 1001, 6, 1},
     };
     for (const row_t& r : rows) {
         auto* body = hold<body_t>(placed(228, 100, 120));
@@ -294,6 +295,7 @@ TEST_F(bee003_test, each_attack_of_the_script_fires_from_its_phase_and_frame) {
         case ring:
             EXPECT_EQ(alive_count(body->balls), 16) << name;
             EXPECT_EQ(body->balls[15]->direction, 60) << name;
+            EXPECT_NEAR(body->balls[2]->x, 160 + 2 * cos_table[8], 1e-4) << name; // 2 pixels a frame
             EXPECT_EQ(sounds_of(40), 1) << name;
             break;
         case navigation:
@@ -362,11 +364,24 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
     EXPECT_EQ(body->phase, 50);
     run(46); // the hover: 32 pixels along the sine, 2 degrees a frame
     EXPECT_NEAR(body->y, 128 + 32 * sin_table_deg[90], 1e-4);
+    const int32_t flap = body->wing->pattern;
+    run(1);
+    EXPECT_EQ(body->wing->pattern, 1 - flap);
+    body->set_position(208, 128);
+    body->phase = 500;
+    body->phase_timer = 0;
+    run(61); // 64 right and 32 up in 61 steps of 3 degrees
+    EXPECT_EQ(body->phase, 500);
+    EXPECT_FLOAT_EQ(body->x, 272);
+    EXPECT_FLOAT_EQ(body->y, 96);
+    body->phase = 1000;
+    run(1);
+    EXPECT_EQ(body->wing->pattern, 0);
 
     struct row_t {
-        int32_t level, lasers, tails;
+        int32_t level, lasers, tails, fans;
     };
-    for (const row_t& r : {row_t{1, 4, 4}, {2, 6, 6}, {3, 10, 6}}) {
+    for (const row_t& r : {row_t{1, 4, 4, 5}, {2, 6, 6, 7}, {3, 10, 6, 9}}) {
         body = hold<body_t>(placed(228, 100, 120), r.level);
         ship_at(40, 128);
         body->phase = 101;
@@ -387,5 +402,11 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
             run(1);
         }
         EXPECT_EQ(sounds_of(16), r.tails) << r.level;
+        body->phase = 200;
+        body->phase_timer = 0;
+        for (int32_t f = 0; f < 600 && body->phase != 201; ++f) {
+            run(1);
+        }
+        EXPECT_EQ(sounds_of(50), r.fans) << r.level;
     }
 }
