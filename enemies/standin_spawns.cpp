@@ -13,14 +13,6 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 
 } // namespace
 
-void stage_t::spawn_bee001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_bee003(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

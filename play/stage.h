@@ -105,6 +105,26 @@ class ball_t;
 class body_t;
 class laser_t;
 } // namespace midboss002
+namespace bee001 {
+class ball_t;
+class body_t;
+class wing_t;
+} // namespace bee001
+namespace bee002 {
+class ball_t;
+class body_t;
+class wing_t;
+} // namespace bee002
+namespace bee003 {
+class ball_t;
+class bigball_t;
+class body_explosion_t;
+class body_t;
+class reflex_laser_head_t;
+class reflex_laser_t;
+class tail_laser_t;
+class wing_t;
+} // namespace bee003
 namespace midboss003 {
 class ball_t;
 class body_laser_t;
@@ -670,6 +690,41 @@ class stage_t {
                                                           const objectinfo_t* info);
     static boss004::core_cover_t* make_boss004_core_cover(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
+    // The bees' makers: each object on the list of its kind, every field of its own at its start.
+    static bee001::body_t* make_bee001_body(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee001::ball_t* make_bee001_ball(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee001::wing_t* make_bee001_wing(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee002::body_t* make_bee002_body(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee002::wing_t* make_bee002_wing(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee002::ball_t* make_bee002_ball(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee003::body_t* make_bee003_body(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee003::wing_t* make_bee003_wing(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee003::ball_t* make_bee003_ball(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static bee003::bigball_t* make_bee003_bigball(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static bee003::body_explosion_t* make_bee003_body_explosion(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    static bee003::reflex_laser_t* make_bee003_reflex_laser(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static bee003::reflex_laser_head_t*
+    make_bee003_reflex_laser_head(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static bee003::tail_laser_t* make_bee003_tail_laser(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    // An escort bee with its wing, dormant balls and item; and the bee003's laser chains, the first piece
+    // returned. Null, with nothing made, without their records.
+    static bee002::body_t* make_bee002_group(stage_t* stage, const placement_t* placement);
+    static bee003::reflex_laser_head_t* make_bee003_reflex_laser_chain(stage_t* stage,
+                                                                       const placement_t* placement);
+    static bee003::tail_laser_t* make_bee003_tail_laser_chain(stage_t* stage, const placement_t* placement);
     // One unit of a midboss001 column at the placement; null, with nothing made, when a record is missing.
     static midboss001::body_t* assemble_midboss001(stage_t* stage, const placement_t* placement);
 

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
@@ -189,7 +190,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
         !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
-        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error)) {
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error) || !add_bee_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/block_stage.h"
+#include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
@@ -84,7 +85,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
           gunship_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
           tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
-          tentacle_placements(stage), big_worm_placements(stage)}) {
+          tentacle_placements(stage), big_worm_placements(stage), bee_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -129,7 +130,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           chaser_records(),
           meteor_records(), tripus_records(), mothership_records(),
           block_records(), walker_records(), tentacle_records(),
-          big_worm_records()}) {
+          big_worm_records(),
+          bee_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
