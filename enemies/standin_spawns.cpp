@@ -85,10 +85,6 @@ void stage_t::spawn_tripus(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_wall(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

@@ -84,6 +84,16 @@ class core_t;
 class flash_t;
 class spark_t;
 } // namespace boss004
+namespace crab001 {
+class ball_t;
+class body_laser_t;
+class body_t;
+class eye_t;
+class foot_t;
+class shin_t;
+class spark_t;
+class thigh_t;
+} // namespace crab001
 namespace midboss001 {
 class body_t;
 class wing_t;
@@ -503,6 +513,26 @@ class stage_t {
                                                           const objectinfo_t* info);
     static boss004::core_cover_t* make_boss004_core_cover(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
+    // Crab001's makers: each object on the list of its kind, the lasers and sparks dormant.
+    static crab001::body_t* make_crab001_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::thigh_t* make_crab001_thigh(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static crab001::shin_t* make_crab001_shin(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::foot_t* make_crab001_foot(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::eye_t* make_crab001_eye(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static crab001::ball_t* make_crab001_ball(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::body_laser_t* make_crab001_body_laser(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static crab001::spark_t* make_crab001_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // One leg's chain of ten segments, first to root and last to tip; neither written without its records.
+    static void assemble_crab001_thigh_chain(stage_t* stage, const placement_t* placement,
+                                             crab001::thigh_t*& root, crab001::thigh_t*& tip);
     // One unit of a midboss001 column at the placement; null, with nothing made, when a record is missing.
     static midboss001::body_t* assemble_midboss001(stage_t* stage, const placement_t* placement);
 
