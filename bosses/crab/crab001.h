@@ -47,6 +47,9 @@ class body_t : public enemy_t {
     // n idle balls from the point, centred on direction c, 4 apart.
     void fire_ball_fan(float at_x, float at_y, int32_t c, int32_t n);
     void fire_body_laser();
+    // Legs 0 to 3 in turn: an airborne foot steps on, a foot on the wall lifts when due and the other
+    // diagonal pair holds the wall.
+    void step_legs(float dy);
 
     uint8_t invulnerable = 1;
     uint8_t motion_done = 1;
@@ -75,7 +78,6 @@ class body_t : public enemy_t {
     void plant_feet();
     // Toward the middle of the gap 32 pixels up or down, legs stepping along.
     void climb(float dy);
-    void step_legs(float dy);
     // The airborne feet step; true when none was airborne.
     bool settle(float dy);
     // False once the sway has ended.

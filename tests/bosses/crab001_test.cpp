@@ -115,6 +115,7 @@ TEST_F(crab001_test, only_the_body_and_balls_are_hurt_and_a_lethal_hit_starts_th
         shoot(body->x, body->y, r.power == 0 ? hp : r.power);
         EXPECT_EQ(body->hp, hp - r.hp_lost) << r.power;
         EXPECT_EQ(body->phase, r.phase) << r.power;
+        EXPECT_EQ(body->phase_timer, r.phase == 1000 ? 0u : 1u);
         EXPECT_EQ(body->alive, 1);
         EXPECT_EQ(body->invulnerable != 0, r.invulnerable || r.phase == 1000);
         EXPECT_EQ(requested(47), r.sound);
@@ -176,7 +177,7 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
         if (r.wall_x >= 0) {
             for (int32_t y = 20; y < 40; ++y) {
                 solid_at(*slot0, r.wall_x, y);
-                solid_at(*slot0, 200, y);
+                solid_at(*slot0, 203, y);
             }
         }
         run(1);
@@ -201,6 +202,20 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
     EXPECT_EQ(directions, (std::vector<int32_t>{6, 4, 2, 1, 63, 62, 60, 58, 6}));
     EXPECT_EQ(speeds, (std::vector<float>{1, 2, 3, 1, 2, 3, 1, 2, 3}));
     EXPECT_EQ(body->feet[2]->sparks[3]->direction, 31);
+
+    // Each thigh chain runs from its hip on the body to beside the shin, segment i at i tenths of the way.
+    const float hips[4][2] = {{-16, -16}, {-16, 12}, {16, -16}, {16, 12}};
+    for (size_t k = 0; k < 4; ++k) {
+        const crab001::shin_t* shin = body->feet[k]->shin;
+        const crab001::thigh_t* fifth = body->thigh_roots[k]->next->next->next->next->next;
+        const float from_x = 128 + hips[k][0];
+        const float from_y = 30 + hips[k][1];
+        const float to_x = shin->x + (k < 2 ? 16 : -16);
+        EXPECT_FLOAT_EQ(body->thigh_roots[k]->x, from_x) << k;
+        EXPECT_FLOAT_EQ(body->thigh_roots[k]->y, from_y) << k;
+        EXPECT_FLOAT_EQ(fifth->x, from_x + (to_x - from_x) * 5 / 10) << k;
+        EXPECT_FLOAT_EQ(fifth->y, from_y + (shin->y - from_y) * 5 / 10) << k;
+    }
 }
 
 TEST_F(crab001_test, a_step_swings_along_a_parabola_of_float_curvature_back_onto_the_wall) {
@@ -213,6 +228,7 @@ TEST_F(crab001_test, a_step_swings_along_a_parabola_of_float_curvature_back_onto
     EXPECT_FLOAT_EQ(foot->arc_center_y, 14);
     EXPECT_FLOAT_EQ(foot->x, -40.0f / 256.0f * 14.5f * 14.5f + 52);
     EXPECT_EQ(foot->airborne, 1);
+    EXPECT_FLOAT_EQ(foot->shin->x, foot->x + 14);
     int32_t frames = 1;
     while (foot->airborne && frames < 100) {
         foot->step(-1.5f);
@@ -271,6 +287,8 @@ TEST_F(crab001_test, the_eyes_lids_follow_the_moods_and_the_time_limit_sends_the
         auto* body = hold<body_t>(placed(277, 128, 120));
         crab001::eye_t* eye = body->eyes[0];
         eye->update(); // mode 0 sets the limit
+        EXPECT_EQ(eye->mode, 1);
+        EXPECT_EQ(eye->time_limit, 131208u);
         body->set_eyes(r.mode);
         eye->pattern = r.pattern;
         for (uint32_t f = 0; f < r.frames; ++f) {
@@ -321,4 +339,80 @@ TEST_F(crab001_test, a_dead_body_leaves_its_legs_to_fall_apart_from_the_body_out
     // comes before its shin, one frame later.
     EXPECT_EQ(died, (std::vector<int32_t>{1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 43, 67}));
     EXPECT_EQ(sound_frames(38), (std::vector<uint32_t>{67}));
+}
+
+TEST_F(crab001_test, a_foot_steps_when_airborne_or_when_due_with_the_other_diagonal_on_the_wall) {
+    struct row_t {
+        float dy;
+        float upper_y; // feet 0 and 2; the body stands at y 100
+        float lower_y; // feet 1 and 3
+        bool first_airborne;
+        std::vector<int32_t> stepped;
+    };
+    const row_t rows[] = {
+        {1.5f, 40, 140, false, {1, 0, 0, 0}},  // down: a far upper foot lifts, the other upper waits for it
+        {-1.5f, 80, 160, false, {1, 0, 0, 1}}, // up: a near upper and a far lower foot, one per diagonal
+        {-1.5f, 90, 120, true, {1, 0, 1, 0}}, // airborne steps on, lands (its arc is flat at x 0) and frees 2
+        {0, 40, 160, true, {0, 0, 0, 0}},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 100));
+        for (int32_t k = 0; k < 4; ++k) {
+            crab001::foot_t* foot = body->feet[k];
+            foot->side = k < 2 ? 1 : 2;
+            foot->object_t::set_position(k < 2 ? 12 : 244, k % 2 == 0 ? r.upper_y : r.lower_y);
+            foot->airborne = k == 0 && r.first_airborne;
+        }
+        body->step_legs(r.dy);
+        std::vector<int32_t> stepped;
+        for (int32_t k = 0; k < 4; ++k) {
+            stepped.push_back(body->feet[k]->y != (k % 2 == 0 ? r.upper_y : r.lower_y));
+        }
+        EXPECT_EQ(stepped, r.stepped) << r.dy << " " << r.upper_y;
+    }
+}
+
+TEST_F(crab001_test, the_death_sequence_wobbles_toward_the_gap_and_ends_in_its_145th_frame) {
+    auto* body = hold<body_t>(placed(277, 100, 30));
+    ship_at(200, 120);
+    run(1);
+    body->invulnerable = 0;
+    shoot(body->x, body->y, body->hp);
+    const size_t before = scene->posted.size();
+    run(17);
+    EXPECT_EQ(body->target_center_x, 128);
+    EXPECT_GE(body->center_x, 104);
+    EXPECT_LE(body->center_x, 105);
+    EXPECT_EQ(body->death_explosions.next, 3);
+    int32_t frames = 17;
+    while (body->alive && frames < 300) {
+        run(1);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 145);
+    const auto posted = posted_since(before);
+    ASSERT_GE(posted.size(), 2u);
+    EXPECT_EQ(std::get<1>(posted.front()), 371);
+    EXPECT_EQ(std::get<2>(posted.front()), 4);
+    EXPECT_EQ(std::get<2>(posted[1]), 3);
+    EXPECT_EQ(body->twisters[0]->alive, 1);
+}
+
+TEST_F(crab001_test, a_flash_runs_down_the_thigh_and_the_lasers_fall_with_their_effect) {
+    auto* body = hold<body_t>(placed(277, 128, 30));
+    crab001::thigh_t* root = body->thigh_roots[0];
+    root->flash = 11;
+    root->update();
+    EXPECT_EQ(root->next->flash, 12);
+    EXPECT_TRUE(root->is_flashing());
+    root->flash = 0;
+    EXPECT_FALSE(root->is_flashing());
+
+    body->fire_body_laser();
+    crab001::body_laser_t* laser = body->body_lasers[0];
+    laser->update();
+    EXPECT_FLOAT_EQ(laser->y, 30 + 24 + 3);
+    EXPECT_FLOAT_EQ(laser->x, 128);
+    EXPECT_FLOAT_EQ(laser->effect->y, laser->y);
+    EXPECT_EQ(laser->effect->alive, 1);
 }
