@@ -84,6 +84,15 @@ class core_t;
 class flash_t;
 class spark_t;
 } // namespace boss004
+namespace boss006 {
+class big_laser_head_t;
+class big_laser_t;
+class body_t;
+class homing_t;
+class laser_t;
+class spark_ctr_t;
+class spark_t;
+} // namespace boss006
 namespace crab001 {
 class ball_t;
 class body_laser_t;
@@ -513,6 +522,23 @@ class stage_t {
                                                           const objectinfo_t* info);
     static boss004::core_cover_t* make_boss004_core_cover(stage_t* stage, const placement_t* placement,
                                                           const objectinfo_t* info);
+    // Boss006's makers: each object on the list of its kind, the shots, beams and charge dormant.
+    static boss006::body_t* make_boss006_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static boss006::homing_t* make_boss006_homing(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static boss006::laser_t* make_boss006_laser(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static boss006::big_laser_head_t* make_boss006_big_laser_head(stage_t* stage, const placement_t* placement,
+                                                                  const objectinfo_t* info);
+    static boss006::big_laser_t* make_boss006_big_laser_seg(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static boss006::spark_ctr_t* make_boss006_spark_ctr(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static boss006::spark_t* make_boss006_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // A beam of a head and 31 links, the head first in the shot list; null without record 334.
+    static boss006::big_laser_head_t* make_boss006_big_laser(stage_t* stage, const placement_t* placement);
     // Crab001's makers: each object on the list of its kind, the lasers and sparks dormant.
     static crab001::body_t* make_crab001_body(stage_t* stage, const placement_t* placement,
                                               const objectinfo_t* info);

@@ -3,26 +3,27 @@
 #include "base/binio.h"
 #include "screen/sprite_record.h"
 #include "tools/sample/boss004_stage.h"
-#include "tools/sample/crab_stage.h"
+#include "tools/sample/boss006_stage.h"
 #include "tools/sample/cell_stage.h"
+#include "tools/sample/crab_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
-#include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
+#include "tools/sample/gunship_stage.h"
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mode_marks.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
-#include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/rotator_stage.h"
+#include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
-#include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
 #include "tools/sample/turret_stage.h"
+#include "tools/sample/twister_stage.h"
 #include "tools/sample/worm_stage.h"
 
 #include <cmath>
@@ -178,7 +179,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_worm_sprites(root, table, error) || !add_mode_mark_sprites(root, table, error) ||
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
-        !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) || !add_crab_sprites(root, table, error) ||
+        !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
+        !add_crab_sprites(root, table, error) || !add_boss006_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error)) {
         return false;
     }

@@ -2,8 +2,9 @@
 
 #include "base/binio.h"
 #include "tools/sample/boss004_stage.h"
-#include "tools/sample/crab_stage.h"
+#include "tools/sample/boss006_stage.h"
 #include "tools/sample/cell_stage.h"
+#include "tools/sample/crab_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
@@ -11,13 +12,13 @@
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
-#include "tools/sample/sample_maps.h"
 #include "tools/sample/rotator_stage.h"
+#include "tools/sample/sample_maps.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
-#include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_scripts.h"
 #include "tools/sample/turret_stage.h"
+#include "tools/sample/twister_stage.h"
 #include "tools/sample/worm_stage.h"
 
 #include <algorithm>
@@ -73,8 +74,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
          {formation_placements(stage), melvorin_placements(stage), midboss_placements(stage),
           turret_placements(stage), emplacement_placements(stage), shutter_placements(stage),
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
-          scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
-          gunship_placements(stage), crab_placements(stage)}) {
+          scenery_placements(stage), cell_placements(stage), hopper_placements(stage),
+          boss004_placements(stage), gunship_placements(stage), crab_placements(stage),
+          boss006_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -114,7 +116,8 @@ std::vector<objectinfo_t> sample_stage_records() {
     for (const std::vector<objectinfo_t>& more :
          {formation_records(), melvorin_records(), midboss_records(), turret_records(), emplacement_records(),
           shutter_records(), twister_records(), ending_stage_records(), worm_records(), rotator_records(),
-          scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(), crab_records()}) {
+          scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(),
+          crab_records(), boss006_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
