@@ -63,7 +63,13 @@ TEST_F(boss006_test, every_part_is_assembled_in_order_and_nothing_without_a_reco
         EXPECT_FLOAT_EQ(body->smokes[i]->speed, 1.2f);
     }
     EXPECT_EQ(directions, (std::vector<int32_t>{16, 15, 17, 15, 17, 16, 15, 16, 16, 15}));
-    EXPECT_EQ(body->death_explosions.entries[19].dx, 38);
+    const int32_t dx[16] = {16, 0, 0, 38, 18, -14, 16, -38, 22, 16, -36, 38, 6, -12, 10, -16};
+    const int32_t dy[16] = {0, -20, 15, -10, 26, -22, -22, 20, 0, 20, -12, 6, -26, 0, -8, 25};
+    for (size_t i = 0; i < 32; ++i) {
+        EXPECT_EQ(body->death_explosions.entries[i].dx, dx[i % 16]) << i;
+        EXPECT_EQ(body->death_explosions.entries[i].dy, dy[i % 16]) << i;
+    }
+    EXPECT_EQ(made[1].period, 2); // the death pattern of the larger bosses
     EXPECT_EQ(body->spark_ctr->sparks[15]->body, body);
     EXPECT_EQ(body->big_lasers[1]->next->next->get_owner(), body);
 
@@ -125,6 +131,10 @@ TEST_F(boss006_test, each_motion_moves_for_its_number_of_frames) {
         int32_t frames = 0;
         while (body->step_motion() && frames < 1000) {
             ++frames;
+            if (r.motion == 1 && frames == 10) { // read at 216 degrees
+                EXPECT_NEAR(body->x, 125 - 25 * 0.809017f, 0.001);
+                EXPECT_NEAR(body->y, 80 + 20 * 0.809017f, 0.001);
+            }
         }
         EXPECT_EQ(frames, r.frames) << r.motion << " " << r.step;
         EXPECT_NEAR(body->x, r.x, 0.01) << r.motion;
@@ -147,20 +157,33 @@ TEST_F(boss006_test, the_barrages_fire_their_kinds_by_level) {
     struct row_t {
         int32_t level;
         int32_t phase;
-        std::vector<int32_t> kinds; // in the first 16 frames, in launch order
+        std::vector<std::pair<int32_t, int32_t>> kinds; // (frame, kind) in the first 16 frames, in order
     };
     const row_t rows[] = {
-        {1, 100, {3, 2}},
-        {2, 110, {3, 2, 3, 2}},
-        {3, 120, {1, 3, 0, 1, 2, 0}},
-        {4, 130, {1, 3, 0, 2, 1, 3, 0, 2}},
-        {5, 140, {1, 3, 2, 0, 3, 2, 1, 3, 2, 0, 3, 2}},
+        {1, 100, {{0, 3}, {8, 2}}},
+        {2, 110, {{0, 3}, {4, 2}, {8, 3}, {12, 2}}},
+        {3, 120, {{0, 1}, {0, 3}, {4, 0}, {8, 1}, {8, 2}, {12, 0}}},
+        {4, 130, {{0, 1}, {0, 3}, {4, 0}, {4, 2}, {8, 1}, {8, 3}, {12, 0}, {12, 2}}},
+        {5,
+         140,
+         {{0, 1},
+          {0, 3},
+          {2, 2},
+          {4, 0},
+          {4, 3},
+          {6, 2},
+          {8, 1},
+          {8, 3},
+          {10, 2},
+          {12, 0},
+          {12, 3},
+          {14, 2}}},
     };
     for (const row_t& r : rows) {
         auto* body = quiet(hold<body_t>(placed(331, 150, 128), r.level));
         body->invulnerable = 0;
         body->phase = 53;
-        std::vector<int32_t> kinds;
+        std::vector<std::pair<int32_t, int32_t>> kinds;
         for (int32_t f = 0; f < 16; ++f) {
             std::vector<uint8_t> before;
             for (const boss006::homing_t* pod : body->homings) {
@@ -170,7 +193,7 @@ TEST_F(boss006_test, the_barrages_fire_their_kinds_by_level) {
             for (size_t i = 0; i < body->homings.size(); ++i) {
                 if (!before[i] && body->homings[i]->alive) {
                     const float dy = body->homings[i]->explosion->y - body->y; // the muzzle flash
-                    kinds.push_back(dy == -40 ? 0 : dy == 40 ? 1 : dy == -22 ? 2 : 3);
+                    kinds.push_back({f, dy == -40 ? 0 : dy == 40 ? 1 : dy == -22 ? 2 : 3});
                 }
             }
         }
@@ -197,6 +220,7 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         pod->update();
         EXPECT_EQ(pod->direction, r.direction_after) << r.direction << " " << r.timer;
         EXPECT_EQ(pod->pattern, r.direction_after);
+        EXPECT_FLOAT_EQ(pod->x, 100 + 2.5f * cos_table[r.direction_after]);
     }
     // Off the area it goes silently, without its explosion.
     auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
@@ -233,6 +257,12 @@ TEST_F(boss006_test, bolts_and_beams_hurt_other_enemies_of_list_0_without_score)
         EXPECT_EQ(laser->alive, 0) << r.contact;
         EXPECT_EQ(pod->hp, hp - r.hp_lost) << r.contact;
         EXPECT_EQ(g_score, score);
+        // Its owner it passes.
+        boss006::laser_t* other = body->lasers[1];
+        other->set_position(body->x - 20, body->y);
+        other->start();
+        other->update();
+        EXPECT_EQ(other->alive, 1);
     }
     // The beam's front goes 4 left a frame, a segment more a frame, and stays on the boss's y from level 5.
     for (int32_t level : {4, 5}) {
@@ -267,7 +297,17 @@ TEST_F(boss006_test, the_charge_emits_seven_sparks_and_ends_after_45_frames) {
         EXPECT_EQ(ctr->effect->alive, 0);
         EXPECT_EQ(alive_count(ctr->sparks), 7 * (charge + 1));
     }
-    EXPECT_FLOAT_EQ(ctr->sparks[0]->x, 200 - 112 + 46);
+    const float spark_dx[14] = {46, 54, 53, 52, 50, 47, 52, 53, 59, 44, 59, 55, 51, 58};
+    const float spark_dy[14] = {15, -11, 21, 18, 6, -9, -16, -3, 12, 23, 16, -19, -6, 9};
+    for (size_t i = 0; i < 14; ++i) {
+        EXPECT_FLOAT_EQ(ctr->sparks[i]->x, 200 - 112 + spark_dx[i]) << i;
+        EXPECT_FLOAT_EQ(ctr->sparks[i]->y, 100 + spark_dy[i]) << i;
+    }
+    // A spark flies to the nose, 20 before the body.
+    boss006::spark_t* spark = ctr->sparks[0];
+    spark->set_position(220, 100);
+    spark->update();
+    EXPECT_FLOAT_EQ(spark->x, 220 - 1.75f);
 }
 
 TEST_F(boss006_test, its_kill_takes_list_0_with_it_and_the_bonus_falls_with_time) {
@@ -282,4 +322,65 @@ TEST_F(boss006_test, its_kill_takes_list_0_with_it_and_the_bonus_falls_with_time
         body->frames_alive = f[0];
         EXPECT_EQ(body->bonus(), int32_t(f[1])) << f[0];
     }
+}
+
+TEST_F(boss006_test, the_dashes_fire_bolt_pairs_and_the_route_leads_to_the_barrage) {
+    struct row_t {
+        int32_t level;
+        size_t pair_frames; // over the four rounds of three dashes
+    };
+    for (const row_t& r : {row_t{1, 64}, row_t{2, 152}}) {
+        auto* body = quiet(hold<body_t>(placed(331, 200, 128), r.level));
+        ship_at(40, 128);
+        body->invulnerable = 0;
+        body->phase = 20;
+        const std::vector<int32_t> starts = starts_per_frame(body->lasers, 444);
+        EXPECT_EQ(body->phase, 24) << r.level;
+        EXPECT_EQ(nonzero(starts), std::vector<int32_t>(r.pair_frames, 2)) << r.level;
+        run(1);
+        EXPECT_EQ(body->phase, 32) << r.level;
+    }
+    auto* body = quiet(hold<body_t>(placed(331, 200, 100)));
+    body->phase = 40;
+    run(46);
+    EXPECT_EQ(body->phase, 41);
+    run(1);
+    EXPECT_EQ(body->phase, 42); // rolled by the descent: it waits for level
+    EXPECT_FLOAT_EQ(body->y, 128);
+    body->pattern = 0;
+    run(1);
+    EXPECT_EQ(body->phase, 52);
+    EXPECT_EQ(body->repeat, 1u);
+}
+
+TEST_F(boss006_test, shots_leave_from_their_points_and_take_the_first_idle_member) {
+    auto* body = quiet(hold<body_t>(placed(331, 200, 100)));
+    body->set_position(200, 100);
+    body->fire_laser_pair(0);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(body->lasers[i]->alive, 1);
+        EXPECT_FLOAT_EQ(body->lasers[i]->x, 164);
+        EXPECT_FLOAT_EQ(body->lasers[i]->y, i == 0 ? 84 : 116);
+        EXPECT_EQ(body->lasers[i]->direction, 32);
+        EXPECT_FLOAT_EQ(body->lasers[i]->speed, 4);
+    }
+    EXPECT_EQ(body->lasers[2]->alive, 0);
+    struct pod_row_t {
+        int32_t kind;
+        float dx;
+        float dy;
+        int32_t direction;
+    };
+    const pod_row_t rows[] = {{0, 8, -40, 16}, {1, 8, 40, 48}, {2, 34, -22, 60}, {3, 34, 22, 4}};
+    body->homings[0]->explosion->start(); // a pod whose explosion still runs is passed over
+    for (const pod_row_t& r : rows) {
+        body->fire_homing(r.kind);
+        boss006::homing_t* pod = body->homings[size_t(r.kind) + 1];
+        EXPECT_EQ(pod->alive, 1) << r.kind;
+        EXPECT_EQ(pod->direction, r.direction) << r.kind;
+        EXPECT_EQ(pod->pattern, r.direction) << r.kind;
+        EXPECT_FLOAT_EQ(pod->x, 200 + r.dx) << r.kind;
+        EXPECT_FLOAT_EQ(pod->explosion->y, 100 + r.dy) << r.kind;
+    }
+    EXPECT_EQ(body->homings[0]->alive, 0);
 }

@@ -62,11 +62,16 @@ TEST_F(crab001_test, every_part_is_assembled_in_order_and_nothing_without_a_reco
     const auto at = std::search(effects.begin(), effects.end(), explosions.begin(), explosions.end());
     ASSERT_NE(at, effects.end());
     EXPECT_GT(at - effects.begin(), 1);
-    EXPECT_EQ(effects[0].owner_index, 0); // the boss death pattern first
+    EXPECT_EQ(effects[0].owner_index, 0); // the boss death pattern first, of the smaller bosses
+    EXPECT_EQ(effects[1].period, 1);
 
     auto* body = only<body_t>();
-    EXPECT_EQ(body->death_explosions.entries[8].dx, -14);
-    EXPECT_EQ(body->death_explosions.entries[15].dy, 34);
+    const int32_t dx[8] = {-14, 4, 8, -4, 10, -8, 8, -12};
+    const int32_t dy[8] = {-26, -8, 24, 8, -24, 16, 8, 34};
+    for (size_t i = 0; i < 16; ++i) {
+        EXPECT_EQ(body->death_explosions.entries[i].dx, dx[i % 8]) << i;
+        EXPECT_EQ(body->death_explosions.entries[i].dy, dy[i % 8]) << i;
+    }
     EXPECT_EQ(alive_count(body->balls), 64);
     EXPECT_FLOAT_EQ(body->balls[63]->x, 128);
     EXPECT_FLOAT_EQ(body->balls[63]->y, 200);
