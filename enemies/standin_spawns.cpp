@@ -13,19 +13,11 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 
 } // namespace
 
-void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
 void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 

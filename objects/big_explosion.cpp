@@ -11,6 +11,20 @@ void mul_explosion_t::start_at(float x, float y) {
     }
 }
 
+explosion_t* mul_explosion_t::start_next_at(float x, float y) {
+    if (entries.empty()) {
+        return nullptr;
+    }
+    const data_t& entry = entries[size_t(next) % entries.size()];
+    if (entry.explosion->alive) {
+        return nullptr;
+    }
+    entry.explosion->set_position(float(int32_t(x) + entry.dx), float(int32_t(y) + entry.dy));
+    entry.explosion->start();
+    next = int32_t((size_t(next) + 1) % entries.size());
+    return entry.explosion;
+}
+
 void kill_all_in_list(mul_explosion_t& set) {
     for (const mul_explosion_t::data_t& entry : set.entries) {
         if (entry.explosion != nullptr) {

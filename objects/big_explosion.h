@@ -17,6 +17,9 @@ class mul_explosion_t {
     void add(explosion_t* explosion, int32_t dx, int32_t dy) { entries.push_back({explosion, dx, dy}); }
     // Places and starts every entry that is not running, at (trunc(x) + dx, trunc(y) + dy).
     void start_at(float x, float y);
+    // Starts the entry at next, at (trunc(x) + dx, trunc(y) + dy), and moves next on; null, with next kept,
+    // while that entry still runs or there is none.
+    explosion_t* start_next_at(float x, float y);
 
     std::vector<data_t> entries;
     int32_t next = 0; // the entry that a holder starting them one by one uses next

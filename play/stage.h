@@ -96,6 +96,25 @@ class core_t;
 class flash_t;
 class spark_t;
 } // namespace boss004
+namespace boss006 {
+class big_laser_head_t;
+class big_laser_t;
+class body_t;
+class homing_t;
+class laser_t;
+class spark_ctr_t;
+class spark_t;
+} // namespace boss006
+namespace crab001 {
+class ball_t;
+class body_laser_t;
+class body_t;
+class eye_t;
+class foot_t;
+class shin_t;
+class spark_t;
+class thigh_t;
+} // namespace crab001
 namespace midboss001 {
 class body_t;
 class wing_t;
@@ -725,6 +744,43 @@ class stage_t {
     static bee003::reflex_laser_head_t* make_bee003_reflex_laser_chain(stage_t* stage,
                                                                        const placement_t* placement);
     static bee003::tail_laser_t* make_bee003_tail_laser_chain(stage_t* stage, const placement_t* placement);
+    // Boss006's makers: each object on the list of its kind, the shots, beams and charge dormant.
+    static boss006::body_t* make_boss006_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static boss006::homing_t* make_boss006_homing(stage_t* stage, const placement_t* placement,
+                                                  const objectinfo_t* info);
+    static boss006::laser_t* make_boss006_laser(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static boss006::big_laser_head_t* make_boss006_big_laser_head(stage_t* stage, const placement_t* placement,
+                                                                  const objectinfo_t* info);
+    static boss006::big_laser_t* make_boss006_big_laser_seg(stage_t* stage, const placement_t* placement,
+                                                            const objectinfo_t* info);
+    static boss006::spark_ctr_t* make_boss006_spark_ctr(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static boss006::spark_t* make_boss006_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // A beam of a head and 31 links, the head first in the shot list; null without record 334.
+    static boss006::big_laser_head_t* make_boss006_big_laser(stage_t* stage, const placement_t* placement);
+    // Crab001's makers: each object on the list of its kind, the lasers and sparks dormant.
+    static crab001::body_t* make_crab001_body(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::thigh_t* make_crab001_thigh(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static crab001::shin_t* make_crab001_shin(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::foot_t* make_crab001_foot(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::eye_t* make_crab001_eye(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static crab001::ball_t* make_crab001_ball(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static crab001::body_laser_t* make_crab001_body_laser(stage_t* stage, const placement_t* placement,
+                                                          const objectinfo_t* info);
+    static crab001::spark_t* make_crab001_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    // One leg's chain of ten segments, first to root and last to tip; neither written without its records.
+    static void assemble_crab001_thigh_chain(stage_t* stage, const placement_t* placement,
+                                             crab001::thigh_t*& root, crab001::thigh_t*& tip);
     // One unit of a midboss001 column at the placement; null, with nothing made, when a record is missing.
     static midboss001::body_t* assemble_midboss001(stage_t* stage, const placement_t* placement);
 

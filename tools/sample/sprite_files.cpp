@@ -4,15 +4,17 @@
 #include "screen/sprite_record.h"
 #include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
+#include "tools/sample/boss006_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
+#include "tools/sample/crab_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
 #include "tools/sample/fish_stage.h"
 #include "tools/sample/big_worm_stage.h"
-#include "tools/sample/gunship_stage.h"
 #include "tools/sample/frontend_pictures.h"
 #include "tools/sample/block_stage.h"
+#include "tools/sample/gunship_stage.h"
 #include "tools/sample/hopper_stage.h"
 #include "tools/sample/meteor_stage.h"
 #include "tools/sample/tentacle_stage.h"
@@ -23,15 +25,15 @@
 #include "tools/sample/mothership_stage.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
-#include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/rotator_stage.h"
+#include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
-#include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_pictures.h"
 #include "tools/sample/title_pictures.h"
 #include "tools/sample/tripus_stage.h"
 #include "tools/sample/turret_stage.h"
+#include "tools/sample/twister_stage.h"
 #include "tools/sample/worm_stage.h"
 
 #include <cmath>
@@ -188,6 +190,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
+        !add_crab_sprites(root, table, error) || !add_boss006_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
         !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
         !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error) || !add_bee_sprites(root, table, error)) {

@@ -4,8 +4,10 @@
 #include "tools/sample/block_stage.h"
 #include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
+#include "tools/sample/boss006_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
+#include "tools/sample/crab_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/ending_stage.h"
 #include "tools/sample/formation_stage.h"
@@ -17,16 +19,16 @@
 #include "tools/sample/meteor_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mothership_stage.h"
-#include "tools/sample/sample_maps.h"
 #include "tools/sample/rotator_stage.h"
+#include "tools/sample/sample_maps.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
-#include "tools/sample/twister_stage.h"
 #include "tools/sample/stage_scripts.h"
 #include "tools/sample/tripus_stage.h"
 #include "tools/sample/tentacle_stage.h"
 #include "tools/sample/turret_stage.h"
 #include "tools/sample/walker_stage.h"
+#include "tools/sample/twister_stage.h"
 #include "tools/sample/worm_stage.h"
 
 #include <algorithm>
@@ -82,8 +84,9 @@ std::vector<placement_t> stage_placements(int32_t stage) {
          {formation_placements(stage), melvorin_placements(stage), midboss_placements(stage),
           turret_placements(stage), emplacement_placements(stage), shutter_placements(stage),
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
-          scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
-          gunship_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
+          scenery_placements(stage), cell_placements(stage), hopper_placements(stage),
+          boss004_placements(stage), gunship_placements(stage), crab_placements(stage),
+          boss006_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
           tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
           tentacle_placements(stage), big_worm_placements(stage), bee_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
@@ -94,7 +97,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
 std::vector<eventinfo_t> stage_events(int32_t stage, int32_t next) {
     std::vector<eventinfo_t> events = opening_events();
     for (const std::vector<eventinfo_t>& more :
-         {melvorin_events(stage), sample_stage_script(stage, stage_sections)}) {
+         {melvorin_events(stage), sample_stage_script(stage, stage_sections), crab_events(stage)}) {
         events.insert(events.end(), more.begin(), more.end());
     }
     events.push_back({event_next_stage, 0, position(stage_sections, 0), next});
@@ -131,7 +134,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           meteor_records(), tripus_records(), mothership_records(),
           block_records(), walker_records(), tentacle_records(),
           big_worm_records(),
-          bee_records()}) {
+          bee_records(),
+          crab_records(), boss006_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;

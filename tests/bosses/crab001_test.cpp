@@ -1,0 +1,423 @@
+// The walking crab: its assembly in list order, the hits it takes and intercepts, the parked formations,
+// planting on walls and edges, the step's parabola, ball fans by level, the eyes' lids and time limit,
+// and the leg falling apart.
+#include "bosses/crab/crab001.h"
+#include "enemies/twisters/twister005.h"
+#include "objects/play_globals.h"
+#include "screen/soundctr.h"
+#include "tests/bosses/midboss_kit.h"
+
+namespace {
+
+using crab001_test = midboss_kit_t;
+using crab001::body_t;
+
+constexpr int32_t se_requested = 2;
+
+bool requested(int32_t id) {
+    return g_soundctr.se_states[size_t(id)] == se_requested;
+}
+
+} // namespace
+
+TEST_F(crab001_test, every_part_is_assembled_in_order_and_nothing_without_a_record) {
+    load({placed(277, 128, 200, 0, -1, 5)});
+    std::vector<part_t> enemies{{"crab001::body_t", 278}};
+    enemies.insert(enemies.end(), 64, {"crab001::ball_t", 279});
+    enemies.insert(enemies.end(), 40, {"crab001::thigh_t", 284});
+    for (int32_t k = 0; k < 4; ++k) {
+        enemies.insert(enemies.end(), {{"crab001::foot_t", 282}, {"crab001::shin_t", 283}});
+    }
+    enemies.insert(enemies.end(), 3, {"crab001::eye_t", 281});
+    enemies.insert(enemies.end(), {{"twister005::leader_t", 0}, {"twister005::member_t", 126}});
+    const auto made = manifest_of(scene->stage, list_enemies0);
+    ASSERT_GT(made.size(), enemies.size());
+    for (size_t i = 0; i < enemies.size(); ++i) {
+        EXPECT_EQ(made[i], enemies[i]) << i;
+    }
+
+    std::vector<part_t> shots, explosions;
+    for (int32_t i = 0; i < 16; ++i) {
+        explosions.push_back({"explosion_t", 67 + i % 3, (i >> 2) + 1});
+    }
+    for (int32_t i = 0; i < 32; ++i) {
+        shots.push_back({"crab001::body_laser_t", 286, -1, list_enemies0, 0});
+        explosions.push_back({"explosion_t", 287, 6, list_enemy_shots, i});
+    }
+    for (int32_t i = 0; i < 64; ++i) {
+        explosions.push_back({"explosion_t", 280, 2, list_enemies0, 1 + i});
+    }
+    for (int32_t segment : {0, 1, 5, 9, 10, 11, 15, 19, 20, 21, 25, 29, 30, 31, 35, 39}) {
+        explosions.push_back({"explosion_t", 69, 2, list_enemies0, 65 + segment});
+    }
+    for (int32_t k = 0; k < 4; ++k) {
+        explosions.push_back({"explosion_t", 83, 2, list_enemies0, 105 + 2 * k});
+        explosions.insert(explosions.end(), 18, {"crab001::spark_t", 285, 8});
+        explosions.push_back({"explosion_t", 68, 2, list_enemies0, 106 + 2 * k});
+    }
+    const auto shots_made = manifest_of(scene->stage, list_enemy_shots);
+    ASSERT_GT(shots_made.size(), shots.size());
+    EXPECT_EQ(std::vector<part_t>(shots_made.begin(), shots_made.begin() + 32), shots);
+    const auto effects = manifest_of(scene->stage, list_explosions);
+    const auto at = std::search(effects.begin(), effects.end(), explosions.begin(), explosions.end());
+    ASSERT_NE(at, effects.end());
+    EXPECT_GT(at - effects.begin(), 1);
+    EXPECT_EQ(effects[0].owner_index, 0); // the boss death pattern first, of the smaller bosses
+    EXPECT_EQ(effects[1].period, 1);
+
+    auto* body = only<body_t>();
+    const int32_t dx[8] = {-14, 4, 8, -4, 10, -8, 8, -12};
+    const int32_t dy[8] = {-26, -8, 24, 8, -24, 16, 8, 34};
+    for (size_t i = 0; i < 16; ++i) {
+        EXPECT_EQ(body->death_explosions.entries[i].dx, dx[i % 8]) << i;
+        EXPECT_EQ(body->death_explosions.entries[i].dy, dy[i % 8]) << i;
+    }
+    EXPECT_EQ(alive_count(body->balls), 64);
+    EXPECT_FLOAT_EQ(body->balls[63]->x, 128);
+    EXPECT_FLOAT_EQ(body->balls[63]->y, 200);
+    for (twister005::leader_t* leader : body->twisters) {
+        ASSERT_NE(leader, nullptr);
+        EXPECT_EQ(leader->alive, 0);
+        EXPECT_EQ(leader->key, 5u);
+        EXPECT_EQ(leader->members.size(), 8u);
+    }
+    EXPECT_EQ(body->feet[2]->shin->foot, body->feet[2]);
+    EXPECT_EQ(body->feet[2]->shin->last_thigh->next, nullptr);
+    EXPECT_EQ(body->thigh_roots[2]->prev, nullptr);
+
+    for (int32_t record : {278, 279, 280, 281, 283, 282, 285, 83, 68, 286, 287, 67, 69}) {
+        records({}, {record});
+        load({placed(277, 128, 200)});
+        EXPECT_EQ(object_total(), 0u) << record;
+    }
+    records({}, {284});
+    load({placed(277, 128, 200)});
+    body = only<body_t>();
+    ASSERT_NE(body, nullptr);
+    EXPECT_EQ(body->thigh_roots[0], nullptr);
+    EXPECT_EQ(body->feet[0]->shin->last_thigh, nullptr);
+    EXPECT_EQ(all<crab001::thigh_t>().size(), 0u);
+}
+
+TEST_F(crab001_test, only_the_body_and_balls_are_hurt_and_a_lethal_hit_starts_the_death) {
+    struct row_t {
+        bool invulnerable;
+        int32_t power; // 0: the body's hit points exactly
+        int32_t hp_lost;
+        int32_t phase;
+        bool sound;
+    };
+    const row_t rows[] = {
+        {true, 5, 0, 10, false},    // still shielded
+        {false, 5, 5, 10, true},    // plain hit
+        {false, 0, 0, 1000, false}, // hp - n = 0: intercepted
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 120));
+        run(1);
+        body->invulnerable = r.invulnerable;
+        const int32_t hp = body->hp;
+        shoot(body->x, body->y, r.power == 0 ? hp : r.power);
+        EXPECT_EQ(body->hp, hp - r.hp_lost) << r.power;
+        EXPECT_EQ(body->phase, r.phase) << r.power;
+        EXPECT_EQ(body->phase_timer, r.phase == 1000 ? 0u : 1u);
+        EXPECT_EQ(body->alive, 1);
+        EXPECT_EQ(body->invulnerable != 0, r.invulnerable || r.phase == 1000);
+        EXPECT_EQ(requested(47), r.sound);
+    }
+    auto* body = hold<body_t>(placed(277, 128, 120));
+    const std::vector<enemy_t*> untouchable{body->eyes[0], body->feet[0], body->feet[0]->shin,
+                                            body->thigh_roots[0]};
+    for (enemy_t* part : untouchable) {
+        part->damage(9999);
+        EXPECT_EQ(part->alive, 1) << part->type_id();
+    }
+    crab001::ball_t* ball = body->balls[0];
+    ball->damage(9999);
+    EXPECT_EQ(ball->alive, 0);
+    EXPECT_TRUE(requested(31));
+    EXPECT_FALSE(ball->is_flashing());
+}
+
+TEST_F(crab001_test, its_death_releases_the_parked_formations_only_within_a_section) {
+    struct row_t {
+        uint32_t position;
+        bool released;
+    };
+    for (const row_t& r : {row_t{0xFFFF, true}, row_t{0x10000, false}}) {
+        auto* body = hold<body_t>(placed(277, 128, 120));
+        g_stage_position = r.position;
+        const size_t before = scene->posted.size();
+        body->kill();
+        EXPECT_EQ(body->twisters[0]->alive != 0, r.released);
+        EXPECT_EQ(body->twisters[1]->alive != 0, r.released);
+        if (r.released) {
+            EXPECT_FLOAT_EQ(body->twisters[0]->x, 64);
+            EXPECT_FLOAT_EQ(body->twisters[0]->y, -256);
+            EXPECT_FLOAT_EQ(body->twisters[1]->x, 192);
+            EXPECT_FLOAT_EQ(body->twisters[1]->y, 384);
+        }
+        EXPECT_EQ(body->eyes[2]->alive, 0);
+        EXPECT_EQ(body->thigh_roots[3]->alive, 0);
+        EXPECT_EQ(posted_since(before), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 389, 0}}));
+    }
+}
+
+TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edges) {
+    struct row_t {
+        int32_t body_x;
+        int32_t wall_x; // a solid column of layer 0, -1 none
+        float left_foot_x;
+        float right_foot_x;
+    };
+    // Placed above the climb's end, so that the first frame plants and steps nothing.
+    const row_t rows[] = {
+        {128, -1, 12, 244}, // nothing: the edges
+        {10, -1, 10, 242},  // within 16 of the left edge: at once
+        {250, -1, 14, 250},
+        {128, 60, 84, 180}, // walls: the left probe spans x - 24 .. x - 13, the right x + 12 .. x + 23
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, r.body_x, 30));
+        if (r.wall_x >= 0) {
+            for (int32_t y = 20; y < 40; ++y) {
+                solid_at(*slot0, r.wall_x, y);
+                solid_at(*slot0, 203, y);
+            }
+        }
+        run(1);
+        EXPECT_FLOAT_EQ(body->feet[1]->x, r.left_foot_x) << r.body_x << " " << r.wall_x;
+        EXPECT_FLOAT_EQ(body->feet[3]->x, r.right_foot_x) << r.body_x << " " << r.wall_x;
+        EXPECT_EQ(body->feet[3]->side, 2);
+        EXPECT_EQ(body->feet[3]->pattern, 1);
+    }
+    // Six sparks burst at the toe, fanning out from the wall.
+    auto* body = hold<body_t>(placed(277, 128, 30));
+    run(1);
+    crab001::foot_t* foot = body->feet[0];
+    EXPECT_EQ(alive_count(foot->sparks), 6);
+    EXPECT_FLOAT_EQ(foot->shin->x, foot->x + 14);
+    EXPECT_FLOAT_EQ(foot->sparks[5]->x, foot->x - 24 + foot->sparks[5]->speed * cos_table[62]);
+    std::vector<int32_t> directions;
+    std::vector<float> speeds;
+    for (size_t i = 0; i < 9; ++i) {
+        directions.push_back(foot->sparks[i]->direction);
+        speeds.push_back(foot->sparks[i]->speed);
+    }
+    EXPECT_EQ(directions, (std::vector<int32_t>{6, 4, 2, 1, 63, 62, 60, 58, 6}));
+    EXPECT_EQ(speeds, (std::vector<float>{1, 2, 3, 1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(body->feet[2]->sparks[3]->direction, 31);
+
+    // Each thigh chain runs from its hip on the body to beside the shin, segment i at i tenths of the way.
+    const float hips[4][2] = {{-16, -16}, {-16, 12}, {16, -16}, {16, 12}};
+    for (size_t k = 0; k < 4; ++k) {
+        const crab001::shin_t* shin = body->feet[k]->shin;
+        const crab001::thigh_t* fifth = body->thigh_roots[k]->next->next->next->next->next;
+        const float from_x = 128 + hips[k][0];
+        const float from_y = 30 + hips[k][1];
+        const float to_x = shin->x + (k < 2 ? 16 : -16);
+        EXPECT_FLOAT_EQ(body->thigh_roots[k]->x, from_x) << k;
+        EXPECT_FLOAT_EQ(body->thigh_roots[k]->y, from_y) << k;
+        EXPECT_FLOAT_EQ(fifth->x, from_x + (to_x - from_x) * 5 / 10) << k;
+        EXPECT_FLOAT_EQ(fifth->y, from_y + (shin->y - from_y) * 5 / 10) << k;
+    }
+}
+
+TEST_F(crab001_test, a_step_swings_along_a_parabola_of_float_curvature_back_onto_the_wall) {
+    auto* body = hold<body_t>(placed(277, 128, 30));
+    run(1);
+    crab001::foot_t* foot = body->feet[0]; // planted at (12, 30)
+    foot->step(-1.5f);
+    EXPECT_FLOAT_EQ(foot->arc_k, -40.0f / 256.0f);
+    EXPECT_FLOAT_EQ(foot->arc_apex_x, 52);
+    EXPECT_FLOAT_EQ(foot->arc_center_y, 14);
+    EXPECT_FLOAT_EQ(foot->x, -40.0f / 256.0f * 14.5f * 14.5f + 52);
+    EXPECT_EQ(foot->airborne, 1);
+    EXPECT_FLOAT_EQ(foot->shin->x, foot->x + 14);
+    int32_t frames = 1;
+    while (foot->airborne && frames < 100) {
+        foot->step(-1.5f);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 21); // over 30 pixels up, at 1.5 a frame
+    EXPECT_LT(foot->x, 16);
+    EXPECT_FLOAT_EQ(foot->shin->y, foot->y);
+}
+
+TEST_F(crab001_test, the_climb_throws_ball_fans_by_level) {
+    struct row_t {
+        int32_t level;
+        std::vector<int32_t> directions; // of the balls started in the first frame
+    };
+    const row_t rows[] = {
+        {2, {}},
+        {3, {40, 44, 48, 52, 56}},
+        {4, {8, 12, 16, 20, 24, 40, 44, 48, 52, 56}},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 120), r.level);
+        for (crab001::ball_t* ball : body->balls) {
+            ball->alive = 0;
+        }
+        run(1);
+        std::vector<int32_t> directions;
+        for (crab001::ball_t* ball : body->balls) {
+            if (ball->alive) {
+                directions.push_back(ball->direction);
+                EXPECT_FLOAT_EQ(ball->speed, 1);
+            }
+        }
+        EXPECT_EQ(directions, r.directions) << r.level;
+        EXPECT_EQ(body->phase, 10);
+    }
+}
+
+TEST_F(crab001_test, the_eyes_lids_follow_the_moods_and_the_time_limit_sends_the_body_away) {
+    struct row_t {
+        int32_t mode;
+        int32_t pattern;
+        uint32_t frames;
+        int32_t pattern_after;
+        int32_t mode_after;
+    };
+    const row_t rows[] = {
+        {10, 0, 25, 7, 11},                     // opens one step every 4 frames
+        {12, 7, 25, 4, 1},                      // and rests half open
+        {20, 4, 49, 0, 20},                     // closes one step every 16 frames
+        {20, 4, 65, 0, 1},  {30, 4, 13, 1, 31}, // blinks down to 1
+        {32, 1, 25, 4, 1},                      // and back to 4
+        {11, 7, 96, 7, 11}, {11, 7, 97, 6, 12},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 120));
+        crab001::eye_t* eye = body->eyes[0];
+        eye->update(); // mode 0 sets the limit
+        EXPECT_EQ(eye->mode, 1);
+        EXPECT_EQ(eye->time_limit, 131208u);
+        body->set_eyes(r.mode);
+        eye->pattern = r.pattern;
+        for (uint32_t f = 0; f < r.frames; ++f) {
+            eye->update();
+        }
+        EXPECT_EQ(eye->pattern, r.pattern_after) << r.mode;
+        EXPECT_EQ(eye->mode, r.mode_after) << r.mode;
+    }
+    struct limit_row_t {
+        int32_t mode;
+        int32_t phase;
+        uint32_t position;
+        int32_t phase_after;
+    };
+    const limit_row_t limit_rows[] = {
+        {1, 10, 131207, 10}, {1, 10, 131208, 500}, {11, 10, 200000, 10}, {1, 1000, 200000, 1000}};
+    for (const limit_row_t& r : limit_rows) {
+        auto* body = hold<body_t>(placed(277, 128, 120));
+        body->eyes[1]->update();
+        body->eyes[1]->mode = r.mode;
+        body->phase = r.phase;
+        g_stage_position = r.position;
+        body->eyes[1]->update();
+        EXPECT_EQ(body->phase, r.phase_after) << r.position;
+    }
+}
+
+TEST_F(crab001_test, a_dead_body_leaves_its_legs_to_fall_apart_from_the_body_outward) {
+    auto* body = hold<body_t>(placed(277, 128, 120));
+    run(1);
+    body->kill();
+    std::vector<object_t*> leg;
+    for (crab001::thigh_t* t = body->thigh_roots[1]; t != nullptr; t = t->next) {
+        leg.push_back(t);
+    }
+    leg.push_back(body->feet[1]->shin);
+    leg.push_back(body->feet[1]);
+    std::vector<int32_t> died(leg.size(), -1);
+    for (int32_t f = 1; f <= 100; ++f) {
+        run(1);
+        for (size_t i = 0; i < leg.size(); ++i) {
+            if (died[i] < 0 && !leg[i]->alive) {
+                died[i] = f;
+            }
+        }
+    }
+    // A segment sees its neighbour die in the same frame when it comes after it in the list; the foot, which
+    // comes before its shin, one frame later.
+    EXPECT_EQ(died, (std::vector<int32_t>{1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 43, 67}));
+    EXPECT_EQ(sound_frames(38), (std::vector<uint32_t>{67}));
+}
+
+TEST_F(crab001_test, a_foot_steps_when_airborne_or_when_due_with_the_other_diagonal_on_the_wall) {
+    struct row_t {
+        float dy;
+        float upper_y; // feet 0 and 2; the body stands at y 100
+        float lower_y; // feet 1 and 3
+        bool first_airborne;
+        std::vector<int32_t> stepped;
+    };
+    const row_t rows[] = {
+        {1.5f, 40, 140, false, {1, 0, 0, 0}},  // down: a far upper foot lifts, the other upper waits for it
+        {-1.5f, 80, 160, false, {1, 0, 0, 1}}, // up: a near upper and a far lower foot, one per diagonal
+        {-1.5f, 90, 120, true, {1, 0, 1, 0}}, // airborne steps on, lands (its arc is flat at x 0) and frees 2
+        {0, 40, 160, true, {0, 0, 0, 0}},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 100));
+        for (int32_t k = 0; k < 4; ++k) {
+            crab001::foot_t* foot = body->feet[k];
+            foot->side = k < 2 ? 1 : 2;
+            foot->object_t::set_position(k < 2 ? 12 : 244, k % 2 == 0 ? r.upper_y : r.lower_y);
+            foot->airborne = k == 0 && r.first_airborne;
+        }
+        body->step_legs(r.dy);
+        std::vector<int32_t> stepped;
+        for (int32_t k = 0; k < 4; ++k) {
+            stepped.push_back(body->feet[k]->y != (k % 2 == 0 ? r.upper_y : r.lower_y));
+        }
+        EXPECT_EQ(stepped, r.stepped) << r.dy << " " << r.upper_y;
+    }
+}
+
+TEST_F(crab001_test, the_death_sequence_wobbles_toward_the_gap_and_ends_in_its_145th_frame) {
+    auto* body = hold<body_t>(placed(277, 100, 30));
+    ship_at(200, 120);
+    run(1);
+    body->invulnerable = 0;
+    shoot(body->x, body->y, body->hp);
+    const size_t before = scene->posted.size();
+    run(17);
+    EXPECT_EQ(body->target_center_x, 128);
+    EXPECT_GE(body->center_x, 104);
+    EXPECT_LE(body->center_x, 105);
+    EXPECT_EQ(body->death_explosions.next, 3);
+    int32_t frames = 17;
+    while (body->alive && frames < 300) {
+        run(1);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 145);
+    const auto posted = posted_since(before);
+    ASSERT_GE(posted.size(), 2u);
+    EXPECT_EQ(std::get<1>(posted.front()), 371);
+    EXPECT_EQ(std::get<2>(posted.front()), 4);
+    EXPECT_EQ(std::get<2>(posted[1]), 3);
+    EXPECT_EQ(body->twisters[0]->alive, 1);
+}
+
+TEST_F(crab001_test, a_flash_runs_down_the_thigh_and_the_lasers_fall_with_their_effect) {
+    auto* body = hold<body_t>(placed(277, 128, 30));
+    crab001::thigh_t* root = body->thigh_roots[0];
+    root->flash = 11;
+    root->update();
+    EXPECT_EQ(root->next->flash, 12);
+    EXPECT_TRUE(root->is_flashing());
+    root->flash = 0;
+    EXPECT_FALSE(root->is_flashing());
+
+    body->fire_body_laser();
+    crab001::body_laser_t* laser = body->body_lasers[0];
+    laser->update();
+    EXPECT_FLOAT_EQ(laser->y, 30 + 24 + 3);
+    EXPECT_FLOAT_EQ(laser->x, 128);
+    EXPECT_FLOAT_EQ(laser->effect->y, laser->y);
+    EXPECT_EQ(laser->effect->alive, 1);
+}
