@@ -97,10 +97,6 @@ void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_boss006(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

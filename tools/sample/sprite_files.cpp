@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "screen/sprite_record.h"
 #include "tools/sample/boss004_stage.h"
+#include "tools/sample/boss005_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/formation_stage.h"
@@ -178,6 +179,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
+        !add_boss005_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error)) {
         return false;
     }

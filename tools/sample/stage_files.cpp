@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "tools/sample/boss004_stage.h"
+#include "tools/sample/boss005_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/emplacement_stage.h"
 #include "tools/sample/ending_stage.h"
@@ -73,6 +74,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           turret_placements(stage), emplacement_placements(stage), shutter_placements(stage),
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
+          boss005_placements(stage),
           gunship_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
@@ -113,7 +115,8 @@ std::vector<objectinfo_t> sample_stage_records() {
     for (const std::vector<objectinfo_t>& more :
          {formation_records(), melvorin_records(), midboss_records(), turret_records(), emplacement_records(),
           shutter_records(), twister_records(), ending_stage_records(), worm_records(), rotator_records(),
-          scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records()}) {
+          scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(),
+          boss005_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
