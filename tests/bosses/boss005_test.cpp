@@ -447,3 +447,69 @@ TEST_F(boss005_test, the_death_sequence_bursts_the_row_every_8_frames_and_the_es
     EXPECT_NEAR(escaping->x, x - 0.01f * (64 * 65 / 2), 1e-2); // 0.01, 0.02, ... 0.64 pixels
     EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{64, 389, 0}}));
 }
+
+TEST_F(boss005_test, each_phase_goes_on_to_the_next_of_the_script_when_its_motion_or_count_ends) {
+    struct row_t {
+        int32_t phase;
+        uint32_t repeat, cycle;
+        int32_t level;
+        int32_t after;
+        uint32_t frames = 1;
+    };
+    const row_t rows[] = {
+        {1, 0, 0, 1, 21},        {10, 8, 0, 1, 31},         {31, 0, 0, 1, 100},     {151, 0, 0, 1, 161},
+        {200, 6, 0, 1, 251},     {213, 6, 0, 1, 251},       {253, 0, 0, 1, 301},    {301, 0, 0, 1, 302},
+        {301, 0, 0, 2, 401},     {401, 0, 0, 1, 451},       {410, 6, 0, 1, 461},    {463, 0, 0, 1, 511},
+        {500, 6, 0, 1, 551},     {511, 0, 0, 1, 512},       {551, 0, 0, 1, 21},     {1006, 0, 0, 1, 2011},
+        {2000, 2, 0, 1, 2022},   {2020, 6, 0, 1, 2030},     {2040, 16, 0, 1, 2050}, {2060, 4, 0, 1, 2101},
+        {2064, 0, 0, 1, 2066},   {2068, 0, 0, 1, 2050},     {2103, 0, 0, 1, 2201},  {2410, 4, 0, 1, 2501},
+        {2502, 0, 3, 1, 4001},   {2501, 0, 0, 1, 2011},     {213, 0, 0, 1, 213},    {2043, 0, 0, 1, 2043},
+        {513, 0, 0, 1, 511, 29}, {2020, 6, 0, 1, 2031, 60},
+    };
+    for (const row_t& r : rows) {
+        auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
+        ship_at(40, 200);
+        lead->phase = r.phase;
+        lead->repeat = r.repeat;
+        lead->cycle = r.cycle;
+        lead->motion_angle = r.phase == 301 ? 721 : 361; // any motion in progress has ended
+        run(r.frames);
+        EXPECT_EQ(lead->phase, r.after) << r.phase << " " << r.repeat;
+    }
+    auto* lead = hold<leadbody_t>(placed(322, 190, 128));
+    lead->phase = 10;
+    lead->repeat = 5;
+    run(1);
+    EXPECT_EQ(lead->invulnerable, 0);
+    EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 385, 0}}));
+}
+
+TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
+    struct row_t {
+        int32_t phase, level;
+        uint32_t frames;
+        float step;
+        int32_t lead_shots, partner_shots; // -1: shots have left by then
+        size_t fire_frames;
+        int32_t spread;
+    };
+    const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},   {212, 1, 33, 4, 11, 0, 11, 0},
+                          {2012, 1, 32, 4, 6, 11, 11, 0},  {2023, 1, 18, 4, 6, 6, 6, 0},
+                          {2042, 1, 30, 4, 2, 2, 4, 0},    {512, 3, 28, 4, 5, 0, 5, 17},
+                          {2201, 1, 200, 1, -1, -1, 45, 0}};
+    for (const row_t& r : rows) {
+        auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
+        ship_at(40, 200);
+        lead->phase = r.phase;
+        lead->merged = 1;
+        lead->ease_to(lead->x, lead->y, r.step); // a motion on the spot, 46 frames at step 4
+        run(r.frames);
+        const trailbody_t* trail = lead->partner;
+        if (r.lead_shots >= 0) {
+            EXPECT_EQ(alive_count(lead->hands[0]->missiles), r.lead_shots) << r.phase;
+            EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
+        }
+        EXPECT_EQ(sound_frames(45).size(), r.fire_frames) << r.phase;
+        EXPECT_EQ(alive_count(lead->spread_missiles), r.spread) << r.phase;
+    }
+}
