@@ -17,10 +17,6 @@ void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
     standin(stage, placement);
 }

@@ -115,6 +115,16 @@ class shin_t;
 class spark_t;
 class thigh_t;
 } // namespace crab001
+namespace boss005 {
+class arm_t;
+class big_laser_ctr_t;
+class big_laser_t;
+class hand_t;
+class leadbody_t;
+class spark_t;
+class spred_missile_t;
+class trailbody_t;
+} // namespace boss005
 namespace midboss001 {
 class body_t;
 class wing_t;
@@ -688,6 +698,37 @@ class stage_t {
                                                     const objectinfo_t* info);
     static midboss003::body_laser_t* make_midboss003_body_laser(stage_t* stage, const placement_t* placement,
                                                                 const objectinfo_t* info);
+    // Boss005's makers and builders: the enemies on their records' lists, the shots dormant; a builder
+    // makes nothing, and a chain writes no result, when one of its records is missing.
+    struct boss005_chain_t {
+        boss005::arm_t* first = nullptr;
+        boss005::arm_t* last = nullptr;
+    };
+    static boss005::arm_t* make_boss005_arm(stage_t* stage, const placement_t* placement,
+                                            const objectinfo_t* info);
+    static boss005::hand_t* make_boss005_hand(stage_t* stage, const placement_t* placement,
+                                              const objectinfo_t* info);
+    static boss005::leadbody_t* make_boss005_leadbody(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static boss005::trailbody_t* make_boss005_trailbody(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static boss005::big_laser_ctr_t* make_boss005_big_laser_ctr(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    static boss005::big_laser_t* make_boss005_big_laser(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static boss005::spred_missile_t* make_boss005_spred_missile(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    static boss005::spark_t* make_boss005_spark(stage_t* stage, const placement_t* placement,
+                                                const objectinfo_t* info);
+    static void make_boss005_arm_chain(stage_t* stage, const placement_t* placement, boss005::arm_t*& first,
+                                       boss005::arm_t*& last, int32_t n);
+    static boss005::hand_t* assemble_boss005_hand(stage_t* stage, const placement_t* placement);
+    static boss005::leadbody_t* assemble_boss005_leadbody(stage_t* stage, const placement_t* placement,
+                                                          const boss005_chain_t (&chains)[2],
+                                                          boss005::hand_t* const (&hands)[2]);
+    static boss005::trailbody_t* assemble_boss005_trailbody(stage_t* stage, const placement_t* placement,
+                                                            const boss005_chain_t (&chains)[2],
+                                                            boss005::hand_t* const (&hands)[2]);
     // Boss004's makers: each object on the list of its kind; the arm lasers start dormant.
     static boss004::body_t* make_boss004_body(stage_t* stage, const placement_t* placement,
                                               const objectinfo_t* info);

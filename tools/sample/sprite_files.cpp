@@ -5,6 +5,7 @@
 #include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/boss006_stage.h"
+#include "tools/sample/boss005_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
 #include "tools/sample/crab_stage.h"
@@ -190,6 +191,7 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_twister_sprites(root, table, error) || !add_rotator_sprites(root, table, error) ||
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
+        !add_boss005_sprites(root, table, error) ||
         !add_crab_sprites(root, table, error) || !add_boss006_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
         !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||

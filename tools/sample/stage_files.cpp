@@ -5,6 +5,7 @@
 #include "tools/sample/bee_stage.h"
 #include "tools/sample/boss004_stage.h"
 #include "tools/sample/boss006_stage.h"
+#include "tools/sample/boss005_stage.h"
 #include "tools/sample/cell_stage.h"
 #include "tools/sample/chaser_stage.h"
 #include "tools/sample/crab_stage.h"
@@ -86,6 +87,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage),
           boss004_placements(stage), gunship_placements(stage), crab_placements(stage),
+          boss005_placements(stage),
           boss006_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
           tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
           tentacle_placements(stage), big_worm_placements(stage), bee_placements(stage)}) {
@@ -135,7 +137,8 @@ std::vector<objectinfo_t> sample_stage_records() {
           block_records(), walker_records(), tentacle_records(),
           big_worm_records(),
           bee_records(),
-          crab_records(), boss006_records()}) {
+          crab_records(), boss006_records(),
+          boss005_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
