@@ -17,22 +17,6 @@ void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_spider001(stage_t* stage, const placement_t* placement, int32_t) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_smeteo(stage_t* stage, const placement_t* placement, bool) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_mmeteo(stage_t* stage, const placement_t* placement, bool) {
-    standin(stage, placement);
-}
-
-void stage_t::spawn_lmeteo(stage_t* stage, const placement_t* placement, bool) {
-    standin(stage, placement);
-}
-
 enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
     return spawn_single<enemy_t>(stage, placement, explosion_id);
 }
