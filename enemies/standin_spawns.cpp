@@ -16,7 +16,3 @@ enemy_t* standin(stage_t* stage, const placement_t* placement) {
 void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
-
-enemy_t* stage_t::spawn_splitter(stage_t* stage, const placement_t* placement, int32_t explosion_id) {
-    return spawn_single<enemy_t>(stage, placement, explosion_id);
-}

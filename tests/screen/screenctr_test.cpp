@@ -90,13 +90,10 @@ TEST_F(screenctr, destroy_and_the_operations_that_need_a_presenter_do_nothing_be
 
 TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_exact_path) {
     ASSERT_TRUE(start(32));
-    // Menus and fonts, two map pictures, six object sheets, two turrets, two settings and game-over
-    // pictures, ten title and ship-select pictures, three formation sheets, eight final-boss sheets, four
-    // play overlays, six mid-boss sheets, three turret and hatch sheets, six emplacement and three shutter
-    // sheets, the recording and replay marks, the worm segment, two twister sheets, two rotator sheets,
-    // four scenery, two cell and a hopper sheet, eight sheets of the armoured boss with arms, seven
-    // gunship sheets, the fish.
-    EXPECT_EQ(g_screenctr.count_sprites(), 90);
+    // Menus and fonts, two map pictures, the title, ship-select, settings and game-over pictures, the play
+    // overlays, the recording and replay marks, and the sheets the sample writes for each enemy and boss
+    // family.
+    EXPECT_EQ(g_screenctr.count_sprites(), 158);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record

@@ -1,11 +1,15 @@
-// The sample data hold together: every picture an object record names is in the sprite table.
+// The sample data hold together: every picture an object record names is in the sprite table, and no
+// two families write one record.
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
 #include "base/binio.h"
 #include "tests/support/temp_folder.h"
+#include "tools/sample/objectinfo_file.h"
 #include "tools/sample/sample.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 TEST(sample_data, every_object_picture_is_in_the_sprite_table) {
     temp_folder_t dir;
@@ -30,4 +34,11 @@ TEST(sample_data, every_object_picture_is_in_the_sprite_table) {
         ++drawn;
     }
     EXPECT_GT(drawn, 20);
+}
+
+TEST(sample_data, each_record_id_is_written_once) {
+    std::set<int32_t> seen;
+    for (const objectinfo_t& r : sample_objectinfo_records()) {
+        EXPECT_TRUE(seen.insert(r.id).second) << "record " << r.id;
+    }
 }

@@ -88,7 +88,7 @@ std::vector<objectinfo_t> boss005_records() {
         {324, 56, 36, 1, 1, 0, trail_image, 0, 0},      // trailing body
         {325, 20, 20, 1, 1, 2000, hand_image, 0, 0},    // hand
         {326, 6, 6, 1, 0, 0, arm_image, 0, 0},          // arm segment
-        {327, 6, 6, 1, 1, 0, shot_image, 0, 0},         // hand shot
+        // The hand shots are record 327, which boss006's bolts and the scorpion's hand lasers share.
         {328, 16, 16, 8, 0, 0, explosion_image, 0, -1}, // muzzle flash
         {329, 6, 6, 4, 0, 0, spark_image, 0, -1},       // spark and debris
         {330, 16, 12, 1, 2, 0, beam_image, 0, -1},      // big laser segment
