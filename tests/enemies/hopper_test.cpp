@@ -153,6 +153,8 @@ TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
             cells.push_back((16 * facing + i) & 31);
         }
         EXPECT_EQ(patterns, cells) << facing;
+        run(1);
+        EXPECT_EQ(h->facing, 1 - facing) << "turned";
     }
 }
 
