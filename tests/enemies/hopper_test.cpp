@@ -99,6 +99,9 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         h->state = 100; // done hopping: it decides
         h->facing = r.facing;
         h->pattern = 16 * r.facing;
+        if (r.ship_dy == 0) {
+            h->shots[0]->effect->start(); // a shot whose flash still burns is passed over
+        }
         const float muzzle[2] = {h->x, h->y};
         const int32_t aim = direction_to(muzzle, player_ship_position());
         const int32_t target = r.facing == 0 ? 63 + aim : 111 - aim;
@@ -120,6 +123,9 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
             every_4.push_back(t + 4 * uint32_t(i));
         }
         EXPECT_EQ(frames, every_4) << r.ship_dx << " " << r.ship_dy;
+        if (r.ship_dy == 0) {
+            EXPECT_EQ(fired[0].index, 1);
+        }
         EXPECT_EQ(sounds_of(65), r.shots);
         if (r.shots && turn > 0) {
             EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
@@ -153,6 +159,8 @@ TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
             cells.push_back((16 * facing + i) & 31);
         }
         EXPECT_EQ(patterns, cells) << facing;
+        run(1);
+        EXPECT_EQ(h->facing, 1 - facing) << "turned";
     }
 }
 
