@@ -85,6 +85,15 @@ TEST_F(fencer_gather, fencer_enters_loops_its_way_fires_when_near_and_leaves_at_
     run(200);
     EXPECT_EQ(body->direction, 32);
     EXPECT_FALSE(body->alive); // switched off left of x = -32
+    EXPECT_EQ(sounds_of(23), 0);
+    for (int32_t level : {5, 6}) { // shot down: its sounds, and from level 6 the revenge shot
+        load({placed(142, 200, 128)}, level);
+        ship_at(20, 20);
+        EXPECT_TRUE(shoot(200, 128, 999));
+        run(1);
+        EXPECT_EQ(sounds_of(47) + sounds_of(23) + sounds_of(2), 3);
+        EXPECT_EQ(pool_shots_alive(), level == 6) << level;
+    }
 }
 
 TEST_F(fencer_gather, ring_forms_round_the_ship_by_level_fades_in_rushes_and_fades_out) {

@@ -45,13 +45,15 @@ TEST_F(phoenix, a_bird_hatches_untouchable_then_fires_fans_by_level_while_right_
         int32_t x;
         std::vector<uint32_t> frames;
         std::vector<int32_t> directions; // of the first fan
+        bool alive;                      // not yet past x = -16
     };
     const row_t rows[] = {
-        {1, 200, {36, 164}, {32}},
-        {2, 200, {36, 36, 164, 164}, {30, 34}},
-        {3, 40, {36, 36}, {30, 34}},
-        {4, 200, {36, 36, 36, 100, 100, 100, 164, 164, 164}, {28, 32, 36}},
-        {8, 200, {36, 36, 36, 36, 100, 100, 100, 100, 164, 164, 164, 164}, {26, 30, 34, 38}},
+        {1, 200, {36, 164}, {32}, true},
+        {2, 200, {36, 36, 164, 164}, {30, 34}, true},
+        {3, 40, {36, 36}, {30, 34}, false},
+        {3, 78, {36, 36, 100, 100}, {30, 34}, true}, // at x = 32.5 in frame 100
+        {4, 200, {36, 36, 36, 100, 100, 100, 164, 164, 164}, {28, 32, 36}, true},
+        {8, 200, {36, 36, 36, 36, 100, 100, 100, 100, 164, 164, 164, 164}, {26, 30, 34, 38}, true},
     };
     for (const row_t& r : rows) {
         load({placed(214, r.x, 128)}, r.level);
@@ -66,7 +68,14 @@ TEST_F(phoenix, a_bird_hatches_untouchable_then_fires_fans_by_level_while_right_
         run(1);
         EXPECT_EQ(bird->state, 1);
         EXPECT_EQ(bird->x, float(r.x)); // no move in the frame it hatches
-        run(130);
+        std::vector<int32_t> flaps;     // frames 36, 41, 42, 60, 66
+        for (uint32_t f = 36; f < 166; ++f) {
+            run(1);
+            if (f == 36 || f == 41 || f == 42 || f == 60 || f == 66) {
+                flaps.push_back(bird->pattern);
+            }
+        }
+        EXPECT_EQ(flaps, (std::vector<int32_t>{8, 8, 9, 12, 8})) << r.level;
         std::vector<uint32_t> frames;
         std::vector<int32_t> first;
         for (const launch_t& l : launches(list_enemy_shots)) {
@@ -78,7 +87,7 @@ TEST_F(phoenix, a_bird_hatches_untouchable_then_fires_fans_by_level_while_right_
         }
         EXPECT_EQ(frames, r.frames) << r.level;
         EXPECT_EQ(first, r.directions) << r.level;
-        EXPECT_EQ(bird->alive, r.x == 200) << r.level; // gone past x = -16
+        EXPECT_EQ(bird->alive, r.alive) << r.x;
     }
     EXPECT_EQ(sounds_of(47), 0);
 }
@@ -88,9 +97,11 @@ TEST_F(phoenix, a_destroyed_nest_lets_out_its_birds_at_their_offsets_to_hatch) {
     scene->scroll_stop = 1;
     ship_at(20, 20);
     auto* nest = only<phoenix002::body_t>();
-    run(12);
-    EXPECT_EQ(nest->pattern, 2);
-    EXPECT_NEAR(nest->x, 150 - 12 * 0.7f, 1e-3);
+    run(13);
+    EXPECT_EQ(nest->pattern, 3);
+    EXPECT_NEAR(nest->x, 150 - 13 * 0.7f, 1e-3);
+    EXPECT_TRUE(shoot(nest->x, nest->y, 1)); // a hit it survives lets nothing out
+    EXPECT_FALSE(nest->children[0]->alive);
     EXPECT_TRUE(shoot(nest->x, nest->y, 999));
     run(1);
     EXPECT_EQ(sounds_of(67), 1);

@@ -23,6 +23,7 @@ TEST_F(sam, needs_its_three_records_and_makes_puffs_missile_and_burst_only) {
               (std::vector<part_t>{{"Sam", 216}, {"sam_parts::Burst", 218}}));
     EXPECT_EQ(object_total(), 12u); // no explosion, no item, no shot
     EXPECT_EQ(alive_count(all<enemy_t>()), 1);
+    EXPECT_EQ(only<Sam>()->burst->hp + only<Sam>()->smokes[9]->hp, 0); // switched off, not killed
 }
 
 TEST_F(sam, burns_in_steps_speeds_up_hovers_over_the_ship_and_bursts_at_208) {
@@ -47,14 +48,20 @@ TEST_F(sam, burns_in_steps_speeds_up_hovers_over_the_ship_and_bursts_at_208) {
         EXPECT_EQ(missile->pattern, 8 - r.fuel) << r.frame;
         EXPECT_NEAR(missile->x - before, r.step, 1e-3) << r.frame;
     }
-    ship_at(missile->x + 7.5f, missile->y - 8); // inside the box: it stands
     const float x = missile->x;
-    run(1);
-    EXPECT_EQ(missile->x, x);
-    ship_at(missile->x + 9, missile->y); // the box's right edge is out
+    for (auto [dx, dy] : {std::pair{7.5f, -8.0f}, {-8.0f, 7.5f}}) {
+        ship_at(missile->x + dx, missile->y + dy); // inside the box, left and top included: it stands
+        run(1);
+        EXPECT_EQ(missile->x, x);
+    }
+    ship_at(missile->x + 8, missile->y); // the box's right and bottom edges are out
     run(1);
     EXPECT_GT(missile->x, x);
-    run(207 - frame - 1);
+    const float y = missile->y;
+    ship_at(missile->x, missile->y + 8);
+    run(1);
+    EXPECT_GT(missile->y, y);
+    run(207 - frame - 3);
     EXPECT_TRUE(missile->alive);
     EXPECT_EQ(sounds_of(75), 0);
     run(1);

@@ -50,6 +50,7 @@ TEST_F(tracers, each_needs_all_its_records_and_assembles_in_order) {
               (part_t{"explosion_t", 31, 3, list_enemy_shots, 7}));
     EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots),
               std::vector<part_t>(8, part_t{"missile_t", 30, -1, list_enemies0, 0}));
+    EXPECT_EQ(only<tracer002::body_t>()->carried->info->id, 38);
 }
 
 TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_step_off) {
@@ -68,6 +69,7 @@ TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_
             ship_at(128, 0);
         }
         EXPECT_EQ(seen, r.headings) << r.type;
+        EXPECT_EQ(all<enemy_t>()[r.type == 140 ? 2 : 0]->pattern, r.type == 140 ? 31 / 2 : 2) << r.type;
         // The flames behind it: tracer001's 14 pixels off, 3 steps to either side; tracer002's 12 straight.
         const enemy_t* body = all<enemy_t>()[r.type == 140 ? 2 : 0];
         const int32_t back = (heading(*this) + 32 + (r.type == 140 ? -3 : 0)) & 63;
@@ -92,13 +94,13 @@ TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
         uint32_t position;
         std::vector<uint32_t> frames;
         float speed;
-        float first_x; // the muzzle, and the first move
+        float ahead; // of its first shot at the end of frame 0: its own move, the muzzle, the shot's move
     };
     const row_t rows[] = {
-        {140, 1, 0x2003F, {0, 128}, 1.8f, 248.5f - 12 - 1.8f},
+        {140, 1, 0x2003F, {0, 128}, 1.8f, 1.5f + 12 + 1.8f},
         {140, 2, 0, {0, 64, 128}, 1.8f, 0},
         {140, 2, 0x20040, {}, 0, 0},
-        {141, 2, 0, {0, 96}, 1.2f, 249 - 18 - 1.2f},
+        {141, 2, 0, {0, 96}, 1.2f, 1 + 18 + 1.2f},
         {141, 3, 0, {0, 64, 128}, 1.4f, 0},
         {141, 5, 0x1FFFF, {0, 32, 64, 96, 128}, 1.8f, 0},
         {141, 8, 0x20000, {}, 0, 0},
@@ -107,17 +109,22 @@ TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
         load({placed(r.type, 250, 128)}, r.level);
         advance_to(r.position);
         scene->scroll_stop = 1;
-        ship_at(-2000, 128);
+        ship_at(-2000, 349.6f); // direction 33 from where it starts
         run(130);
         std::vector<uint32_t> frames;
         for (const launch_t& l : launches(list_enemy_shots)) {
             frames.push_back(l.frame);
             EXPECT_NEAR(l.speed, r.speed, 1e-4) << r.type;
-            EXPECT_EQ(l.direction, 32);
+            EXPECT_EQ(l.direction, 33);
         }
         EXPECT_EQ(frames, r.frames) << r.type << " level " << r.level;
-        if (r.first_x != 0) {
-            EXPECT_NEAR(launches(list_enemy_shots)[0].x, r.first_x, 1e-3) << r.type;
+        if (r.ahead != 0) {
+            const launch_t first = launches(list_enemy_shots)[0];
+            EXPECT_EQ(first.index, 0);
+            EXPECT_NEAR(first.x, 250 + r.ahead * cos_table[33], 1e-3) << r.type;
+            EXPECT_EQ(all<missile_t>()[0]->pattern, 33 & 31);
+            // Its muzzle effect lights where it left.
+            EXPECT_NEAR(launches(list_explosions)[0].x, first.x - r.speed * cos_table[33], 1e-3) << r.type;
         }
     }
     load({placed(141, 128, 128)});
