@@ -20,6 +20,7 @@ namespace {
 constexpr int32_t segments_per_arm = 9;
 constexpr int32_t shots_per_hand = 4;
 constexpr uint32_t core_explosion_period = 2;
+constexpr uint32_t effect_period = 2; // the explosions' own
 constexpr int32_t bend = 3;
 constexpr int32_t quarter = 16; // directions between neighbouring arms
 constexpr float anchor_radius = 16;
@@ -449,7 +450,7 @@ worm007::arm_t* stage_t::spawn_worm007_arm(stage_t* stage, const placement_t* pl
     }
     auto* hand = static_cast<worm007::hand_t*>(last);
     for (int32_t i = 0; i < shots_per_hand; ++i) {
-        make_shot_with_effect(stage, placement, shot, effect, 2, hand, hand->shots);
+        make_shot_with_effect(stage, placement, shot, effect, effect_period, hand, hand->shots);
     }
     return first;
 }

@@ -4,6 +4,7 @@
 #include "enemies/worms/worm001.h"
 #include "enemies/worms/worm006.h"
 #include "objects/play_globals.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <cmath>
@@ -58,6 +59,7 @@ TEST_F(worm006_test, it_is_assembled_with_two_arms_and_a_dormant_worm001_or_not_
         EXPECT_EQ(hand->body, body);
         EXPECT_EQ(hand->lasers.size(), 32u);
         EXPECT_EQ(hand->lasers[31]->owner, hand);
+        EXPECT_FALSE(hand->is_flashing());
         EXPECT_EQ(arm[8]->body, body);
     }
     EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots)[32].kind, "worm006::laser_t");
@@ -104,6 +106,10 @@ TEST_F(worm006_test, it_swims_in_strokes_stops_once_at_192_to_attack_and_then_sw
             EXPECT_EQ(body->state, 50u);
             EXPECT_EQ(body->timer, 5u);
             EXPECT_EQ(alive_count(body->hand_a->lasers), 1); // fired in the frame it was switched on
+            // From 10 ahead of the hand, and one step flown.
+            const int32_t d = body->hand_a->direction & 63;
+            EXPECT_NEAR(body->hand_a->lasers[0]->x, body->hand_a->x + 11 * cos_table[d], 1e-3f);
+            EXPECT_NEAR(body->hand_a->lasers[0]->y, body->hand_a->y - 11 * sin_table[d], 1e-3f);
         }
     }
     // Reach 20 steps, stroke, fold, glide; the one stop at 192: brake, coil, uncoil, hold 24 frames,
@@ -150,6 +156,15 @@ TEST_F(worm006_test, its_arms_steer_trail_and_bend_within_the_bodys_limits) {
     }
     body->bend_max = 3;
     body->bend_min = -3;
+    // Half a circle turns counter-clockwise from either side.
+    for (const auto [from, target, turned] : {std::tuple{0, 32, 1}, std::tuple{40, 8, 41}}) {
+        first->direction = from;
+        worm006::arm_t::steer(first, from, target);
+        EXPECT_EQ(first->direction, turned) << from;
+    }
+    for (worm006::arm_t* s : chain_of(first)) {
+        s->direction = 32;
+    }
     // Already on the target: no turn and no clamp, though the base moved far away.
     EXPECT_FALSE(worm006::arm_t::steer(first, 40, 32));
     EXPECT_EQ(first->direction, 32);
@@ -212,9 +227,10 @@ TEST_F(worm006_test, its_lasers_end_on_either_terrain_layer_whatever_the_terrain
     for (const row_t r : {row_t{false, 0}, row_t{true, 0}, row_t{true, 2}}) {
         worm006::body_t* body = swimmer(*this);
         g_terrain_mode = r.terrain_mode;
-        solid_at(r.layer1 ? *slot1 : *slot0, 99, 60);
+        const float y = 40 + 20 * float(r.layer1) + 40 * float(r.terrain_mode); // a pixel of its own per row
+        solid_at(r.layer1 ? *slot1 : *slot0, 99, int32_t(y));
         missile_t* laser = body->hand_a->lasers[0];
-        laser->set_position(100, 60);
+        laser->set_position(100, y);
         laser->vx = -1;
         laser->vy = 0;
         laser->start();
@@ -222,7 +238,7 @@ TEST_F(worm006_test, its_lasers_end_on_either_terrain_layer_whatever_the_terrain
         EXPECT_EQ(laser->alive, 0) << r.layer1 << " " << r.terrain_mode;
         EXPECT_EQ(laser->effect->alive, 1);
         missile_t* free_flight = body->hand_a->lasers[1];
-        free_flight->set_position(100, 100);
+        free_flight->set_position(100, 200);
         free_flight->vx = -1;
         free_flight->start();
         run(1);

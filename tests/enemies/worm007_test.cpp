@@ -98,6 +98,8 @@ TEST_F(worm007_test, a_destroyed_segment_breaks_its_arm_both_ways_and_a_hit_make
     EXPECT_EQ(core->arms[1].recoil, 8);
     run(1);
     EXPECT_EQ(core->arms[1].recoil, 7);
+    run(7);
+    EXPECT_EQ(core->arms[1].recoil, 0);
     arm[4]->damage(9999);
     EXPECT_EQ(core->light->alive, 1);
     EXPECT_EQ(core->eye->pattern, 7);
@@ -164,6 +166,7 @@ TEST_F(worm007_test, each_aim_turns_one_segment_of_an_arm_one_step_within_three_
     for (worm007::arm_t* s : arm_of(core, 0)) {
         s->direction = 0;
     }
+    arm_of(core, 0)[1]->direction = 3;
     core->arms[0].reach = 0.5f;
     core->place_arms();
     struct row_t {
@@ -172,7 +175,7 @@ TEST_F(worm007_test, each_aim_turns_one_segment_of_an_arm_one_step_within_three_
     };
     // The ship lies a quarter turn clockwise (48): the shorter way is down; at the window's edge of
     // three the next segment takes the turn; a recoil aims half a circle away, back up.
-    const row_t rows[] = {{false, {-1, 0, 0}},  {false, {-2, 0, 0}},  {false, {-3, 0, 0}},
+    const row_t rows[] = {{false, {-1, 2, 0}},  {false, {-2, 1, 0}},  {false, {-3, 0, 0}},
                           {false, {-3, -1, 0}}, {false, {-3, -2, 0}}, {true, {-2, -2, 0}}};
     for (const row_t& r : rows) {
         core->arms[0].recoil = r.recoil ? 8 : 0;
@@ -185,6 +188,18 @@ TEST_F(worm007_test, each_aim_turns_one_segment_of_an_arm_one_step_within_three_
 }
 
 TEST_F(worm007_test, it_brakes_after_two_sections_then_leaves_left_and_its_eye_blinks_when_hit) {
+    // Off screen it only comes in, hunting once inside 16..239.
+    load({placed(205, 260, 40)});
+    ship_at(20, 230);
+    worm007::core_t* coming = only<worm007::core_t>();
+    run(1);
+    EXPECT_EQ(coming->state, 1);
+    for (uint32_t f = 0; f < 100 && coming->state == 1; ++f) {
+        run(1);
+    }
+    EXPECT_EQ(coming->state, 10);
+    EXPECT_LT(coming->x, 240);
+    EXPECT_GE(coming->x, 239);
     worm007::core_t* core = core_at(*this);
     run(40);
     worm007::eye_t* eye = core->eye;
