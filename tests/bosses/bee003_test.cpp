@@ -317,6 +317,7 @@ TEST_F(bee003_test, each_attack_of_the_script_fires_from_its_phase_and_frame) {
             break;
         case tail:
             EXPECT_EQ(sounds_of(16), 1) << name;
+            EXPECT_NEAR(body->x, 160, 1e-4) << name; // its ease-out starts at no speed
             EXPECT_NEAR(body->tail_lasers[0]->speed, 2.0f + 0.2f * float(r.level - 1), 1e-5) << name;
             EXPECT_NEAR(body->tail_lasers[0]->y, 150, 1e-4) << name;
             EXPECT_NEAR(body->tail_lasers[0]->x, 140 - body->tail_lasers[0]->speed, 1e-4) << name;
