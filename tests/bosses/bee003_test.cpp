@@ -317,6 +317,7 @@ TEST_F(bee003_test, each_attack_of_the_script_fires_from_its_phase_and_frame) {
             break;
         case tail:
             EXPECT_EQ(sounds_of(16), 1) << name;
+            EXPECT_NEAR(body->x, 160, 1e-4) << name; // its ease-out starts at no speed
             EXPECT_NEAR(body->tail_lasers[0]->speed, 2.0f + 0.2f * float(r.level - 1), 1e-5) << name;
             EXPECT_NEAR(body->tail_lasers[0]->y, 150, 1e-4) << name;
             EXPECT_NEAR(body->tail_lasers[0]->x, 140 - body->tail_lasers[0]->speed, 1e-4) << name;
@@ -379,22 +380,26 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
     EXPECT_EQ(body->wing->pattern, 0);
 
     struct row_t {
-        int32_t level, lasers, tails, fans;
+        int32_t level;
+        size_t lasers;
+        int32_t tails, fans;
     };
     for (const row_t& r : {row_t{1, 4, 4, 5}, {2, 6, 6, 7}, {3, 10, 6, 9}}) {
         body = hold<body_t>(placed(228, 100, 120), r.level);
         ship_at(40, 128);
         body->phase = 101;
-        int32_t lasers = 0;
+        std::vector<int32_t> directions;
         for (int32_t f = 0; f < 1000 && body->phase != 150; ++f) {
             const size_t before = trace.size();
             run(1);
             for (size_t i = before; i < trace.size(); ++i) {
-                lasers +=
-                    trace[i].list == list_enemy_shots && trace[i].index % 20 == 0 && trace[i].index < 160;
+                if (trace[i].list == list_enemy_shots && trace[i].index % 20 == 0 && trace[i].index < 160) {
+                    directions.push_back(trace[i].direction);
+                }
             }
         }
-        EXPECT_EQ(lasers, r.lasers) << r.level;
+        const std::vector<int32_t> series{24, 40, 22, 42, 20, 44, 18, 46, 18, 46}; // the ship to the left
+        EXPECT_EQ(directions, std::vector<int32_t>(series.begin(), series.begin() + r.lasers)) << r.level;
         EXPECT_EQ(body->phase, 150) << r.level;
         body->phase = 300;
         body->phase_timer = 0;
