@@ -221,6 +221,7 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_EQ(pod->direction, r.direction_after) << r.direction << " " << r.timer;
         EXPECT_EQ(pod->pattern, r.direction_after);
         EXPECT_FLOAT_EQ(pod->x, 100 + 2.5f * cos_table[r.direction_after]);
+        EXPECT_FLOAT_EQ(pod->y, 100 - 2.5f * sin_table[r.direction_after]);
     }
     // Off the area it goes silently, without its explosion.
     auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
