@@ -197,6 +197,11 @@ TEST_F(boss005_test, a_hand_turns_the_shorter_way_within_17_to_47) {
     EXPECT_FLOAT_EQ(shot->vx, -3.25f);
     EXPECT_EQ(shot->pattern, 0);
     EXPECT_EQ(shot->effect->alive, 1);
+    hand->emit_spark(50.5f, 40);
+    hand->emit_spark(50.5f, 40);
+    EXPECT_EQ(hand->sparks.entries[1].explosion->alive, 1); // the ring goes on in order
+    EXPECT_FLOAT_EQ(hand->sparks.entries[1].explosion->x, 50);
+    EXPECT_EQ(hand->sparks.next, 2);
     for (const int32_t d : {31, 32}) {
         hand->direction = d;
         hand->start_laser();
@@ -334,15 +339,24 @@ TEST_F(boss005_test, a_spread_fan_opens_around_straight_left_and_fires_what_the_
         EXPECT_TRUE(requested(94));
     }
     auto* lead = hold<leadbody_t>(placed(322, 200, 128));
-    lead->fire_spread(20, 60, 4);
     boss005::spred_missile_t* m = lead->spread_missiles[3];
+    m->pattern = 5;
+    lead->fire_spread(20, 60, 4);
+    EXPECT_EQ(m->pattern, 0);
     m->pattern = 30;
     m->update();
+    EXPECT_FLOAT_EQ(m->x, 20 + m->vx);
     EXPECT_EQ(m->pattern, 0); // spins by 2 in 32
     EXPECT_EQ(m->alive, 1);
     m->set_position(-100, 60);
     m->update();
     EXPECT_EQ(m->alive, 0);
+    boss005::spark_t* spark = lead->sparks[0];
+    spark->set_position(100, 60);
+    spark->start();
+    spark->update();
+    EXPECT_FLOAT_EQ(spark->x, 100 + spark->speed * cos_table[spark->direction]);
+    EXPECT_FLOAT_EQ(spark->y, 60 - spark->speed * sin_table[spark->direction]);
 }
 
 TEST_F(boss005_test, the_big_laser_flickers_widens_holds_and_narrows_hurting_by_its_width_before_each_step) {
@@ -350,10 +364,11 @@ TEST_F(boss005_test, the_big_laser_flickers_widens_holds_and_narrows_hurting_by_
         uint32_t updates;
         int32_t width, phase;
         bool hurts, alive;
+        int32_t sparks = -1; // muzzle sparks started so far
     };
-    const row_t rows[] = {{1, 1, 0, false, true},     {4, 0, 0, false, true},     {48, 1, 0, false, true},
-                          {49, 2, 1, false, true},    {61, 5, 1, false, true},    {65, 6, 1, true, true},
-                          {73, 7, 2, true, true},     {216, 7, 2, true, true},    {217, 6, 100, true, true},
+    const row_t rows[] = {{1, 1, 0, false, true, 1},  {4, 0, 0, false, true, 1},  {48, 1, 0, false, true, 3},
+                          {49, 2, 1, false, true, 4}, {61, 5, 1, false, true, 4}, {65, 6, 1, true, true, 5},
+                          {73, 7, 2, true, true, 6},  {216, 7, 2, true, true},    {217, 6, 100, true, true},
                           {233, 4, 100, true, true},  {241, 3, 100, false, true}, {272, 0, 100, false, true},
                           {273, 0, 100, false, false}};
     for (const row_t& r : rows) {
@@ -363,19 +378,28 @@ TEST_F(boss005_test, the_big_laser_flickers_widens_holds_and_narrows_hurting_by_
         boss005::big_laser_ctr_t* laser = hand->laser;
         laser->start();
         for (uint32_t i = 0; i < r.updates; ++i) {
+            if (i + 1 == r.updates) {
+                g_soundctr.se_states.fill(0);
+            }
+            hand->set_position(200, float(90 + i % 2)); // the beam keeps to the hand's height
             laser->update();
         }
+        EXPECT_EQ(requested(19), r.phase == 2 && r.updates % 2 == 1)
+            << r.updates; // on even frames of the beam
         boss005::big_laser_t* tail = laser->segments[15];
         EXPECT_EQ(laser->segments[0]->pattern, r.width) << r.updates;
         EXPECT_EQ(tail->pattern, r.width + 8) << r.updates;
         EXPECT_EQ(laser->phase, r.phase) << r.updates;
         EXPECT_EQ(tail->contact_damage(), r.hurts ? tail->info->contact_damage : 0) << r.updates;
         EXPECT_EQ(laser->alive != 0, r.alive) << r.updates;
+        if (r.sparks >= 0) {
+            EXPECT_EQ(hand->sparks.next, r.sparks) << r.updates;
+        }
         EXPECT_EQ(tail->alive != 0, r.alive) << r.updates;
         if (r.phase < 100) {
             EXPECT_FLOAT_EQ(laser->segments[0]->x, 158) << r.updates;
             EXPECT_FLOAT_EQ(tail->x, 158 - 240) << r.updates;
-            EXPECT_FLOAT_EQ(tail->y, 90) << r.updates;
+            EXPECT_FLOAT_EQ(tail->y, float(90 + (r.updates - 1) % 2)) << r.updates;
         } else if (r.alive) {
             EXPECT_FLOAT_EQ(laser->x, 158 - 8 * float(r.updates - 216)) << r.updates;
         }
@@ -489,14 +513,14 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         int32_t phase, level;
         uint32_t frames;
         float step;
-        int32_t lead_shots, partner_shots; // -1: shots have left by then
+        int32_t lead_shots, partner_shots; // -1: the first shots have left by then
         size_t fire_frames;
         int32_t spread;
     };
     const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},   {212, 1, 33, 4, 11, 0, 11, 0},
                           {2012, 1, 32, 4, 6, 11, 11, 0},  {2023, 1, 18, 4, 6, 6, 6, 0},
                           {2042, 1, 30, 4, 2, 2, 4, 0},    {512, 3, 28, 4, 5, 0, 5, 17},
-                          {2201, 1, 200, 1, -1, -1, 45, 0}};
+                          {2201, 1, 200, 1, -1, 13, 45, 0}};
     for (const row_t& r : rows) {
         auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
         ship_at(40, 200);
@@ -507,8 +531,8 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         const trailbody_t* trail = lead->partner;
         if (r.lead_shots >= 0) {
             EXPECT_EQ(alive_count(lead->hands[0]->missiles), r.lead_shots) << r.phase;
-            EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
         }
+        EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
         EXPECT_EQ(sound_frames(45).size(), r.fire_frames) << r.phase;
         EXPECT_EQ(alive_count(lead->spread_missiles), r.spread) << r.phase;
     }
