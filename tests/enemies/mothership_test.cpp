@@ -30,6 +30,7 @@ TEST_F(mothership, it_is_assembled_in_order_with_six_beams_and_32_blasts_and_not
     auto* flash = only<horzflash_t>();
     ASSERT_EQ(body->flash, flash);
     EXPECT_FALSE(flash->alive);
+    EXPECT_EQ(manifest_of(scene->stage, list_enemies2), (std::vector<part_t>{{"horzflash_t", 349}}));
     const std::vector<part_t> blasts = manifest_of(scene->stage, list_explosions);
     const size_t pattern = 18; // the death pattern and its parts
     ASSERT_EQ(blasts.size(), pattern + 6 * 65 + 32);
@@ -98,9 +99,18 @@ TEST_F(mothership, at_t_680_it_destroys_itself_after_the_flash_and_the_fade_to_w
     const int32_t hp = body->hp;
     body->damage(9999);
     EXPECT_EQ(body->hp, hp);
-    run(1);
-    EXPECT_TRUE(body->flash->alive);
-    run(680 - 569);
+    // Started at t = 568, the flash thickens by a row of 8 patterns every third frame, up to 120.
+    struct grow_t {
+        uint32_t frames;
+        int32_t pattern;
+    };
+    const grow_t growth[] = {{1, 0}, {2, 0}, {1, 8}, {3, 16}, {39, 120}, {9, 120}};
+    for (const grow_t& g : growth) {
+        run(g.frames);
+        EXPECT_TRUE(body->flash->alive);
+        EXPECT_EQ(look_of(*body->flash).pattern, g.pattern);
+    }
+    run(680 - 623);
     EXPECT_TRUE(body->alive);
     const int32_t score = g_score;
     run(1);
@@ -113,6 +123,10 @@ TEST_F(mothership, at_t_680_it_destroys_itself_after_the_flash_and_the_fade_to_w
     }
     EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{script + 616, 415, 5},
                                                                                     {script + 680, 413, 5}}));
-    EXPECT_EQ(sound_frames(44)[0], script + 296);
+    std::vector<uint32_t> rumbles;
+    for (uint32_t t : {296, 424, 488, 524, 580, 604, 640, 648, 654, 660, 666, 672, 678}) {
+        rumbles.push_back(script + t);
+    }
+    EXPECT_EQ(sound_frames(44), rumbles);
     EXPECT_EQ(sound_frames(71), std::vector<uint32_t>{script + 680});
 }

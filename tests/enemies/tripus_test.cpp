@@ -10,8 +10,8 @@ namespace {
 
 using tripus = enemy_kit_t;
 
-tripus_t* standing_by(enemy_kit_t& kit, int32_t level) {
-    kit.load({placed(274, 200, 128, 0, 37)}, level);
+tripus_t* standing_by(enemy_kit_t& kit, int32_t level, uint32_t key = 0) {
+    kit.load({placed(274, 200, 128, 0, 37, key)}, level);
     kit.scene->scroll_stop = 1;
     kit.ship_at(40, 128);
     return kit.only<tripus_t>();
@@ -84,14 +84,15 @@ TEST_F(tripus, it_dashes_32_frames_at_the_ship_then_stands_48_firing_bursts_by_l
 }
 
 TEST_F(tripus, two_sections_on_it_retreats_from_the_ship_in_dashes_firing_every_15_frames) {
-    tripus_t* body = standing_by(*this, 1);
+    tripus_t* body = standing_by(*this, 1, 0x100);
+    advance_to(0x100);
     run(40);
     ship_at(250, 128); // it turns away to the left
-    advance_to(0x1FFFF);
+    advance_to(0x200FF);
     run(1);
     EXPECT_LT(body->state, 500);
     const size_t before = launches(list_enemy_shots).size();
-    advance_to(0x20000);
+    advance_to(0x20100);
     const float x = body->x;
     run(98);
     const std::vector<launch_t> all = launches(list_enemy_shots);
