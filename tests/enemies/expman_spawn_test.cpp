@@ -3,6 +3,8 @@
 #include "objects/expman.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <utility>
+
 using expman_spawn = enemy_kit_t;
 
 TEST_F(expman_spawn, it_holds_192_explosions_in_two_mirrored_bands_and_takes_no_damage) {
@@ -19,20 +21,14 @@ TEST_F(expman_spawn, it_holds_192_explosions_in_two_mirrored_bands_and_takes_no_
     const std::vector<part_t> blasts = manifest_of(scene->stage, list_explosions);
     ASSERT_EQ(blasts.size(), 192u);
     ASSERT_EQ(manager->set.entries.size(), 192u);
-    struct row_t {
-        size_t i;
-        int32_t record;
-        int32_t period;
-        int32_t dx;
-        int32_t dy;
-    };
-    const row_t rows[] = {{0, 65, 2, 12, 24},   {4, 69, 2, 64, 32},    {17, 67, 3, 18, 0},
-                          {95, 65, 7, 240, 16}, {96, 65, 2, 244, 232}, {191, 65, 7, 16, 240}};
-    for (const row_t& r : rows) {
-        EXPECT_EQ(blasts[r.i], (part_t{"explosion_t", r.record, r.period})) << r.i;
-        EXPECT_EQ(manager->set.entries[r.i].explosion, scene->stage.explosions[uint32_t(r.i)]);
-        EXPECT_EQ(manager->set.entries[r.i].dx, r.dx) << r.i;
-        EXPECT_EQ(manager->set.entries[r.i].dy, r.dy) << r.i;
+    // Entry, record, period, dx, dy.
+    const int32_t rows[][5] = {{0, 65, 2, 12, 24},   {4, 69, 2, 64, 32},    {17, 67, 3, 18, 0},
+                               {95, 65, 7, 240, 16}, {96, 65, 2, 244, 232}, {191, 65, 7, 16, 240}};
+    for (const auto& r : rows) {
+        const auto& entry = manager->set.entries[size_t(r[0])];
+        EXPECT_EQ(blasts[size_t(r[0])], (part_t{"explosion_t", r[1], r[2]})) << r[0];
+        EXPECT_EQ(entry.explosion, scene->stage.explosions[uint32_t(r[0])]);
+        EXPECT_EQ(std::pair(entry.dx, entry.dy), std::pair(r[3], r[4])) << r[0];
     }
     manager->damage(100);
     EXPECT_TRUE(manager->alive);
