@@ -8,17 +8,12 @@
 #include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 
 using meteors = enemy_kit_t;
-
-template <typename T> std::vector<int32_t> spins(const std::vector<T*>& list) {
-    std::vector<int32_t> s;
-    for (const T* m : list) {
-        s.push_back(m->reverse_spin);
-    }
-    return s;
-}
 
 } // namespace
 
@@ -38,6 +33,8 @@ TEST_F(meteors, a_large_meteor_is_21_switched_off_pieces_drawn_in_order_and_noth
     const int32_t divisor[3] = {937, 683, 1425};
     const int32_t explosion[3] = {73, 68, 85};
     const float speed[3] = {0.8f, 0.4f, 0.2f};
+    // The large one's spin, then each medium's with its small ones' alternating from it.
+    const int32_t spin[21] = {1, 1, 1, 0, 1, 0, 0, 0, 1, 0, 1, 1, 1, 0, 1, 0, 0, 0, 1, 0, 1};
     for (size_t i = 0; i < 21; ++i) {
         const int32_t size = i == 0 ? 2 : (i - 1) % 5 == 0 ? 1 : 0;
         EXPECT_EQ(rocks[i].record, 170 + size) << i;
@@ -46,15 +43,8 @@ TEST_F(meteors, a_large_meteor_is_21_switched_off_pieces_drawn_in_order_and_noth
         EXPECT_EQ(rock->pattern, rng::rand() / divisor[size]) << i;
         EXPECT_EQ(rock->alive != 0, i == 0) << i;
         EXPECT_EQ(rock->speed, speed[size]);
-        EXPECT_FLOAT_EQ(rock->start_x, 200);
+        EXPECT_EQ(rock->reverse_spin, spin[i]) << i;
     }
-    auto* large = only<lmeteo_t>();
-    EXPECT_EQ(large->reverse_spin, 1);
-    EXPECT_EQ(spins(std::vector<mmeteo_t*>(std::begin(large->children), std::end(large->children))),
-              (std::vector<int32_t>{1, 0, 1, 0}));
-    mmeteo_t* second = large->children[1];
-    EXPECT_EQ(spins(std::vector<smeteo_t*>(std::begin(second->children), std::end(second->children))),
-              (std::vector<int32_t>{0, 1, 0, 1}));
 }
 
 TEST_F(meteors, they_fly_at_32_128_and_leave_quietly_past_the_edges_spinning_by_size) {
@@ -64,50 +54,38 @@ TEST_F(meteors, they_fly_at_32_128_and_leave_quietly_past_the_edges_spinning_by_
     const float from[2] = {500, 24};
     const float to[2] = {32, 128};
     EXPECT_EQ(rock->direction, direction_to(from, to));
-    struct edge_t {
-        float x;
-        float y;
-        bool stays;
-    };
-    const edge_t edges[] = {{-64, 100, true},     {-64.1f, 100, false}, {100, -64, true},
-                            {100, -64.1f, false}, {100, 319.9f, true},  {100, 320, false}};
-    for (const edge_t& e : edges) {
+    // x, y, whether it stays.
+    const float edges[][3] = {{-64, 100, 1},    {-64.1f, 100, 0}, {100, -64, 1},
+                              {100, -64.1f, 0}, {100, 319.9f, 1}, {100, 320, 0}};
+    for (const auto& e : edges) {
         load({placed(170, 100, 100)});
         scene->scroll_stop = 1;
         rock = only<smeteo_t>();
         rock->speed = 0;
-        rock->set_position(e.x, e.y);
+        rock->set_position(e[0], e[1]);
         run(1);
-        EXPECT_EQ(rock->alive != 0, e.stays) << e.x << "," << e.y;
+        EXPECT_EQ(rock->alive, e[2]) << e[0] << "," << e[1];
         EXPECT_FALSE(rock->explosion->alive);
     }
     EXPECT_EQ(g_score, 0);
-    struct spin_t {
-        int32_t type;
-        int32_t reverse;
-        int32_t after_8;
-    };
-    const spin_t spins[] = {{170, 0, 4}, {170, 1, 31}, {171, 0, 2}, {171, 1, 46}, {172, 0, 1}, {172, 1, 22}};
-    for (const spin_t& s : spins) {
-        load({placed(s.type, 120, 120, s.reverse)});
+    // Type, reverse spin, the pattern 8 frames after 0.
+    const int32_t spins[][3] = {{170, 0, 4},  {170, 1, 31}, {171, 0, 2},
+                                {171, 1, 46}, {172, 0, 1},  {172, 1, 22}};
+    for (const auto& s : spins) {
+        load({placed(s[0], 120, 120, s[1])});
         auto* m = dynamic_cast<meteo_t*>(objects_of(scene->stage, list_enemies0)[0]);
         m->pattern = 0;
         run(8);
-        EXPECT_EQ(m->pattern, s.after_8) << s.type << " " << s.reverse;
+        EXPECT_EQ(m->pattern, s[2]) << s[0] << " " << s[1];
     }
 }
 
 TEST_F(meteors, a_broken_meteor_sends_its_four_pieces_off_around_it_with_its_sound) {
-    struct piece_t {
-        float dx;
-        float dy;
-        int32_t turn;
-    };
     struct row_t {
         int32_t type;
         float speed;
         int32_t sound;
-        piece_t pieces[4];
+        int32_t pieces[4][3]; // dx, dy, turn
     };
     const row_t rows[] = {
         {171, 1.0f, 62, {{-16, 0, 6}, {16, 0, 12}, {0, -16, -6}, {0, 16, -12}}},
@@ -124,19 +102,14 @@ TEST_F(meteors, a_broken_meteor_sends_its_four_pieces_off_around_it_with_its_sou
         EXPECT_TRUE(shoot(x, y, 9999));
         EXPECT_FALSE(parent->alive);
         EXPECT_TRUE(parent->explosion->alive);
-        std::vector<meteo_t*> pieces;
-        for (object_t* o : objects_of(scene->stage, list_enemies0)) {
-            auto* m = dynamic_cast<meteo_t*>(o);
-            if (m != parent && m->alive) {
-                pieces.push_back(m);
-            }
-        }
+        std::vector<meteo_t*> pieces = all<meteo_t>();
+        std::erase_if(pieces, [](meteo_t* m) { return !m->alive; });
         ASSERT_EQ(pieces.size(), 4u) << r.type;
         for (size_t i = 0; i < 4; ++i) {
             EXPECT_EQ(pieces[i]->type_id(), r.type - 1);
-            EXPECT_FLOAT_EQ(pieces[i]->x, x + r.pieces[i].dx) << r.type << " " << i;
-            EXPECT_FLOAT_EQ(pieces[i]->y, y + r.pieces[i].dy) << r.type << " " << i;
-            EXPECT_EQ(pieces[i]->direction, (2 + r.pieces[i].turn) & 63) << r.type << " " << i;
+            EXPECT_FLOAT_EQ(pieces[i]->x, x + float(r.pieces[i][0])) << r.type << " " << i;
+            EXPECT_FLOAT_EQ(pieces[i]->y, y + float(r.pieces[i][1])) << r.type << " " << i;
+            EXPECT_EQ(pieces[i]->direction, (2 + r.pieces[i][2]) & 63) << r.type << " " << i;
             EXPECT_EQ(pieces[i]->speed, r.speed);
         }
         run(1);
@@ -145,16 +118,12 @@ TEST_F(meteors, a_broken_meteor_sends_its_four_pieces_off_around_it_with_its_sou
     }
     load({placed(170, 160, 120)});
     auto* small = only<smeteo_t>();
-    struct hit_t {
-        int32_t damage;
-        int32_t hit_sounds;
-        int32_t death_sounds;
-    };
-    for (const hit_t& h : {hit_t{0, 0, 0}, hit_t{1, 1, 0}, hit_t{1, 1, 1}}) {
-        small->damage(h.damage);
+    // Damage, then the hit and the death sounds so far.
+    for (const auto& h : {std::array{0, 0, 0}, std::array{1, 1, 0}, std::array{1, 1, 1}}) {
+        small->damage(h[0]);
         run(1);
-        EXPECT_EQ(sounds_of(47), h.hit_sounds);
-        EXPECT_EQ(sounds_of(61), h.death_sounds);
+        EXPECT_EQ(sounds_of(47), h[1]);
+        EXPECT_EQ(sounds_of(61), h[2]);
     }
     EXPECT_FALSE(small->alive);
 }
@@ -170,12 +139,8 @@ TEST_F(meteors, the_shower_is_a_fixed_field_of_91_meteors_of_the_placements_key)
                                   {170, 300, 224}, {170, 480, 230}, {170, 256, 280}, {170, 256, 320},
                                   {171, 430, 32},  {171, 290, 192}, {171, 460, 240}, {171, 380, 224},
                                   {172, 490, -30}, {172, 512, 160}, {172, 580, 128}};
-    std::vector<meteo_t*> live;
-    for (meteo_t* m : field) {
-        if (m->alive) {
-            live.push_back(m);
-        }
-    }
+    std::vector<meteo_t*> live = field;
+    std::erase_if(live, [](meteo_t* m) { return !m->alive; });
     ASSERT_EQ(live.size(), 15u);
     for (size_t i = 0; i < 15; ++i) {
         EXPECT_EQ(live[i]->type_id(), heads[i][0]) << i;
@@ -189,23 +154,20 @@ TEST_F(meteors, the_stream_launches_16_speeds_them_up_by_level_sweeps_its_aim_an
     const float start[16][2] = {{192, -20}, {270, 0},   {290, 160}, {340, 24}, {300, 128}, {280, 224},
                                 {280, 230}, {290, 280}, {360, 320}, {340, 32}, {290, 192}, {340, 240},
                                 {310, 224}, {210, -30}, {320, 160}, {330, 128}};
-    struct row_t {
-        int32_t level;
-        float speed; // after the 256 frames of acceleration
-    };
-    const row_t rows[] = {{1, 1.192f}, {3, 1.576f}, {5, 1.96f}, {6, 2.92f}, {8, 2.92f}};
-    for (const row_t& r : rows) {
-        load({placed(174, 100, 60)}, r.level);
+    // The level and the speed after the 256 frames of acceleration.
+    const std::pair<int32_t, float> rows[] = {{1, 1.192f}, {3, 1.576f}, {5, 1.96f}, {6, 2.92f}, {8, 2.92f}};
+    for (const auto& [level, top_speed] : rows) {
+        load({placed(174, 100, 60)}, level);
         scene->scroll_stop = 1;
         auto* rush = only<smeteo_rush_t>();
         ASSERT_EQ(rush->meteors.size(), 16u);
         EXPECT_FLOAT_EQ(rush->x, 100);
+        EXPECT_EQ(alive_count(rush->meteors), 0);
         for (size_t i = 0; i < 16; ++i) {
-            smeteo_t* m = rush->meteors[i];
-            EXPECT_FALSE(m->alive);
-            EXPECT_EQ(m->reverse_spin, i % 2);
-            EXPECT_FLOAT_EQ(m->start_x, start[i][0]) << i;
-            EXPECT_FLOAT_EQ(m->start_y, start[i][1]) << i;
+            EXPECT_EQ(rush->meteors[i]->reverse_spin, i % 2);
+            EXPECT_EQ(std::pair(rush->meteors[i]->start_x, rush->meteors[i]->start_y),
+                      std::pair(start[i][0], start[i][1]))
+                << i;
         }
         EXPECT_EQ(starts_per_frame(rush->meteors, 1), std::vector<int32_t>{16});
         EXPECT_EQ(rush->target_x, 32);
@@ -214,19 +176,16 @@ TEST_F(meteors, the_stream_launches_16_speeds_them_up_by_level_sweeps_its_aim_an
         EXPECT_EQ(rush->meteors[3]->direction, direction_to(start[3], to));
         EXPECT_EQ(rush->meteors[3]->speed, 1.0f);
         run(256);
-        EXPECT_NEAR(rush->speed, r.speed, 2e-4f) << r.level;
+        EXPECT_NEAR(rush->speed, top_speed, 2e-4f) << level;
         EXPECT_EQ(rush->state, 2);
         EXPECT_FLOAT_EQ(rush->target_y, 120);
     }
     auto* rush = only<smeteo_rush_t>();
-    struct sweep_t {
-        uint32_t frames;
-        float target_y;
-    };
-    const sweep_t sweep[] = {{16, -8}, {1, 0}, {32, 256}, {1, 248}};
-    for (const sweep_t& s : sweep) {
-        run(s.frames);
-        EXPECT_FLOAT_EQ(rush->target_y, s.target_y);
+    // Frames, then the target's y.
+    for (const auto& [frames, target_y] :
+         {std::pair{16, -8}, std::pair{1, 0}, std::pair{32, 256}, std::pair{1, 248}}) {
+        run(uint32_t(frames));
+        EXPECT_FLOAT_EQ(rush->target_y, float(target_y));
     }
     smeteo_t* m = rush->meteors[5];
     ASSERT_TRUE(m->alive);

@@ -5,6 +5,9 @@
 #include "objects/score.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 
 using mothership = enemy_kit_t;
@@ -27,9 +30,9 @@ TEST_F(mothership, it_is_assembled_in_order_with_six_beams_and_32_blasts_and_not
     records({});
     mothership_t* body = parked(*this);
     ASSERT_NE(body, nullptr);
-    auto* flash = only<horzflash_t>();
-    ASSERT_EQ(body->flash, flash);
-    EXPECT_FALSE(flash->alive);
+    ASSERT_EQ(body->flash, only<horzflash_t>());
+    EXPECT_FALSE(body->flash->alive);
+    EXPECT_EQ(manifest_of(scene->stage, list_enemies2), (std::vector<part_t>{{"horzflash_t", 349}}));
     const std::vector<part_t> blasts = manifest_of(scene->stage, list_explosions);
     const size_t pattern = 18; // the death pattern and its parts
     ASSERT_EQ(blasts.size(), pattern + 6 * 65 + 32);
@@ -43,35 +46,31 @@ TEST_F(mothership, it_is_assembled_in_order_with_six_beams_and_32_blasts_and_not
         EXPECT_EQ(control->interval, 8 - i);
         EXPECT_EQ(control->origin_x, 128);
         EXPECT_EQ(control->length, 160);
-        EXPECT_EQ(control->flashes[15]->base_pattern, 0);
-        EXPECT_EQ(control->flashes[16]->base_pattern, 8);
-        EXPECT_EQ(control->flashes[63]->base_pattern, 24);
+        EXPECT_EQ((std::array{control->flashes[15]->base_pattern, control->flashes[16]->base_pattern,
+                              control->flashes[63]->base_pattern}),
+                  (std::array{0, 8, 24}));
     }
     ASSERT_EQ(body->blasts.entries.size(), 32u);
     const int32_t dx[16] = {-4, 6, 4, 8, -8, -4, 6, -8, 2, 3, -6, 2, 6, -2, 10, -6};
     const int32_t dy[16] = {0, -4, 2, -1, 3, -2, -2, 0, 0, 2, -2, 4, -3, 0, -2, 3};
     for (int32_t i = 0; i < 32; ++i) {
-        const auto& entry = body->blasts.entries[size_t(i)];
         const bool large = i == 0 || i == 13 || i == 26;
         EXPECT_EQ(blasts[pattern + 390 + size_t(i)],
                   (part_t{"mothership_explosion_t", large ? 69 : 60, i / 3 + 4}))
             << i;
+        const auto& entry = body->blasts.entries[size_t(i)];
         EXPECT_EQ(entry.explosion, scene->stage.explosions[uint32_t(pattern + 390) + uint32_t(i)]);
-        EXPECT_EQ(entry.dx, dx[i % 16]) << i;
-        EXPECT_EQ(entry.dy, dy[i % 16]) << i;
+        EXPECT_EQ(std::pair(entry.dx, entry.dy), std::pair(dx[i % 16], dy[i % 16])) << i;
     }
 }
 
 TEST_F(mothership, it_shrinks_to_10_and_bursts_in_a_chain_where_it_stands_while_the_stage_scrolls) {
     mothership_t* body = parked(*this);
-    struct scale_t {
-        uint32_t frames;
-        int32_t scale;
-    };
-    const scale_t scales[] = {{1, 99}, {3, 99}, {1, 98}, {351, 11}, {1, 10}, {40, 10}};
-    for (const scale_t& s : scales) {
-        run(s.frames);
-        EXPECT_EQ(look_of(*body).scale, s.scale);
+    // Frames, then the scale.
+    const std::pair<uint32_t, int32_t> scales[] = {{1, 99}, {3, 99}, {1, 98}, {351, 11}, {1, 10}, {40, 10}};
+    for (const auto& [frames, scale] : scales) {
+        run(frames);
+        EXPECT_EQ(look_of(*body).scale, scale);
     }
     // Entry 0 still burning from before: the cursor waits a turn of 12 frames.
     body = parked(*this);
@@ -98,21 +97,27 @@ TEST_F(mothership, at_t_680_it_destroys_itself_after_the_flash_and_the_fade_to_w
     const int32_t hp = body->hp;
     body->damage(9999);
     EXPECT_EQ(body->hp, hp);
-    run(1);
-    EXPECT_TRUE(body->flash->alive);
-    run(680 - 569);
+    // Started at t = 568, the flash thickens by a row of 8 patterns every third frame, up to 120.
+    const std::pair<uint32_t, int32_t> growth[] = {{1, 0}, {2, 0}, {1, 8}, {3, 16}, {39, 120}, {9, 120}};
+    for (const auto& [frames, pattern] : growth) {
+        run(frames);
+        EXPECT_TRUE(body->flash->alive);
+        EXPECT_EQ(look_of(*body->flash).pattern, pattern);
+    }
+    run(680 - 623);
     EXPECT_TRUE(body->alive);
     const int32_t score = g_score;
     run(1);
     EXPECT_FALSE(body->alive);
     EXPECT_EQ(g_score - score, body->info->score);
-    EXPECT_EQ(alive_count(scene->stage.explosions.items), 17) << "the death pattern's parts";
+    EXPECT_EQ(alive_count(scene->stage.explosions.items), 17) << "the death pattern's parts, no blast";
     EXPECT_FALSE(body->flash->alive);
-    for (const auto& entry : body->blasts.entries) {
-        EXPECT_FALSE(entry.explosion->alive);
-    }
     EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{script + 616, 415, 5},
                                                                                     {script + 680, 413, 5}}));
-    EXPECT_EQ(sound_frames(44)[0], script + 296);
+    std::vector<uint32_t> rumbles;
+    for (uint32_t t : {296, 424, 488, 524, 580, 604, 640, 648, 654, 660, 666, 672, 678}) {
+        rumbles.push_back(script + t);
+    }
+    EXPECT_EQ(sound_frames(44), rumbles);
     EXPECT_EQ(sound_frames(71), std::vector<uint32_t>{script + 680});
 }

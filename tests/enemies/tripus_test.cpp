@@ -6,21 +6,25 @@
 #include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <utility>
+
 namespace {
 
 using tripus = enemy_kit_t;
 
-tripus_t* standing_by(enemy_kit_t& kit, int32_t level) {
-    kit.load({placed(274, 200, 128, 0, 37)}, level);
+tripus_t* standing_by(enemy_kit_t& kit, int32_t level, uint32_t key = 0) {
+    kit.load({placed(274, 200, 128, 0, 37, key)}, level);
     kit.scene->scroll_stop = 1;
     kit.ship_at(40, 128);
     return kit.only<tripus_t>();
 }
 
-std::vector<uint32_t> burst_frames(const std::vector<launch_t>& launches) {
+// The frame of each burst of three from the launch `from` on, less `base`.
+std::vector<uint32_t> burst_frames(const std::vector<launch_t>& launches, size_t from = 0,
+                                   uint32_t base = 0) {
     std::vector<uint32_t> frames;
-    for (size_t i = 0; i < launches.size(); i += 3) {
-        frames.push_back(launches[i].frame);
+    for (size_t i = from; i < launches.size(); i += 3) {
+        frames.push_back(launches[i].frame - base);
     }
     return frames;
 }
@@ -47,23 +51,19 @@ TEST_F(tripus, it_is_assembled_in_order_and_not_at_all_without_a_record) {
 }
 
 TEST_F(tripus, it_dashes_32_frames_at_the_ship_then_stands_48_firing_bursts_by_level) {
-    struct row_t {
-        int32_t level;
-        std::vector<uint32_t> bursts; // frames of the first standing phase
-    };
-    const row_t rows[] = {
+    // The level and the frames of the bursts of the first standing phase.
+    const std::pair<int32_t, std::vector<uint32_t>> rows[] = {
         {1, {33, 49, 65}},
         {2, {33, 49, 65}},
         {3, {33, 35, 49, 51, 65, 67}},
-        {8, {33, 35, 37, 39, 49, 51, 53, 55, 65, 67, 69, 71}},
-    };
-    for (const row_t& r : rows) {
-        tripus_t* body = standing_by(*this, r.level);
+        {8, {33, 35, 37, 39, 49, 51, 53, 55, 65, 67, 69, 71}}};
+    for (const auto& [level, bursts] : rows) {
+        tripus_t* body = standing_by(*this, level);
         run(32);
         EXPECT_FLOAT_EQ(body->x, 200 - 32 * 1.5f);
         ship_at(body->x, 40); // the next dash goes up
         run(50);
-        EXPECT_EQ(burst_frames(launches(list_enemy_shots)), r.bursts) << r.level;
+        EXPECT_EQ(burst_frames(launches(list_enemy_shots)), bursts) << level;
         EXPECT_EQ(sound_frames(98)[0], 33u);
         run(1);
         EXPECT_FLOAT_EQ(body->x, 200 - 32 * 1.5f);
@@ -84,23 +84,19 @@ TEST_F(tripus, it_dashes_32_frames_at_the_ship_then_stands_48_firing_bursts_by_l
 }
 
 TEST_F(tripus, two_sections_on_it_retreats_from_the_ship_in_dashes_firing_every_15_frames) {
-    tripus_t* body = standing_by(*this, 1);
+    tripus_t* body = standing_by(*this, 1, 0x100);
+    advance_to(0x100);
     run(40);
     ship_at(250, 128); // it turns away to the left
-    advance_to(0x1FFFF);
+    advance_to(0x200FF);
     run(1);
     EXPECT_LT(body->state, 500);
     const size_t before = launches(list_enemy_shots).size();
-    advance_to(0x20000);
+    advance_to(0x20100);
     const float x = body->x;
     run(98);
-    const std::vector<launch_t> all = launches(list_enemy_shots);
-    std::vector<uint32_t> frames = burst_frames(std::vector<launch_t>(all.begin() + long(before), all.end()));
-    const uint32_t first = frames.at(0);
-    for (uint32_t& f : frames) {
-        f -= first;
-    }
-    EXPECT_EQ(frames, (std::vector<uint32_t>{0, 15, 30, 45, 60, 82, 97}));
+    EXPECT_EQ(burst_frames(launches(list_enemy_shots), before, 41),
+              (std::vector<uint32_t>{0, 15, 30, 45, 60, 82, 97}));
     EXPECT_FLOAT_EQ(body->x, x - 80 * 1.5f) << "64 + 16 frames of dashing away from the ship at its right";
 }
 
