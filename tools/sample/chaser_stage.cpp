@@ -64,14 +64,17 @@ uint32_t nest(double x, double y, int p) {
     return r < 3 + (p % 4) ? 0xFFD060 : 0x806030;
 }
 
+// A round warhead in a flame halo that grows with the burn: its cells follow the fuel, not the heading,
+// so it must look the same whichever way it flies.
 uint32_t sam(double x, double y, int p) {
-    if (std::fabs(y) < 2.5 && x > -4 && x < 6) {
-        return x > 3 ? 0xE04040 : 0xD0D0D0;
+    const double r = std::hypot(x, y);
+    if (r < 1.5) {
+        return 0xE04040;
     }
-    if (std::fabs(y) < 1.5 && x <= -4 && x > -5 - p) {
-        return 0xFFC040;
+    if (r < 3.5) {
+        return 0xD0D0D0;
     }
-    return sheet_key_colour;
+    return r < 4 + p * 0.5 ? 0xFFC040 : sheet_key_colour;
 }
 
 uint32_t puff(double x, double y, int p) {
@@ -152,7 +155,7 @@ bool add_chaser_sprites(const std::string& root, std::vector<sprite_record_t>& t
         {tracer002_image, "image\\tracer002.bmp", 16, 16, 8, 64, blunt},
         {phoenix_image, "image\\phoenix.bmp", 24, 20, 8, 13, phoenix},
         {nest_image, "image\\nest.bmp", 24, 20, 8, 8, nest},
-        {sam_image, "image\\sam.bmp", 16, 8, 8, 8, sam},
+        {sam_image, "image\\sam.bmp", 16, 16, 8, 8, sam},
         {puff_image, "image\\puff.bmp", 16, 16, 8, 32, puff},
         {burst_image, "image\\burst.bmp", 40, 40, 8, 24, burst},
         {fencer_image, "image\\fencer.bmp", 24, 24, 8, 64, blade},
