@@ -81,10 +81,6 @@ void stage_t::spawn_crab001(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }
 
-void stage_t::spawn_scorpion001(stage_t* stage, const placement_t* placement) {
-    standin(stage, placement);
-}
-
 void stage_t::spawn_boss005(stage_t* stage, const placement_t* placement) {
     standin(stage, placement);
 }

@@ -95,8 +95,8 @@ TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_ex
     // play overlays, six mid-boss sheets, three turret and hatch sheets, six emplacement and three shutter
     // sheets, the recording and replay marks, the worm segment, two twister sheets, two rotator sheets,
     // four scenery, two cell and a hopper sheet, eight sheets of the armoured boss with arms, seven
-    // gunship sheets, four block, seven walker and four tentacle sheets.
-    EXPECT_EQ(g_screenctr.count_sprites(), 104);
+    // gunship sheets, four block, seven walker and four tentacle sheets, fifteen scorpion sheets.
+    EXPECT_EQ(g_screenctr.count_sprites(), 119);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record

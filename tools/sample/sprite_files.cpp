@@ -18,6 +18,7 @@
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
 #include "tools/sample/sample_map_pictures.h"
+#include "tools/sample/scorpion_stage.h"
 #include "tools/sample/rotator_stage.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
@@ -182,7 +183,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_scenery_sprites(root, table, error) || !add_cell_sprites(root, table, error) ||
         !add_hopper_sprites(root, table, error) || !add_boss004_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
-        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error)) {
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) ||
+        !add_scorpion_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

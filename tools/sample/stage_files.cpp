@@ -12,6 +12,7 @@
 #include "tools/sample/melvorin_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/sample_maps.h"
+#include "tools/sample/scorpion_stage.h"
 #include "tools/sample/rotator_stage.h"
 #include "tools/sample/scenery_stage.h"
 #include "tools/sample/shutter_stage.h"
@@ -77,7 +78,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           worm_placements(stage), twister_placements(stage), rotator_placements(stage),
           scenery_placements(stage), cell_placements(stage), hopper_placements(stage), boss004_placements(stage),
           gunship_placements(stage), block_placements(stage), walker_placements(stage),
-          tentacle_placements(stage)}) {
+          tentacle_placements(stage), scorpion_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -118,7 +119,7 @@ std::vector<objectinfo_t> sample_stage_records() {
          {formation_records(), melvorin_records(), midboss_records(), turret_records(), emplacement_records(),
           shutter_records(), twister_records(), ending_stage_records(), worm_records(), rotator_records(),
           scenery_records(), cell_records(), hopper_records(), boss004_records(), gunship_records(),
-          block_records(), walker_records(), tentacle_records()}) {
+          block_records(), walker_records(), tentacle_records(), scorpion_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;
