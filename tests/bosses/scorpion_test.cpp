@@ -320,3 +320,154 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
     }
     EXPECT_EQ(chest->blend_mode(), 192);
 }
+
+TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_its_pose) {
+    chest_t* chest = scorpion(*this, 120, 100, 2);
+    chest->hand->set_position(60, 150);
+    chest->place_parts();
+    auto v = [chest](int32_t d) { return std::pair(chest->dir_vectors[d][0], chest->dir_vectors[d][1]); };
+    EXPECT_FLOAT_EQ(v(16).second, -14.0f);
+    EXPECT_EQ(std::pair(chest->head->x, chest->head->y), std::pair(88.0f, 106.0f));
+    EXPECT_EQ(std::pair(chest->head->eye->x, chest->head->eye->y), std::pair(73.0f, 103.0f));
+    const int32_t d0 = chest->tail->direction;
+    EXPECT_FLOAT_EQ(chest->tail->x, 120 + 1.2f * (v(0).first + v(d0).first));
+    body_t* last = chest->tail;
+    while (last->next != nullptr) {
+        last = last->next;
+    }
+    EXPECT_FLOAT_EQ(chest->sting->y, last->y + v((last->direction + 2) % 64).second);
+    std::vector<std::pair<float, float>> arm;
+    for (arm_t* s = chest->arm; s != nullptr; s = s->next) {
+        arm.emplace_back(s->x, s->y);
+    }
+    EXPECT_EQ(arm[0], std::pair(102.0f, 110.0f));
+    EXPECT_EQ(arm[6], std::pair(100.0f, 130.0f)) << "the elbow 40 right of the claw, halfway down";
+    EXPECT_FLOAT_EQ(arm[9].second, 140.0f);
+    EXPECT_FLOAT_EQ(arm[9].first, 100 + (60.0f - 100) / 400 * 100);
+    chest->feet[2]->anchor_x = 160;
+    chest->feet[2]->anchor_y = 156;
+    chest->place_parts();
+    EXPECT_EQ(std::pair(chest->legs[2]->x, chest->legs[2]->y), std::pair(148.0f, 116.0f));
+    EXPECT_EQ(std::pair(chest->legs[2]->next->x, chest->legs[2]->next->y), std::pair(149.2f, 120.0f));
+
+    // The strike by the aim: settled in the aim pose, the tail strikes along the row of the aim.
+    const std::pair<int32_t, int32_t> strikes[] = {{28, 1000}, {29, 1050}, {31, 1100}, {38, 1450},
+                                                   {39, 1500}, {40, 1500}, {41, 1550}};
+    for (const auto& [aim, strike] : strikes) {
+        for (body_t* s = chest->tail; s != nullptr; s = s->next) {
+            s->direction = tail_poses[pose_aim][0];
+        }
+        while (chest->turn_tail(pose_aim, 4)) {
+        }
+        chest->aim = aim;
+        chest->attack_count = 2;
+        chest->phase = 503;
+        chest->phase_frame = 4;
+        run(1);
+        EXPECT_EQ(chest->phase, strike) << aim;
+        for (int32_t n = 0; n < 40 && chest->phase == strike; ++n) {
+            run(1);
+        }
+        std::vector<int32_t> pose;
+        for (body_t* s = chest->tail; s != nullptr; s = s->next) {
+            pose.push_back(s->direction);
+        }
+        // Settled on the row; the way back to rest starts in the same frame, one step, but after ground
+        // strikes.
+        EXPECT_EQ(chest->phase, strike + 1);
+        const int32_t* row = tail_poses[pose_strikes + (strike - 1000) / 50];
+        for (size_t k = 0; k < 9; ++k) {
+            EXPECT_NEAR(pose[k], row[k], strike < 1500 ? 1 : 0) << strike << " " << k;
+        }
+    }
+}
+
+TEST_F(scorpion_test, the_claw_eases_to_its_targets_and_fires_from_its_muzzles) {
+    struct row_t {
+        int32_t phase;
+        float ship_y;
+        int32_t updates;
+        int32_t end_phase;
+        float end_dy; // from the chest
+    };
+    const row_t rows[] = {
+        {300, 0, 47, 1, 40},   // step 4: 180 to 360 degrees, then the slide holds
+        {400, 0, 182, 1, 40},  // step 1
+        {100, 0, 47, 0, 28},   // back to the bob
+        {200, 250, 24, 1, -1}, // step 8, toward a ship held to 40 below
+    };
+    for (const row_t& r : rows) {
+        chest_t* chest = scorpion(*this, 150, 100);
+        ship_at(40, r.ship_y);
+        hand_t* hand = chest->hand;
+        hand->set_position(110, 100);
+        hand->phase = r.phase;
+        int32_t n = 0;
+        while (hand->phase != r.end_phase && n < 300) {
+            hand->update();
+            ++n;
+        }
+        EXPECT_EQ(n, r.updates) << r.phase;
+        EXPECT_EQ(hand->x, 110.0f);
+        if (r.end_dy >= 0) {
+            EXPECT_FLOAT_EQ(hand->y, 100 + r.end_dy) << r.phase;
+        } else {
+            EXPECT_EQ(hand->y1, 140.0f);
+        }
+    }
+    for (int32_t kind : {0, 1}) {
+        chest_t* chest = scorpion(*this, 150, 100);
+        hand_t* hand = chest->hand;
+        hand->set_position(110, 100);
+        hand->phase = 250 + kind;
+        hand->update();
+        EXPECT_EQ(std::pair(hand->lasers[0]->x, hand->lasers[0]->y),
+                  kind == 0 ? std::pair(85.0f, 95.0f) : std::pair(90.0f, 110.0f));
+        EXPECT_EQ(hand->lasers[0]->effect->alive, 1);
+        EXPECT_EQ(hand->x, 117.0f) << "recoil";
+        for (int32_t f = 1; f < 16; ++f) {
+            hand->update();
+        }
+        EXPECT_EQ(alive_count(hand->lasers), 4);
+    }
+}
+
+TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
+    chest_t* chest = scorpion(*this, 150, 60);
+    solid_at(*slot0, 100, 128);
+    foot_t* foot = chest->feet[0];
+    foot->set_position(100, 108);
+    EXPECT_EQ(foot->in_air, 0) << "ground 20 below, at 128";
+    foot->step(1.0f);
+    EXPECT_FLOAT_EQ(foot->y, 108 - 14 + 81 * 0.14f);
+    EXPECT_EQ(std::pair(foot->apex_x, foot->apex_y), std::pair(110.0f, 94.0f));
+    solid_at(*slot0, 100, 127);
+    foot->set_position(100, 107);
+    EXPECT_EQ(foot->in_air, 1) << "above 128 a foot never stands";
+
+    stingball_t* ball = chest->sting->balls[0];
+    ball->set_position(100, 100);
+    ball->direction = 32;
+    ball->speed = 2;
+    ball->start();
+    std::vector<float> ys;
+    for (int32_t i = 0; i < 3; ++i) {
+        ball->update();
+        ys.push_back(ball->y);
+    }
+    EXPECT_EQ(ball->x, 94.0f);
+    EXPECT_NEAR(ys[1] - ys[0], 0.05f, 1e-4f);
+    EXPECT_NEAR(ys[2] - ys[1], 0.10f, 1e-4f);
+    solid_at(*slot0, int32_t(ball->x - 2), int32_t(ball->y + 0.15f));
+    ball->update();
+    EXPECT_FALSE(ball->alive) << "on the terrain";
+
+    head_t* head = chest->head;
+    ship_at(head->x, 250);
+    head->phase = 100;
+    head->direction = 32;
+    for (int32_t i = 0; i < 40; ++i) {
+        head->update();
+    }
+    EXPECT_EQ(std::pair(head->direction, head->pattern), std::pair(40, 16)) << "down to the limit";
+}
