@@ -1,6 +1,7 @@
 // The scorpion on the kit: its assembly, the chains' turns and death cascades, the walk on the terrain,
 // the sting's commands and weapons, and the script's cycle, retreat and death.
 #include "bosses/scorpion/chest.h"
+#include "enemies/walkers/spider001.h"
 #include "enemies/worms/worm001.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
@@ -119,6 +120,18 @@ TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) 
     EXPECT_EQ(std::tuple(chest->sting->sparks[10]->offset, chest->sting->sparks[5]->period,
                          chest->sting->smokes[2]->offset),
               std::tuple(49, 5u, -4));
+    std::vector<int32_t> dx;
+    std::vector<int32_t> dy;
+    for (size_t i = 0; i < 16; ++i) {
+        dx.push_back(blasts[i].dx);
+        dy.push_back(blasts[i].dy);
+    }
+    EXPECT_EQ(dx, (std::vector<int32_t>{16, 0, 0, 38, 18, -14, 16, -38, 22, 16, -36, 38, 6, -12, 10, -16}));
+    EXPECT_EQ(dy, (std::vector<int32_t>{0, -20, 15, -10, 26, -22, -22, 20, 0, 20, 0, 6, -26, 0, -8, 25}));
+    EXPECT_EQ(chest->legs[0]->explosion->info->id, 69);
+    EXPECT_EQ(chest->legs[0]->next->explosion, nullptr) << "every other leg segment explodes";
+    EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[0])->ceiling, 1);
+    EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[1])->ceiling, 0);
     EXPECT_FALSE(chest->sting->balls[0]->alive);
     ASSERT_NE(chest->head->worm, nullptr);
     EXPECT_FALSE(chest->head->worm->alive);
@@ -299,6 +312,8 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
     chest->head->damage(100000);
     EXPECT_EQ(chest->phase, 50000);
     EXPECT_FALSE(chest->head->eye->alive);
+    EXPECT_EQ(std::get<1>(posted_since(0).back()), 371);
+    EXPECT_EQ(std::get<2>(posted_since(0).back()), -4);
     uint32_t start = 0;
     while (chest->phase != 50003 && start < 400) {
         run(1);
@@ -470,4 +485,45 @@ TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
         head->update();
     }
     EXPECT_EQ(std::pair(head->direction, head->pattern), std::pair(40, 16)) << "down to the limit";
+}
+
+TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_blink_on_cue) {
+    for (int32_t level : {2, 3}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(40, 100);
+        chest->tail->next->kill();
+        EXPECT_EQ(pool_shots_alive(), level >= 3 ? 1 : 0) << level;
+    }
+    chest_t* chest = scorpion(*this, 150, 100);
+    sting_t* sting = chest->sting;
+    sting->set_state(1);
+    sting->set_flashing(true);
+    int32_t lit = 0;
+    for (int32_t i = 0; i < 4; ++i) {
+        run(1);
+        lit += sting->is_flashing();
+    }
+    EXPECT_EQ(lit, 3);
+    sting->set_flashing(false);
+    EXPECT_FALSE(sting->is_flashing());
+    eye_t* eye = chest->head->eye;
+    eye->phase = 150;
+    eye->phase_frame = 0;
+    eye->pattern = 0;
+    std::vector<int32_t> patterns;
+    for (int32_t i = 0; i < 70; ++i) {
+        eye->update();
+        patterns.push_back(eye->pattern);
+    }
+    EXPECT_EQ(std::tuple(patterns[0], patterns[31], patterns[32], patterns[69], eye->phase),
+              std::tuple(1, 1, 2, 2, 0));
+    stingball_t* ball = sting->balls[1];
+    ball->set_position(100, 271.97f);
+    ball->direction = 0;
+    ball->speed = 0.5f;
+    ball->start();
+    ball->update();
+    EXPECT_TRUE(ball->alive);
+    ball->update();
+    EXPECT_FALSE(ball->alive) << "below the field";
 }
