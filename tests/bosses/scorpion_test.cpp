@@ -392,7 +392,9 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
         EXPECT_EQ(chest->phase, strike + 1);
         const int32_t* row = tail_poses[pose_strikes + (strike - 1000) / 50];
         for (size_t k = 0; k < 9; ++k) {
-            EXPECT_NEAR(pose[k], row[k], strike < 1500 ? 1 : 0) << strike << " " << k;
+            const int32_t rest = tail_poses[pose_rest][k];
+            const int32_t back = strike < 1500 ? (rest > row[k]) - (rest < row[k]) : 0;
+            EXPECT_EQ(pose[k], row[k] + back) << strike << " " << k;
         }
     }
 }
@@ -444,6 +446,32 @@ TEST_F(scorpion_test, the_claw_eases_to_its_targets_and_fires_from_its_muzzles) 
             hand->update();
         }
         EXPECT_EQ(alive_count(hand->lasers), 4);
+    }
+    chest_t* chest = scorpion(*this, 150, 100);
+    chest->hand->phase = 0;
+    chest->hand->update();
+    chest->hand->update();
+    EXPECT_FLOAT_EQ(chest->hand->y, 128 + 3 * sin_table_deg[2]) << "the bob";
+}
+
+TEST_F(scorpion_test, a_homing_laser_steers_every_third_frame_from_level_4_else_every_fourth) {
+    for (const auto& [level, turns] : {std::pair(3, 10), std::pair(4, 13)}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(250, 250);
+        stinglaser3_t* homer = chest->sting->homers[0];
+        homer->set_position(20, 20);
+        homer->direction = 16;
+        homer->start();
+        homer->state = 1;
+        homer->timer = 40;
+        int32_t changes = 0;
+        for (int32_t i = 0; i < 40; ++i) {
+            const int32_t before = homer->direction;
+            homer->update();
+            changes += homer->direction != before;
+        }
+        EXPECT_EQ(changes, turns) << level;
+        EXPECT_EQ(homer->direction, 16 - turns);
     }
 }
 
