@@ -168,6 +168,26 @@ class joint_t;
 class lower_body_t;
 class upper_body_t;
 } // namespace pole
+namespace scorpion001 {
+class arm_t;
+class body_t;
+class chest_t;
+class eye_t;
+class foot_t;
+class hand_laser_t;
+class hand_t;
+class head_t;
+class leg_t;
+class sting_t;
+class stingball_t;
+class stinglaser1_head_t;
+class stinglaser1_t;
+class stinglaser2_t;
+class stinglaser3_t;
+class stingsmoke_t;
+class stingspark_t;
+class tail_t;
+} // namespace scorpion001
 namespace quadbarrel {
 class bend_laser_head_t;
 class bend_laser_t;
@@ -592,7 +612,8 @@ class stage_t {
     static tentacle001::spore_t* make_tentacle001_spore(stage_t* stage, const placement_t* placement,
                                                         const objectinfo_t* info);
     // The tarantula with room for 4 blasts and 64 shots, and its eye.
-    static tarantula_t* make_tarantula(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static tarantula_t* make_tarantula(stage_t* stage, const placement_t* placement,
+                                       const objectinfo_t* info);
     static tarantula_eye_t* make_tarantula_eye(stage_t* stage, const placement_t* placement,
                                                const objectinfo_t* info);
     static arrow_ctr_t* make_arrow_ctr(stage_t* stage, const placement_t* placement,
@@ -679,6 +700,55 @@ class stage_t {
     static quadbarrel::laser_t* spawn_quadbarrel_laser(stage_t* stage, const placement_t* placement);
     static quadbarrel::bend_laser_head_t* spawn_quadbarrel_bend_laser(stage_t* stage,
                                                                       const placement_t* placement);
+
+    // The scorpion's makers: each part at the placement on the list of its kind, every field of its own
+    // at its start; the chains made and linked first to last; the sting with all its weapons, null and
+    // nothing made without one of its records.
+    static scorpion001::head_t* make_scorpion001_head(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static scorpion001::chest_t* make_scorpion001_chest(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static scorpion001::eye_t* make_scorpion001_eye(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static scorpion001::body_t* make_scorpion001_body(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static scorpion001::tail_t* make_scorpion001_tail(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static scorpion001::sting_t* make_scorpion001_sting(stage_t* stage, const placement_t* placement,
+                                                        const objectinfo_t* info);
+    static scorpion001::leg_t* make_scorpion001_leg(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static scorpion001::foot_t* make_scorpion001_foot(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static scorpion001::arm_t* make_scorpion001_arm(stage_t* stage, const placement_t* placement,
+                                                    const objectinfo_t* info);
+    static scorpion001::hand_t* make_scorpion001_hand(stage_t* stage, const placement_t* placement,
+                                                      const objectinfo_t* info);
+    static scorpion001::hand_laser_t*
+    make_scorpion001_hand_laser(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stingball_t* make_scorpion001_stingball(stage_t* stage, const placement_t* placement,
+                                                                const objectinfo_t* info);
+    static scorpion001::stinglaser1_t*
+    make_scorpion001_stinglaser1(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stinglaser1_head_t*
+    make_scorpion001_stinglaser1_head(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stinglaser2_t*
+    make_scorpion001_stinglaser2(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stinglaser3_t*
+    make_scorpion001_stinglaser3(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stingspark_t*
+    make_scorpion001_stingspark(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static scorpion001::stingsmoke_t*
+    make_scorpion001_stingsmoke(stage_t* stage, const placement_t* placement, const objectinfo_t* info);
+    static void make_scorpion001_body_chain(stage_t* stage, const placement_t* placement,
+                                            scorpion001::body_t*& first, scorpion001::body_t*& last);
+    static void make_scorpion001_tail_chain(stage_t* stage, const placement_t* placement,
+                                            scorpion001::body_t*& first, scorpion001::body_t*& last);
+    static void make_scorpion001_leg_chain(stage_t* stage, const placement_t* placement,
+                                           scorpion001::leg_t*& first, scorpion001::leg_t*& last);
+    static void make_scorpion001_arm_chain(stage_t* stage, const placement_t* placement,
+                                           scorpion001::arm_t*& first, scorpion001::arm_t*& last);
+    static scorpion001::sting_t* assemble_scorpion001_sting(stage_t* stage, const placement_t* placement);
 
     // The mid-bosses' makers: each object on the list of its kind, every field of its own 0 or null; the
     // balls of midboss003 start dormant.

@@ -26,6 +26,7 @@
 #include "tools/sample/mothership_stage.h"
 #include "tools/sample/object_pictures.h"
 #include "tools/sample/overlay_pictures.h"
+#include "tools/sample/scorpion_stage.h"
 #include "tools/sample/rotator_stage.h"
 #include "tools/sample/sample_map_pictures.h"
 #include "tools/sample/scenery_stage.h"
@@ -195,7 +196,8 @@ bool write_sprite_files(const std::string& root, std::string& error) {
         !add_crab_sprites(root, table, error) || !add_boss006_sprites(root, table, error) ||
         !add_gunship_sprites(root, table, error) || !add_fish_sprites(root, table, error) || !add_chaser_sprites(root, table, error) || !add_meteor_sprites(root, table, error) ||
         !add_tripus_sprites(root, table, error) || !add_mothership_sprites(root, table, error) || !add_block_sprites(root, table, error) ||
-        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error) || !add_bee_sprites(root, table, error)) {
+        !add_walker_sprites(root, table, error) || !add_tentacle_sprites(root, table, error) || !add_big_worm_sprites(root, table, error) || !add_bee_sprites(root, table, error) ||
+        !add_scorpion_sprites(root, table, error)) {
         return false;
     }
     byte_writer_t w;

@@ -20,6 +20,7 @@
 #include "tools/sample/meteor_stage.h"
 #include "tools/sample/midboss_stage.h"
 #include "tools/sample/mothership_stage.h"
+#include "tools/sample/scorpion_stage.h"
 #include "tools/sample/rotator_stage.h"
 #include "tools/sample/sample_maps.h"
 #include "tools/sample/scenery_stage.h"
@@ -90,7 +91,7 @@ std::vector<placement_t> stage_placements(int32_t stage) {
           boss005_placements(stage),
           boss006_placements(stage), fish_placements(stage), chaser_placements(stage), meteor_placements(stage),
           tripus_placements(stage), mothership_placements(stage), block_placements(stage), walker_placements(stage),
-          tentacle_placements(stage), big_worm_placements(stage), bee_placements(stage)}) {
+          tentacle_placements(stage), big_worm_placements(stage), bee_placements(stage), scorpion_placements(stage)}) {
         placements.insert(placements.end(), more.begin(), more.end());
     }
     return placements;
@@ -138,7 +139,7 @@ std::vector<objectinfo_t> sample_stage_records() {
           big_worm_records(),
           bee_records(),
           crab_records(), boss006_records(),
-          boss005_records()}) {
+          boss005_records(), scorpion_records()}) {
         records.insert(records.end(), more.begin(), more.end());
     }
     return records;

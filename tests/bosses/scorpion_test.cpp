@@ -1,0 +1,557 @@
+// The scorpion on the kit: its assembly, the chains' turns and death cascades, the walk on the terrain,
+// the sting's commands and weapons, and the script's cycle, retreat and death.
+#include "bosses/scorpion/chest.h"
+#include "enemies/walkers/spider001.h"
+#include "enemies/worms/worm001.h"
+#include "objects/play_globals.h"
+#include "objects/trig_tables.h"
+#include "tests/enemies/enemy_kit.h"
+
+#include <map>
+
+namespace {
+
+using namespace scorpion001;
+using scorpion_test = enemy_kit_t;
+
+chest_t* scorpion(enemy_kit_t& kit, float x, float y, int32_t level = 1) {
+    kit.load({placed(294, int32_t(x), int32_t(y))}, level);
+    kit.scene->scroll_stop = 1;
+    return kit.only<chest_t>();
+}
+
+template <typename T> int32_t chain_length(T* first) {
+    int32_t n = 0;
+    for (T* s = first; s != nullptr; s = s->next) {
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) {
+    for (int32_t missing : {297, 295, 296, 301, 304, 300, 327, 333, 68,  69,  89,  86, 175,
+                            298, 299, 302, 303, 0,   305, 306, 307, 308, 309, 310, 83}) {
+        records({}, {missing});
+        load({placed(294, 200, 100)});
+        EXPECT_TRUE(all<chest_t>().empty() && all<sting_t>().empty() && all<arm_t>().empty()) << missing;
+    }
+    records({}, {189});
+    EXPECT_EQ(scorpion(*this, 200, 100)->head->worm, nullptr) << "the worm is left out alone";
+    records({});
+    chest_t* chest = scorpion(*this, 200, 100);
+    ASSERT_NE(chest, nullptr);
+    std::map<std::string, int32_t> kinds;
+    for (int32_t list : {list_enemies0, list_enemy_shots, list_explosions}) {
+        for (const part_t& p : manifest_of(scene->stage, list)) {
+            ++kinds[p.kind];
+        }
+    }
+    const std::map<std::string, int32_t> expected{{"scorpion001::head_t", 1},
+                                                  {"scorpion001::chest_t", 1},
+                                                  {"scorpion001::eye_t", 1},
+                                                  {"scorpion001::body_t", 4},
+                                                  {"scorpion001::tail_t", 5},
+                                                  {"scorpion001::sting_t", 1},
+                                                  {"scorpion001::stingball_t", 16},
+                                                  {"scorpion001::leg_t", 30},
+                                                  {"scorpion001::foot_t", 3},
+                                                  {"scorpion001::arm_t", 12},
+                                                  {"scorpion001::hand_t", 1},
+                                                  {"scorpion001::hand_laser_t", 16},
+                                                  {"scorpion001::stinglaser1_head_t", 32},
+                                                  {"scorpion001::stinglaser1_t", 32 * 7},
+                                                  {"scorpion001::stinglaser2_t", 64},
+                                                  {"scorpion001::stinglaser3_t", 6},
+                                                  {"scorpion001::stingspark_t", 64},
+                                                  {"scorpion001::stingsmoke_t", 64},
+                                                  {"spider001::body_t", 2},
+                                                  {"enemy_skipper_t", 1},
+                                                  {"missile_skipper_t", 1},
+                                                  {"explosion_skipper_t", 1},
+                                                  {"worm001::head_t", 1},
+                                                  {"worm001::body_t", 11}};
+    for (const auto& [kind, n] : expected) {
+        EXPECT_EQ(kinds[kind], n) << kind;
+    }
+    EXPECT_EQ(kinds["missile_t"], 192);
+    EXPECT_EQ(kinds["smoke_t"], 32 + 12);
+    // List order: head, chest, eye, the tail's five, the body's four, the sting.
+    const std::vector<part_t> enemies = manifest_of(scene->stage, list_enemies0);
+    size_t h = 0;
+    while (enemies[h].kind != "scorpion001::head_t") {
+        ++h;
+    }
+    EXPECT_EQ(enemies[h + 1], (part_t{"scorpion001::chest_t", 297}));
+    EXPECT_EQ(enemies[h + 3], (part_t{"scorpion001::tail_t", 303}));
+    EXPECT_EQ(enemies[h + 8], (part_t{"scorpion001::body_t", 298}));
+    EXPECT_EQ(enemies[h + 12], (part_t{"scorpion001::sting_t", 304}));
+    // The links the skeleton relies on: nine tail joints to the sting, twelve arm and ten leg segments.
+    EXPECT_EQ(chain_length(chest->tail), 9);
+    EXPECT_EQ(chain_length(chest->arm), 12);
+    body_t* last = chest->tail;
+    while (last->next != nullptr) {
+        last = last->next;
+    }
+    EXPECT_EQ(chest->sting->owner, last);
+    std::vector<int32_t> arm_patterns;
+    for (arm_t* s = chest->arm; s != nullptr; s = s->next) {
+        arm_patterns.push_back(s->pattern);
+    }
+    EXPECT_EQ(arm_patterns, (std::vector<int32_t>{0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5}));
+    EXPECT_EQ(all<foot_t>()[0], chest->feet[2]) << "slot 2 first";
+    constexpr int32_t foot_patterns[3] = {3, 6, 8};
+    constexpr int32_t foot_directions[3] = {11, 14, 16};
+    for (size_t slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(chain_length(chest->legs[slot]), 10);
+        EXPECT_EQ(chest->feet[slot]->pattern, foot_patterns[slot]);
+        const int32_t d = foot_directions[slot];
+        EXPECT_FLOAT_EQ(chest->feet[slot]->anchor_dx, 32 * cos_table[d]);
+        EXPECT_FLOAT_EQ(chest->feet[slot]->anchor_dy, -32 * sin_table[d]);
+    }
+    const auto& blasts = chest->explosions.entries;
+    ASSERT_EQ(blasts.size(), 32u);
+    EXPECT_EQ(std::tuple(blasts[15].dx, blasts[15].dy, blasts[31].dx, blasts[31].dy),
+              std::tuple(-16, 25, -16, 25));
+    EXPECT_EQ(std::tuple(blasts[0].explosion->info->id, blasts[31].explosion->info->id,
+                         blasts[31].explosion->period),
+              std::tuple(68, 69, 7u));
+    EXPECT_EQ(std::tuple(chest->sting->sparks[10]->offset, chest->sting->sparks[5]->period,
+                         chest->sting->smokes[2]->offset),
+              std::tuple(49, 5u, -4));
+    std::vector<int32_t> dx;
+    std::vector<int32_t> dy;
+    for (size_t i = 0; i < 16; ++i) {
+        dx.push_back(blasts[i].dx);
+        dy.push_back(blasts[i].dy);
+    }
+    EXPECT_EQ(dx, (std::vector<int32_t>{16, 0, 0, 38, 18, -14, 16, -38, 22, 16, -36, 38, 6, -12, 10, -16}));
+    EXPECT_EQ(dy, (std::vector<int32_t>{0, -20, 15, -10, 26, -22, -22, 20, 0, 20, 0, 6, -26, 0, -8, 25}));
+    EXPECT_EQ(chest->legs[0]->explosion->info->id, 69);
+    EXPECT_EQ(chest->legs[0]->next->explosion, nullptr) << "every other leg segment explodes";
+    EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[0])->ceiling, 1);
+    EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[1])->ceiling, 0);
+    EXPECT_FALSE(chest->sting->balls[0]->alive);
+    ASSERT_NE(chest->head->worm, nullptr);
+    EXPECT_FALSE(chest->head->worm->alive);
+}
+
+TEST_F(scorpion_test, joints_turn_the_shorter_way_and_a_half_turn_counter_clockwise) {
+    records({});
+    struct row_t {
+        int32_t from;
+        int32_t target;
+        int32_t step;
+        int32_t to;
+    };
+    const row_t rows[] = {
+        {10, 20, 4, 14}, {20, 10, 4, 16}, {10, 42, 4, 14}, // a half turn goes +
+        {62, 2, 4, 2},   {2, 62, 4, 62},                   // across 0 the plain comparison jumps
+        {5, 5, 4, 5},
+    };
+    for (const row_t& r : rows) {
+        body_t segment(objectinfo_find(298), 0, 0, 0);
+        body_t next(objectinfo_find(298), 0, 0, 0);
+        segment.next = &next;
+        segment.direction = r.from;
+        next.direction = 7;
+        const int32_t targets[2] = {r.target, 7};
+        EXPECT_EQ(turn_joint_chain(&segment, targets, r.step, 0), r.from != r.to)
+            << r.from << "->" << r.target;
+        EXPECT_EQ(std::pair(segment.direction, segment.pattern), std::pair(r.to, r.to));
+        next.direction = 3;
+        segment.direction = r.target;
+        EXPECT_TRUE(turn_joint_chain(&segment, targets, r.step, 0)) << "the rest of the chain reports";
+    }
+}
+
+TEST_F(scorpion_test, a_death_runs_down_each_chain_six_frames_a_tail_joint_four_a_limb) {
+    chest_t* chest = scorpion(*this, 200, 100);
+    struct row_t {
+        object_t* first;
+        object_t* follower;
+        int32_t updates;
+    };
+    const row_t rows[] = {
+        {chest->tail, chest->tail->next, 6},        {chest->arm, chest->arm->next, 4},
+        {chest->legs[1], chest->legs[1]->next, 4},  {chest->hand->owner, chest->hand, 1},
+        {chest->feet[0]->owner, chest->feet[0], 1},
+    };
+    for (const row_t& r : rows) {
+        r.first->kill();
+        int32_t n = 0;
+        while (r.follower->alive && n < 10) {
+            r.follower->update();
+            ++n;
+        }
+        EXPECT_EQ(n, r.updates);
+    }
+}
+
+TEST_F(scorpion_test, the_walk_keeps_28_above_the_ground_8_ahead) {
+    struct row_t {
+        float y;
+        bool floor;
+        int32_t mode;
+        float end_y;
+    };
+    const row_t rows[] = {
+        {150, false, 1, 228},
+        {150, false, 3, 228}, // no terrain: 256 - 28
+        {100, true, 1, 152},
+        {200, true, 1, 152}, // below the surface it climbs
+    };
+    for (const row_t& r : rows) {
+        chest_t* chest = scorpion(*this, 220, int32_t(r.y));
+        if (r.floor) {
+            for (int32_t x = 0; x < 256; ++x) {
+                for (int32_t y = 180; y < 256; ++y) {
+                    solid_at(*slot0, x, y);
+                }
+            }
+        }
+        const float x0 = chest->x;
+        for (int32_t i = 0; i < 100; ++i) {
+            EXPECT_TRUE(chest->walk(r.mode, 1.0f));
+        }
+        EXPECT_NEAR(chest->y, r.end_y, 1.0f) << r.y;
+        EXPECT_EQ(chest->x < x0, r.mode == 1);
+        EXPECT_FALSE(chest->walk(2, 1.0f));
+    }
+}
+
+TEST_F(scorpion_test, the_sting_turns_on_command_and_fans_its_lasers) {
+    struct row_t {
+        int32_t direction;
+        int32_t aim;
+        int32_t updates;
+        int32_t end;
+    };
+    const row_t turns[] = {{36, 20, 17, 20}, {20, 0, 4, 16}, {40, 60, 8, 48}};
+    for (const row_t& r : turns) {
+        chest_t* chest = scorpion(*this, 200, 100);
+        sting_t* sting = chest->sting;
+        sting->direction = r.direction;
+        sting->aim = r.aim;
+        sting->set_state(500);
+        int32_t n = 0;
+        while (sting->state != 1 && n < 40) {
+            sting->update();
+            ++n;
+        }
+        EXPECT_EQ(std::tuple(n, sting->direction, sting->pattern), std::tuple(r.updates, r.end, r.end))
+            << r.aim;
+    }
+    chest_t* chest = scorpion(*this, 200, 100);
+    sting_t* sting = chest->sting;
+    ship_at(40, 100);
+    run(1);
+    sting->direction = 32;
+    sting->set_state(5104);
+    run(1);
+    std::vector<int32_t> directions;
+    for (stinglaser1_t* head : sting->heads) {
+        if (head->alive) {
+            directions.push_back(static_cast<stinglaser1_head_t*>(head)->direction);
+        }
+    }
+    EXPECT_EQ(directions, (std::vector<int32_t>{23, 29, 35, 41}));
+    EXPECT_EQ(sting->state, 1);
+    for (size_t i = 0; i < 30; ++i) {
+        sting->heads[i]->alive = 1;
+    }
+    for (size_t i = 30; i < 32; ++i) {
+        sting->heads[i]->alive = 0;
+    }
+    sting->set_state(5104);
+    sting->update();
+    EXPECT_EQ(alive_count(sting->heads), 32);
+    EXPECT_EQ(sounds_of(49), 1) << "requested in the frame run";
+}
+
+TEST_F(scorpion_test, the_script_skips_the_tail_strikes_at_level_1_and_guards_the_head_through_the_jump) {
+    struct row_t {
+        int32_t level;
+        int32_t after_walk;
+    };
+    for (const row_t& r : {row_t{1, 6000}, row_t{2, 501}}) {
+        chest_t* chest = scorpion(*this, 120, 100, r.level);
+        for (int32_t x = 0; x < 256; ++x) {
+            for (int32_t y = 180; y < 256; ++y) {
+                solid_at(*slot0, x, y);
+            }
+        }
+        ship_at(40, 100);
+        run(1);
+        ASSERT_EQ(chest->phase, 20) << "the feet stand, the escorts live";
+        chest->phase = 7201;
+        run(1);
+        EXPECT_EQ(chest->phase, r.after_walk) << r.level;
+    }
+    chest_t* chest = scorpion(*this, 120, 100);
+    ship_at(40, 100);
+    run(1);
+    chest->head->invulnerable = 0;
+    chest->head->phase = 100; // past its entry
+    chest->phase = 7000;
+    chest->phase_frame = 63;
+    std::map<int32_t, bool> guarded;
+    for (int32_t n = 0; n < 200 && chest->phase != 7100 && chest->phase != 7101; ++n) {
+        run(1);
+        guarded[chest->phase] = chest->head->invulnerable != 0;
+    }
+    EXPECT_EQ(guarded, (std::map<int32_t, bool>{{7000, false}, {7002, true}, {7003, true}, {7101, false}}));
+}
+
+TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_256_260_and_374) {
+    chest_t* chest = scorpion(*this, 120, 100, 3);
+    ship_at(40, 100);
+    run(1);
+    chest->head->invulnerable = 0;
+    chest->head->damage(100000);
+    EXPECT_EQ(chest->phase, 50000);
+    EXPECT_FALSE(chest->head->eye->alive);
+    EXPECT_EQ(std::get<1>(posted_since(0).back()), 371);
+    EXPECT_EQ(std::get<2>(posted_since(0).back()), -4);
+    uint32_t start = 0;
+    while (chest->phase != 50003 && start < 400) {
+        run(1);
+        ++start;
+    }
+    EXPECT_EQ(start, 32u + 128u) << "31 frames of rear-up, then 128 of settling feet";
+    struct row_t {
+        uint32_t frame;
+        object_t* part;
+        object_t* with;
+    };
+    const row_t deaths[] = {
+        {256, chest->tail, chest->arm}, {260, chest->legs[0], chest->legs[2]}, {374, chest, chest}};
+    for (const row_t& r : deaths) {
+        run(r.frame - chest->phase_frame);
+        EXPECT_TRUE(r.part->alive && r.with->alive) << r.frame;
+        run(1);
+        EXPECT_FALSE(r.part->alive || r.with->alive) << r.frame;
+    }
+    EXPECT_EQ(chest->blend_mode(), 192);
+}
+
+TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_its_pose) {
+    chest_t* chest = scorpion(*this, 120, 100, 2);
+    chest->hand->set_position(60, 150);
+    chest->place_parts();
+    auto v = [chest](int32_t d) { return std::pair(chest->dir_vectors[d][0], chest->dir_vectors[d][1]); };
+    EXPECT_FLOAT_EQ(v(16).second, -14.0f);
+    EXPECT_EQ(std::pair(chest->head->x, chest->head->y), std::pair(88.0f, 106.0f));
+    EXPECT_EQ(std::pair(chest->head->eye->x, chest->head->eye->y), std::pair(73.0f, 103.0f));
+    const int32_t d0 = chest->tail->direction;
+    EXPECT_FLOAT_EQ(chest->tail->x, 120 + 1.2f * (v(0).first + v(d0).first));
+    body_t* last = chest->tail;
+    while (last->next != nullptr) {
+        last = last->next;
+    }
+    EXPECT_FLOAT_EQ(chest->sting->y, last->y + v((last->direction + 2) % 64).second);
+    std::vector<std::pair<float, float>> arm;
+    for (arm_t* s = chest->arm; s != nullptr; s = s->next) {
+        arm.emplace_back(s->x, s->y);
+    }
+    EXPECT_EQ(arm[0], std::pair(102.0f, 110.0f));
+    EXPECT_EQ(arm[6], std::pair(100.0f, 130.0f)) << "the elbow 40 right of the claw, halfway down";
+    EXPECT_FLOAT_EQ(arm[9].second, 140.0f);
+    EXPECT_FLOAT_EQ(arm[9].first, 100 + (60.0f - 100) / 400 * 100);
+    chest->feet[2]->anchor_x = 160;
+    chest->feet[2]->anchor_y = 156;
+    chest->place_parts();
+    EXPECT_EQ(std::pair(chest->legs[2]->x, chest->legs[2]->y), std::pair(148.0f, 116.0f));
+    EXPECT_EQ(std::pair(chest->legs[2]->next->x, chest->legs[2]->next->y), std::pair(149.2f, 120.0f));
+
+    // The strike by the aim: settled in the aim pose, the tail strikes along the row of the aim.
+    const std::pair<int32_t, int32_t> strikes[] = {{28, 1000}, {29, 1050}, {31, 1100}, {38, 1450},
+                                                   {39, 1500}, {40, 1500}, {41, 1550}};
+    for (const auto& [aim, strike] : strikes) {
+        for (body_t* s = chest->tail; s != nullptr; s = s->next) {
+            s->direction = tail_poses[pose_aim][0];
+        }
+        while (chest->turn_tail(pose_aim, 4)) {
+        }
+        chest->aim = aim;
+        chest->attack_count = 2;
+        chest->phase = 503;
+        chest->phase_frame = 4;
+        run(1);
+        EXPECT_EQ(chest->phase, strike) << aim;
+        for (int32_t n = 0; n < 40 && chest->phase == strike; ++n) {
+            run(1);
+        }
+        std::vector<int32_t> pose;
+        for (body_t* s = chest->tail; s != nullptr; s = s->next) {
+            pose.push_back(s->direction);
+        }
+        // Settled on the row; the way back to rest starts in the same frame, one step, but after ground
+        // strikes.
+        EXPECT_EQ(chest->phase, strike + 1);
+        const int32_t* row = tail_poses[pose_strikes + (strike - 1000) / 50];
+        for (size_t k = 0; k < 9; ++k) {
+            const int32_t rest = tail_poses[pose_rest][k];
+            const int32_t back = strike < 1500 ? (rest > row[k]) - (rest < row[k]) : 0;
+            EXPECT_EQ(pose[k], row[k] + back) << strike << " " << k;
+        }
+    }
+}
+
+TEST_F(scorpion_test, the_claw_eases_to_its_targets_and_fires_from_its_muzzles) {
+    struct row_t {
+        int32_t phase;
+        float ship_y;
+        int32_t updates;
+        int32_t end_phase;
+        float end_dy; // from the chest
+    };
+    const row_t rows[] = {
+        {300, 0, 47, 1, 40},   // step 4: 180 to 360 degrees, then the slide holds
+        {400, 0, 182, 1, 40},  // step 1
+        {100, 0, 47, 0, 28},   // back to the bob
+        {200, 250, 24, 1, -1}, // step 8, toward a ship held to 40 below
+    };
+    for (const row_t& r : rows) {
+        chest_t* chest = scorpion(*this, 150, 100);
+        ship_at(40, r.ship_y);
+        hand_t* hand = chest->hand;
+        hand->set_position(110, 100);
+        hand->phase = r.phase;
+        int32_t n = 0;
+        while (hand->phase != r.end_phase && n < 300) {
+            hand->update();
+            ++n;
+        }
+        EXPECT_EQ(n, r.updates) << r.phase;
+        EXPECT_EQ(hand->x, 110.0f);
+        if (r.end_dy >= 0) {
+            EXPECT_FLOAT_EQ(hand->y, 100 + r.end_dy) << r.phase;
+        } else {
+            EXPECT_EQ(hand->y1, 140.0f);
+        }
+    }
+    for (int32_t kind : {0, 1}) {
+        chest_t* chest = scorpion(*this, 150, 100);
+        hand_t* hand = chest->hand;
+        hand->set_position(110, 100);
+        hand->phase = 250 + kind;
+        hand->update();
+        EXPECT_EQ(std::pair(hand->lasers[0]->x, hand->lasers[0]->y),
+                  kind == 0 ? std::pair(85.0f, 95.0f) : std::pair(90.0f, 110.0f));
+        EXPECT_EQ(hand->lasers[0]->effect->alive, 1);
+        EXPECT_EQ(hand->x, 117.0f) << "recoil";
+        for (int32_t f = 1; f < 16; ++f) {
+            hand->update();
+        }
+        EXPECT_EQ(alive_count(hand->lasers), 4);
+    }
+    chest_t* chest = scorpion(*this, 150, 100);
+    chest->hand->phase = 0;
+    chest->hand->update();
+    chest->hand->update();
+    EXPECT_FLOAT_EQ(chest->hand->y, 128 + 3 * sin_table_deg[2]) << "the bob";
+}
+
+TEST_F(scorpion_test, a_homing_laser_steers_every_third_frame_from_level_4_else_every_fourth) {
+    for (const auto& [level, turns] : {std::pair(3, 10), std::pair(4, 13)}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(250, 250);
+        stinglaser3_t* homer = chest->sting->homers[0];
+        homer->set_position(20, 20);
+        homer->direction = 16;
+        homer->start();
+        homer->state = 1;
+        homer->timer = 40;
+        int32_t changes = 0;
+        for (int32_t i = 0; i < 40; ++i) {
+            const int32_t before = homer->direction;
+            homer->update();
+            changes += homer->direction != before;
+        }
+        EXPECT_EQ(changes, turns) << level;
+        EXPECT_EQ(homer->direction, 16 - turns);
+    }
+}
+
+TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
+    chest_t* chest = scorpion(*this, 150, 60);
+    solid_at(*slot0, 100, 128);
+    foot_t* foot = chest->feet[0];
+    foot->set_position(100, 108);
+    EXPECT_EQ(foot->in_air, 0) << "ground 20 below, at 128";
+    foot->step(1.0f);
+    EXPECT_FLOAT_EQ(foot->y, 108 - 14 + 81 * 0.14f);
+    EXPECT_EQ(std::pair(foot->apex_x, foot->apex_y), std::pair(110.0f, 94.0f));
+    solid_at(*slot0, 100, 127);
+    foot->set_position(100, 107);
+    EXPECT_EQ(foot->in_air, 1) << "above 128 a foot never stands";
+
+    stingball_t* ball = chest->sting->balls[0];
+    ball->set_position(100, 100);
+    ball->direction = 32;
+    ball->speed = 2;
+    ball->start();
+    std::vector<float> ys;
+    for (int32_t i = 0; i < 3; ++i) {
+        ball->update();
+        ys.push_back(ball->y);
+    }
+    EXPECT_EQ(ball->x, 94.0f);
+    EXPECT_NEAR(ys[1] - ys[0], 0.05f, 1e-4f);
+    EXPECT_NEAR(ys[2] - ys[1], 0.10f, 1e-4f);
+    solid_at(*slot0, int32_t(ball->x - 2), int32_t(ball->y + 0.15f));
+    ball->update();
+    EXPECT_FALSE(ball->alive) << "on the terrain";
+
+    head_t* head = chest->head;
+    ship_at(head->x, 250);
+    head->phase = 100;
+    head->direction = 32;
+    for (int32_t i = 0; i < 40; ++i) {
+        head->update();
+    }
+    EXPECT_EQ(std::pair(head->direction, head->pattern), std::pair(40, 16)) << "down to the limit";
+}
+
+TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_blink_on_cue) {
+    for (int32_t level : {2, 3}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(40, 100);
+        chest->tail->next->kill();
+        EXPECT_EQ(pool_shots_alive(), level >= 3 ? 1 : 0) << level;
+    }
+    chest_t* chest = scorpion(*this, 150, 100);
+    sting_t* sting = chest->sting;
+    sting->set_state(1);
+    sting->set_flashing(true);
+    int32_t lit = 0;
+    for (int32_t i = 0; i < 4; ++i) {
+        run(1);
+        lit += sting->is_flashing();
+    }
+    EXPECT_EQ(lit, 3);
+    sting->set_flashing(false);
+    EXPECT_FALSE(sting->is_flashing());
+    eye_t* eye = chest->head->eye;
+    eye->phase = 150;
+    eye->phase_frame = 0;
+    eye->pattern = 0;
+    std::vector<int32_t> patterns;
+    for (int32_t i = 0; i < 70; ++i) {
+        eye->update();
+        patterns.push_back(eye->pattern);
+    }
+    EXPECT_EQ(std::tuple(patterns[0], patterns[31], patterns[32], patterns[69], eye->phase),
+              std::tuple(1, 1, 2, 2, 0));
+    stingball_t* ball = sting->balls[1];
+    ball->set_position(100, 271.97f);
+    ball->direction = 0;
+    ball->speed = 0.5f;
+    ball->start();
+    ball->update();
+    EXPECT_TRUE(ball->alive);
+    ball->update();
+    EXPECT_FALSE(ball->alive) << "below the field";
+}
