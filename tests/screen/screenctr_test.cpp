@@ -93,7 +93,7 @@ TEST_F(screenctr, sample_sprites_load_with_their_colour_keys_and_are_found_by_ex
     // Menus and fonts, two map pictures, the title, ship-select, settings and game-over pictures, the play
     // overlays, the recording and replay marks, and the sheets the sample writes for each enemy and boss
     // family.
-    EXPECT_EQ(g_screenctr.count_sprites(), 173);
+    EXPECT_EQ(g_screenctr.count_sprites(), 172);
     EXPECT_EQ(g_screenctr.find_sprite("image\\hitmark.bmp"), 3);
     EXPECT_EQ(g_screenctr.find_sprite("image\\HITMARK.bmp"), -1);
     EXPECT_EQ(g_screenctr.find_sprite(""), 5); // the first empty record

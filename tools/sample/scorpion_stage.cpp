@@ -24,7 +24,6 @@ constexpr int32_t fan_image = 470;
 constexpr int32_t bolt_image = 471;
 constexpr int32_t homer_image = 472;
 constexpr int32_t spark_image = 473;
-constexpr int32_t hand_laser_image = 474;
 constexpr double pi = std::numbers::pi;
 
 // A plated shell, darker at its rim.
@@ -116,10 +115,6 @@ uint32_t spark(double x, double y, int p) {
     return std::hypot(x, y) < 3 - p * 0.5 ? 0xFFFF80 : sheet_key_colour;
 }
 
-uint32_t hand_laser(double x, double y, int) {
-    return std::fabs(y) < 1.5 && std::fabs(x) < 8 ? 0xFF4040 : sheet_key_colour;
-}
-
 } // namespace
 
 std::vector<objectinfo_t> scorpion_records() {
@@ -141,8 +136,7 @@ std::vector<objectinfo_t> scorpion_records() {
         {308, 6, 6, 1, 1, 0, bolt_image, 0, 0},
         {309, 4, 4, 1, 1, 0, homer_image, 0, 0},
         {310, 6, 6, 4, 0, 0, spark_image, 0, -1},
-        {327, 16, 4, 1, 1, 0, hand_laser_image, 0, 0},
-        {333, 16, 16, 4, 0, 0, explosion_image, 0, -1},
+        // The hand lasers and their muzzle flashes are records 327 and 333, which boss006 writes.
     };
 }
 
@@ -170,7 +164,6 @@ bool add_scorpion_sprites(const std::string& root, std::vector<sprite_record_t>&
         {bolt_image, "image\\scorpion_bolt.bmp", 8, 8, 1, 1, bolt},
         {homer_image, "image\\scorpion_homer.bmp", 6, 6, 1, 1, homer},
         {spark_image, "image\\scorpion_spark.bmp", 6, 6, 4, 4, spark},
-        {hand_laser_image, "image\\scorpion_hand_laser.bmp", 16, 4, 1, 1, hand_laser},
     };
     return add_sheet_sprites(root, table, sprites, error);
 }
