@@ -4,7 +4,7 @@
 // run.
 #include "bench/bench_window.h"
 #include "bench/rate_reporter.h"
-#include "enemies/zigzag.h"
+#include "enemies/formations/zigzag.h"
 #include "objects/objectinfo.h"
 #include "objects/score.h"
 #include "platform/audio_device.h"

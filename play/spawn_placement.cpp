@@ -1,7 +1,7 @@
 // The placement dispatcher: one placement record becomes its objects through the spawn function of its
 // type; the turret and hatch types get their shots and their formation here.
-#include "enemies/battery001.h"
-#include "enemies/battery003.h"
+#include "enemies/turrets/battery001.h"
+#include "enemies/turrets/battery003.h"
 #include "objects/missile.h"
 #include "play/placement_dispatch.h"
 #include "play/spawn_helpers.h"

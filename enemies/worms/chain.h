@@ -2,7 +2,7 @@
 // the parts behind the head placed on the history a fixed number of frames apart.
 #pragma once
 
-#include "enemies/formation_chain.h"
+#include "enemies/formations/formation_chain.h"
 #include "objects/direction.h"
 #include "objects/object.h"
 #include "objects/trig_tables.h"

@@ -1,9 +1,9 @@
 // Battery003 and the pole on the kit: the fan by facing and level on the global beat, the animation, the
 // pole's assembly and items, its slide script and the joint's delayed death.
-#include "enemies/battery002.h"
-#include "enemies/battery003.h"
-#include "enemies/battery006.h"
-#include "enemies/pole.h"
+#include "enemies/turrets/battery002.h"
+#include "enemies/turrets/battery003.h"
+#include "enemies/turrets/battery006.h"
+#include "enemies/turrets/pole.h"
 #include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 

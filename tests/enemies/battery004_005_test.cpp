@@ -1,8 +1,8 @@
 // The laser turrets on the kit: battery004's cycle, its growing beam and its segments' looks; battery005's
 // patrol, its beam clock and the beam's harmless half; and what a player shot does to each turret.
-#include "enemies/battery003.h"
-#include "enemies/battery004.h"
-#include "enemies/battery005.h"
+#include "enemies/turrets/battery003.h"
+#include "enemies/turrets/battery004.h"
+#include "enemies/turrets/battery005.h"
 #include "objects/explosion.h"
 #include "tests/enemies/enemy_kit.h"
 

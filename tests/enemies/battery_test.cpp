@@ -1,9 +1,9 @@
 // The floor, roof, battery002 and battery006 turrets on the kit: every shot a row of the launch trace
 // (frame, shot, muzzle point after its first move, direction, speed), the on-screen areas, the tracking
 // limits, and hits through the collision pass with their sounds, sparks, items and revenge.
-#include "enemies/battery001.h"
-#include "enemies/battery002.h"
-#include "enemies/battery006.h"
+#include "enemies/turrets/battery001.h"
+#include "enemies/turrets/battery002.h"
+#include "enemies/turrets/battery006.h"
 #include "objects/play_globals.h"
 #include "player/ship.h"
 #include "tests/enemies/enemy_kit.h"

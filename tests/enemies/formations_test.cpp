@@ -1,9 +1,9 @@
 // The formation flyers on the kit: what each spawner makes and in which order, the chain's spacing, gaps
 // and end, and each family's own course, firing, field and hits.
+#include "enemies/formations/zigzag.h"
 #include "enemies/jet.h"
-#include "enemies/twister001.h"
-#include "enemies/twister002.h"
-#include "enemies/zigzag.h"
+#include "enemies/twisters/twister001.h"
+#include "enemies/twisters/twister002.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
 #include "player/ship.h"

@@ -1,7 +1,7 @@
 // The hatch on the kit: its opening, open, closing and pausing times around each flight, how many members
 // each level releases from its place, its ring of 16, and a hatch without records or formation.
-#include "enemies/hatch.h"
-#include "enemies/twister002.h"
+#include "enemies/turrets/hatch.h"
+#include "enemies/twisters/twister002.h"
 #include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 

@@ -1,7 +1,7 @@
 // The patroller and the flame on the kit: braking at walls and turning to the first free way, queueing,
 // its pairs of shots by level, where its flames trail, its death; the flame's own animation.
+#include "enemies/formations/patroller001.h"
 #include "enemies/jet.h"
-#include "enemies/patroller001.h"
 #include "objects/play_globals.h"
 #include "tests/enemies/enemy_kit.h"
 #include "tools/sample/formation_stage.h"

@@ -1,6 +1,6 @@
 // The shutters on the kit: shutter001's cycle and its sounds on screen, shutter002's slats by type and
 // their final layout, and shutter003's gate opening at the ship's approach.
-#include "enemies/shutters.h"
+#include "enemies/turrets/shutters.h"
 #include "tests/enemies/enemy_kit.h"
 
 namespace {

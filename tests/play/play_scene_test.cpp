@@ -1,5 +1,5 @@
 #include "base/strformat.h"
-#include "enemies/battery003.h"
+#include "enemies/turrets/battery003.h"
 #include "objects/object_count.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"

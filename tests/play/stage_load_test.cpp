@@ -1,5 +1,5 @@
-#include "enemies/battery001.h"
-#include "enemies/battery003.h"
+#include "enemies/turrets/battery001.h"
+#include "enemies/turrets/battery003.h"
 #include "objects/big_explosion.h"
 #include "objects/ending_objects.h"
 #include "objects/expman.h"

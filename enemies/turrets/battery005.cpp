@@ -1,5 +1,5 @@
 // Battery005's patrol along its wall, its beam clock, the beam's growth and retraction, and its assembly.
-#include "enemies/battery005.h"
+#include "enemies/turrets/battery005.h"
 
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

@@ -1,5 +1,5 @@
 // Battery004's charge, fire and rest cycle, its growing beam, its damage and its assembly.
-#include "enemies/battery004.h"
+#include "enemies/turrets/battery004.h"
 
 #include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"

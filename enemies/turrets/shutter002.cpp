@@ -1,6 +1,6 @@
 // Shutter002: once on screen its body unrolls a column of eight slats, each kept 16 pixels behind the one
 // before, until the first reaches the set length.
-#include "enemies/shutters.h"
+#include "enemies/turrets/shutters.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

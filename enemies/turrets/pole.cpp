@@ -1,10 +1,10 @@
 // The pole's movement: the controller's slide script, the pieces placing their turrets and the joint's
 // delayed death.
-#include "enemies/pole.h"
+#include "enemies/turrets/pole.h"
 
-#include "enemies/battery002.h"
-#include "enemies/battery003.h"
-#include "enemies/battery006.h"
+#include "enemies/turrets/battery002.h"
+#include "enemies/turrets/battery003.h"
+#include "enemies/turrets/battery006.h"
 #include "objects/explosion.h"
 #include "screen/soundctr.h"
 

@@ -1,6 +1,6 @@
 // Shutter003: a gate whose halves, placed apart, slide away from each other when the ship comes within
 // 32 pixels of them, and vanish quietly past the left edge.
-#include "enemies/shutters.h"
+#include "enemies/turrets/shutters.h"
 #include "objects/play_globals.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"

@@ -1,7 +1,7 @@
 // Twister001's construction, its leader's sine path and its members' firing.
-#include "enemies/twister001.h"
+#include "enemies/twisters/twister001.h"
 
-#include "enemies/formation_chain.h"
+#include "enemies/formations/formation_chain.h"
 #include "enemies/jet.h"
 #include "objects/direction.h"
 #include "objects/missile.h"

@@ -1,5 +1,5 @@
 // Battery001's construction, its two updates and the shared launch and damage of the turrets.
-#include "enemies/battery001.h"
+#include "enemies/turrets/battery001.h"
 
 #include "enemies/damage_tail.h"
 #include "objects/direction.h"

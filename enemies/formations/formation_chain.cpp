@@ -1,4 +1,4 @@
-#include "enemies/formation_chain.h"
+#include "enemies/formations/formation_chain.h"
 
 #include "enemies/damage_tail.h"
 #include "objects/enemy_fire.h"

@@ -1,9 +1,9 @@
 // The pole's assembly: the controller, the upper and the lower piece each with two battery003 turrets
 // and a battery006, the joint with its explosion and its battery002, the pole's item on the joint.
-#include "enemies/battery002.h"
-#include "enemies/battery003.h"
-#include "enemies/battery006.h"
-#include "enemies/pole.h"
+#include "enemies/turrets/battery002.h"
+#include "enemies/turrets/battery003.h"
+#include "enemies/turrets/battery006.h"
+#include "enemies/turrets/pole.h"
 #include "objects/missile.h"
 #include "play/spawn_helpers.h"
 

@@ -1,7 +1,7 @@
 // Twister002's construction, its leaders' four scripts and the hatch's hold on the chain.
-#include "enemies/twister002.h"
+#include "enemies/twisters/twister002.h"
 
-#include "enemies/formation_chain.h"
+#include "enemies/formations/formation_chain.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
 #include "objects/terrain_probe.h"

@@ -1,8 +1,8 @@
 // Zigzag's construction, the six leaders' courses and the members' damage.
-#include "enemies/zigzag.h"
+#include "enemies/formations/zigzag.h"
 
 #include "enemies/damage_tail.h"
-#include "enemies/formation_chain.h"
+#include "enemies/formations/formation_chain.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"

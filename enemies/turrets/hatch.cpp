@@ -1,9 +1,9 @@
 // The hatch's construction, its opening and closing around each flight of its chain, and its ring.
-#include "enemies/hatch.h"
+#include "enemies/turrets/hatch.h"
 
-#include "enemies/battery001.h"
 #include "enemies/damage_tail.h"
-#include "enemies/twister002.h"
+#include "enemies/turrets/battery001.h"
+#include "enemies/twisters/twister002.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "play/spawn_helpers.h"

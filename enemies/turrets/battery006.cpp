@@ -1,8 +1,8 @@
 // Battery006's construction, its tracking inside its sector, its firing by level and its damage.
-#include "enemies/battery006.h"
+#include "enemies/turrets/battery006.h"
 
-#include "enemies/battery001.h"
 #include "enemies/damage_tail.h"
+#include "enemies/turrets/battery001.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"

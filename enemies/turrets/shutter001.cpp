@@ -1,6 +1,6 @@
 // Shutter001's cycle: it opens over 16 patterns, stays open, closes and stays closed, with its sounds
 // only on screen.
-#include "enemies/shutters.h"
+#include "enemies/turrets/shutters.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

@@ -1,8 +1,8 @@
 // Battery002's construction, its burst rhythm and its damage.
-#include "enemies/battery002.h"
+#include "enemies/turrets/battery002.h"
 
-#include "enemies/battery001.h"
 #include "enemies/damage_tail.h"
+#include "enemies/turrets/battery001.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"

@@ -1,5 +1,5 @@
 // Patroller001's construction and its corridor patrol.
-#include "enemies/patroller001.h"
+#include "enemies/formations/patroller001.h"
 
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
