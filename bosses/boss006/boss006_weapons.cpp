@@ -2,11 +2,11 @@
 // the other enemies of list 0, the charge that draws sparks to the nose before a beam, and its sparks.
 #include "bosses/boss006/boss006.h"
 
+#include "enemies/meteors/meteor_hit.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
 #include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"
-#include "objects/wrap.h"
 #include "render/map_geometry.h"
 #include "screen/soundctr.h"
 
@@ -30,11 +30,6 @@ constexpr int32_t spark_dx[32] = {46, 54, 53, 52, 50, 47, 52, 53, 59, 44, 59, 55
                                   47, 51, 54, 54, 53, 49, 48, 49, 47, 58, 53, 59, 50, 51, 59, 50};
 constexpr int32_t spark_dy[32] = {15,  -11, 21, 18, 6, -9,  -16, -3,  12,  23, 16, -19, -6, 9,  12,  6,
                                   -12, -8,  -8, 16, 0, -18, 8,   -19, -16, 13, -7, 2,   -3, -3, -20, 5};
-
-bool is_meteor(object_t& object) {
-    const int32_t id = object.type_id();
-    return id == 170 || id == 171 || id == 172;
-}
 
 // The first live object of enemy list 0's window, other than the owner and not far off to the left,
 // that the shot overlaps; null when none does.
@@ -78,30 +73,14 @@ void homing_t::update() {
     }
     const float* ship = player_ship_position();
     if (timer < homing_frames && ship != nullptr) {
-        const int32_t d = direction_to(position(), ship) - direction;
-        // The shorter way; a half turn goes +.
-        const int32_t turn = d == 0 ? 0 : (d >= 1 && d <= 32) || d <= -32 ? 1 : -1;
-        direction = wrap64(direction + turn);
+        // The shorter way, a step a frame; a half turn goes +.
+        direction = turn_direction(direction, direction_to(position(), ship), 1);
     }
     pattern = direction;
     set_position(x + homing_speed * cos_table[direction], y - homing_speed * sin_table[direction]);
-    if (g_enemy_list != nullptr) {
-        plat::rect_t own;
-        get_rect(own);
-        array_t<enemy_t*>& list = *g_enemy_list;
-        for (uint32_t i = list.first; i < list.end; ++i) {
-            enemy_t* other = list[i];
-            if (!other->alive || !is_meteor(*other)) {
-                continue;
-            }
-            plat::rect_t box;
-            other->get_rect(box);
-            if (rects_overlap(own, box)) {
-                other->object_t::damage(meteor_cut);
-                kill();
-                break;
-            }
-        }
+    if (enemy_t* meteor = meteor_struck(*this)) {
+        meteor->object_t::damage(meteor_cut);
+        kill();
     }
     ++timer;
 }

@@ -3,20 +3,18 @@
 
 #include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
+#include "enemies/meteors/meteor_hit.h"
 #include "objects/big_explosion.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
-#include "render/map_geometry.h"
 #include "screen/soundctr.h"
 
 namespace {
 
 constexpr int32_t type_rightward = 118;
-constexpr int32_t meteor_first = 170;
-constexpr int32_t meteor_last = 172;
 constexpr int32_t meteor_cut = 25;
 constexpr int32_t meteor_reach_squared = 64 * 64;
 constexpr int32_t self_destruct = 9999;
@@ -80,11 +78,6 @@ void accelerate_away(float& speed) {
 } // namespace
 
 namespace twister003 {
-
-bool is_meteor(object_t& object) {
-    const int32_t id = object.type_id();
-    return id >= meteor_first && id <= meteor_last;
-}
 
 bool body_t::run_phase(flags_t& f) {
     switch (state) {
@@ -287,25 +280,13 @@ void body_t::damage(int32_t n) {
 
 void laser_t::update() {
     missile_t::update();
-    if (!alive || g_enemy_list == nullptr) {
+    if (!alive) {
         return;
     }
-    plat::rect_t own;
-    get_rect(own);
-    array_t<enemy_t*>& list = *g_enemy_list;
-    for (uint32_t i = list.first; i < list.end; ++i) {
-        enemy_t* other = list[i];
-        if (!other->alive || !is_meteor(*other)) {
-            continue;
-        }
-        plat::rect_t box;
-        other->get_rect(box);
-        if (rects_overlap(own, box)) {
-            // The plain hit rule: a cut meteor neither scores nor drops.
-            other->object_t::damage(meteor_cut);
-            damage(self_destruct);
-            return;
-        }
+    if (enemy_t* meteor = meteor_struck(*this)) {
+        // The plain hit rule: a cut meteor neither scores nor drops.
+        meteor->object_t::damage(meteor_cut);
+        damage(self_destruct);
     }
 }
 

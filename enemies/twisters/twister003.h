@@ -70,7 +70,4 @@ class laser_flash_t : public explosion_t {
     void start() override;
 };
 
-// Whether an object is one of the meteors the lasers and the death cut.
-bool is_meteor(object_t& object);
-
 } // namespace twister003
