@@ -1,6 +1,7 @@
 // The message queue: SDL events and Ctrl-C / SIGTERM become window messages, posted in arrival order.
 #include "platform/clock.h"
 #include "platform/keyboard.h"
+#include "platform/present.h"
 #include "platform/window_internal.h"
 
 #include <SDL.h>
@@ -72,6 +73,9 @@ void translate(const SDL_Event& e) {
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             post_message(w, wm_size, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            present_exposed(w);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_FOCUS_LOST: {

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace plat {
@@ -19,6 +20,11 @@ struct presentation {
     SDL_Surface* drawn_on = nullptr;
     SDL_Rect drawn_at{};
     int32_t drawn_scale = 0;
+    // The picture as the window surface last showed it, while nothing but the picture has drawn there
+    // since: GDI's drawings then redraw only what they changed.
+    SDL_Surface* canvas_on = nullptr;
+    std::vector<uint32_t> canvas_shown;
+    rect_t sent{};
     // A source row converted.
     std::vector<uint32_t> row;
     // The source pixels last shown straight, and where from and to: pieces of rows that have not changed
@@ -34,9 +40,45 @@ namespace {
 // Source pixels compared at a time against those last shown.
 constexpr int32_t piece = 16;
 
-bool same_rect(const rect_t& a, const rect_t& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+bool same_place(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
 }
+
+// Compares pieces of rows in place: a library call for each few bytes would cost more than the comparison.
+bool same_bytes(const uint8_t* a, const uint8_t* b, size_t n) {
+    uint64_t differ = 0;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t x = 0, y = 0;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        differ |= x ^ y;
+    }
+    for (; i < n; ++i) {
+        differ |= uint64_t(a[i] ^ b[i]);
+    }
+    return differ == 0;
+}
+
+// The window area that pieces redrawn in one presentation cover, sent to the screen alone.
+struct changed_area_t {
+    int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+
+    void add(int32_t x, int32_t y, int32_t w, int32_t h) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x + w);
+        bottom = std::max(bottom, y + h);
+    }
+    void send(SDL_Window* window, presentation* p) const {
+        p->sent = {};
+        if (left < right) {
+            const SDL_Rect r{left, top, right - left, bottom - top};
+            SDL_UpdateWindowSurfaceRects(window, &r, 1);
+            p->sent = {left, top, right, bottom};
+        }
+    }
+};
 
 // The primary surface whose copies went straight to the window, leaving its window's picture out of date
 // (there is one primary at a time).
@@ -124,6 +166,7 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
                         f->Bmask == 0x0000FF;
     clear_around(out, to);
     p->drawn_on = nullptr;
+    p->canvas_on = nullptr;
     p->copied_from = nullptr;
     if (direct && SDL_LockSurface(out) == 0) {
         auto* first = static_cast<uint8_t*>(out->pixels) + ptrdiff_t(to.y) * out->pitch + ptrdiff_t(to.x) * 4;
@@ -139,6 +182,8 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
         p->drawn_on = out;
         p->drawn_at = to;
         p->drawn_scale = scale;
+        p->canvas_on = out;
+        p->canvas_shown = p->canvas;
     } else {
         // A window of another pixel layout, or smaller than the picture: SDL converts and scales.
         for (int32_t y = 0; y < p->height; ++y) {
@@ -153,6 +198,7 @@ template <typename refresh_row_t> void show(hwnd_t w, presentation* p, refresh_r
         }
     }
     SDL_UpdateWindowSurface(w->sdl);
+    p->sent = {0, 0, out->w, out->h};
 }
 
 // Converts the window's client-area part of the primary surface into the picture, for rows [top, bottom).
@@ -206,10 +252,44 @@ pixel_view_t window_canvas(hwnd_t w) {
     return v;
 }
 
+// Redraws the pieces of the picture that differ from what the window surface last showed of it, when the
+// surface still shows the picture at the same place; false when it does not.
+bool show_changes(hwnd_t w, presentation* p) {
+    SDL_Surface* out = SDL_GetWindowSurface(w->sdl);
+    if (out == nullptr || out != p->canvas_on || p->canvas_shown.size() != p->canvas.size() ||
+        !same_place(placement(p, out, p->drawn_scale), p->drawn_at) || SDL_LockSurface(out) != 0) {
+        return false;
+    }
+    const int32_t scale = p->drawn_scale;
+    auto* first = static_cast<uint8_t*>(out->pixels) + ptrdiff_t(p->drawn_at.y) * out->pitch +
+                  ptrdiff_t(p->drawn_at.x) * 4;
+    changed_area_t changed;
+    for (int32_t y = 0; y < p->height; ++y) {
+        const uint32_t* now = canvas_row(p, y);
+        uint32_t* before = p->canvas_shown.data() + size_t(y) * size_t(p->width);
+        for (int32_t x = 0; x < p->width; x += piece) {
+            const int32_t n = std::min(piece, p->width - x);
+            if (same_bytes(reinterpret_cast<const uint8_t*>(now + x),
+                           reinterpret_cast<const uint8_t*>(before + x), size_t(n) * 4)) {
+                continue;
+            }
+            widen_row_into(now + x, first + ptrdiff_t(y) * scale * out->pitch + ptrdiff_t(x) * scale * 4,
+                           out->pitch, scale, n, scale);
+            std::memcpy(before + x, now + x, size_t(n) * 4);
+            changed.add(p->drawn_at.x + x * scale, p->drawn_at.y + y * scale, n * scale, scale);
+        }
+    }
+    SDL_UnlockSurface(out);
+    changed.send(w->sdl, p);
+    return true;
+}
+
 void present_window(hwnd_t w) {
     presentation* p = prepare(w);
     if (p != nullptr) {
-        show(w, p, [](int32_t) {});
+        if (!show_changes(w, p)) {
+            show(w, p, [](int32_t) {});
+        }
         // What GDI drew in the window may lie outside what the primary surface's copies redraw.
         p->drawn_on = nullptr;
     }
@@ -249,15 +329,13 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     }
     const int32_t scale = p->drawn_scale;
     const SDL_Rect at = placement(p, out, scale);
-    if (at.x != p->drawn_at.x || at.y != p->drawn_at.y || at.w != p->drawn_at.w || at.h != p->drawn_at.h ||
-        SDL_LockSurface(out) != 0) {
+    if (!same_place(at, p->drawn_at) || SDL_LockSurface(out) != 0) {
         present_primary(primary);
         return;
     }
     const int32_t across = (to.right - to.left) / sw * scale, down = (to.bottom - to.top) / sh * scale;
     const size_t bytes = picture.layout.bits / 8;
-    const bool again =
-        p->copied_from == source && same_rect(p->copied_area, from) && same_rect(p->copied_to, to);
+    const bool again = p->copied_from == source && p->copied_area == from && p->copied_to == to;
     p->copied.resize(size_t(sw) * size_t(sh) * bytes);
     p->row.resize(size_t(sw));
     pixel_view_t row;
@@ -268,13 +346,14 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     row.layout = canvas_layout();
     auto* first = static_cast<uint8_t*>(out->pixels) + ptrdiff_t(at.y + top * scale) * out->pitch +
                   ptrdiff_t(at.x + left * scale) * 4;
+    changed_area_t changed;
     for (int32_t y = 0; y < sh; ++y) {
         const uint8_t* pixels = picture.row(from.top + y) + size_t(from.left) * bytes;
         uint8_t* before = p->copied.data() + size_t(y) * size_t(sw) * bytes;
         bool converted = false;
         for (int32_t x = 0; x < sw; x += piece) {
             const int32_t n = std::min(piece, sw - x);
-            if (again && std::memcmp(pixels + x * bytes, before + x * bytes, n * bytes) == 0) {
+            if (again && same_bytes(pixels + x * bytes, before + x * bytes, n * bytes)) {
                 continue;
             }
             if (!converted) {
@@ -283,6 +362,7 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
             }
             uint8_t* target = first + ptrdiff_t(y) * down * out->pitch + ptrdiff_t(x) * across * 4;
             widen_row_into(p->row.data() + x, target, out->pitch, down, n, across);
+            changed.add(at.x + left * scale + x * across, at.y + top * scale + y * down, n * across, down);
         }
         std::memcpy(before, pixels, size_t(sw) * bytes);
     }
@@ -290,15 +370,27 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     p->copied_from = source;
     p->copied_area = from;
     p->copied_to = to;
+    p->canvas_on = nullptr;
     stale_primary = primary;
     stale_window = w;
-    SDL_UpdateWindowSurface(w->sdl);
+    changed.send(w->sdl, p);
+}
+
+void present_exposed(hwnd_t w) {
+    // Presentations send only what changed, so what the screen lost must be sent again.
+    if (is_window(w) && w->shown != nullptr) {
+        SDL_UpdateWindowSurface(w->sdl);
+    }
 }
 
 void forget_primary(dd_surface_t* primary) {
     if (stale_primary == primary) {
         stale_primary = nullptr;
     }
+}
+
+rect_t last_sent_for_test(hwnd_t w) {
+    return is_window(w) && w->shown != nullptr ? w->shown->sent : rect_t{};
 }
 
 std::vector<uint32_t> read_window_pixels_for_test(hwnd_t w, int32_t* width, int32_t* height) {

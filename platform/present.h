@@ -19,9 +19,13 @@ void present_primary(dd_surface_t* primary);
 // steps: where the window shows the rest of the picture unchanged since the last presentation, only `to` is
 // redrawn, straight from source, each source pixel converted once; otherwise as present_primary.
 void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to);
+// The window shown again after something covered it: its surface goes to the screen whole.
+void present_exposed(hwnd_t window);
 // A primary surface going away: a picture left out of date by present_primary_copy no longer reads it.
 void forget_primary(dd_surface_t* primary);
 
+// The window area that the last presentation sent to the screen, empty when it sent nothing.
+rect_t last_sent_for_test(hwnd_t window);
 // What the renderer shows in the window, 0x00RRGGBB, row by row; empty when nothing can be read.
 std::vector<uint32_t> read_window_pixels_for_test(hwnd_t window, int32_t* width, int32_t* height);
 

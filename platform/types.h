@@ -13,6 +13,8 @@ struct rect_t {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
+
+    friend bool operator==(const rect_t&, const rect_t&) = default;
 };
 
 struct point_t {

@@ -1,5 +1,6 @@
 // Windows as SDL windows: creation, procedures, text and geometry.
 #include "platform/window_internal.h"
+#include "platform/window_manager.h"
 
 #include <SDL.h>
 
@@ -290,10 +291,31 @@ bool set_window_display_mode(hwnd_t w, int32_t width, int32_t height) {
     const bool leaving = width <= 0 && w->mode_width > 0;
     if (width > 0 && w->mode_width == 0) {
         SDL_GetWindowSize(w->sdl, &w->windowed_width, &w->windowed_height);
+        SDL_GetWindowPosition(w->sdl, &w->windowed_x, &w->windowed_y);
     }
     w->mode_width = width > 0 ? width : 0;
     w->mode_height = width > 0 ? height : 0;
-    const bool done = SDL_SetWindowFullscreen(w->sdl, width > 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    if (width > 0 && !window_manager_running(w->sdl)) {
+        // SDL's full screen would wait a tenth of a second for a window manager's answer; the borderless
+        // window over the display is what it would give here.
+        SDL_Rect display{};
+        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(w->sdl), 0), &display) != 0) {
+            return false;
+        }
+        w->covering = true;
+        SDL_SetWindowBordered(w->sdl, SDL_FALSE);
+        SDL_SetWindowPosition(w->sdl, display.x, display.y);
+        SDL_SetWindowSize(w->sdl, display.w, display.h);
+        return true;
+    }
+    bool done = true;
+    if (w->covering) {
+        w->covering = false;
+        SDL_SetWindowBordered(w->sdl, (w->style & ws_popup) != 0 ? SDL_FALSE : SDL_TRUE);
+        SDL_SetWindowPosition(w->sdl, w->windowed_x, w->windowed_y);
+    } else {
+        done = SDL_SetWindowFullscreen(w->sdl, width > 0 ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    }
     if (leaving) {
         SDL_SetWindowSize(w->sdl, w->windowed_width, w->windowed_height); // not every video driver does it
     }

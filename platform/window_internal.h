@@ -26,6 +26,9 @@ struct window {
     int32_t mode_height = 0;
     int32_t windowed_width = 0; // the size to return to when the display mode ends
     int32_t windowed_height = 0;
+    int32_t windowed_x = 0; // and the place, where the mode covers the display without SDL's full screen
+    int32_t windowed_y = 0;
+    bool covering = false; // the mode is a borderless window over the display
     presentation* shown = nullptr;
     bool destroying = false;
 };

@@ -192,22 +192,25 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
     }
     struct step_t {
         const char* what;
-        int32_t x, y;    // a back-buffer pixel to change first, x -1 for none
-        bool gdi;        // draw on the window first
-        plat::rect_t to; // where the back buffer goes on the primary surface
+        int32_t x, y;      // a back-buffer pixel to change first, x -1 for none
+        bool gdi;          // draw on the window first
+        plat::rect_t to;   // where the back buffer goes on the primary surface
+        plat::rect_t sent; // the window area sent to the screen
         plat::rect_t from{0, 0, 21, 3};
     };
+    const plat::rect_t whole{0, 0, 48, 10};
     const step_t steps[] = {
-        {"first copy", -1, 0, false, {32, 41, 74, 47}},
-        {"a pixel of the second piece", 17, 1, false, {32, 41, 74, 47}},
-        {"a pixel of the first piece", 0, 2, false, {32, 41, 74, 47}},
-        {"nothing changed", -1, 0, false, {32, 41, 74, 47}},
-        {"three steps tall", 6, 0, false, {32, 40, 74, 49}},
-        {"moved back", 20, 2, false, {32, 41, 74, 47}},
-        {"after a drawing on the window", -1, 0, true, {32, 41, 74, 47}},
-        {"clipped by the client area", 5, 0, false, {50, 41, 92, 47}},
-        {"part of the picture", 9, 2, false, {32, 41, 72, 45}, {1, 1, 21, 3}},
-        {"the whole picture again", -1, 0, false, {32, 41, 74, 47}},
+        {"first copy", -1, 0, false, {32, 41, 74, 47}, whole},
+        {"a pixel of the second piece", 17, 1, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"a pixel of the second piece again", 18, 0, false, {32, 41, 74, 47}, {34, 1, 44, 3}},
+        {"a pixel of the first piece", 0, 2, false, {32, 41, 74, 47}, {2, 5, 34, 7}},
+        {"nothing changed", -1, 0, false, {32, 41, 74, 47}, {}},
+        {"three steps tall", 6, 0, false, {32, 40, 74, 49}, {2, 0, 44, 9}},
+        {"moved back", 20, 2, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"after a drawing on the window", -1, 0, true, {32, 41, 74, 47}, whole},
+        {"clipped by the client area", 5, 0, false, {50, 41, 92, 47}, whole},
+        {"part of the picture", 9, 2, false, {32, 41, 72, 45}, {2, 1, 42, 5}, {1, 1, 21, 3}},
+        {"the whole picture again", -1, 0, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
     };
     for (const step_t& step : steps) {
         SCOPED_TRACE(step.what);
@@ -222,8 +225,67 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
         }
         ASSERT_EQ(primary->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
         EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
+        EXPECT_EQ(plat::last_sent_for_test(window.hwnd()), step.sent);
     }
     back->release();
     primary->release();
+    plat::reset_display_for_test();
+}
+
+// Drawings on the window in a display mode enlarged by whole steps: each shows in full, and only the pieces
+// of rows it changed go to the screen.
+TEST(present, gdi_drawings_in_turn_send_only_what_they_changed) {
+    constexpr int32_t width = 320, height = 240;
+    plat::set_display_modes_for_test({{uint32_t(width), uint32_t(height), 32}});
+    test_window_t window(0, 0, 64, 64);
+    plat::ddraw_t device;
+    ASSERT_EQ(device.set_cooperative_level(window.hwnd(), plat::ddscl_fullscreen | plat::ddscl_exclusive),
+              plat::dd_ok);
+    ASSERT_EQ(device.set_display_mode(width, height, 32, 0, 0), plat::dd_ok);
+    std::vector<uint32_t> model(size_t(width) * height, 0);
+    struct step_t {
+        plat::rect_t fill;
+        int brush;
+        plat::rect_t pieces; // the changed pieces of rows, in picture pixels; empty for the first, whole, one
+    };
+    const step_t steps[] = {
+        {{0, 0, 4, 8}, plat::dkgray_brush, {}},
+        {{20, 2, 37, 9}, plat::ltgray_brush, {16, 2, 48, 9}},
+        {{2, 1, 22, 3}, plat::black_brush, {0, 1, 32, 3}},
+        {{20, 2, 37, 9}, plat::ltgray_brush, {16, 2, 32, 3}},
+        {{300, 230, 320, 240}, plat::white_brush, {288, 230, 320, 240}},
+        {{300, 230, 320, 240}, plat::white_brush, {}},
+    };
+    const uint32_t colours[] = {0xFFFFFF, 0xC0C0C0, 0x808080, 0x404040, 0x000000};
+    bool first = true;
+    for (const step_t& step : steps) {
+        SCOPED_TRACE(step.fill.left);
+        plat::hdc_t dc = plat::get_dc(window.hwnd());
+        plat::fill_rect(dc, &step.fill, plat::get_stock_object(step.brush));
+        plat::release_dc(window.hwnd(), dc);
+        for (int32_t y = step.fill.top; y < step.fill.bottom; ++y) {
+            std::fill_n(model.begin() + y * width + step.fill.left, step.fill.right - step.fill.left,
+                        colours[step.brush]);
+        }
+        const shown_t s = shown(window.hwnd());
+        const int32_t scale = std::min(s.width / width, s.height / height);
+        ASSERT_GE(scale, 2);
+        const int32_t left = (s.width - width * scale) / 2, top = (s.height - height * scale) / 2;
+        for (int32_t y = 0; y < s.height; ++y) {
+            for (int32_t x = 0; x < s.width; ++x) {
+                const int32_t px = (x - left) / scale, py = (y - top) / scale;
+                const bool inside = x >= left && y >= top && px < width && py < height;
+                ASSERT_EQ(s.at(x, y), inside ? model[size_t(py * width + px)] : 0u) << x << "," << y;
+            }
+        }
+        const plat::rect_t& p = step.pieces;
+        const plat::rect_t expected = first ? plat::rect_t{0, 0, s.width, s.height}
+                                      : p.right == 0
+                                          ? plat::rect_t{}
+                                          : plat::rect_t{left + p.left * scale, top + p.top * scale,
+                                                         left + p.right * scale, top + p.bottom * scale};
+        EXPECT_EQ(plat::last_sent_for_test(window.hwnd()), expected);
+        first = false;
+    }
     plat::reset_display_for_test();
 }

@@ -12,10 +12,6 @@ struct copy_t {
     int32_t x, y;
 };
 
-bool operator==(const plat::rect_t& a, const plat::rect_t& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 std::vector<copy_t> copies_of(const map_layer_view_t& view) {
     std::vector<copy_t> copies;
     for_each_cell_copy(view, [&](const plat::rect_t& source, int32_t x, int32_t y) {
