@@ -231,16 +231,55 @@ hresult_t dd_surface_t::blt(const rect_t* dst, dd_surface_t* src, const rect_t* 
         src_pixels = snapshot.data();
     }
     const bool keyed = (flags & ddblt_keysrc) && src->has_src_key_;
+    // A frame's copy to the screen: the window's pixels of it come straight from the source.
+    const bool frame_copy = is_primary() && !keyed && src != this && shown == to;
+    if (frame_copy && present_primary_copy(this, src, from, to)) {
+        keep_pending_copy(src, from, to);
+        return dd_ok;
+    }
     run_any({src_pixels, src->pitch(), pixels(), pitch_, from, to, shown, keyed, src->src_key_},
             bytes_per_pixel());
-    // A frame's copy to the screen: the window's pixels of it come straight from the source.
-    if (is_primary() && !keyed && src != this && shown.left == to.left && shown.top == to.top &&
-        shown.right == to.right && shown.bottom == to.bottom) {
-        present_primary_copy(this, src, from, to);
+    if (frame_copy) {
+        present_primary(this);
     } else {
         shown_if_primary();
     }
     return dd_ok;
+}
+
+void dd_surface_t::keep_pending_copy(dd_surface_t* src, const rect_t& from, const rect_t& to) {
+    const rect_t& kept = pending_.to;
+    const bool covered =
+        kept.left >= to.left && kept.top >= to.top && kept.right <= to.right && kept.bottom <= to.bottom;
+    if (!pending_.pixels.empty() && !covered) {
+        finish_pending_copy();
+    }
+    const size_t row = size_t(from.right - from.left) * bytes_per_pixel();
+    pending_.pixels.resize(row * size_t(from.bottom - from.top));
+    for (int32_t y = from.top; y < from.bottom; ++y) {
+        std::memcpy(pending_.pixels.data() + size_t(y - from.top) * row,
+                    src->pixels() + ptrdiff_t(y) * src->pitch() + ptrdiff_t(from.left) * bytes_per_pixel(),
+                    row);
+    }
+    pending_.to = to;
+    pending_.width = from.right - from.left;
+    pending_.height = from.bottom - from.top;
+}
+
+void dd_surface_t::finish_pending_copy() {
+    std::vector<uint8_t> kept;
+    kept.swap(pending_.pixels);
+    const rect_t from{0, 0, pending_.width, pending_.height};
+    run_any({kept.data(),
+             ptrdiff_t(pending_.width) * bytes_per_pixel(),
+             pixels_.get(),
+             pitch_,
+             from,
+             pending_.to,
+             pending_.to,
+             false,
+             {}},
+            bytes_per_pixel());
 }
 
 hresult_t dd_surface_t::blt_fast(uint32_t x, uint32_t y, dd_surface_t* src, const rect_t* src_area,

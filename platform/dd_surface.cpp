@@ -73,7 +73,7 @@ hresult_t dd_surface_t::lock(const rect_t* area, surface_desc_t* desc, uint32_t,
     if (dc_ != nullptr) {
         return dderr_surfacebusy;
     }
-    uint8_t* first = pixels_.get();
+    uint8_t* first = pixels();
     if (area != nullptr) {
         if (area->left < 0 || area->top < 0 || area->right > int32_t(width_) ||
             area->bottom > int32_t(height_) || area->left > area->right || area->top > area->bottom) {

@@ -156,7 +156,13 @@ class dd_surface_t {
     int32_t pitch() const { return pitch_; }
     uint32_t bytes_per_pixel() const { return format_.rgb_bit_count / 8; }
     const pixel_format_t& format() const { return format_; }
-    uint8_t* pixels() { return pixels_.get(); }
+    // The pixels, brought up to date first when a frame copy shown straight on the screen was left for later.
+    uint8_t* pixels() {
+        if (!pending_.pixels.empty()) {
+            finish_pending_copy();
+        }
+        return pixels_.get();
+    }
     bool is_primary() const { return (caps_ & ddscaps_primarysurface) != 0; }
     bool locked() const { return lock_count_ > 0; }
     void set_lost(bool lost) { lost_ = lost; }
@@ -171,6 +177,10 @@ class dd_surface_t {
     hresult_t busy_or_lost();
     rect_t drawable_area() const;
     void shown_if_primary();
+    // A primary surface's frame copy that went straight to the screen is made only when its pixels are next
+    // needed: usually the next frame copy covers it, and nothing ever reads it.
+    void keep_pending_copy(dd_surface_t* src, const rect_t& from, const rect_t& to);
+    void finish_pending_copy();
 
     struct free_aligned {
         void operator()(uint8_t* p) const;
@@ -183,6 +193,11 @@ class dd_surface_t {
     pixel_format_t format_;
     uint32_t caps_;
     std::unique_ptr<uint8_t, free_aligned> pixels_;
+    struct pending_copy_t {
+        std::vector<uint8_t> pixels; // the source rectangle as it was, row after row; empty for none
+        rect_t to;
+        int32_t width = 0, height = 0;
+    } pending_;
     color_key_t src_key_;
     bool has_src_key_ = false;
     bool lost_ = false;

@@ -308,7 +308,7 @@ void present_primary(dd_surface_t* primary) {
     show(w, p, [&](int32_t y) { refresh_rows(w, p, primary, y, y + 1); });
 }
 
-void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to) {
+bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to) {
     hwnd_t w = primary->window();
     presentation* p = prepare(w);
     SDL_Surface* out = p != nullptr ? SDL_GetWindowSurface(w->sdl) : nullptr;
@@ -324,14 +324,12 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
                           top >= 0 && to.right - origin.x <= p->width && to.bottom - origin.y <= p->height &&
                           picture.layout.bits >= 16 && picture.layout.palette == nullptr;
     if (!straight) {
-        present_primary(primary);
-        return;
+        return false;
     }
     const int32_t scale = p->drawn_scale;
     const SDL_Rect at = placement(p, out, scale);
     if (!same_place(at, p->drawn_at) || SDL_LockSurface(out) != 0) {
-        present_primary(primary);
-        return;
+        return false;
     }
     const int32_t across = (to.right - to.left) / sw * scale, down = (to.bottom - to.top) / sh * scale;
     const size_t bytes = picture.layout.bits / 8;
@@ -374,6 +372,7 @@ void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     stale_primary = primary;
     stale_window = w;
     changed.send(w->sdl, p);
+    return true;
 }
 
 void present_exposed(hwnd_t w) {

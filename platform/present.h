@@ -15,10 +15,11 @@ pixel_view_t window_canvas(hwnd_t window);
 void present_window(hwnd_t window);
 // Copies the window's client-area part of the primary surface into the picture and shows it.
 void present_primary(dd_surface_t* primary);
-// Shows the primary surface just after an unkeyed copy of `from` of source onto `to` of it, enlarged by whole
-// steps: where the window shows the rest of the picture unchanged since the last presentation, only `to` is
-// redrawn, straight from source, each source pixel converted once; otherwise as present_primary.
-void present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to);
+// Shows an unkeyed copy of `from` of source onto `to` of the primary surface, enlarged by whole steps, before
+// the copy is made: where the window shows the rest of the picture unchanged since the last presentation,
+// only `to` is redrawn, straight from source, each source pixel converted once. False when it cannot be
+// shown so: the copy is then to be made and shown with present_primary.
+bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to);
 // The window shown again after something covered it: its surface goes to the screen whole.
 void present_exposed(hwnd_t window);
 // A primary surface going away: a picture left out of date by present_primary_copy no longer reads it.

@@ -150,6 +150,12 @@ TEST(present, a_widened_row_repeats_each_pixel_and_writes_nothing_past_it) {
 
 namespace {
 
+uint32_t pixel_at(plat::dd_surface_t* s, int32_t x, int32_t y) {
+    uint16_t p = 0;
+    std::memcpy(&p, s->pixels() + y * s->pitch() + x * 2, 2);
+    return p;
+}
+
 // What presenting the whole 5-6-5 primary surface shows of a client area: each channel widened to 8 bits by
 // repeating its top bits.
 std::vector<uint32_t> client_area_of(plat::dd_surface_t* primary, int32_t left, int32_t top, int32_t width,
@@ -158,8 +164,7 @@ std::vector<uint32_t> client_area_of(plat::dd_surface_t* primary, int32_t left, 
     auto widen = [](uint32_t c, int bits) { return c << (8 - bits) | c >> (2 * bits - 8); };
     for (int32_t y = top; y < top + height; ++y) {
         for (int32_t x = left; x < left + width; ++x) {
-            uint16_t p = 0;
-            std::memcpy(&p, primary->pixels() + y * primary->pitch() + x * 2, 2);
+            const uint32_t p = pixel_at(primary, x, y);
             out.push_back(widen(p >> 11, 5) << 16 | widen(p >> 5 & 0x3F, 6) << 8 | widen(p & 0x1F, 5));
         }
     }
@@ -169,7 +174,9 @@ std::vector<uint32_t> client_area_of(plat::dd_surface_t* primary, int32_t left, 
 } // namespace
 
 // A frame's copy drawn straight to the window shows what presenting the whole primary surface shows, through
-// changed and unchanged pieces of rows, a drawing on the window, a clipped copy and another step.
+// changed and unchanged pieces of rows, a drawing on the window, a clipped copy and another step; the primary
+// surface, made up to date only when read, holds what an ordinary surface gets from the same copies, though
+// the back buffer changes after each.
 TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
     plat::set_desktop_bits_per_pixel_for_test(16);
     test_window_t window(30, 40, 48, 10);
@@ -190,6 +197,10 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
     for (int32_t i = 0; i < 63; ++i) {
         set_pixel(back, i % 21, i / 21, uint32_t(i) * 0x0841u + 0x1234u);
     }
+    desc.width = primary->width();
+    desc.height = primary->height();
+    plat::dd_surface_t* mirror = nullptr;
+    ASSERT_EQ(device.create_surface(&desc, &mirror, nullptr), plat::dd_ok);
     struct step_t {
         const char* what;
         int32_t x, y;      // a back-buffer pixel to change first, x -1 for none
@@ -212,11 +223,13 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
         {"part of the picture", 9, 2, false, {32, 41, 72, 45}, {2, 1, 42, 5}, {1, 1, 21, 3}},
         {"the whole picture again", -1, 0, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
     };
+    uint32_t scribble = 0;
     for (const step_t& step : steps) {
         SCOPED_TRACE(step.what);
         if (step.x >= 0) {
             set_pixel(back, step.x, step.y, 0xFFFF);
         }
+        ASSERT_EQ(mirror->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
         if (step.gdi) {
             plat::hdc_t dc = plat::get_dc(window.hwnd());
             const plat::rect_t bar{0, 0, 30, 10};
@@ -224,9 +237,16 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
             plat::release_dc(window.hwnd(), dc);
         }
         ASSERT_EQ(primary->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
-        EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
         EXPECT_EQ(plat::last_sent_for_test(window.hwnd()), step.sent);
+        scribble += 0x0421;
+        const int32_t x = int32_t(scribble % 21);
+        const uint32_t kept = pixel_at(back, x, 1);
+        set_pixel(back, x, 1, scribble);
+        EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
+        EXPECT_EQ(client_area_of(mirror, 30, 40, 48, 10), client_area_of(primary, 30, 40, 48, 10));
+        set_pixel(back, x, 1, kept);
     }
+    mirror->release();
     back->release();
     primary->release();
     plat::reset_display_for_test();
