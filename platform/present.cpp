@@ -60,6 +60,31 @@ bool same_bytes(const uint8_t* a, const uint8_t* b, size_t n) {
     return differ == 0;
 }
 
+// Calls draw(x, n) for each run of consecutive pieces of a row of `width` pixels, `bytes` each, that differ
+// between `now` and `before`, or for the whole row when every piece counts as changed; `before` is then
+// brought up to date. One call per run keeps the enlargement's set-up out of the way of its stores.
+template <class Draw>
+void each_changed_run(const uint8_t* now, uint8_t* before, int32_t width, size_t bytes, bool all, Draw draw) {
+    auto same = [&](int32_t x) {
+        return !all &&
+               same_bytes(now + x * bytes, before + x * bytes, size_t(std::min(piece, width - x)) * bytes);
+    };
+    for (int32_t x = 0; x < width;) {
+        if (same(x)) {
+            x += piece;
+            continue;
+        }
+        int32_t end = x + piece;
+        while (end < width && !same(end)) {
+            end += piece;
+        }
+        end = std::min(end, width);
+        draw(x, end - x);
+        x = end;
+    }
+    std::memcpy(before, now, size_t(width) * bytes);
+}
+
 // The window area that pieces redrawn in one presentation cover, sent to the screen alone.
 struct changed_area_t {
     int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
@@ -267,17 +292,13 @@ bool show_changes(hwnd_t w, presentation* p) {
     for (int32_t y = 0; y < p->height; ++y) {
         const uint32_t* now = canvas_row(p, y);
         uint32_t* before = p->canvas_shown.data() + size_t(y) * size_t(p->width);
-        for (int32_t x = 0; x < p->width; x += piece) {
-            const int32_t n = std::min(piece, p->width - x);
-            if (same_bytes(reinterpret_cast<const uint8_t*>(now + x),
-                           reinterpret_cast<const uint8_t*>(before + x), size_t(n) * 4)) {
-                continue;
-            }
-            widen_row_into(now + x, first + ptrdiff_t(y) * scale * out->pitch + ptrdiff_t(x) * scale * 4,
-                           out->pitch, scale, n, scale);
-            std::memcpy(before + x, now + x, size_t(n) * 4);
-            changed.add(p->drawn_at.x + x * scale, p->drawn_at.y + y * scale, n * scale, scale);
-        }
+        each_changed_run(
+            reinterpret_cast<const uint8_t*>(now), reinterpret_cast<uint8_t*>(before), p->width, 4, false,
+            [&](int32_t x, int32_t n) {
+                widen_row_into(now + x, first + ptrdiff_t(y) * scale * out->pitch + ptrdiff_t(x) * scale * 4,
+                               out->pitch, scale, n, scale);
+                changed.add(p->drawn_at.x + x * scale, p->drawn_at.y + y * scale, n * scale, scale);
+            });
     }
     SDL_UnlockSurface(out);
     changed.send(w->sdl, p);
@@ -349,11 +370,7 @@ bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
         const uint8_t* pixels = picture.row(from.top + y) + size_t(from.left) * bytes;
         uint8_t* before = p->copied.data() + size_t(y) * size_t(sw) * bytes;
         bool converted = false;
-        for (int32_t x = 0; x < sw; x += piece) {
-            const int32_t n = std::min(piece, sw - x);
-            if (again && same_bytes(pixels + x * bytes, before + x * bytes, n * bytes)) {
-                continue;
-            }
+        each_changed_run(pixels, before, sw, bytes, !again, [&](int32_t x, int32_t n) {
             if (!converted) {
                 convert_area(picture, from.left, from.top + y, row, 0, 0, sw, 1);
                 converted = true;
@@ -361,8 +378,7 @@ bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
             uint8_t* target = first + ptrdiff_t(y) * down * out->pitch + ptrdiff_t(x) * across * 4;
             widen_row_into(p->row.data() + x, target, out->pitch, down, n, across);
             changed.add(at.x + left * scale + x * across, at.y + top * scale + y * down, n * across, down);
-        }
-        std::memcpy(before, pixels, size_t(sw) * bytes);
+        });
     }
     SDL_UnlockSurface(out);
     p->copied_from = source;
