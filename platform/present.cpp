@@ -65,6 +65,10 @@ bool same_bytes(const uint8_t* a, const uint8_t* b, size_t n) {
 // brought up to date. One call per run keeps the enlargement's set-up out of the way of its stores.
 template <class Draw>
 void each_changed_run(const uint8_t* now, uint8_t* before, int32_t width, size_t bytes, bool all, Draw draw) {
+    // Whole rows first: most rows of a still picture are unchanged, and the library's comparison is fast.
+    if (!all && std::memcmp(now, before, size_t(width) * bytes) == 0) {
+        return;
+    }
     auto same = [&](int32_t x) {
         return !all &&
                same_bytes(now + x * bytes, before + x * bytes, size_t(std::min(piece, width - x)) * bytes);
