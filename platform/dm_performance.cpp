@@ -68,9 +68,8 @@ void dm_performance_t::close_down() {
         path_.reset();
         initialised_ = false;
     }
-    // Outside the lock, so the mix goes on: a load still running is waited for, and closing the device
-    // waits for its last pull, which takes the lock.
-    loader.reset();
+    // Outside the lock, so the mix goes on: closing the device waits for its last pull, which takes the
+    // lock; a load still running is waited for as the loader goes, at the end.
     audio_device_release();
 }
 
@@ -161,8 +160,6 @@ void dm_performance_t::wait_for_synth_for_test() {
     if (synth_loader_) {
         synth_loader_->wait();
     }
-    std::lock_guard<std::mutex> lock(audio_mutex());
-    take_loaded_synth();
 }
 
 void dm_performance_t::render_add(float* out, int frames) {

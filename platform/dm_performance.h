@@ -67,7 +67,7 @@ class dm_performance_t {
     int32_t master_volume() const { return master_volume_; }
     // True while a synthesizer with its reverb on is loaded.
     bool synth_reverb() const;
-    // Blocks until the synthesizer's load has ended and lets the waiting songs begin.
+    // Blocks until the synthesizer's load has ended; the next block of the mix takes it.
     void wait_for_synth_for_test();
 
     // Adds the next frames to out (interleaved stereo); called by the mix with audio_mutex() held.

@@ -183,26 +183,45 @@ TEST_F(performance_test, midi_plays_through_the_synthesizer_with_the_paths_rever
     ASSERT_TRUE(plat::succeeded(reverb.init_audio(plat::dmus_apath_shared_stereoplusreverb, 64)));
     reverb.download(song.get());
     reverb.wait_for_synth_for_test();
+    render_audio(64);
     EXPECT_TRUE(reverb.synth_reverb());
 }
 
-// The song waits at its beginning while effects play, and begins with the load's end: its first note is
-// heard when the soundfont loads, and it runs silently when the soundfont is bad.
+// The song waits at its beginning while effects play, and begins with the load's end from its start
+// point: its first note is heard, in the channel state of that point, and a later download keeps the
+// synthesizer. A bad soundfont leaves it silent.
 TEST_F(performance_test, a_song_played_while_the_synthesizer_loads_begins_when_it_arrives) {
-    ASSERT_TRUE(write_file_bytes("slow.mid", slow_song()));
+    midi_track_writer_t track;
+    track.tempo(0, 1000000);
+    // Channel 2 sounds from the beginning only; channel 1, turned down, from the second start point.
+    track.message(0, 0xB0, 7, 0);
+    track.message(0, 0x91, 60, 100);
+    track.message(1, 0x90, 60, 100);
+    track.message(96 * 8, 0x80, 60, 0);
+    track.message(0, 0x81, 60, 0);
+    track.end(0);
+    ASSERT_TRUE(write_file_bytes("song.mid", midi_file_bytes(0, 96, {track})));
     ASSERT_TRUE(write_file_bytes("short.wav", pcm16_wav_bytes(1, 44100, std::vector<float>(4410, 0.25f))));
     ASSERT_TRUE(write_file_bytes("bad.sf2", {'n', 'o', 'n', 'e'}));
     const std::string saved = plat::dm_loader_t::soundfont_path();
-    for (const bool loads : {true, false}) {
-        if (loads && loader.collection().empty()) {
+    struct case_t {
+        const char* name;
+        bool loads;
+        int32_t start_point;
+        bool heard;
+    };
+    for (const case_t& c : {case_t{"soundfont", true, 0, true}, case_t{"bad soundfont", false, 0, false},
+                            case_t{"turned down before the start", true, 8, false}}) {
+        if (c.loads && loader.collection().empty()) {
             continue; // no General MIDI soundfont installed
         }
-        SCOPED_TRACE(loads ? "soundfont" : "bad soundfont");
-        plat::set_soundfont_path(loads ? saved : "bad.sf2");
+        SCOPED_TRACE(c.name);
+        plat::set_soundfont_path(c.loads ? saved : "bad.sf2");
         plat::dm_loader_t files;
         std::string error;
-        auto song = files.load_segment("slow.mid", error);
+        auto song = files.load_segment("song.mid", error);
         auto effect = files.load_segment("short.wav", error);
+        song->set_start_point(c.start_point);
         plat::dm_performance_t music;
         EXPECT_TRUE(plat::succeeded(music.init_audio(plat::dmus_apath_dynamic_stereo, 64)));
 
@@ -216,8 +235,11 @@ TEST_F(performance_test, a_song_played_while_the_synthesizer_loads_begins_when_i
 
         plat::hold_synth_loads_for_test(false);
         music.wait_for_synth_for_test();
-        EXPECT_EQ(peak_level(render_audio(22050)) > 0.01f, loads);
+        EXPECT_EQ(peak_level(render_audio(22050)) > 0.01f, c.heard);
         EXPECT_NEAR(ticks_into_primary(music), 384, 1); // half a second at 60 beats a minute
+        music.download(song.get());
+        music.wait_for_synth_for_test();
+        EXPECT_EQ(peak_level(render_audio(4410)) > 0.01f, c.heard);
     }
     plat::set_soundfont_path(saved);
 }
@@ -236,10 +258,12 @@ TEST_F(performance_test, closing_down_while_the_synthesizer_loads_waits_for_it) 
     perf.close_down();
     release.join();
 
-    // Set up again, the performance loads afresh.
+    // Set up again, the performance mixes before any download, then loads afresh.
     EXPECT_TRUE(plat::succeeded(perf.init_audio(plat::dmus_apath_shared_stereoplusreverb, 64)));
+    render_audio(64);
     perf.download(song.get());
     perf.wait_for_synth_for_test();
+    render_audio(64);
     EXPECT_TRUE(perf.synth_reverb());
 }
 
