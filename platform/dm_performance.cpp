@@ -56,16 +56,20 @@ void dm_performance_t::close_down() {
     if (!initialised_) {
         return;
     }
+    std::unique_ptr<synth_loader_t> loader;
     {
         std::lock_guard<std::mutex> lock(audio_mutex());
         mixer_detach(this);
         states_.clear();
         downloaded_.clear();
         synth_.reset();
+        loader = std::move(synth_loader_);
+        synth_loading_ = false;
         path_.reset();
         initialised_ = false;
     }
-    // Outside the lock: closing the device waits for its last pull, which takes the lock.
+    // Outside the lock, so the mix goes on: closing the device waits for its last pull, which takes the
+    // lock; a load still running is waited for as the loader goes, at the end.
     audio_device_release();
 }
 
@@ -73,16 +77,11 @@ hresult_t dm_performance_t::download(const dm_segment_t* segment) {
     if (!initialised_ || segment == nullptr) {
         return e_fail;
     }
-    const bool wants_synth = segment->song() && !segment->collection().empty() && !synth_ && !synth_failed_;
-    // Loading the soundfont takes a while; the mix goes on meanwhile.
-    std::unique_ptr<synth_t> loaded =
-        wants_synth ? synth_t::create(segment->collection(),
-                                      path_->type() == dmus_apath_shared_stereoplusreverb, audio_sample_rate)
-                    : nullptr;
     std::lock_guard<std::mutex> lock(audio_mutex());
-    if (wants_synth) {
-        synth_failed_ = !loaded;
-        synth_ = std::move(loaded);
+    if (segment->song() && !segment->collection().empty() && !synth_loader_) {
+        synth_loader_ = std::make_unique<synth_loader_t>(
+            segment->collection(), path_->type() == dmus_apath_shared_stereoplusreverb, audio_sample_rate);
+        synth_loading_ = true;
     }
     if (std::find(downloaded_.begin(), downloaded_.end(), segment) == downloaded_.end()) {
         downloaded_.push_back(segment);
@@ -111,8 +110,13 @@ hresult_t dm_performance_t::play_segment_ex(const dm_segment_t* segment, uint32_
     if (primary) {
         stop_where(nullptr, true);
     }
-    states_.push_back(std::make_unique<segment_state_t>(*segment, int32_t(music_time_), primary, sink(),
-                                                        audio_sample_rate));
+    auto state =
+        std::make_unique<segment_state_t>(*segment, int32_t(music_time_), primary, audio_sample_rate);
+    // While the synthesizer loads, a song waits for it rather than lose its first notes to no one.
+    if (state->waiting() && !synth_loading_) {
+        state->begin(int32_t(music_time_), sink());
+    }
+    states_.push_back(std::move(state));
     return s_ok;
 }
 
@@ -135,7 +139,7 @@ hresult_t dm_performance_t::get_primary_start_time(int32_t* start_time) const {
     std::lock_guard<std::mutex> lock(audio_mutex());
     for (const auto& state : states_) {
         if (state->primary()) {
-            *start_time = state->start_time();
+            *start_time = state->waiting() ? int32_t(music_time_) : state->start_time();
             return s_ok;
         }
     }
@@ -152,8 +156,15 @@ bool dm_performance_t::synth_reverb() const {
     return synth_ && synth_->reverb();
 }
 
+void dm_performance_t::wait_for_synth_for_test() {
+    if (synth_loader_) {
+        synth_loader_->wait();
+    }
+}
+
 void dm_performance_t::render_add(float* out, int frames) {
     for (int done = 0; done < frames;) {
+        take_loaded_synth();
         const int n = std::min(frames - done, render_block);
         const int32_t ticks = take_ticks(n);
         music_time_ += uint32_t(ticks);
@@ -181,6 +192,20 @@ void dm_performance_t::render_add(float* out, int frames) {
         }
         applied_gain_ = target;
         done += n;
+    }
+}
+
+// With audio_mutex() held. A failed load leaves the waiting songs to play silently, as without a soundfont.
+void dm_performance_t::take_loaded_synth() {
+    if (!synth_loading_ || !synth_loader_->done()) {
+        return;
+    }
+    synth_ = synth_loader_->take();
+    synth_loading_ = false;
+    for (const auto& state : states_) {
+        if (state->waiting()) {
+            state->begin(int32_t(music_time_), sink());
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "platform/dm_segment.h"
 #include "platform/segment_state.h"
-#include "platform/synth.h"
+#include "platform/synth_loader.h"
 
 #include <memory>
 #include <vector>
@@ -47,7 +47,8 @@ class dm_performance_t {
     // Stops everything and leaves the device; the performance can be deleted afterwards.
     void close_down();
 
-    // A MIDI segment loads its instruments; a segment must be downloaded to play.
+    // A segment must be downloaded to play. The first MIDI segment with instruments starts loading the
+    // synthesizer and returns at once; songs played meanwhile wait for it and begin when it arrives.
     hresult_t download(const dm_segment_t* segment);
     // Stops the segment's plays and forgets it.
     hresult_t unload(const dm_segment_t* segment);
@@ -58,7 +59,7 @@ class dm_performance_t {
     hresult_t stop_ex(const dm_segment_t* segment);
 
     hresult_t get_time(int32_t* music_time) const;
-    // When the playing primary segment started.
+    // When the playing primary segment started; a song still waiting for the synthesizer starts now.
     hresult_t get_primary_start_time(int32_t* start_time) const;
 
     // Master volume in hundredths of a decibel, limited to lowest_volume..0.
@@ -66,6 +67,8 @@ class dm_performance_t {
     int32_t master_volume() const { return master_volume_; }
     // True while a synthesizer with its reverb on is loaded.
     bool synth_reverb() const;
+    // Blocks until the synthesizer's load has ended; the next block of the mix takes it.
+    void wait_for_synth_for_test();
 
     // Adds the next frames to out (interleaved stereo); called by the mix with audio_mutex() held.
     void render_add(float* out, int frames);
@@ -76,6 +79,7 @@ class dm_performance_t {
     };
 
     midi_sink_t& sink() { return synth_ ? static_cast<midi_sink_t&>(*synth_) : silent_; }
+    void take_loaded_synth();
     int32_t take_ticks(int frames);
     void stop_where(const dm_segment_t* segment, bool primary_only);
     float gain() const;
@@ -83,7 +87,8 @@ class dm_performance_t {
     bool initialised_ = false;
     std::unique_ptr<dm_audio_path_t> path_;
     std::unique_ptr<synth_t> synth_;
-    bool synth_failed_ = false;
+    std::unique_ptr<synth_loader_t> synth_loader_;
+    bool synth_loading_ = false;
     silent_sink_t silent_;
     std::vector<const dm_segment_t*> downloaded_;
     std::vector<std::unique_ptr<segment_state_t>> states_;

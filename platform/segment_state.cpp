@@ -3,19 +3,26 @@
 namespace plat {
 
 segment_state_t::segment_state_t(const dm_segment_t& segment, int32_t start_time, bool primary,
-                                 midi_sink_t& sink, uint32_t output_rate)
+                                 uint32_t output_rate)
     : segment_(&segment), start_time_(start_time), primary_(primary) {
     if (segment.song()) {
         sequencer_.emplace(segment.song(), segment.params(), segment.standard_midi_file());
-        sequencer_->start(sink);
     } else {
         voice_.emplace(segment.wave(), segment.params(), output_rate);
     }
 }
 
+void segment_state_t::begin(int32_t start_time, midi_sink_t& sink) {
+    start_time_ = start_time;
+    begun_ = true;
+    sequencer_->start(sink);
+}
+
 void segment_state_t::play_block(int32_t ticks, midi_sink_t& sink, float* out, int frames) {
     if (sequencer_) {
-        sequencer_->advance(ticks, sink);
+        if (begun_) {
+            sequencer_->advance(ticks, sink);
+        }
     } else {
         voice_->render_add(out, frames);
         voice_->advance(ticks);

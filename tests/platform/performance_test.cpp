@@ -2,13 +2,16 @@
 #include "platform/audio_device.h"
 #include "platform/dm_loader.h"
 #include "platform/dm_performance.h"
+#include "platform/synth_loader.h"
 #include "tests/support/audio_capture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/sample/sound_writers.h"
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -43,6 +46,14 @@ class performance_test : public ::testing::Test {
         int32_t now = 0;
         EXPECT_TRUE(plat::succeeded(perf.get_time(&now)));
         return now;
+    }
+
+    static int32_t ticks_into_primary(const plat::dm_performance_t& performance) {
+        int32_t now = 0;
+        int32_t start = 0;
+        EXPECT_TRUE(plat::succeeded(performance.get_time(&now)));
+        EXPECT_TRUE(plat::succeeded(performance.get_primary_start_time(&start)));
+        return now - start;
     }
 
     temp_folder_t dir;
@@ -163,6 +174,7 @@ TEST_F(performance_test, midi_plays_through_the_synthesizer_with_the_paths_rever
         GTEST_SKIP() << "no General MIDI soundfont installed";
     }
     auto song = load("slow.mid", slow_song());
+    perf.wait_for_synth_for_test();
     EXPECT_FALSE(perf.synth_reverb());
     perf.play_segment_ex(song.get(), 0, nullptr);
     EXPECT_GT(peak_level(render_audio(22050)), 0.01f);
@@ -170,7 +182,89 @@ TEST_F(performance_test, midi_plays_through_the_synthesizer_with_the_paths_rever
     plat::dm_performance_t reverb;
     ASSERT_TRUE(plat::succeeded(reverb.init_audio(plat::dmus_apath_shared_stereoplusreverb, 64)));
     reverb.download(song.get());
+    reverb.wait_for_synth_for_test();
+    render_audio(64);
     EXPECT_TRUE(reverb.synth_reverb());
+}
+
+// The song waits at its beginning while effects play, and begins with the load's end from its start
+// point: its first note is heard, in the channel state of that point, and a later download keeps the
+// synthesizer. A bad soundfont leaves it silent.
+TEST_F(performance_test, a_song_played_while_the_synthesizer_loads_begins_when_it_arrives) {
+    midi_track_writer_t track;
+    track.tempo(0, 1000000);
+    // Channel 2 sounds from the beginning only; channel 1, turned down, from the second start point.
+    track.message(0, 0xB0, 7, 0);
+    track.message(0, 0x91, 60, 100);
+    track.message(1, 0x90, 60, 100);
+    track.message(96 * 8, 0x80, 60, 0);
+    track.message(0, 0x81, 60, 0);
+    track.end(0);
+    ASSERT_TRUE(write_file_bytes("song.mid", midi_file_bytes(0, 96, {track})));
+    ASSERT_TRUE(write_file_bytes("short.wav", pcm16_wav_bytes(1, 44100, std::vector<float>(4410, 0.25f))));
+    ASSERT_TRUE(write_file_bytes("bad.sf2", {'n', 'o', 'n', 'e'}));
+    const std::string saved = plat::dm_loader_t::soundfont_path();
+    struct case_t {
+        const char* name;
+        bool loads;
+        int32_t start_point;
+        bool heard;
+    };
+    for (const case_t& c : {case_t{"soundfont", true, 0, true}, case_t{"bad soundfont", false, 0, false},
+                            case_t{"turned down before the start", true, 8, false}}) {
+        if (c.loads && loader.collection().empty()) {
+            continue; // no General MIDI soundfont installed
+        }
+        SCOPED_TRACE(c.name);
+        plat::set_soundfont_path(c.loads ? saved : "bad.sf2");
+        plat::dm_loader_t files;
+        std::string error;
+        auto song = files.load_segment("song.mid", error);
+        auto effect = files.load_segment("short.wav", error);
+        song->set_start_point(c.start_point);
+        plat::dm_performance_t music;
+        EXPECT_TRUE(plat::succeeded(music.init_audio(plat::dmus_apath_dynamic_stereo, 64)));
+
+        plat::hold_synth_loads_for_test(true);
+        EXPECT_TRUE(plat::succeeded(music.download(song.get())));
+        music.download(effect.get());
+        music.play_segment_ex(song.get(), 0, nullptr);
+        music.play_segment_ex(effect.get(), plat::dmus_segf_secondary, nullptr);
+        EXPECT_NEAR(peak_level(render_audio(11025)), 0.25f, 1e-3);
+        EXPECT_EQ(ticks_into_primary(music), 0);
+
+        plat::hold_synth_loads_for_test(false);
+        music.wait_for_synth_for_test();
+        EXPECT_EQ(peak_level(render_audio(22050)) > 0.01f, c.heard);
+        EXPECT_NEAR(ticks_into_primary(music), 384, 1); // half a second at 60 beats a minute
+        music.download(song.get());
+        music.wait_for_synth_for_test();
+        EXPECT_EQ(peak_level(render_audio(4410)) > 0.01f, c.heard);
+    }
+    plat::set_soundfont_path(saved);
+}
+
+TEST_F(performance_test, closing_down_while_the_synthesizer_loads_waits_for_it) {
+    if (loader.collection().empty()) {
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    }
+    plat::hold_synth_loads_for_test(true);
+    std::thread release([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        plat::hold_synth_loads_for_test(false);
+    });
+    auto song = load("slow.mid", slow_song());
+    perf.play_segment_ex(song.get(), 0, nullptr);
+    perf.close_down();
+    release.join();
+
+    // Set up again, the performance mixes before any download, then loads afresh.
+    EXPECT_TRUE(plat::succeeded(perf.init_audio(plat::dmus_apath_shared_stereoplusreverb, 64)));
+    render_audio(64);
+    perf.download(song.get());
+    perf.wait_for_synth_for_test();
+    render_audio(64);
+    EXPECT_TRUE(perf.synth_reverb());
 }
 
 TEST_F(performance_test, the_loader_names_what_is_wrong_with_a_file) {

@@ -10,6 +10,7 @@ class soundctr_bgm : public sound_fixture_t {
     void SetUp() override {
         sound_fixture_t::SetUp();
         ASSERT_TRUE(sound.load_bgm_table(".\\bin\\bgmtbl_ttl.txt"));
+        sound.bgm_group->performance->wait_for_synth_for_test();
     }
 
     bool music_playing() const {

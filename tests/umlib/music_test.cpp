@@ -95,6 +95,7 @@ TEST_F(music_test, a_playing_segment_reports_its_folded_position) {
     ASSERT_TRUE(group);
     std::unique_ptr<umlib::segment_t> segment(music.create_segment("bar.mid", 1, group.get(), nullptr));
     ASSERT_TRUE(segment);
+    group->performance->wait_for_synth_for_test();
     EXPECT_EQ(segment->audio_path, group->audio_path);
     EXPECT_TRUE(segment->segment->standard_midi_file());
     EXPECT_EQ(segment->position(), 0); // not playing
