@@ -195,8 +195,10 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
     plat::dd_surface_t* back = nullptr;
     ASSERT_EQ(device.create_surface(&desc, &back, nullptr), plat::dd_ok);
     for (int32_t i = 0; i < 63; ++i) {
-        set_pixel(back, i % 21, i / 21, uint32_t(i) * 0x0841u + 0x1234u);
+        set_pixel(back, i % 21, i / 21, i == 52 ? 0 : uint32_t(i) * 0x0841u + 0x1234u); // black is copied too
     }
+    const plat::color_key_t key{0x1234, 0x1234};
+    back->set_color_key(plat::ddckey_srcblt, &key);
     desc.width = primary->width();
     desc.height = primary->height();
     plat::dd_surface_t* mirror = nullptr;
@@ -204,24 +206,28 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
     struct step_t {
         const char* what;
         int32_t x, y;      // a back-buffer pixel to change first, x -1 for none
-        bool gdi;          // draw on the window first
+        uint32_t flags;    // gdi: draw on the window first; read: read the primary surface after
         plat::rect_t to;   // where the back buffer goes on the primary surface
         plat::rect_t sent; // the window area sent to the screen
         plat::rect_t from{0, 0, 21, 3};
     };
+    constexpr uint32_t gdi = 1, read = 2, keyed = 4;
     const plat::rect_t whole{0, 0, 48, 10};
     const step_t steps[] = {
-        {"first copy", -1, 0, false, {32, 41, 74, 47}, whole},
-        {"a pixel of the second piece", 17, 1, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
-        {"a pixel of the second piece again", 18, 0, false, {32, 41, 74, 47}, {34, 1, 44, 3}},
-        {"a pixel of the first piece", 0, 2, false, {32, 41, 74, 47}, {2, 5, 34, 7}},
-        {"nothing changed", -1, 0, false, {32, 41, 74, 47}, {}},
-        {"three steps tall", 6, 0, false, {32, 40, 74, 49}, {2, 0, 44, 9}},
-        {"moved back", 20, 2, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
-        {"after a drawing on the window", -1, 0, true, {32, 41, 74, 47}, whole},
-        {"clipped by the client area", 5, 0, false, {50, 41, 92, 47}, whole},
-        {"part of the picture", 9, 2, false, {32, 41, 72, 45}, {2, 1, 42, 5}, {1, 1, 21, 3}},
-        {"the whole picture again", -1, 0, false, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"first copy", -1, 0, read, {32, 41, 74, 47}, whole},
+        {"a pixel of the second piece", 17, 1, read, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"a pixel of the second piece again", 18, 0, 0, {32, 41, 74, 47}, {34, 1, 44, 3}},
+        {"a pixel of the first piece", 0, 2, read, {32, 41, 74, 47}, {2, 5, 34, 7}},
+        {"nothing changed", -1, 0, read, {32, 41, 74, 47}, {}},
+        {"three steps tall", 6, 0, 0, {32, 40, 74, 49}, {2, 0, 44, 9}},
+        {"moved back", 20, 2, read, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"after a drawing on the window", -1, 0, gdi | read, {32, 41, 74, 47}, whole},
+        {"clipped by the client area", 5, 0, read, {50, 41, 92, 47}, whole},
+        {"part of the picture", 9, 2, read, {32, 41, 72, 45}, {2, 1, 42, 5}, {1, 1, 21, 3}},
+        {"the whole picture again", -1, 0, read, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"taller below, left unread", -1, 0, 0, {32, 41, 74, 50}, {2, 1, 44, 10}},
+        {"shorter again", -1, 0, read, {32, 41, 74, 47}, {2, 1, 44, 7}},
+        {"a keyed copy", -1, 0, keyed | read, {32, 41, 74, 47}, whole},
     };
     uint32_t scribble = 0;
     for (const step_t& step : steps) {
@@ -229,22 +235,25 @@ TEST(present, a_copy_shown_straight_equals_the_whole_presentation) {
         if (step.x >= 0) {
             set_pixel(back, step.x, step.y, 0xFFFF);
         }
-        ASSERT_EQ(mirror->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
-        if (step.gdi) {
+        const uint32_t blt_flags = plat::ddblt_wait | (step.flags & keyed ? plat::ddblt_keysrc : 0);
+        ASSERT_EQ(mirror->blt(&step.to, back, &step.from, blt_flags, nullptr), plat::dd_ok);
+        if (step.flags & gdi) {
             plat::hdc_t dc = plat::get_dc(window.hwnd());
             const plat::rect_t bar{0, 0, 30, 10};
             plat::fill_rect(dc, &bar, plat::get_stock_object(plat::dkgray_brush));
             plat::release_dc(window.hwnd(), dc);
         }
-        ASSERT_EQ(primary->blt(&step.to, back, &step.from, plat::ddblt_wait, nullptr), plat::dd_ok);
+        ASSERT_EQ(primary->blt(&step.to, back, &step.from, blt_flags, nullptr), plat::dd_ok);
         EXPECT_EQ(plat::last_sent_for_test(window.hwnd()), step.sent);
-        scribble += 0x0421;
-        const int32_t x = int32_t(scribble % 21);
-        const uint32_t kept = pixel_at(back, x, 1);
-        set_pixel(back, x, 1, scribble);
-        EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
-        EXPECT_EQ(client_area_of(mirror, 30, 40, 48, 10), client_area_of(primary, 30, 40, 48, 10));
-        set_pixel(back, x, 1, kept);
+        if (step.flags & read) {
+            scribble += 0x0421;
+            const int32_t x = int32_t(scribble % 21);
+            const uint32_t kept = pixel_at(back, x, 1);
+            set_pixel(back, x, 1, scribble);
+            EXPECT_EQ(shown(window.hwnd()).pixels, client_area_of(primary, 30, 40, 48, 10));
+            EXPECT_EQ(client_area_of(mirror, 30, 40, 48, 10), client_area_of(primary, 30, 40, 48, 10));
+            set_pixel(back, x, 1, kept);
+        }
     }
     mirror->release();
     back->release();
