@@ -4,6 +4,7 @@
 
 #include "render/blend_vector.h"
 
+#include <bit>
 #include <type_traits>
 
 #if defined(__SSE2__)
@@ -137,26 +138,34 @@ template <class V> V vector_rule(const add_rule&, format_565, V s, V d) {
     return ops::bit_and(ops::bit_and(channel(0xF800), channel(0x07E0)), channel(0x001F));
 }
 
-// Kind E in the other 16-bit formats: the packed rule itself in 16-bit lanes, which give the low 16 bits of
-// every step but the carry out of the top channel, where the format has one at bit 16. There the carry sum
-// (ds AND ss) x 2 + ((ds XOR ss) AND average_mask), whose second term is even, is taken at half: its two
-// terms have no bit in common, so the half fits the lane; the formats with that carry move carries down by
-// a plain shift, so each carry moved down is the half's bit one place lower moved down, doubled.
+// Kind E in the other 16-bit formats: the packed rule's m OR (ds + ss - m) in 16-bit lanes, m the masks of
+// the channels whose own bits carry out. With the spare bits above the channels, ds + ss - m keeps each
+// channel's sum less its mask inside the channel, so a carry counted from the channel below as well changes
+// nothing: it tips a channel over only where the channel's sum is all ones, which the mask gives too; the
+// carries are then read from the plain sum, by XOR with both terms. Spare bits below can carry into the
+// channels, so there the rule's own carry sum (ds AND ss) x 2 + ((ds XOR ss) AND average_mask) is taken, at
+// half, so that a top channel's carry at bit 16 fits the lane: its terms are even, and those formats move
+// carries down by a plain shift, each carry at half one place less.
+template <class F, class W> [[gnu::always_inline]] inline W carries_down(W ds, W ss, W sum) {
+    if constexpr (F::blue_shift == 0) {
+        static_assert(F::carry_mask < 0x10000, "every carry inside the lane");
+        return F::carry_down((sum ^ ds ^ ss) & W(F::carry_mask));
+    } else {
+        constexpr int down = std::countr_zero(F::carry_mask) - std::countr_zero(F::carry_down(F::carry_mask));
+        static_assert(F::carry_down(F::carry_mask) == F::carry_mask >> down);
+        const W half = (ds & ss) + (((ds ^ ss) & W(F::average_mask)) >> 1);
+        return (half & W(F::carry_mask >> 1)) >> (down - 1);
+    }
+}
+
 template <class F, class V>
 requires(sizeof(typename F::pixel_t) == 2 && !std::is_same_v<F, format_565>) V
     vector_rule(const add_rule&, F, V s, V d) {
     using W = lanes_t<16, sizeof(V)>;
     const W ds(d), ss(s);
-    const W both = ds & ss;
-    const W differ = (ds ^ ss) & W(F::average_mask);
-    W k(0u);
-    if constexpr ((F::carry_mask & 0x10000) != 0) {
-        k = F::carry_down((both + (differ >> 1)) & W(F::carry_mask >> 1)) << 1;
-    } else {
-        k = F::carry_down(((both << 1) + differ) & W(F::carry_mask));
-    }
-    const W m = (k + W(F::carry_fill)) ^ W(F::carry_fill);
-    return (m | ((ds + ss) - m)).v;
+    const W sum = ds + ss;
+    const W m = (carries_down<F>(ds, ss, sum) + W(F::carry_fill)) ^ W(F::carry_fill);
+    return (m | (sum - m)).v;
 }
 
 } // namespace blend
