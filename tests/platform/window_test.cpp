@@ -1,5 +1,9 @@
 #include "platform/keyboard.h"
 #include "platform/window.h"
+#include "platform/window_manager.h"
+#include "tests/support/test_window.h"
+
+#include <SDL.h>
 
 #include <gtest/gtest.h>
 
@@ -115,4 +119,48 @@ TEST(platform_window, a_destroyed_window_leaves_no_messages_and_is_destroyed_onc
     EXPECT_TRUE(plat::destroy_window(again));
     EXPECT_EQ(destroys, 1);
     EXPECT_FALSE(plat::is_window(again));
+}
+
+// Without a window manager a display mode is a borderless window over the whole display, not SDL's full
+// screen; leaving it gives the window back its place, size and border.
+TEST(platform_window, a_display_mode_without_a_window_manager_covers_the_display) {
+    SDL_Rect display{};
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
+    for (const bool bordered : {false, true}) {
+        SCOPED_TRACE(bordered ? "bordered" : "borderless");
+        plat::window_class_t wc;
+        wc.class_name = "covering_window";
+        wc.window_proc = plat::def_window_proc;
+        plat::register_class(wc);
+        plat::create_struct_t cs;
+        cs.class_name = wc.class_name;
+        cs.style = bordered ? 0 : plat::ws_popup;
+        cs.x = 10;
+        cs.y = 20;
+        cs.cx = 64;
+        cs.cy = 48;
+        const plat::hwnd_t window = plat::create_window(cs);
+        plat::show_window(window, true);
+        SDL_Window* sdl = plat::sdl_window(window);
+        plat::force_window_manager_for_test(false);
+        ASSERT_TRUE(plat::set_window_display_mode(window, 640, 480));
+        int x = -1, y = -1, w = 0, h = 0;
+        SDL_GetWindowPosition(sdl, &x, &y);
+        SDL_GetWindowSize(sdl, &w, &h);
+        EXPECT_EQ((std::vector<int>{x, y, w, h}),
+                  (std::vector<int>{display.x, display.y, display.w, display.h}));
+        EXPECT_EQ(SDL_GetWindowFlags(sdl) & SDL_WINDOW_FULLSCREEN,
+                  0u); // the border goes where the driver can
+        plat::rect_t client;
+        plat::get_client_rect(window, &client);
+        EXPECT_EQ(client.right, 640);
+
+        ASSERT_TRUE(plat::set_window_display_mode(window, 0, 0));
+        SDL_GetWindowPosition(sdl, &x, &y);
+        SDL_GetWindowSize(sdl, &w, &h);
+        EXPECT_EQ((std::vector<int>{x, y, w, h}), (std::vector<int>{10, 20, 64, 48}));
+        EXPECT_EQ((SDL_GetWindowFlags(sdl) & SDL_WINDOW_BORDERLESS) == 0, bordered);
+        plat::force_window_manager_for_test(std::nullopt);
+        plat::destroy_window(window);
+    }
 }
