@@ -124,8 +124,6 @@ TEST(platform_window, a_destroyed_window_leaves_no_messages_and_is_destroyed_onc
 // Without a window manager a display mode is a borderless window over the whole display, not SDL's full
 // screen; leaving it gives the window back its place, size and border.
 TEST(platform_window, a_display_mode_without_a_window_manager_covers_the_display) {
-    SDL_Rect display{};
-    ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
     for (const bool bordered : {false, true}) {
         SCOPED_TRACE(bordered ? "bordered" : "borderless");
         plat::window_class_t wc;
@@ -142,6 +140,8 @@ TEST(platform_window, a_display_mode_without_a_window_manager_covers_the_display
         const plat::hwnd_t window = plat::create_window(cs);
         plat::show_window(window, true);
         SDL_Window* sdl = plat::sdl_window(window);
+        SDL_Rect display{};
+        ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
         plat::force_window_manager_for_test(false);
         ASSERT_TRUE(plat::set_window_display_mode(window, 640, 480));
         int x = -1, y = -1, w = 0, h = 0;
