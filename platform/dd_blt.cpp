@@ -233,8 +233,7 @@ hresult_t dd_surface_t::blt(const rect_t* dst, dd_surface_t* src, const rect_t* 
     const bool keyed = (flags & ddblt_keysrc) && src->has_src_key_;
     // A frame's copy to the screen: the window's pixels of it come straight from the source.
     const bool frame_copy = is_primary() && !keyed && src != this && shown == to;
-    if (frame_copy && present_primary_copy(this, src, from, to)) {
-        keep_pending_copy(src, from, to);
+    if (frame_copy && show_frame_copy(src, from, to)) {
         return dd_ok;
     }
     run_any({src_pixels, src->pitch(), pixels(), pitch_, from, to, shown, keyed, src->src_key_},
@@ -247,36 +246,35 @@ hresult_t dd_surface_t::blt(const rect_t* dst, dd_surface_t* src, const rect_t* 
     return dd_ok;
 }
 
-void dd_surface_t::keep_pending_copy(dd_surface_t* src, const rect_t& from, const rect_t& to) {
-    const rect_t& kept = pending_.to;
+// The presentation takes the copy's source pixels into frame_copy_ as it shows them; a pending copy that
+// the new one does not cover is made first, before its pixels are replaced.
+bool dd_surface_t::show_frame_copy(dd_surface_t* src, const rect_t& from, const rect_t& to) {
+    const rect_t& kept = frame_copy_.to;
     const bool covered =
         kept.left >= to.left && kept.top >= to.top && kept.right <= to.right && kept.bottom <= to.bottom;
-    if (!pending_.pixels.empty() && !covered) {
+    if (frame_copy_.pending && !covered) {
         finish_pending_copy();
     }
-    const size_t row = size_t(from.right - from.left) * bytes_per_pixel();
-    pending_.pixels.resize(row * size_t(from.bottom - from.top));
-    for (int32_t y = from.top; y < from.bottom; ++y) {
-        std::memcpy(pending_.pixels.data() + size_t(y - from.top) * row,
-                    src->pixels() + ptrdiff_t(y) * src->pitch() + ptrdiff_t(from.left) * bytes_per_pixel(),
-                    row);
+    if (!present_primary_copy(this, src, from, to, frame_copy_.pixels)) {
+        return false;
     }
-    pending_.to = to;
-    pending_.width = from.right - from.left;
-    pending_.height = from.bottom - from.top;
+    frame_copy_.to = to;
+    frame_copy_.width = from.right - from.left;
+    frame_copy_.height = from.bottom - from.top;
+    frame_copy_.pending = true;
+    return true;
 }
 
 void dd_surface_t::finish_pending_copy() {
-    std::vector<uint8_t> kept;
-    kept.swap(pending_.pixels);
-    const rect_t from{0, 0, pending_.width, pending_.height};
-    run_any({kept.data(),
-             ptrdiff_t(pending_.width) * bytes_per_pixel(),
+    frame_copy_.pending = false;
+    const rect_t from{0, 0, frame_copy_.width, frame_copy_.height};
+    run_any({frame_copy_.pixels.data(),
+             ptrdiff_t(frame_copy_.width) * bytes_per_pixel(),
              pixels_.get(),
              pitch_,
              from,
-             pending_.to,
-             pending_.to,
+             frame_copy_.to,
+             frame_copy_.to,
              false,
              {}},
             bytes_per_pixel());

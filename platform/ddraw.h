@@ -158,7 +158,7 @@ class dd_surface_t {
     const pixel_format_t& format() const { return format_; }
     // The pixels, brought up to date first when a frame copy shown straight on the screen was left for later.
     uint8_t* pixels() {
-        if (!pending_.pixels.empty()) {
+        if (frame_copy_.pending) {
             finish_pending_copy();
         }
         return pixels_.get();
@@ -179,7 +179,7 @@ class dd_surface_t {
     void shown_if_primary();
     // A primary surface's frame copy that went straight to the screen is made only when its pixels are next
     // needed: usually the next frame copy covers it, and nothing ever reads it.
-    void keep_pending_copy(dd_surface_t* src, const rect_t& from, const rect_t& to);
+    bool show_frame_copy(dd_surface_t* src, const rect_t& from, const rect_t& to);
     void finish_pending_copy();
 
     struct free_aligned {
@@ -193,11 +193,14 @@ class dd_surface_t {
     pixel_format_t format_;
     uint32_t caps_;
     std::unique_ptr<uint8_t, free_aligned> pixels_;
-    struct pending_copy_t {
-        std::vector<uint8_t> pixels; // the source rectangle as it was, row after row; empty for none
+    // The source rectangle of the last frame copy shown straight, row after row, as the presentation compares
+    // the next one with it; pending while the copy is not yet made on the pixels.
+    struct frame_copy_t {
+        std::vector<uint8_t> pixels;
         rect_t to;
         int32_t width = 0, height = 0;
-    } pending_;
+        bool pending = false;
+    } frame_copy_;
     color_key_t src_key_;
     bool has_src_key_ = false;
     bool lost_ = false;

@@ -27,12 +27,10 @@ struct presentation {
     rect_t sent{};
     // A source row converted.
     std::vector<uint32_t> row;
-    // The source pixels last shown straight, and where from and to: pieces of rows that have not changed
-    // since are not drawn again.
+    // Where the source pixels last shown straight came from and went to, while the window still shows them.
     const dd_surface_t* copied_from = nullptr;
     rect_t copied_area{};
     rect_t copied_to{};
-    std::vector<uint8_t> copied;
 };
 
 namespace {
@@ -333,7 +331,8 @@ void present_primary(dd_surface_t* primary) {
     show(w, p, [&](int32_t y) { refresh_rows(w, p, primary, y, y + 1); });
 }
 
-bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to) {
+bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to,
+                          std::vector<uint8_t>& shown) {
     hwnd_t w = primary->window();
     presentation* p = prepare(w);
     SDL_Surface* out = p != nullptr ? SDL_GetWindowSurface(w->sdl) : nullptr;
@@ -358,8 +357,10 @@ bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     }
     const int32_t across = (to.right - to.left) / sw * scale, down = (to.bottom - to.top) / sh * scale;
     const size_t bytes = picture.layout.bits / 8;
-    const bool again = p->copied_from == source && p->copied_area == from && p->copied_to == to;
-    p->copied.resize(size_t(sw) * size_t(sh) * bytes);
+    // A new primary surface's `shown` is empty, which no earlier copy of the same size matches.
+    const bool again = p->copied_from == source && p->copied_area == from && p->copied_to == to &&
+                       shown.size() == size_t(sw) * size_t(sh) * bytes;
+    shown.resize(size_t(sw) * size_t(sh) * bytes);
     p->row.resize(size_t(sw));
     pixel_view_t row;
     row.first = reinterpret_cast<uint8_t*>(p->row.data());
@@ -372,7 +373,7 @@ bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rec
     changed_area_t changed;
     for (int32_t y = 0; y < sh; ++y) {
         const uint8_t* pixels = picture.row(from.top + y) + size_t(from.left) * bytes;
-        uint8_t* before = p->copied.data() + size_t(y) * size_t(sw) * bytes;
+        uint8_t* before = shown.data() + size_t(y) * size_t(sw) * bytes;
         bool converted = false;
         each_changed_run(pixels, before, sw, bytes, !again, [&](int32_t x, int32_t n) {
             if (!converted) {

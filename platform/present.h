@@ -17,9 +17,11 @@ void present_window(hwnd_t window);
 void present_primary(dd_surface_t* primary);
 // Shows an unkeyed copy of `from` of source onto `to` of the primary surface, enlarged by whole steps, before
 // the copy is made: where the window shows the rest of the picture unchanged since the last presentation,
-// only `to` is redrawn, straight from source, each source pixel converted once. False when it cannot be
-// shown so: the copy is then to be made and shown with present_primary.
-bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to);
+// only `to` is redrawn, straight from source, each source pixel converted once. `shown` holds the source
+// pixels last shown so, row after row, and takes these: pieces unchanged since are not drawn again. False
+// when it cannot be shown so, `shown` untouched: the copy is then to be made and shown with present_primary.
+bool present_primary_copy(dd_surface_t* primary, dd_surface_t* source, const rect_t& from, const rect_t& to,
+                          std::vector<uint8_t>& shown);
 // The window shown again after something covered it: its surface goes to the screen whole.
 void present_exposed(hwnd_t window);
 // A primary surface going away: a picture left out of date by present_primary_copy no longer reads it.
