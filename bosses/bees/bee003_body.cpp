@@ -3,11 +3,11 @@
 #include "bosses/bees/bee002.h"
 #include "bosses/bees/bee003.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/coordinate.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
 #include "player/smoke.h"

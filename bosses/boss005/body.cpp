@@ -2,8 +2,8 @@
 #include "bosses/boss005/bodies.h"
 
 #include "bosses/boss005/parts.h"
-#include "bosses/phase_script.h"
 #include "objects/enemy_fire.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"

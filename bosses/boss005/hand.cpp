@@ -2,10 +2,10 @@
 // hands' turning, shots, beam and muzzle sparks.
 #include "bosses/boss005/parts.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

@@ -2,8 +2,8 @@
 #include "bosses/boss005/bodies.h"
 
 #include "bosses/boss005/parts.h"
-#include "bosses/pooled_shots.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

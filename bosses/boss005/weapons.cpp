@@ -1,8 +1,8 @@
 // Boss005's big laser with its beam segments, the spread missiles and the sparks thrown off in docking.
 #include "bosses/boss005/parts.h"
 
-#include "bosses/phase_script.h"
 #include "objects/coordinate.h"
+#include "objects/phase_script.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"
 

@@ -2,11 +2,11 @@
 // death sequence, and the roll, smoke, jets and shots of every frame's tail.
 #include "bosses/boss006/boss006.h"
 
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
 #include "enemies/jet.h"
 #include "objects/enemy_fire.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"
 #include "player/smoke.h"

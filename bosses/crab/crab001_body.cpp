@@ -2,12 +2,12 @@
 // formations, and the death wobble, shin wobbles and thigh layout it runs after every phase.
 #include "bosses/crab/crab001.h"
 
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
 #include "enemies/cells/cell001.h"
 #include "enemies/twisters/twister005.h"
 #include "objects/direction.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

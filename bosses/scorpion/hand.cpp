@@ -1,8 +1,8 @@
 // The scorpion's claw: it bobs beside the chest, glides in eased moves to the ship's height and back, and
 // fires its lasers to the left; its lasers fly straight with their muzzle flash.
-#include "bosses/pooled_shots.h"
 #include "bosses/scorpion/limbs.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"
 

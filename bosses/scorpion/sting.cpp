@@ -1,9 +1,9 @@
 // The sting's commands from the chest: turns toward the ship, an aim or the tail, and shots from its tip,
 // with the sparks and smoke it leaves.
 #include "bosses/scorpion/sting.h"
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"

@@ -1,9 +1,9 @@
 // Cell001's pulse, its spread shots and its death burst; the terrain gap finder.
 #include "enemies/cells/cell001.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/terrain_probe.h"
 #include "play/spawn_helpers.h"

@@ -1,8 +1,8 @@
 #include "enemies/chasers/chase.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 
 namespace chase {
 

@@ -1,10 +1,10 @@
 // The phoenix bird's hatching, flight and fans, its nest, and their assembly.
 #include "enemies/chasers/phoenix.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/chasers/chase.h"
 #include "enemies/damage_tail.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

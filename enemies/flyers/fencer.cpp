@@ -1,11 +1,11 @@
 // The fencer's entry, loops and exit, its aimed shots by level, its damage and its assembly.
 #include "enemies/flyers/fencer.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/chasers/chase.h"
 #include "enemies/damage_tail.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 
 #include <algorithm>

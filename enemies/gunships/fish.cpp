@@ -1,12 +1,12 @@
 // The fish's drift, volleys and fans, its debris before death, and its construction.
 #include "enemies/gunships/fish.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/jet.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

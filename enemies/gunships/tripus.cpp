@@ -1,12 +1,12 @@
 // Tripus's dashes, bursts, retreat, damage and construction.
 #include "enemies/gunships/tripus.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

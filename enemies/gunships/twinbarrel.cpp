@@ -1,9 +1,9 @@
 // Twinbarrel's construction, its hops, bolts, smoke, retreat and death ring.
 #include "enemies/gunships/twinbarrel.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "player/smoke.h"

@@ -1,9 +1,9 @@
 // Rotator001's construction, its dash-and-fire machine and its damage.
 #include "enemies/rotators/rotator001.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"

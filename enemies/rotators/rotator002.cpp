@@ -1,9 +1,9 @@
 // Rotator002's construction, its dash and laser machine, its lasers and its damage.
 #include "enemies/rotators/rotator002.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 

@@ -1,10 +1,10 @@
 // Rotator003's construction, its launch-aim-leave machine, its damage and its controller.
 #include "enemies/rotators/rotator003.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 // Rotator004's construction, its glide-aim-fan machine, its surging lasers and its shield.
 #include "enemies/rotators/rotator004.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

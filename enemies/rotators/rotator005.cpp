@@ -1,10 +1,10 @@
 // Rotator005's construction, its turning cross and its damage.
 #include "enemies/rotators/rotator005.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/big_explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

@@ -1,10 +1,10 @@
 // The rotator families' shared turn, moves and lasers.
 #include "enemies/rotators/rotator_kit.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "player/ship.h"

@@ -1,11 +1,11 @@
 // Battery003's construction, its beat on the global frame counter, its fan and its damage.
 #include "enemies/turrets/battery003.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/turrets/battery001.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"

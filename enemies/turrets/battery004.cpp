@@ -1,9 +1,9 @@
 // Battery004's charge, fire and rest cycle, its growing beam, its damage and its assembly.
 #include "enemies/turrets/battery004.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/explosion.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

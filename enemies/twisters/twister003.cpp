@@ -1,11 +1,11 @@
 // Twister003's phases, its spreads, lasers and mirrored laser pairs, the meteors they cut, its assembly.
 #include "enemies/twisters/twister003.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/meteors/meteor_hit.h"
 #include "objects/big_explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/stage_pointers.h"
 #include "objects/trig_tables.h"

@@ -1,11 +1,11 @@
 // Twister004's pulses, its shot at each pause, its jet and its assembly.
 #include "enemies/twisters/twister004.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Twister005's release, its members' flight and aimed shots, and its assembly.
 #include "enemies/twisters/twister005.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 
 namespace {

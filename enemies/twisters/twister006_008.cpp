@@ -1,11 +1,11 @@
 // Twister006's and twister008's waves, recoil and shots, and their assembly.
 #include "enemies/twisters/twister006_008.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "play/spawn_helpers.h"

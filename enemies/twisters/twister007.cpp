@@ -1,10 +1,10 @@
 // Twister007's dive, turn and cruise, its missiles and its assembly.
 #include "enemies/twisters/twister007.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

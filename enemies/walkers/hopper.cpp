@@ -1,11 +1,11 @@
 // The hopper's behaviour: facing, hopping over the terrain, the gun and its volleys.
 #include "enemies/walkers/hopper.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "objects/direction.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "screen/bg.h"
 #include "screen/screenctr.h"

@@ -2,10 +2,10 @@
 // thigh and a curved shin, eggs lobbed at the ship, hits passed to the body and the death of every part.
 #include "enemies/walkers/spider001.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"

@@ -1,10 +1,10 @@
 // The tarantula's behaviour: walking in, standing to fire fans, walking out, and its death sequence.
 #include "enemies/walkers/tarantula.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"
 

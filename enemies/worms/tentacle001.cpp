@@ -2,10 +2,10 @@
 // the hand's spores and their flight.
 #include "enemies/worms/tentacle001.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"

@@ -1,10 +1,10 @@
 // Worm004's construction, its stretch cycle, its curling turn towards the ship and its shots.
 #include "enemies/worms/worm004.h"
 
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"

@@ -1,9 +1,9 @@
 // Worm005's construction, its head's homing and firing, and the burst of its death.
 #include "enemies/worms/worm005.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/worms/chain.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 

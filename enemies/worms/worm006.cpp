@@ -2,7 +2,6 @@
 // lasers and the arms' burn-out after the body dies.
 #include "enemies/worms/worm006.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/worms/joint.h"
 #include "enemies/worms/worm001.h"
@@ -10,6 +9,7 @@
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"

@@ -1,14 +1,14 @@
 // Worm007's construction, its core's hunt, spin and arm aim, the arms' breaking and the hands' fire.
 #include "enemies/worms/worm007.h"
 
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/worms/joint.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"

@@ -1,11 +1,11 @@
 // Worm008's construction, its sway and bursts of paired shots, and its sinking death.
 #include "enemies/worms/worm008.h"
 
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "play/spawn_helpers.h"
 #include "player/smoke.h"

@@ -1,7 +1,7 @@
 // The armoured boss with arms: its assembly in list order, the parts it carries and the arms' lag, the
 // core's gate and spare life, the shields' revenge, the volleys, the arms' sweeps and the beams.
-#include "bosses/boss004_arms.h"
-#include "bosses/boss004_body.h"
+#include "bosses/boss004/boss004_arms.h"
+#include "bosses/boss004/boss004_body.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
 #include "screen/soundctr.h"

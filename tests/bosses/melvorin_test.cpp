@@ -1,10 +1,10 @@
 // The final boss on the enemy kit, fought as a stage fights it: it is assembled whole or not at all, the
 // core flies in, docks once the stage holds and runs its attack cycle on a ship held at the left edge
 // against the pull; each test compares what starts where and when with the boss's schedule.
-#include "bosses/melvorin_body.h"
-#include "bosses/melvorin_charge.h"
-#include "bosses/melvorin_core.h"
-#include "bosses/melvorin_weapons.h"
+#include "bosses/melvorin/melvorin_body.h"
+#include "bosses/melvorin/melvorin_charge.h"
+#include "bosses/melvorin/melvorin_core.h"
+#include "bosses/melvorin/melvorin_weapons.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
 #include "objects/trig_tables.h"

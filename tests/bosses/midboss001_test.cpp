@@ -1,6 +1,6 @@
 // The winged gunship column: its assembly and spacing, the script's frames by level, the leaving after
 // a section, following, recoil and bumps, the wings that shield and die with their body.
-#include "bosses/midboss001.h"
+#include "bosses/midboss001/midboss001.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
 #include "tests/bosses/midboss_kit.h"

@@ -1,6 +1,6 @@
 // The creeping laser carrier: its assembly, each phase's speed and flap, the laser volleys at the two
 // flap points, the fans of its retreat by level, the lasers' veering course, its damage and quiet exit.
-#include "bosses/midboss002.h"
+#include "bosses/midboss002/midboss002.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"

@@ -1,6 +1,6 @@
 // The ball-spreading cruiser: its assembly and one draw, each phase's speed and pace, the flames' blink,
 // the fans and laser pairs by level, the balls' and lasers' flight, its shields, burst and quiet exit.
-#include "bosses/midboss003.h"
+#include "bosses/midboss003/midboss003.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"

@@ -1,7 +1,7 @@
 // The quad-barrel on the kit: its assembly, the scroll hold, the eased moves toward the ship with their
 // lasers, the core's opening and its hits, the straight and bending lasers, the death sequence and the
 // escape.
-#include "bosses/quadbarrel.h"
+#include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
 #include "tests/enemies/enemy_kit.h"

@@ -1,7 +1,7 @@
 // The sample's stage 2 played from its last section through the final boss's death: the ship shoots the
 // core down, and the body's closing steps all happen before the stage hands over to the ending.
-#include "bosses/melvorin_body.h"
-#include "bosses/melvorin_core.h"
+#include "bosses/melvorin/melvorin_body.h"
+#include "bosses/melvorin/melvorin_core.h"
 #include "objects/play_globals.h"
 #include "play/stage_events.h"
 #include "player/ship.h"

@@ -1,9 +1,9 @@
 // Boss004's arms, beams, beam flashes and sparks, and front lasers.
-#include "bosses/boss004_arms.h"
+#include "bosses/boss004/boss004_arms.h"
 
-#include "bosses/boss004_body.h"
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
+#include "bosses/boss004/boss004_body.h"
+#include "objects/phase_script.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

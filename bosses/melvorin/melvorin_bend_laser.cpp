@@ -1,7 +1,7 @@
 // The final boss core's bending laser: a head that turns toward the ship's column and drags 12 segments
 // along the path it took.
-#include "bosses/melvorin_weapons.h"
-#include "bosses/phase_script.h"
+#include "bosses/melvorin/melvorin_weapons.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "player/ship.h"

@@ -1,5 +1,5 @@
 // The final boss body's reflecting laser and the core's missile.
-#include "bosses/melvorin_weapons.h"
+#include "bosses/melvorin/melvorin_weapons.h"
 
 #include "objects/play_globals.h"
 #include "objects/terrain_probe.h"

@@ -1,11 +1,11 @@
 // The final boss core's 1024-frame attack cycle and the launches it makes.
-#include "bosses/melvorin_body.h"
-#include "bosses/melvorin_charge.h"
-#include "bosses/melvorin_core.h"
-#include "bosses/melvorin_weapons.h"
-#include "bosses/pooled_shots.h"
+#include "bosses/melvorin/melvorin_body.h"
+#include "bosses/melvorin/melvorin_charge.h"
+#include "bosses/melvorin/melvorin_core.h"
+#include "bosses/melvorin/melvorin_weapons.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "player/ship.h"
 #include "screen/soundctr.h"
 
@@ -49,7 +49,8 @@ namespace melvorin {
 
 void core_t::run_attack_cycle() {
     const uint32_t u = phase_timer % cycle_frames;
-    if (body != nullptr && (((u == 0 || u == 96) && difficulty_level() >= 2) || (u == 904 && difficulty_level() >= 3))) {
+    if (body != nullptr &&
+        (((u == 0 || u == 96) && difficulty_level() >= 2) || (u == 904 && difficulty_level() >= 3))) {
         body->phase = volley_body_phase;
         body->phase_timer = 0;
     }

@@ -1,9 +1,9 @@
 // The charge in front of the final boss core, its spark emitter and the sparks.
-#include "bosses/melvorin_charge.h"
+#include "bosses/melvorin/melvorin_charge.h"
 
-#include "bosses/melvorin_core.h"
-#include "bosses/phase_script.h"
+#include "bosses/melvorin/melvorin_core.h"
 #include "objects/direction.h"
+#include "objects/phase_script.h"
 
 namespace {
 

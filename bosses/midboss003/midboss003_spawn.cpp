@@ -1,6 +1,6 @@
 // Midboss003's assembly: the body with the medium death pattern and its muzzle flash, two flames, 32
 // dormant balls with their explosions, 4 lasers with their effects, 32 ring shots and the item.
-#include "bosses/midboss003.h"
+#include "bosses/midboss003/midboss003.h"
 #include "bosses/shot_effect.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"

@@ -1,8 +1,8 @@
 // The final boss body's script: idle, the volleys its core asks for, and the death sequence.
-#include "bosses/melvorin_body.h"
+#include "bosses/melvorin/melvorin_body.h"
 
-#include "bosses/melvorin_weapons.h"
-#include "bosses/phase_script.h"
+#include "bosses/melvorin/melvorin_weapons.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
 #include "screen/soundctr.h"

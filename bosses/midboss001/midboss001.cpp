@@ -1,12 +1,12 @@
 // Midboss001's script: wait on screen, open the wings and fire spreads, close them and fire beams, until
 // the stage is a section on; bumps between the bodies of a column; recoil when hit.
-#include "bosses/midboss001.h"
+#include "bosses/midboss001/midboss001.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/direction.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "screen/soundctr.h"
 

@@ -1,10 +1,10 @@
 // The quad-barrel's core (shut, then open with its missile fans, the only part that can be hurt), its
 // straight lasers, core missiles and bending lasers.
-#include "bosses/pooled_shots.h"
-#include "bosses/quadbarrel.h"
+#include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

@@ -1,8 +1,8 @@
 // The final boss's assembly: every part, pool and explosion made at stage load, linked, in list order.
-#include "bosses/melvorin_body.h"
-#include "bosses/melvorin_charge.h"
-#include "bosses/melvorin_core.h"
-#include "bosses/melvorin_weapons.h"
+#include "bosses/melvorin/melvorin_body.h"
+#include "bosses/melvorin/melvorin_charge.h"
+#include "bosses/melvorin/melvorin_core.h"
+#include "bosses/melvorin/melvorin_weapons.h"
 #include "objects/big_explosion.h"
 #include "play/spawn_helpers.h"
 

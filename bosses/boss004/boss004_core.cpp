@@ -1,13 +1,13 @@
 // Boss004's core with its opening, laser sweep, spare life and bonus, its shields and its covers.
-#include "bosses/boss004_body.h"
+#include "bosses/boss004/boss004_body.h"
 
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/explosion.h"
 #include "objects/missile.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"
 

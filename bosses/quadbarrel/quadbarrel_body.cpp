@@ -1,9 +1,9 @@
 // The quad-barrel body's script: the entry glide with the scroll held, the eased moves toward the ship
 // with their lasers, the exit, and the knock-back and piecewise death after the core's.
-#include "bosses/pooled_shots.h"
-#include "bosses/quadbarrel.h"
+#include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"
 

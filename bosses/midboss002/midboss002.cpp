@@ -1,11 +1,11 @@
 // Midboss002's script: surges left with laser volleys at two points of its flap; a surge that begins
 // left of x 64 turns into the retreat, fanning balls from level 3 until it leaves on the right.
-#include "bosses/midboss002.h"
+#include "bosses/midboss002/midboss002.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"
 

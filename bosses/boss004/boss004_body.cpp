@@ -1,13 +1,13 @@
 // Boss004's body: its eased moves, the phase script with its volleys and arm commands, the parts it carries
 // and the death sequence.
-#include "bosses/boss004_body.h"
+#include "bosses/boss004/boss004_body.h"
 
-#include "bosses/boss004_arms.h"
-#include "bosses/phase_script.h"
-#include "bosses/pooled_shots.h"
+#include "bosses/boss004/boss004_arms.h"
 #include "enemies/jet.h"
 #include "objects/enemy_fire.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"

@@ -1,7 +1,7 @@
 // Boss004's assembly: the body with its death row and jets, the front lasers, the core with its shots,
 // shields and covers, and the two arms with their beams, sparks and missiles, made at stage load and linked.
-#include "bosses/boss004_arms.h"
-#include "bosses/boss004_body.h"
+#include "bosses/boss004/boss004_arms.h"
+#include "bosses/boss004/boss004_body.h"
 #include "bosses/shot_effect.h"
 #include "enemies/jet.h"
 #include "play/spawn_helpers.h"

@@ -1,6 +1,6 @@
 // Midboss002's assembly: the body with the boss death pattern, four flames, 48 balls, 4 straight shots
 // and 24 lasers, each with its effect, and the placement's item.
-#include "bosses/midboss002.h"
+#include "bosses/midboss002/midboss002.h"
 #include "bosses/shot_effect.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"

@@ -1,6 +1,6 @@
 // Midboss003's balls and lasers: the balls drift, speed up along their direction, spin and vanish off the
 // area; the lasers slide left whatever their direction, gathering speed.
-#include "bosses/midboss003.h"
+#include "bosses/midboss003/midboss003.h"
 
 #include "enemies/damage_tail.h"
 #include "objects/trig_tables.h"

@@ -1,7 +1,7 @@
 // The final boss's big laser: a chain of segments that grows leftward out of the core, holds, and leaves.
-#include "bosses/melvorin_core.h"
-#include "bosses/melvorin_weapons.h"
-#include "bosses/phase_script.h"
+#include "bosses/melvorin/melvorin_core.h"
+#include "bosses/melvorin/melvorin_weapons.h"
+#include "objects/phase_script.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Midboss003's script: arrival, braking, alignment of its flames, 288 frames of ball fans and lasers,
 // then the engines blink on and it leaves to the left; its ring burst when destroyed.
-#include "bosses/midboss003.h"
+#include "bosses/midboss003/midboss003.h"
 
-#include "bosses/pooled_shots.h"
 #include "enemies/damage_tail.h"
 #include "enemies/jet.h"
 #include "objects/explosion.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/random.h"
 #include "objects/trig_tables.h"
 #include "screen/soundctr.h"

@@ -1,6 +1,6 @@
 // The quad-barrel's assembly: core with its missiles, body with its end explosions, lasers and bending
 // lasers, linked, in list order.
-#include "bosses/quadbarrel.h"
+#include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/explosion.h"
 #include "play/spawn_helpers.h"
 

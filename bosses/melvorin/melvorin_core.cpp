@@ -1,11 +1,11 @@
 // The final boss core: its approach, dock and chase, its damage gate and death, and the pull on the ship.
-#include "bosses/melvorin_core.h"
+#include "bosses/melvorin/melvorin_core.h"
 
-#include "bosses/melvorin_body.h"
-#include "bosses/melvorin_charge.h"
-#include "bosses/melvorin_weapons.h"
-#include "bosses/phase_script.h"
+#include "bosses/melvorin/melvorin_body.h"
+#include "bosses/melvorin/melvorin_charge.h"
+#include "bosses/melvorin/melvorin_weapons.h"
 #include "objects/direction.h"
+#include "objects/phase_script.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "player/mulctr.h"

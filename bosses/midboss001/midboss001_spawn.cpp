@@ -1,6 +1,6 @@
 // Midboss001's assembly: a column of units, each a body with two flames, two winged shields with a flame
 // each, 32 spread shots, 4 beam shots with their muzzle effects and the placement's item.
-#include "bosses/midboss001.h"
+#include "bosses/midboss001/midboss001.h"
 #include "enemies/jet.h"
 #include "objects/big_explosion.h"
 #include "play/spawn_helpers.h"

@@ -1,6 +1,6 @@
 // Midboss002's shots: the lasers that fly left, speed up and, when spreading, veer away from the body's
 // line and back; the balls of its retreat, which keep their place on screen while the stage scrolls.
-#include "bosses/midboss002.h"
+#include "bosses/midboss002/midboss002.h"
 
 #include "objects/direction.h"
 #include "objects/trig_tables.h"
