@@ -82,6 +82,8 @@ TEST_F(crab001_test, every_part_is_assembled_in_order_and_nothing_without_a_reco
         EXPECT_EQ(leader->alive, 0);
         EXPECT_EQ(leader->key, 5u);
         EXPECT_EQ(leader->members.size(), 8u);
+        ASSERT_NE(leader->carried, nullptr);
+        EXPECT_EQ(leader->carried->type_id(), 41);
     }
     EXPECT_EQ(body->feet[2]->shin->foot, body->feet[2]);
     EXPECT_EQ(body->feet[2]->shin->last_thigh->next, nullptr);
@@ -175,17 +177,16 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
     // Placed above the climb's end, so that the first frame plants and steps nothing.
     const row_t rows[] = {
         {128, -1, 12, 244}, // nothing: the edges
-        {10, -1, 10, 242},  // within 16 of the left edge: at once
+        {15, -1, 15, 243},  // within 16 of the left edge: at once
         {250, -1, 14, 250},
         {128, 60, 84, 180}, // walls: the left probe spans x - 24 .. x - 13, the right x + 12 .. x + 23
     };
     for (const row_t& r : rows) {
         auto* body = hold<body_t>(placed(277, r.body_x, 30));
         if (r.wall_x >= 0) {
-            for (int32_t y = 20; y < 40; ++y) {
-                solid_at(*slot0, r.wall_x, y);
-                solid_at(*slot0, 203, y);
-            }
+            // One pixel each, on the probes' top row, 4 above the toe.
+            solid_at(*slot0, r.wall_x, 26);
+            solid_at(*slot0, 203, 26);
         }
         run(1);
         EXPECT_FLOAT_EQ(body->feet[1]->x, r.left_foot_x) << r.body_x << " " << r.wall_x;
@@ -200,6 +201,7 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
     EXPECT_EQ(alive_count(foot->sparks), 6);
     EXPECT_FLOAT_EQ(foot->shin->x, foot->x + 14);
     EXPECT_FLOAT_EQ(foot->sparks[5]->x, foot->x - 24 + foot->sparks[5]->speed * cos_table[62]);
+    EXPECT_FLOAT_EQ(foot->sparks[5]->y, foot->y - foot->sparks[5]->speed * sin_table[62]);
     std::vector<int32_t> directions;
     std::vector<float> speeds;
     for (size_t i = 0; i < 9; ++i) {
@@ -222,6 +224,13 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
         EXPECT_FLOAT_EQ(body->thigh_roots[k]->y, from_y) << k;
         EXPECT_FLOAT_EQ(fifth->x, from_x + (to_x - from_x) * 5 / 10) << k;
         EXPECT_FLOAT_EQ(fifth->y, from_y + (shin->y - from_y) * 5 / 10) << k;
+    }
+    // The body places its eyes wherever it is placed.
+    body->set_position(100, 50);
+    const float eyes[3][2] = {{97, 63}, {103, 63}, {100, 67}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_FLOAT_EQ(body->eyes[i]->x, eyes[i][0]) << i;
+        EXPECT_FLOAT_EQ(body->eyes[i]->y, eyes[i][1]) << i;
     }
 }
 
@@ -283,11 +292,11 @@ TEST_F(crab001_test, the_eyes_lids_follow_the_moods_and_the_time_limit_sends_the
         int32_t mode_after;
     };
     const row_t rows[] = {
-        {10, 0, 25, 7, 11},                     // opens one step every 4 frames
-        {12, 7, 25, 4, 1},                      // and rests half open
-        {20, 4, 49, 0, 20},                     // closes one step every 16 frames
-        {20, 4, 65, 0, 1},  {30, 4, 13, 1, 31}, // blinks down to 1
-        {32, 1, 25, 4, 1},                      // and back to 4
+        {10, 0, 25, 7, 11},                                         // opens one step every 4 frames
+        {10, 7, 1, 7, 11},  {12, 7, 25, 4, 1},                      // and rests half open
+        {20, 4, 49, 0, 20},                                         // closes one step every 16 frames
+        {20, 4, 65, 0, 1},  {30, 4, 4, 3, 30},  {30, 4, 13, 1, 31}, // blinks down to 1
+        {32, 1, 25, 4, 1},                                          // and back to 4
         {11, 7, 96, 7, 11}, {11, 7, 97, 6, 12},
     };
     for (const row_t& r : rows) {
