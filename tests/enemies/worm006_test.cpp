@@ -91,6 +91,10 @@ TEST_F(worm006_test, it_is_assembled_with_two_arms_and_a_dormant_worm001) {
         EXPECT_EQ(hand->lasers[31]->owner, hand);
         EXPECT_FALSE(hand->is_flashing());
         EXPECT_EQ(arm[8]->body, body);
+        for (worm006::arm_t* s : arm) {
+            ASSERT_NE(s->explosion, nullptr);
+            EXPECT_EQ(s->explosion->type_id(), 74);
+        }
     }
     EXPECT_EQ(manifest_of(scene->stage, list_enemy_shots)[32].kind, "worm006::laser_t");
     ASSERT_NE(body->tail_worm, nullptr);
