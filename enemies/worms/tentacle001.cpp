@@ -46,7 +46,7 @@ bool on_screen(const object_t& o) {
 void seg_t::update() {
     if (next != nullptr && !next->alive) {
         if (countdown == collapse_frames) {
-            enemy_t::damage(9999);
+            damage(9999);
         }
         ++countdown;
     }

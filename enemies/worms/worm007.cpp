@@ -456,13 +456,12 @@ worm007::arm_t* stage_t::spawn_worm007_arm(stage_t* stage, const placement_t* pl
 }
 
 void stage_t::spawn_worm007(stage_t* stage, const placement_t* placement) {
-    // The arms' records are checked here too, so that no core is left with an arm missing.
-    const auto r = find_records({206, 208, 209, 84, 207, 74, 30, 31});
+    // An arm whose records are missing is left out; the core hunts with the others.
+    const auto r = find_records({206, 208, 209, 84});
     if (!r) {
         return;
     }
-    const auto [core_record, eye_record, light_record, explosion] =
-        std::tuple((*r)[0], (*r)[1], (*r)[2], (*r)[3]);
+    const auto [core_record, eye_record, light_record, explosion] = *r;
     worm007::core_t* core = make_worm007_core(stage, placement, core_record);
     attach_death_explosion(stage, placement, core, explosion)->period = core_explosion_period;
     worm007::arm_t* arm[4];

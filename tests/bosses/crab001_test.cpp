@@ -1,11 +1,13 @@
 // The walking crab: its assembly in list order, the hits it takes and intercepts, the parked formations,
 // planting on walls and edges, the step's parabola, ball fans by level, the eyes' lids and time limit,
-// and the leg falling apart.
+// the leg falling apart, and the phase script from the climb through the sway to the leaving walk.
 #include "bosses/crab/crab001.h"
 #include "enemies/twisters/twister005.h"
 #include "objects/play_globals.h"
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
+
+#include <optional>
 
 namespace {
 
@@ -80,6 +82,8 @@ TEST_F(crab001_test, every_part_is_assembled_in_order_and_nothing_without_a_reco
         EXPECT_EQ(leader->alive, 0);
         EXPECT_EQ(leader->key, 5u);
         EXPECT_EQ(leader->members.size(), 8u);
+        ASSERT_NE(leader->carried, nullptr);
+        EXPECT_EQ(leader->carried->type_id(), 41);
     }
     EXPECT_EQ(body->feet[2]->shin->foot, body->feet[2]);
     EXPECT_EQ(body->feet[2]->shin->last_thigh->next, nullptr);
@@ -173,17 +177,16 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
     // Placed above the climb's end, so that the first frame plants and steps nothing.
     const row_t rows[] = {
         {128, -1, 12, 244}, // nothing: the edges
-        {10, -1, 10, 242},  // within 16 of the left edge: at once
+        {15, -1, 15, 243},  // within 16 of the left edge: at once
         {250, -1, 14, 250},
         {128, 60, 84, 180}, // walls: the left probe spans x - 24 .. x - 13, the right x + 12 .. x + 23
     };
     for (const row_t& r : rows) {
         auto* body = hold<body_t>(placed(277, r.body_x, 30));
         if (r.wall_x >= 0) {
-            for (int32_t y = 20; y < 40; ++y) {
-                solid_at(*slot0, r.wall_x, y);
-                solid_at(*slot0, 203, y);
-            }
+            // One pixel each, on the probes' top row, 4 above the toe.
+            solid_at(*slot0, r.wall_x, 26);
+            solid_at(*slot0, 203, 26);
         }
         run(1);
         EXPECT_FLOAT_EQ(body->feet[1]->x, r.left_foot_x) << r.body_x << " " << r.wall_x;
@@ -198,6 +201,7 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
     EXPECT_EQ(alive_count(foot->sparks), 6);
     EXPECT_FLOAT_EQ(foot->shin->x, foot->x + 14);
     EXPECT_FLOAT_EQ(foot->sparks[5]->x, foot->x - 24 + foot->sparks[5]->speed * cos_table[62]);
+    EXPECT_FLOAT_EQ(foot->sparks[5]->y, foot->y - foot->sparks[5]->speed * sin_table[62]);
     std::vector<int32_t> directions;
     std::vector<float> speeds;
     for (size_t i = 0; i < 9; ++i) {
@@ -220,6 +224,13 @@ TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edge
         EXPECT_FLOAT_EQ(body->thigh_roots[k]->y, from_y) << k;
         EXPECT_FLOAT_EQ(fifth->x, from_x + (to_x - from_x) * 5 / 10) << k;
         EXPECT_FLOAT_EQ(fifth->y, from_y + (shin->y - from_y) * 5 / 10) << k;
+    }
+    // The body places its eyes wherever it is placed.
+    body->set_position(100, 50);
+    const float eyes[3][2] = {{97, 63}, {103, 63}, {100, 67}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_FLOAT_EQ(body->eyes[i]->x, eyes[i][0]) << i;
+        EXPECT_FLOAT_EQ(body->eyes[i]->y, eyes[i][1]) << i;
     }
 }
 
@@ -281,11 +292,11 @@ TEST_F(crab001_test, the_eyes_lids_follow_the_moods_and_the_time_limit_sends_the
         int32_t mode_after;
     };
     const row_t rows[] = {
-        {10, 0, 25, 7, 11},                     // opens one step every 4 frames
-        {12, 7, 25, 4, 1},                      // and rests half open
-        {20, 4, 49, 0, 20},                     // closes one step every 16 frames
-        {20, 4, 65, 0, 1},  {30, 4, 13, 1, 31}, // blinks down to 1
-        {32, 1, 25, 4, 1},                      // and back to 4
+        {10, 0, 25, 7, 11},                                         // opens one step every 4 frames
+        {10, 7, 1, 7, 11},  {12, 7, 25, 4, 1},                      // and rests half open
+        {20, 4, 49, 0, 20},                                         // closes one step every 16 frames
+        {20, 4, 65, 0, 1},  {30, 4, 4, 3, 30},  {30, 4, 13, 1, 31}, // blinks down to 1
+        {32, 1, 25, 4, 1},                                          // and back to 4
         {11, 7, 96, 7, 11}, {11, 7, 97, 6, 12},
     };
     for (const row_t& r : rows) {
@@ -322,28 +333,38 @@ TEST_F(crab001_test, the_eyes_lids_follow_the_moods_and_the_time_limit_sends_the
 }
 
 TEST_F(crab001_test, a_dead_body_leaves_its_legs_to_fall_apart_from_the_body_outward) {
-    auto* body = hold<body_t>(placed(277, 128, 120));
-    run(1);
-    body->kill();
-    std::vector<object_t*> leg;
-    for (crab001::thigh_t* t = body->thigh_roots[1]; t != nullptr; t = t->next) {
-        leg.push_back(t);
-    }
-    leg.push_back(body->feet[1]->shin);
-    leg.push_back(body->feet[1]);
-    std::vector<int32_t> died(leg.size(), -1);
-    for (int32_t f = 1; f <= 100; ++f) {
+    struct row_t {
+        int32_t level;
+        int32_t bullets; // revenge bullets of the four feet
+    };
+    for (const row_t r : {row_t{2, 0}, row_t{3, 4}}) {
+        auto* body = hold<body_t>(placed(277, 128, 120), r.level);
+        ship_at(200, 120);
         run(1);
-        for (size_t i = 0; i < leg.size(); ++i) {
-            if (died[i] < 0 && !leg[i]->alive) {
-                died[i] = f;
+        body->kill();
+        std::vector<object_t*> leg;
+        for (crab001::thigh_t* t = body->thigh_roots[1]; t != nullptr; t = t->next) {
+            leg.push_back(t);
+        }
+        leg.push_back(body->feet[1]->shin);
+        leg.push_back(body->feet[1]);
+        std::vector<int32_t> died(leg.size(), -1);
+        for (int32_t f = 1; f <= 100; ++f) {
+            run(1);
+            for (size_t i = 0; i < leg.size(); ++i) {
+                if (died[i] < 0 && !leg[i]->alive) {
+                    died[i] = f;
+                }
+            }
+            if (f == died.back()) {
+                EXPECT_EQ(pool_shots_alive(), r.bullets) << r.level;
             }
         }
+        // A segment sees its neighbour die in the same frame when it comes after it in the list; the foot,
+        // which comes before its shin, one frame later.
+        EXPECT_EQ(died, (std::vector<int32_t>{1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 43, 67})) << r.level;
+        EXPECT_EQ(sound_frames(38), (std::vector<uint32_t>{67})) << r.level;
     }
-    // A segment sees its neighbour die in the same frame when it comes after it in the list; the foot, which
-    // comes before its shin, one frame later.
-    EXPECT_EQ(died, (std::vector<int32_t>{1, 4, 7, 10, 13, 16, 19, 22, 25, 28, 43, 67}));
-    EXPECT_EQ(sound_frames(38), (std::vector<uint32_t>{67}));
 }
 
 TEST_F(crab001_test, a_foot_steps_when_airborne_or_when_due_with_the_other_diagonal_on_the_wall) {
@@ -420,4 +441,95 @@ TEST_F(crab001_test, a_flash_runs_down_the_thigh_and_the_lasers_fall_with_their_
     EXPECT_FLOAT_EQ(laser->x, 128);
     EXPECT_FLOAT_EQ(laser->effect->y, laser->y);
     EXPECT_EQ(laser->effect->alive, 1);
+}
+
+TEST_F(crab001_test, its_script_climbs_settles_sways_with_lasers_descends_and_leaves) {
+    struct sound_row_t {
+        int32_t id;
+        uint32_t first; // frame of the first request
+        uint32_t every;
+        size_t count;
+    };
+    struct row_t {
+        const char* what;
+        int32_t level;
+        int32_t phase; // entered at the row's frame 0, the feet on the wall
+        float y;
+        bool invulnerable;
+        uint32_t frames;
+        std::vector<std::pair<uint32_t, int32_t>> phases; // (frame, phase after it) at each change
+        std::vector<std::tuple<uint32_t, int32_t, int32_t>> events;
+        std::vector<sound_row_t> sounds;
+        float y_after;                // the climbs move 0.4 a frame straight to the gap's middle
+        std::optional<float> foot_dy; // of the first foot: 1.5 a frame climbing, 0.4 settling
+    };
+    const row_t rows[] = {
+        {"up to 40", 1, 10, 40.2f, true, 2, {{1, 11}}, {}, {}, 39.8f, -1.9f},
+        {"settled at the top", 1, 11, 60, true, 65, {{64, 13}}, {{64, 389, 1}}, {{45, 64, 4, 1}}, 60, {}},
+        {"sway, level 1", 1, 13, 60, false, 362, {{361, 20}}, {{361, 389, 0}}, {{45, 0, 4, 91}}, 60.4f, {}},
+        {"sway, level 3", 3, 13, 60, false, 362, {{361, 20}}, {{361, 389, 0}}, {{45, 0, 4, 91}}, 60.4f, {}},
+        {"descent", 3, 20, 100, true, 129, {}, {{80, 385, 0}}, {{10, 64, 0, 1}, {94, 96, 32, 2}}, 151.6f, {}},
+        {"down to 216", 1, 20, 215.8f, false, 2, {{1, 21}}, {}, {}, 216.2f, 1.9f},
+        {"settled at the bottom", 1, 21, 150, false, 65, {{64, 10}}, {}, {}, 149.6f, {}},
+        {"time is up", 1, 500, 150, false, 193, {{192, 501}}, {}, {{29, 64, 0, 1}}, 150.4f, {}},
+        {"gone below 384", 1, 501, 383.8f, false, 3, {{1, 502}}, {{1, 388, 0}}, {}, 384.2f, {}},
+    };
+    for (const row_t& r : rows) {
+        auto* body = hold<body_t>(placed(277, 128, 120), r.level);
+        ship_at(20, 230);
+        run(1);
+        for (crab001::ball_t* ball : body->balls) {
+            ball->alive = 0;
+        }
+        for (crab001::foot_t* foot : body->feet) {
+            foot->airborne = 0;
+        }
+        body->set_position(128, r.y);
+        body->phase = r.phase;
+        body->phase_timer = 0;
+        body->invulnerable = r.invulnerable;
+        const float start_x = body->x;
+        const float foot_y = body->feet[0]->y;
+        const uint32_t first = g_frame_counter;
+        const size_t before = scene->posted.size();
+        sounds.clear();
+        std::vector<std::pair<uint32_t, int32_t>> phases;
+        std::vector<float> sway;
+        for (uint32_t f = 0; f < r.frames; ++f) {
+            const int32_t phase = body->phase;
+            run(1);
+            if (body->phase != phase) {
+                phases.emplace_back(f, body->phase);
+            }
+            if (r.phase == 13 && f % 120 == 0) {
+                sway.push_back(body->x - start_x);
+            }
+        }
+        EXPECT_EQ(phases, r.phases) << r.what;
+        std::vector<std::tuple<uint32_t, int32_t, int32_t>> events;
+        for (auto [frame, type, param] : posted_since(before)) {
+            events.emplace_back(frame - first, type, param);
+        }
+        EXPECT_EQ(events, r.events) << r.what;
+        for (const sound_row_t& s : r.sounds) {
+            std::vector<uint32_t> expected;
+            for (size_t i = 0; i < s.count; ++i) {
+                expected.push_back(first + s.first + uint32_t(i) * s.every);
+            }
+            EXPECT_EQ(sound_frames(s.id), expected) << r.what << " " << s.id;
+        }
+        EXPECT_NEAR(body->y, r.y_after, 1e-3) << r.what;
+        if (r.foot_dy) {
+            EXPECT_NEAR(body->feet[0]->y - foot_y, *r.foot_dy, 1e-3) << r.what;
+        }
+        if (r.phase == 13) {
+            // Out by twice the amplitude of -3 x level, over to the other side and back, 1.5 degrees a frame.
+            const float a = -3.0f * float(r.level);
+            const std::vector<float> expected{0, 2 * a, -2 * a, 0};
+            ASSERT_EQ(sway.size(), expected.size()) << r.what;
+            for (size_t i = 0; i < sway.size(); ++i) {
+                EXPECT_NEAR(sway[i], expected[i], 1e-3) << r.what << " " << i;
+            }
+        }
+    }
 }

@@ -80,17 +80,34 @@ TEST_F(tentacle001_test, it_curls_one_joint_a_frame_from_the_hand_each_held_with
     EXPECT_NEAR(core->hand->x - core->x, 120 * core->stretch, 1e-3);
 }
 
-TEST_F(tentacle001_test, when_the_hand_dies_each_joint_follows_five_frames_later_and_the_core_last) {
+TEST_F(tentacle001_test,
+       when_the_hand_dies_each_joint_follows_five_frames_later_with_its_sounds_and_the_core_last) {
+    // From the hand inwards: the frame after which the link is dead, and the sounds of that frame.
+    struct row_t {
+        const char* link;
+        int32_t dies;
+        std::vector<int32_t> sounds;
+    };
+    const row_t rows[] = {
+        {"hand", 1, {39, 48}},
+        {"segment 5", 5, {48, 55}},
+        {"segment 4", 10, {48, 55}},
+        {"segment 3", 15, {48, 55}},
+        {"segment 2", 20, {48, 55}},
+        {"segment 1", 25, {48, 55}},
+        {"core", 26, {}},
+    };
     tentacle001::core_t* core = arm(16, 200, 1, 38);
     run(1);
     tentacle001::hand_t* hand = core->hand;
-    EXPECT_TRUE(shoot(hand->x, hand->y, 9999));
-    EXPECT_TRUE(hand->carried->alive);
     std::vector<object_t*> chain;
-    for (tentacle001::seg_t* e = core->first; e != hand; e = e->next) {
+    for (tentacle001::seg_t* e = core->first; e != nullptr; e = e->next) {
         chain.insert(chain.begin(), e);
     }
     chain.push_back(core);
+    ASSERT_EQ(chain.size(), std::size(rows));
+    EXPECT_TRUE(shoot(hand->x, hand->y, 9999));
+    EXPECT_TRUE(hand->carried->alive);
     std::vector<int32_t> died(chain.size(), -1);
     for (int32_t f = 1; f <= 30; ++f) {
         run(1);
@@ -100,7 +117,16 @@ TEST_F(tentacle001_test, when_the_hand_dies_each_joint_follows_five_frames_later
             }
         }
     }
-    EXPECT_EQ(died, (std::vector<int32_t>{5, 10, 15, 20, 25, 26}));
+    for (size_t i = 0; i < chain.size(); ++i) {
+        std::vector<int32_t> heard;
+        for (const sound_t& s : sounds) {
+            if (s.frame == uint32_t(rows[i].dies)) {
+                heard.push_back(s.id);
+            }
+        }
+        EXPECT_EQ(died[i], rows[i].dies) << rows[i].link;
+        EXPECT_EQ(heard, rows[i].sounds) << rows[i].link;
+    }
 }
 
 TEST_F(tentacle001_test, the_hand_fires_a_spore_every_interval_by_level_spread_by_pool_slot) {

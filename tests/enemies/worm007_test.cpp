@@ -27,12 +27,38 @@ std::vector<worm007::arm_t*> arm_of(worm007::core_t* core, size_t k) {
 
 } // namespace
 
-TEST_F(worm007_test, it_is_assembled_in_order_and_not_at_all_without_a_record) {
-    for (int32_t missing : {206, 208, 209, 84, 207, 74, 30, 31}) {
-        records({}, {missing});
-        load({placed(205, 128, 120, 0, 37)});
-        EXPECT_EQ(object_total(), 0u) << missing;
+TEST_F(worm007_test, a_missing_record_leaves_out_what_it_makes_and_the_core_hunts_and_dies_without_it) {
+    struct row_t {
+        int32_t missing;
+        bool core; // with its eye, light and item
+        bool arms;
+    };
+    const row_t rows[] = {{206, false, false}, {208, false, false}, {209, false, false}, {84, false, false},
+                          {207, true, false},  {74, true, false},   {30, true, false},   {31, true, false}};
+    for (const row_t& r : rows) {
+        records({}, {r.missing});
+        worm007::core_t* core = core_at(*this);
+        ASSERT_EQ(core != nullptr, r.core) << r.missing;
+        if (core == nullptr) {
+            EXPECT_EQ(object_total(), 0u) << r.missing;
+            continue;
+        }
+        EXPECT_NE(core->eye, nullptr) << r.missing;
+        EXPECT_NE(core->light, nullptr) << r.missing;
+        EXPECT_NE(core->carried, nullptr) << r.missing;
+        for (const worm007::core_t::arm_record_t& arm : core->arms) {
+            EXPECT_EQ(arm.first != nullptr, r.arms) << r.missing;
+            EXPECT_EQ(arm.hand != nullptr, r.arms) << r.missing;
+        }
+        run(100);
+        EXPECT_EQ(core->state, 10) << r.missing; // hunting
+        core->damage(9999);
+        EXPECT_EQ(core->eye->alive, 0) << r.missing;
+        EXPECT_EQ(core->light->alive, 0) << r.missing;
     }
+}
+
+TEST_F(worm007_test, it_is_assembled_in_order) {
     records({});
     worm007::core_t* core = core_at(*this);
     ASSERT_NE(core, nullptr);
