@@ -291,19 +291,36 @@ TEST_F(quadbarrel_test, left_alive_it_lets_the_scroll_go_and_escapes_past_64_wit
     EXPECT_FALSE(body->core->explosion->alive);
 }
 
-TEST_F(quadbarrel_test, missile_fans_go_on_from_the_pools_start_once_its_end_is_reached) {
-    quadbarrel::core_t* core = gunship(*this, 240, 120, 40, 120, 5)->core;
-    ASSERT_EQ(core->missiles.size(), 45u);
-    std::vector<int32_t> fired;
-    for (size_t fan = 0; fan < 22; ++fan) {
-        for (missile_t* m : core->missiles) {
-            m->alive = 0;
+TEST_F(quadbarrel_test, missile_fans_are_full_by_level_and_short_only_when_fewer_missiles_are_idle) {
+    // Twenty fans a fight from the core's opening at frame 120, every 32 frames.
+    struct row_t {
+        int32_t level;
+        int32_t fan;
+    };
+    for (const row_t& r : {row_t{4, 0}, {5, 4}, {8, 4}}) {
+        quadbarrel::core_t* core = gunship(*this, 240, 120, 40, 120, r.level)->core;
+        run(120 + 32 * 19 + 1);
+        std::vector<int32_t> fans;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.index < 45) {
+                const size_t fan = (l.frame - 120) / 32;
+                fans.resize(std::max(fans.size(), fan + 1));
+                EXPECT_EQ(l.frame, 120 + 32 * fan);
+                ++fans[fan];
+            }
+        }
+        EXPECT_EQ(fans, std::vector<int32_t>(r.fan == 0 ? 0 : 20, r.fan)) << r.level;
+        if (r.fan == 0) {
+            continue;
+        }
+        // Three idle, whichever side of the search place: a fan of three.
+        for (quadbarrel::core_missile_t* m : core->missiles) {
+            m->start();
+        }
+        for (size_t idle : {size_t(0), size_t(1), size_t(44)}) {
+            core->missiles[idle]->kill();
         }
         core->fire_missile_fan(4);
-        fired.push_back(alive_count(core->missiles));
+        EXPECT_EQ(alive_count(core->missiles), 45);
     }
-    // Eleven fans of four; the twelfth finds the last missile and the pool's end; then from its start.
-    std::vector<int32_t> expected(22, 4);
-    expected[11] = 1;
-    EXPECT_EQ(fired, expected);
 }
