@@ -7,6 +7,8 @@
 #include "objects/score.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
+
 namespace {
 
 using quadbarrel_test = enemy_kit_t;
@@ -102,6 +104,13 @@ TEST_F(quadbarrel_test, it_holds_the_scroll_glides_in_and_eases_toward_the_ship_
         EXPECT_EQ(alive_count(body->lasers), 2 * r.laser_pairs);
         EXPECT_EQ(look_of(*body).pattern, r.end_y > 120 ? 6 : 2) << "banked all the way, a step back";
     }
+    // A vertical scroll in mid-move carries the whole move.
+    body = gunship(*this, 240, 120, 250, 200);
+    body->phase = 2;
+    run(20);
+    body->move_y(10);
+    run(26);
+    EXPECT_NEAR(body->y, 146, 1e-3f);
     // The first pair leaves 36 ahead, 28 above and below, with its muzzle flashes there; once straight,
     // the bending lasers leave 20 ahead, 12 above and below.
     body = gunship(*this, 200, 120, 40, 120, 2);
@@ -168,7 +177,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     quadbarrel::laser_t* laser = body->lasers[0];
     body->set_position(100, 60);
     EXPECT_EQ(body->core->x, 115);
-    laser->set_position(10, 80);
+    laser->set_position(11, 80);
     laser->start();
     body->phase = 9999; // held still
     struct row_t {
@@ -176,7 +185,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
         float x;
         bool alive;
     };
-    for (const row_t& r : {row_t{70, 7, true}, {50, 4, true}, {60, -14, true}, {60, -17, false}}) {
+    for (const row_t& r : {row_t{70, 8, true}, {50, 5, true}, {60, -16, true}, {60, -19, false}}) {
         for (int32_t f = 0; f < 10 && laser->alive && laser->x > r.x + 0.5f; ++f) {
             body->set_position(100, r.owner_y);
             run(1);
@@ -193,6 +202,9 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     quadbarrel::bend_laser_head_t* head = body->bend_lasers[0];
     head->set_position(200, 100);
     head->start();
+    for (quadbarrel::bend_laser_t* s = head->next; s != nullptr; s = s->next) {
+        EXPECT_EQ(std::pair(s->x, s->y), std::pair(200.0f, 100.0f));
+    }
     run(32);
     EXPECT_EQ(head->x, 200 - 32 * 2.5f);
     EXPECT_EQ(head->next->x, 200 - 31 * 2.5f);
@@ -207,6 +219,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     EXPECT_EQ(head->phase, 2);
     EXPECT_LT(head->x, 120);
     EXPECT_GT(head->y, 100);
+    EXPECT_NEAR(std::hypot(head->x - 120, head->y - 100), 2.5f, 1e-3f);
     for (int32_t f = 0; f < 400 && head->alive; ++f) {
         run(1);
     }
@@ -233,6 +246,7 @@ TEST_F(quadbarrel_test, the_cores_death_knocks_it_back_and_20_blasts_cycle_befor
         const float x = body->x;
         run(1);
         EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{1, 389, 0}}));
+        EXPECT_EQ(sounds_of(57), 1);
         // The released scroll carries the body, whose core is dead, a pixel back.
         EXPECT_NEAR(body->x, x + 3.0f - 1, 1e-3f);
         uint32_t now = 2; // frames since the load
@@ -315,10 +329,10 @@ TEST_F(quadbarrel_test, it_moves_nine_times_straightening_between_and_bends_lase
         int32_t phase;
         int32_t tilt;
     };
-    const mark_t marks[] = {{0, 3, 0},   {45, 3, -3},  {46, 4, -2},  {50, 4, -1},  {54, 6, 0},
-                            {77, 6, 0},  {78, 3, 0},   {123, 3, 3},  {600, 6, 0},  {623, 6, 0},
-                            {624, 8, 0}, {669, 8, -3}, {670, 9, -2}, {674, 9, -1}, {678, 9, 0},
-                            {925, 9, 0}, {926, 10, 0}, {957, 10, 0}, {958, 51, 0}};
+    const mark_t marks[] = {{0, 3, 0},    {7, 3, -1},   {8, 3, -2},   {45, 3, -3},  {46, 4, -2}, {50, 4, -1},
+                            {54, 6, 0},   {77, 6, 0},   {78, 3, 0},   {123, 3, 3},  {600, 6, 0}, {623, 6, 0},
+                            {624, 8, 0},  {669, 8, -3}, {670, 9, -2}, {674, 9, -1}, {678, 9, 0}, {925, 9, 0},
+                            {926, 10, 0}, {957, 10, 0}, {958, 51, 0}};
     std::vector<uint32_t> volleys;
     for (uint32_t k = 0; k < 8; ++k) {
         volleys.push_back(54 + 78 * k);
