@@ -1,6 +1,6 @@
 // The quad-barrel on the kit: its assembly, the scroll hold, the eased moves toward the ship with their
-// lasers, the core's opening and its hits, the straight and bending lasers, the death sequence and the
-// escape.
+// lasers, its whole cycle of moves and volleys, the core's opening, hits and missile fans, the straight
+// and bending lasers, the death sequence and the escape.
 #include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/play_globals.h"
 #include "objects/pooled_shots.h"
