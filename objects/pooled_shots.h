@@ -1,4 +1,4 @@
-// How the bosses fire from the shot pools they own: find the next idle member and launch it.
+// How the enemies fire from the shot pools they own: find the next idle member and launch it.
 #pragma once
 
 #include "objects/missile.h"
@@ -9,21 +9,40 @@
 #include <type_traits>
 #include <vector>
 
-// The index of the first member from `from` on that is not alive (and, when asked, whose effect is idle
-// too); the pool's size when there is none.
+// Whether a member may be launched: not alive and, when asked, its effect idle too.
+template <typename Object> bool is_idle(const Object* object, bool effect_idle) {
+    if (object->alive != 0) {
+        return false;
+    }
+    if constexpr (std::is_base_of_v<missile_t, Object>) {
+        return !(effect_idle && object->effect != nullptr && object->effect->alive);
+    }
+    return true;
+}
+
+// The index of the first member from `from` on that is idle; the pool's size when there is none.
 template <typename Object>
 size_t next_idle(const std::vector<Object*>& pool, size_t from, bool effect_idle = false) {
     for (size_t i = from; i < pool.size(); ++i) {
-        const Object* object = pool[i];
-        bool busy = object->alive != 0;
-        if constexpr (std::is_base_of_v<missile_t, Object>) {
-            busy = busy || (effect_idle && object->effect != nullptr && object->effect->alive);
-        }
-        if (!busy) {
+        if (is_idle(pool[i], effect_idle)) {
             return i;
         }
     }
     return pool.size();
+}
+
+// The next idle member searching on from `from` (the place after the previous find) and wrapping past
+// the pool's end once, so that a search kept from call to call finds every idle member; the pool's
+// size when there is none.
+template <typename Object> size_t next_idle_around(const std::vector<Object*>& pool, size_t from) {
+    const size_t n = pool.size();
+    for (size_t k = 0; k < n; ++k) {
+        const size_t i = (from + k) % n;
+        if (is_idle(pool[i], false)) {
+            return i;
+        }
+    }
+    return n;
 }
 
 // Places the shot, gives it the direction (0..63) and speed with their velocity, and starts it.

@@ -88,7 +88,7 @@ void leadbody_t::fire_spread(float at_x, float at_y, int32_t n) {
     int32_t d = wrap64(32 - 2 * (n - 1));
     size_t i = 0;
     for (int32_t k = 0; k < n; ++k) {
-        i = next_idle(spread_missiles, i);
+        i = next_idle_around(spread_missiles, i);
         if (i >= spread_missiles.size()) {
             return;
         }

@@ -85,7 +85,8 @@ class core_t : public enemy_t {
     void update() override;
     void move_x(int32_t) override {}
     void damage(int32_t n) override;
-    // n idle missiles, searching on from the last one found, in a fan to the left.
+    // n idle missiles in a fan to the left, searching on from the last one found round the pool: the fan
+    // is short only when fewer are idle.
     void fire_missile_fan(int32_t n);
 
     body_t* body = nullptr;

@@ -75,13 +75,13 @@ void core_t::damage(int32_t n) {
 
 void core_t::fire_missile_fan(int32_t n) {
     int32_t direction = wrap64(33 - n);
-    for (int32_t i = 0; i < n; ++i) {
-        next_missile = next_idle(missiles, next_missile);
-        if (next_missile == missiles.size()) {
-            next_missile = 0;
+    for (int32_t k = 0; k < n; ++k) {
+        const size_t i = next_idle_around(missiles, next_missile);
+        if (i == missiles.size()) {
             return;
         }
-        launch(missiles[next_missile++], x, y, direction, missile_speed);
+        launch(missiles[i], x, y, direction, missile_speed);
+        next_missile = i + 1;
         direction = wrap64(direction + 2);
     }
 }

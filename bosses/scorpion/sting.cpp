@@ -158,10 +158,7 @@ void sting_t::fire_fan(int32_t n, int32_t spread) {
     const float tx = x + tip * cos_table[direction];
     const float ty = y - tip * sin_table[direction];
     for (int32_t k = 0; k < n; ++k) {
-        size_t i = next_idle(heads, next_head);
-        if (i == heads.size()) {
-            i = next_idle(heads, 0);
-        }
+        const size_t i = next_idle_around(heads, next_head);
         if (i == heads.size()) {
             return;
         }

@@ -1,10 +1,13 @@
 // The quad-barrel on the kit: its assembly, the scroll hold, the eased moves toward the ship with their
-// lasers, the core's opening and its hits, the straight and bending lasers, the death sequence and the
-// escape.
+// lasers, its whole cycle of moves and volleys, the core's opening, hits and missile fans, the straight
+// and bending lasers, the death sequence and the escape.
 #include "bosses/quadbarrel/quadbarrel.h"
 #include "objects/play_globals.h"
+#include "objects/pooled_shots.h"
 #include "objects/score.h"
 #include "tests/enemies/enemy_kit.h"
+
+#include <cmath>
 
 namespace {
 
@@ -101,6 +104,13 @@ TEST_F(quadbarrel_test, it_holds_the_scroll_glides_in_and_eases_toward_the_ship_
         EXPECT_EQ(alive_count(body->lasers), 2 * r.laser_pairs);
         EXPECT_EQ(look_of(*body).pattern, r.end_y > 120 ? 6 : 2) << "banked all the way, a step back";
     }
+    // A vertical scroll in mid-move carries the whole move.
+    body = gunship(*this, 240, 120, 250, 200);
+    body->phase = 2;
+    run(20);
+    body->move_y(10);
+    run(26);
+    EXPECT_NEAR(body->y, 146, 1e-3f);
     // The first pair leaves 36 ahead, 28 above and below, with its muzzle flashes there; once straight,
     // the bending lasers leave 20 ahead, 12 above and below.
     body = gunship(*this, 200, 120, 40, 120, 2);
@@ -167,7 +177,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     quadbarrel::laser_t* laser = body->lasers[0];
     body->set_position(100, 60);
     EXPECT_EQ(body->core->x, 115);
-    laser->set_position(10, 80);
+    laser->set_position(11, 80);
     laser->start();
     body->phase = 9999; // held still
     struct row_t {
@@ -175,7 +185,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
         float x;
         bool alive;
     };
-    for (const row_t& r : {row_t{70, 7, true}, {50, 4, true}, {60, -14, true}, {60, -17, false}}) {
+    for (const row_t& r : {row_t{70, 8, true}, {50, 5, true}, {60, -16, true}, {60, -19, false}}) {
         for (int32_t f = 0; f < 10 && laser->alive && laser->x > r.x + 0.5f; ++f) {
             body->set_position(100, r.owner_y);
             run(1);
@@ -192,6 +202,9 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     quadbarrel::bend_laser_head_t* head = body->bend_lasers[0];
     head->set_position(200, 100);
     head->start();
+    for (quadbarrel::bend_laser_t* s = head->next; s != nullptr; s = s->next) {
+        EXPECT_EQ(std::pair(s->x, s->y), std::pair(200.0f, 100.0f));
+    }
     run(32);
     EXPECT_EQ(head->x, 200 - 32 * 2.5f);
     EXPECT_EQ(head->next->x, 200 - 31 * 2.5f);
@@ -206,6 +219,7 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
     EXPECT_EQ(head->phase, 2);
     EXPECT_LT(head->x, 120);
     EXPECT_GT(head->y, 100);
+    EXPECT_NEAR(std::hypot(head->x - 120, head->y - 100), 2.5f, 1e-3f);
     for (int32_t f = 0; f < 400 && head->alive; ++f) {
         run(1);
     }
@@ -219,7 +233,8 @@ TEST_F(quadbarrel_test, its_lasers_run_left_beside_it_and_bend_at_the_ship) {
 }
 
 TEST_F(quadbarrel_test, the_cores_death_knocks_it_back_and_20_blasts_cycle_before_it_dies_with_score) {
-    for (int32_t level : {2, 4}) {
+    // From level 3 each blast fires a bullet at the ship, and the last blow 25 from a 5 x 5 grid.
+    for (int32_t level : {2, 3, 4}) {
         auto* body = gunship(*this, 240, 120, 40, 120, level);
         body->phase = 9999;
         body->core->invulnerable = 0;
@@ -231,9 +246,11 @@ TEST_F(quadbarrel_test, the_cores_death_knocks_it_back_and_20_blasts_cycle_befor
         const float x = body->x;
         run(1);
         EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{1, 389, 0}}));
+        EXPECT_EQ(sounds_of(57), 1);
         // The released scroll carries the body, whose core is dead, a pixel back.
         EXPECT_NEAR(body->x, x + 3.0f - 1, 1e-3f);
-        for (int32_t f = 0; f < 40 && body->phase == 5001; ++f) {
+        uint32_t now = 2; // frames since the load
+        for (int32_t f = 0; f < 40 && body->phase == 5001; ++f, ++now) {
             run(1);
         }
         EXPECT_EQ(body->phase, 6000);
@@ -264,6 +281,18 @@ TEST_F(quadbarrel_test, the_cores_death_knocks_it_back_and_20_blasts_cycle_befor
         EXPECT_TRUE(body->alive);
         run(1);
         EXPECT_FALSE(body->alive);
+        std::vector<uint32_t> bullets;
+        for (const launch_t& l : launches(list_shot_pool)) {
+            if (l.frame >= now) {
+                bullets.push_back(l.frame - now);
+            }
+        }
+        std::vector<uint32_t> expected;
+        if (level >= 3) {
+            expected = frames;
+            expected.resize(20 + 25, 191);
+        }
+        EXPECT_EQ(bullets, expected) << level;
         EXPECT_GT(g_score, score + body->core->score());
         EXPECT_TRUE(scene->stage.items[0]->alive);
     }
@@ -291,19 +320,98 @@ TEST_F(quadbarrel_test, left_alive_it_lets_the_scroll_go_and_escapes_past_64_wit
     EXPECT_FALSE(body->core->explosion->alive);
 }
 
-TEST_F(quadbarrel_test, missile_fans_go_on_from_the_pools_start_once_its_end_is_reached) {
-    quadbarrel::core_t* core = gunship(*this, 240, 120, 40, 120, 5)->core;
-    ASSERT_EQ(core->missiles.size(), 45u);
-    std::vector<int32_t> fired;
-    for (size_t fan = 0; fan < 22; ++fan) {
-        for (missile_t* m : core->missiles) {
-            m->alive = 0;
+TEST_F(quadbarrel_test, it_moves_nine_times_straightening_between_and_bends_lasers_on_cue_before_leaving) {
+    // From the first move, the ship level with the body so that each move goes 4 pixels and ends fully
+    // banked: 46 frames of motion, straightening every 4, the volley, the 24-frame pause; after the
+    // eighth, a last move and volleys every 48 frames for 256, 32 frames more, then the exit glide.
+    struct mark_t {
+        uint32_t frame;
+        int32_t phase;
+        int32_t tilt;
+    };
+    const mark_t marks[] = {{0, 3, 0},    {7, 3, -1},   {8, 3, -2},   {45, 3, -3},  {46, 4, -2}, {50, 4, -1},
+                            {54, 6, 0},   {77, 6, 0},   {78, 3, 0},   {123, 3, 3},  {600, 6, 0}, {623, 6, 0},
+                            {624, 8, 0},  {669, 8, -3}, {670, 9, -2}, {674, 9, -1}, {678, 9, 0}, {925, 9, 0},
+                            {926, 10, 0}, {957, 10, 0}, {958, 51, 0}};
+    std::vector<uint32_t> volleys;
+    for (uint32_t k = 0; k < 8; ++k) {
+        volleys.push_back(54 + 78 * k);
+    }
+    for (uint32_t k = 0; k < 6; ++k) {
+        volleys.push_back(670 + 48 * k);
+    }
+    for (int32_t level : {1, 5}) {
+        auto* body = gunship(*this, 240, 120, 40, 120, level);
+        body->phase = 2;
+        std::vector<std::tuple<uint32_t, int32_t, int32_t>> seen;
+        std::vector<uint32_t> heads;
+        for (uint32_t f = 0, m = 0; m < std::size(marks); ++f) {
+            run(1);
+            if (f == marks[m].frame) {
+                seen.emplace_back(f, body->phase, body->tilt);
+                ++m;
+            }
+            for (quadbarrel::bend_laser_head_t* head : body->bend_lasers) {
+                if (head->alive) {
+                    heads.push_back(f);
+                }
+                head->kill(); // a pool that never runs dry
+            }
+        }
+        std::vector<std::tuple<uint32_t, int32_t, int32_t>> expected;
+        for (const mark_t& m : marks) {
+            expected.emplace_back(m.frame, m.phase, m.tilt);
+        }
+        EXPECT_EQ(seen, expected) << level;
+        std::vector<uint32_t> pairs;
+        for (size_t k = 0; k + 1 < heads.size(); k += 2) {
+            EXPECT_EQ(heads[k], heads[k + 1]);
+            pairs.push_back(heads[k]);
+        }
+        EXPECT_EQ(pairs, volleys) << level;
+        EXPECT_EQ(sounds_of(45), level >= 2 ? 9 * 3 : 0) << "three laser pairs a move";
+    }
+}
+
+TEST_F(quadbarrel_test, missile_fans_are_full_by_level_and_short_only_when_fewer_missiles_are_idle) {
+    // Twenty fans a fight from the core's opening at frame 120, every 32 frames; the missiles fly on at
+    // 1.5 a frame, turning their pattern by 2.
+    struct row_t {
+        int32_t level;
+        int32_t fan;
+    };
+    for (const row_t& r : {row_t{4, 0}, {5, 4}, {8, 4}}) {
+        quadbarrel::core_t* core = gunship(*this, 240, 120, 40, 120, r.level)->core;
+        run(120 + 32 * 19 + 1);
+        std::vector<int32_t> fans;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.index < 45) {
+                const size_t fan = (l.frame - 120) / 32;
+                fans.resize(std::max(fans.size(), fan + 1));
+                EXPECT_EQ(l.frame, 120 + 32 * fan);
+                ++fans[fan];
+            }
+        }
+        EXPECT_EQ(fans, std::vector<int32_t>(r.fan == 0 ? 0 : 20, r.fan)) << r.level;
+        if (r.fan == 0) {
+            continue;
+        }
+        quadbarrel::core_missile_t* missile = core->missiles[0];
+        launch(missile, 100, 100, 32, 1.5f);
+        run(10);
+        EXPECT_NEAR(missile->x, 85, 1e-3f);
+        EXPECT_NEAR(missile->y, 100, 1e-3f);
+        EXPECT_EQ(missile->pattern, 20);
+        run(6);
+        EXPECT_EQ(missile->pattern, 0);
+        // Three idle, whichever side of the search place: a fan of three.
+        for (quadbarrel::core_missile_t* m : core->missiles) {
+            m->start();
+        }
+        for (size_t idle : {size_t(0), size_t(1), size_t(44)}) {
+            core->missiles[idle]->kill();
         }
         core->fire_missile_fan(4);
-        fired.push_back(alive_count(core->missiles));
+        EXPECT_EQ(alive_count(core->missiles), 45);
     }
-    // Eleven fans of four; the twelfth finds the last missile and the pool's end; then from its start.
-    std::vector<int32_t> expected(22, 4);
-    expected[11] = 1;
-    EXPECT_EQ(fired, expected);
 }
