@@ -3,10 +3,13 @@
 #include "bosses/scorpion/chest.h"
 #include "enemies/walkers/spider001.h"
 #include "enemies/worms/worm001.h"
+#include "objects/direction.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
+#include "objects/wrap.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <cmath>
 #include <map>
 
 namespace {
@@ -554,4 +557,32 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
     EXPECT_TRUE(ball->alive);
     ball->update();
     EXPECT_FALSE(ball->alive) << "below the field";
+}
+
+TEST_F(scorpion_test, every_aim_ends_its_sweeps_eight_past_it_also_next_to_direction_0) {
+    // From 8 above the aim the sweep down takes seven steps of 2 (it ends at 8 below); the sweep up
+    // then takes four steps of 3 from the last of them.
+    for (int32_t aim : {0, 3, 7, 8, 20, 32, 44, 52, 56, 60, 63}) {
+        chest_t* chest = scorpion(*this, 60, 160);
+        run(1);
+        const float* tip = chest->sting->position();
+        const auto aim_now = [tip] { return direction_to(tip, player_ship_position()); };
+        for (int32_t k = 0; k < 8 && aim_now() != aim; ++k) {
+            const double a = (aim + (k % 4) * 0.25 - (k / 4) * 0.5) * M_PI / 32;
+            ship_at(tip[0] + 60 * float(std::cos(a)), tip[1] - 60 * float(std::sin(a)));
+        }
+        ASSERT_EQ(aim_now(), aim);
+        chest->sting->aim = wrap64(aim + 8);
+        chest->attack_count = 4; // the last round: its end waits in 5500
+        chest->phase = 5100;
+        chest->phase_frame = 0;
+        std::map<int32_t, int32_t> steps;
+        int32_t last = 0;
+        for (int32_t n = 0; n < 3000 && chest->phase != 5500; ++n) {
+            run(1);
+            steps[chest->phase] += chest->phase != last && (chest->phase == 5103 || chest->phase == 5203);
+            last = chest->phase;
+        }
+        EXPECT_EQ(std::tuple(steps[5103], steps[5203], chest->phase), std::tuple(7, 4, 5500)) << aim;
+    }
 }
