@@ -4,6 +4,7 @@
 #include "bosses/scorpion/chest.h"
 #include "enemies/worms/worm001.h"
 #include "objects/play_globals.h"
+#include "tests/bosses/scorpion_poses.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <algorithm>
@@ -14,16 +15,7 @@ namespace {
 
 using namespace scorpion001;
 
-// The tail's poses, segment 0 first: rest, raised to aim, then the strikes 1000 .. 1550.
-constexpr int32_t poses[14][9] = {
-    {4, 8, 10, 12, 13, 24, 32, 40, 48},   {2, 5, 6, 9, 5, 16, 24, 32, 38},
-    {10, 16, 20, 26, 26, 28, 28, 28, 28}, {12, 16, 22, 26, 27, 28, 29, 30, 30},
-    {12, 16, 22, 26, 28, 29, 30, 31, 31}, {12, 16, 22, 26, 29, 31, 32, 32, 32},
-    {12, 18, 22, 28, 30, 32, 32, 33, 33}, {12, 19, 24, 29, 31, 33, 33, 33, 33},
-    {12, 19, 24, 29, 32, 33, 34, 35, 35}, {12, 19, 24, 30, 32, 34, 36, 37, 37},
-    {12, 19, 24, 30, 33, 35, 37, 38, 39}, {12, 19, 24, 30, 33, 36, 38, 40, 41},
-    {14, 18, 24, 30, 34, 38, 40, 42, 44}, {14, 18, 24, 30, 34, 38, 42, 44, 48},
-};
+const auto& poses = scorpion_poses;
 const int32_t* strike_pose(int32_t strike) {
     return poses[2 + (strike - 1000) / 50];
 }

@@ -7,6 +7,8 @@
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
+#include "screen/soundctr.h"
+#include "tests/bosses/scorpion_poses.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <cmath>
@@ -373,7 +375,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
                                                    {39, 1500}, {40, 1500}, {41, 1550}};
     for (const auto& [aim, strike] : strikes) {
         for (body_t* s = chest->tail; s != nullptr; s = s->next) {
-            s->direction = tail_poses[pose_aim][0];
+            s->direction = scorpion_poses[1][0];
         }
         while (chest->turn_tail(pose_aim, 4)) {
         }
@@ -393,9 +395,9 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
         // Settled on the row; the way back to rest starts in the same frame, one step, but after ground
         // strikes.
         EXPECT_EQ(chest->phase, strike + 1);
-        const int32_t* row = tail_poses[pose_strikes + (strike - 1000) / 50];
+        const int32_t* row = scorpion_poses[2 + (strike - 1000) / 50];
         for (size_t k = 0; k < 9; ++k) {
-            const int32_t rest = tail_poses[pose_rest][k];
+            const int32_t rest = scorpion_poses[0][k];
             const int32_t back = strike < 1500 ? (rest > row[k]) - (rest < row[k]) : 0;
             EXPECT_EQ(pose[k], row[k] + back) << strike << " " << k;
         }
@@ -584,5 +586,124 @@ TEST_F(scorpion_test, every_aim_ends_its_sweeps_eight_past_it_also_next_to_direc
             last = chest->phase;
         }
         EXPECT_EQ(std::tuple(steps[5103], steps[5203], chest->phase), std::tuple(7, 4, 5500)) << aim;
+    }
+}
+
+TEST_F(scorpion_test, feet_step_by_their_thresholds_and_the_jump_carries_them) {
+    struct gait_t {
+        int32_t mode;
+        float f[3];     // foot x from the chest's
+        bool stands[3]; // on the floor, else in the air
+        bool steps[3];
+    };
+    const gait_t gaits[] = {
+        {1, {-8, 29, 51}, {true, true, true}, {true, false, false}},
+        {1, {-9, 30, 51}, {true, true, true}, {false, true, false}},
+        {1, {-9, 29, 52}, {true, true, true}, {false, false, true}},
+        {1, {-8, 30, 52}, {true, true, true}, {true, false, true}}, // foot 0 has just left the floor
+        {1, {-8, 30, 52}, {true, false, true}, {false, true, false}},
+        {3, {-8, 31, 53}, {true, true, true}, {true, false, false}},
+        {3, {-7, 30, 53}, {true, true, true}, {false, true, false}},
+        {3, {-7, 31, 52}, {true, true, true}, {false, false, true}},
+        {2, {0, 0, 0}, {false, true, true}, {true, false, false}},
+        {4, {0, 0, 0}, {true, true, false}, {false, false, true}},
+    };
+    for (const gait_t& g : gaits) {
+        chest_t* chest = scorpion(*this, 120, 60);
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 180);
+        }
+        bool any = false;
+        for (size_t i = 0; i < 3; ++i) {
+            chest->feet[i]->set_position(chest->x + g.f[i], g.stands[i] ? 160 : 100);
+            any = any || g.steps[i];
+        }
+        EXPECT_EQ(chest->step_feet(g.mode, 1.0f), any) << g.mode;
+        for (size_t i = 0; i < 3; ++i) {
+            const float moved = chest->feet[i]->x - (chest->x + g.f[i]);
+            EXPECT_EQ(moved, g.steps[i] ? (g.mode <= 2 ? -1.0f : 1.0f) : 0.0f) << g.mode << " foot " << i;
+        }
+    }
+    struct jump_t {
+        float y; // before the frame's move
+        float vy;
+        bool in_air;   // the feet
+        float foot_dy; // (dx -2.5 when they move)
+        bool going;
+    };
+    const jump_t jumps[] = {
+        {93, -8, true, 0, true},   // 95 above the floor at 180: the feet stay
+        {92, -8, true, -8, true},  // 96 above: they rise with the chest
+        {84, -8, true, -11, true}, // from 104 above, 3 more
+        {60, 2, true, 3, true},    // falling: a foot in the air drops by vy + 1
+        {60, 2, false, 0, false},  // all standing: the jump ends
+    };
+    for (const jump_t& j : jumps) {
+        chest_t* chest = scorpion(*this, 120, 60);
+        for (int32_t y = 180; y < 256; ++y) {
+            solid_at(*slot0, 120 - 2, y);
+        }
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 180);
+        }
+        chest->start_jump();
+        chest->jump_vy = j.vy;
+        chest->y = j.y;
+        foot_t* foot = chest->feet[1];
+        foot->set_position(110, j.in_air ? 100 : 160);
+        chest->feet[0]->set_position(90, foot->y);
+        chest->feet[2]->set_position(130, foot->y);
+        const float fy = foot->y;
+        EXPECT_EQ(chest->step_jump(), j.going) << j.y;
+        EXPECT_EQ(std::tuple(chest->x, chest->y, chest->jump_vy),
+                  std::tuple(118.0f, j.y + j.vy, j.vy + 0.3f));
+        EXPECT_EQ(std::pair(foot->x, foot->y - fy), std::pair(j.foot_dy != 0 ? 107.5f : 110.0f, j.foot_dy))
+            << j.y;
+    }
+}
+
+TEST_F(scorpion_test, the_jaw_lets_the_worm_out_at_its_32nd_frame_and_trailing_lasers_bounce_at_level_8) {
+    chest_t* chest = scorpion(*this, 150, 100);
+    head_t* head = chest->head;
+    head->phase = 202;
+    head->phase_frame = 0;
+    head->update();
+    EXPECT_NE(g_soundctr.se_states[70], 0) << "the roar";
+    for (int32_t f = 1; f < 32; ++f) {
+        head->update();
+    }
+    EXPECT_FALSE(head->worm->alive);
+    head->update();
+    ASSERT_TRUE(head->worm->alive);
+    EXPECT_EQ(std::tuple(head->worm->dir, head->worm->x, head->worm->y),
+              std::tuple(38, head->x - 14, head->y + 16));
+
+    // Between a ceiling and a floor: at level 8 three bounces, mirrored top to bottom, and a stop at the
+    // fourth contact; below it the first contact stops it. Its segments close up and it goes in the
+    // seventh frame from the stop.
+    for (const auto& [level, directions] :
+         {std::pair(1, std::vector<int32_t>{40}), std::pair(8, std::vector<int32_t>{40, 24, 40, 24})}) {
+        chest = scorpion(*this, 150, 100, level);
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 140);
+            solid_at(*slot0, x, 180);
+        }
+        auto* laser = static_cast<stinglaser1_head_t*>(chest->sting->heads[0]);
+        laser->set_position(200, 160);
+        laser->direction = 40;
+        laser->speed = 1.5f;
+        laser->start();
+        std::vector<int32_t> seen{laser->direction};
+        int32_t after_stop = 0;
+        for (int32_t n = 0; n < 400 && laser->alive; ++n) {
+            laser->update();
+            if (laser->stopped) {
+                ++after_stop;
+            } else if (laser->direction != seen.back()) {
+                seen.push_back(laser->direction);
+            }
+        }
+        EXPECT_EQ(seen, directions) << level;
+        EXPECT_EQ(after_stop, 7) << level;
     }
 }
