@@ -4,12 +4,14 @@
 #include "bosses/scorpion/chest.h"
 #include "enemies/worms/worm001.h"
 #include "objects/play_globals.h"
+#include "objects/wrap.h"
 #include "tests/bosses/scorpion_poses.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -135,6 +137,10 @@ struct fight_t {
     std::vector<uint32_t> jaws;   // frames the head opened its jaw (its phase 202)
     std::vector<uint32_t> worms;  // frames the worm started
     std::vector<float> walked;    // how far right the chest went in each 501
+    std::vector<int32_t> turned;  // the sting's direction at the ends of 7101 and 6002
+    std::vector<int32_t> homers;  // at each homing laser's start, 1 above the sting's direction, -1 below
+    std::vector<uint32_t> puffs;  // frames of the sting's smoke puffs in the ground strikes
+    std::set<int32_t> puff_ways;  // their directions less their own offsets
     float retreat_walk = 0;       // how far left in the retreat's frames 128 to 200, the scroll held
     bool scroll_released = false; // by the retreat's frame 33
 
@@ -191,6 +197,9 @@ fight_t scorpion_fight_test::fight(int32_t level, std::pair<float, float> low) {
             if (was == 501) {
                 r.walked.push_back(chest->x - from_x);
             }
+            if (was == 7101 || was == 6002) {
+                r.turned.push_back(chest->sting->direction);
+            }
             if (now == 501) {
                 from_x = chest->x - 0.3f; // it walks in its first frame
             }
@@ -211,7 +220,23 @@ fight_t scorpion_fight_test::fight(int32_t level, std::pair<float, float> low) {
         r.shots["hand laser"] += started(chest->hand->lasers, before["hand laser"]);
         r.shots["bolt"] += started(chest->sting->bolts, before["bolt"]);
         r.shots["fan"] += started(chest->sting->heads, before["fan"]);
-        r.shots["homer"] += started(chest->sting->homers, before["homer"]);
+        const int32_t homers = started(chest->sting->homers, before["homer"]);
+        r.shots["homer"] += homers;
+        for (const stinglaser3_t* homer : chest->sting->homers) {
+            if (homers > 0 && homer->timer == 1) {
+                r.homers.push_back(wrap64(homer->direction - chest->sting->direction) < 32 ? 1 : -1);
+            }
+        }
+        std::vector<uint8_t> puffs_before = before["puff"];
+        if (started(chest->sting->smokes, before["puff"]) > 0 && now >= 1500 && now <= 1502) {
+            r.puffs.push_back(n);
+            for (size_t i = 0; i < puffs_before.size(); ++i) {
+                const stingsmoke_t* puff = chest->sting->smokes[i];
+                if (!puffs_before[i] && puff->alive) {
+                    r.puff_ways.insert(wrap64(puff->direction - puff->offset));
+                }
+            }
+        }
         if (started(chest->sting->balls, before["ball"]) > 0 && now == 7200) {
             r.balls.push_back(n);
         }
@@ -259,6 +284,26 @@ TEST_F(scorpion_fight_test, four_cycles_then_the_retreat_at_levels_1_and_2) {
         }
         events.emplace_back(f.start_of(60000) + 32, 389, 0);
         EXPECT_EQ(posted_since(0), events) << level;
+        // A puff where the ground strike lands, and on frames 1 and 8 of the way back.
+        std::vector<uint32_t> puffs;
+        for (size_t strike = 0; upper && strike < 24; ++strike) {
+            puffs.insert(puffs.end(), {f.start_of(1501, strike), f.start_of(1502, strike) + 1,
+                                       f.start_of(1502, strike) + 8});
+        }
+        EXPECT_EQ(f.puffs, puffs) << level;
+        EXPECT_EQ(f.puff_ways, upper ? std::set<int32_t>{16} : std::set<int32_t>{}) << "straight up";
+        // Each cycle: from the claw attacks the odd ones above, then before the stabs 2 and 6 below, 4
+        // above.
+        std::vector<int32_t> homers;
+        std::vector<int32_t> turned;
+        for (size_t cycle = 0; cycle < 4; ++cycle) {
+            if (upper) {
+                homers.insert(homers.end(), {1, -1, 1, -1, 1, -1, -1, 1, -1});
+            }
+            turned.insert(turned.end(), {32, 36});
+        }
+        EXPECT_EQ(f.homers, homers) << level;
+        EXPECT_EQ(f.turned, turned) << level;
         std::vector<uint32_t> first_balls;
         for (uint32_t b : f.balls) {
             if (first_balls.empty() || b > first_balls.back() + 200) {

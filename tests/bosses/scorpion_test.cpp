@@ -11,6 +11,7 @@
 #include "tests/bosses/scorpion_poses.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -347,6 +348,9 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
     chest->place_parts();
     auto v = [chest](int32_t d) { return std::pair(chest->dir_vectors[d][0], chest->dir_vectors[d][1]); };
     EXPECT_FLOAT_EQ(v(16).second, -14.0f);
+    for (size_t row = 0; row < 14; ++row) {
+        EXPECT_TRUE(std::equal(tail_poses[row], tail_poses[row] + 9, scorpion_poses[row])) << row;
+    }
     EXPECT_EQ(std::pair(chest->head->x, chest->head->y), std::pair(88.0f, 106.0f));
     EXPECT_EQ(std::pair(chest->head->eye->x, chest->head->eye->y), std::pair(73.0f, 103.0f));
     const int32_t d0 = chest->tail->direction;
