@@ -141,6 +141,8 @@ struct fight_t {
     std::vector<int32_t> homers;  // at each homing laser's start, 1 above the sting's direction, -1 below
     std::vector<uint32_t> puffs;  // frames of the sting's smoke puffs in the ground strikes
     std::set<int32_t> puff_ways;  // their directions less their own offsets
+    int32_t pulses = 0;           // claw attacks that sent a pulse down the arm
+    int32_t head_phase = 0;       // at the first claw attack's end
     float retreat_walk = 0;       // how far left in the retreat's frames 128 to 200, the scroll held
     bool scroll_released = false; // by the retreat's frame 33
 
@@ -196,6 +198,12 @@ fight_t scorpion_fight_test::fight(int32_t level, std::pair<float, float> low) {
             r.starts.push_back(n);
             if (was == 501) {
                 r.walked.push_back(chest->x - from_x);
+            }
+            if (now == 4011) {
+                r.pulses += chest->arm->is_flashing();
+            }
+            if (now == 4012 && r.head_phase == 0) {
+                r.head_phase = chest->head->phase;
             }
             if (was == 7101 || was == 6002) {
                 r.turned.push_back(chest->sting->direction);
@@ -284,6 +292,20 @@ TEST_F(scorpion_fight_test, four_cycles_then_the_retreat_at_levels_1_and_2) {
         }
         events.emplace_back(f.start_of(60000) + 32, 389, 0);
         EXPECT_EQ(posted_since(0), events) << level;
+        EXPECT_EQ(std::pair(f.pulses, f.head_phase), std::pair(4 * 6, 100))
+            << "the head aims once vulnerable";
+        // The strike's sound as the tail has risen; the thud of each landing and ground strike.
+        std::vector<uint32_t> strikes;
+        std::vector<uint32_t> thuds;
+        for (size_t cycle = 0; cycle < 4; ++cycle) {
+            thuds.push_back(f.start_of(7003, cycle));
+            for (size_t strike = 0; upper && strike < 6; ++strike) {
+                strikes.push_back(f.start_of(1500, cycle * 6 + strike));
+                thuds.push_back(f.start_of(1501, cycle * 6 + strike));
+            }
+        }
+        EXPECT_EQ(sound_frames(79), strikes) << level;
+        EXPECT_EQ(sound_frames(90), thuds) << level;
         // A puff where the ground strike lands, and on frames 1 and 8 of the way back.
         std::vector<uint32_t> puffs;
         for (size_t strike = 0; upper && strike < 24; ++strike) {

@@ -90,6 +90,7 @@ TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) 
         ++h;
     }
     EXPECT_EQ(enemies[h + 1], (part_t{"scorpion001::chest_t", 297}));
+    EXPECT_EQ(enemies[h + 2], (part_t{"scorpion001::eye_t", 295}));
     EXPECT_EQ(enemies[h + 3], (part_t{"scorpion001::tail_t", 303}));
     EXPECT_EQ(enemies[h + 8], (part_t{"scorpion001::body_t", 298}));
     EXPECT_EQ(enemies[h + 12], (part_t{"scorpion001::sting_t", 304}));
@@ -273,6 +274,9 @@ TEST_F(scorpion_test, the_sting_turns_on_command_and_fans_its_lasers) {
     sting->set_state(5104);
     sting->update();
     EXPECT_EQ(alive_count(sting->heads), 32);
+    EXPECT_EQ(std::pair(sting->heads[31]->x, sting->heads[31]->y),
+              std::pair(sting->x + 32 * cos_table[32], sting->y - 32 * sin_table[32] - 0.0f))
+        << "from the tip";
     EXPECT_EQ(sounds_of(49), 1) << "requested in the frame run";
 }
 
@@ -320,12 +324,18 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
     EXPECT_FALSE(chest->head->eye->alive);
     EXPECT_EQ(std::get<1>(posted_since(0).back()), 371);
     EXPECT_EQ(std::get<2>(posted_since(0).back()), -4);
+    const std::pair<float, float> from(chest->x, chest->y);
     uint32_t start = 0;
     while (chest->phase != 50003 && start < 400) {
         run(1);
         ++start;
+        if (chest->phase == 50002 && chest->phase_frame == 1) {
+            EXPECT_EQ(std::pair(chest->x, chest->y), std::pair(from.first + 40, from.second - 12));
+        }
     }
     EXPECT_EQ(start, 32u + 128u) << "31 frames of rear-up, then 128 of settling feet";
+    run(100 - chest->phase_frame);
+    EXPECT_EQ(chest->hand->phase, 401) << "the claw sinks from frame 32";
     struct row_t {
         uint32_t frame;
         object_t* part;
@@ -365,6 +375,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
         arm.emplace_back(s->x, s->y);
     }
     EXPECT_EQ(arm[0], std::pair(102.0f, 110.0f));
+    EXPECT_EQ(arm[3], std::pair(101.0f, 120.0f)) << "halfway to the elbow";
     EXPECT_EQ(arm[6], std::pair(100.0f, 130.0f)) << "the elbow 40 right of the claw, halfway down";
     EXPECT_FLOAT_EQ(arm[9].second, 140.0f);
     EXPECT_FLOAT_EQ(arm[9].first, 100 + (60.0f - 100) / 400 * 100);
@@ -669,18 +680,30 @@ TEST_F(scorpion_test, feet_step_by_their_thresholds_and_the_jump_carries_them) {
 TEST_F(scorpion_test, the_jaw_lets_the_worm_out_at_its_32nd_frame_and_trailing_lasers_bounce_at_level_8) {
     chest_t* chest = scorpion(*this, 150, 100);
     head_t* head = chest->head;
-    head->phase = 202;
+    head->phase = 200;
     head->phase_frame = 0;
-    head->update();
-    EXPECT_NE(g_soundctr.se_states[70], 0) << "the roar";
-    for (int32_t f = 1; f < 32; ++f) {
+    head->direction = 32;
+    // Open to pattern 24, then one more every 12th frame up to 31, 80 frames of roar, one less every 8th
+    // frame down to 24, shut.
+    std::map<int32_t, int32_t> entered;
+    int32_t worm_at = -1;
+    for (int32_t n = 0; n < 300 && head->phase != 100; ++n) {
+        const int32_t was = head->phase;
         head->update();
+        if (head->phase != was) {
+            entered[head->phase] = n;
+        }
+        if (head->phase == 202 && head->phase_frame == 1) {
+            EXPECT_NE(g_soundctr.se_states[70], 0) << "the roar";
+        }
+        if (worm_at < 0 && head->worm->alive) {
+            worm_at = int32_t(head->phase_frame) - 1;
+            EXPECT_EQ(std::tuple(head->worm->dir, head->worm->x, head->worm->y),
+                      std::tuple(38, head->x - 14, head->y + 16));
+        }
     }
-    EXPECT_FALSE(head->worm->alive);
-    head->update();
-    ASSERT_TRUE(head->worm->alive);
-    EXPECT_EQ(std::tuple(head->worm->dir, head->worm->x, head->worm->y),
-              std::tuple(38, head->x - 14, head->y + 16));
+    EXPECT_EQ(entered, (std::map<int32_t, int32_t>{{201, 0}, {202, 84}, {203, 164}, {100, 220}}));
+    EXPECT_EQ(worm_at, 32);
 
     // Between a ceiling and a floor: at level 8 three bounces, mirrored top to bottom, and a stop at the
     // fourth contact; below it the first contact stops it. Its segments close up and it goes in the
