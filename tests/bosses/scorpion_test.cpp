@@ -139,6 +139,7 @@ TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) 
     EXPECT_EQ(chest->legs[0]->next->explosion, nullptr) << "every other leg segment explodes";
     EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[0])->ceiling, 1);
     EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[1])->ceiling, 0);
+    EXPECT_EQ(std::pair(chest->escorts[0]->x, chest->escorts[1]->x), std::pair(448.0f, 352.0f));
     EXPECT_FALSE(chest->sting->balls[0]->alive);
     ASSERT_NE(chest->head->worm, nullptr);
     EXPECT_FALSE(chest->head->worm->alive);
@@ -271,12 +272,19 @@ TEST_F(scorpion_test, the_sting_turns_on_command_and_fans_its_lasers) {
     for (size_t i = 30; i < 32; ++i) {
         sting->heads[i]->alive = 0;
     }
+    sting->direction = 40;
     sting->set_state(5104);
     sting->update();
     EXPECT_EQ(alive_count(sting->heads), 32);
     EXPECT_EQ(std::pair(sting->heads[31]->x, sting->heads[31]->y),
-              std::pair(sting->x + 32 * cos_table[32], sting->y - 32 * sin_table[32] - 0.0f))
+              std::pair(sting->x + 32 * cos_table[40], sting->y - 32 * sin_table[40]))
         << "from the tip";
+    sting->set_state(5200);
+    sting->update();
+    const std::pair<float, float> bolt_tip(sting->x + 26 * cos_table[40], sting->y - 26 * sin_table[40]);
+    EXPECT_EQ(std::pair(sting->bolts[0]->x, sting->bolts[0]->y), bolt_tip);
+    EXPECT_EQ(std::pair(sting->sparks[0]->x, sting->sparks[0]->y), bolt_tip) << "a spark where it leaves";
+    EXPECT_TRUE(sting->sparks[0]->alive);
     EXPECT_EQ(sounds_of(49), 1) << "requested in the frame run";
 }
 
@@ -383,6 +391,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
     chest->feet[2]->anchor_y = 156;
     chest->place_parts();
     EXPECT_EQ(std::pair(chest->legs[2]->x, chest->legs[2]->y), std::pair(148.0f, 116.0f));
+    EXPECT_EQ(std::pair(chest->legs[0]->x, chest->legs[0]->y), std::pair(120.0f, 116.0f));
     EXPECT_EQ(std::pair(chest->legs[2]->next->x, chest->legs[2]->next->y), std::pair(149.2f, 120.0f));
 
     // The strike by the aim: settled in the aim pose, the tail strikes along the row of the aim.
@@ -501,6 +510,9 @@ TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
     foot_t* foot = chest->feet[0];
     foot->set_position(100, 108);
     EXPECT_EQ(foot->in_air, 0) << "ground 20 below, at 128";
+    EXPECT_EQ(std::tuple(foot->puffs[0]->alive, foot->puffs[0]->x, foot->puffs[0]->y),
+              std::tuple(uint8_t(1), 100.0f, 128.0f))
+        << "dust where it stands";
     foot->step(1.0f);
     EXPECT_FLOAT_EQ(foot->y, 108 - 14 + 81 * 0.14f);
     EXPECT_EQ(std::pair(foot->apex_x, foot->apex_y), std::pair(110.0f, 94.0f));
@@ -542,6 +554,15 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
         chest->tail->next->kill();
         EXPECT_EQ(pool_shots_alive(), level >= 3 ? 1 : 0) << level;
     }
+    for (int32_t level : {6, 7}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(40, 100);
+        stingball_t* ball = chest->sting->balls[0];
+        ball->set_position(100, 100);
+        ball->start();
+        ball->damage(100000);
+        EXPECT_EQ(pool_shots_alive(), level >= 7 ? 1 : 0) << "a ball's revenge from level 7";
+    }
     chest_t* chest = scorpion(*this, 150, 100);
     sting_t* sting = chest->sting;
     sting->set_state(1);
@@ -565,6 +586,16 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
     }
     EXPECT_EQ(std::tuple(patterns[0], patterns[31], patterns[32], patterns[69], eye->phase),
               std::tuple(1, 1, 2, 2, 0));
+    eye->phase = 200;
+    eye->phase_frame = 0;
+    eye->pattern = 3;
+    patterns.clear();
+    for (int32_t i = 0; i < 49; ++i) {
+        eye->update();
+        patterns.push_back(eye->pattern);
+    }
+    EXPECT_EQ(std::tuple(patterns[0], patterns[47], eye->pattern, eye->phase), std::tuple(2, 0, 0, 0))
+        << "shut every 16th frame";
     stingball_t* ball = sting->balls[1];
     ball->set_position(100, 271.97f);
     ball->direction = 0;
@@ -720,6 +751,9 @@ TEST_F(scorpion_test, the_jaw_lets_the_worm_out_at_its_32nd_frame_and_trailing_l
         laser->direction = 40;
         laser->speed = 1.5f;
         laser->start();
+        for (stinglaser1_t* segment = laser->next; segment != nullptr; segment = segment->next) {
+            EXPECT_TRUE(segment->alive);
+        }
         std::vector<int32_t> seen{laser->direction};
         int32_t after_stop = 0;
         for (int32_t n = 0; n < 400 && laser->alive; ++n) {
