@@ -766,5 +766,9 @@ TEST_F(scorpion_test, the_jaw_lets_the_worm_out_at_its_32nd_frame_and_trailing_l
         }
         EXPECT_EQ(seen, directions) << level;
         EXPECT_EQ(after_stop, 7) << level;
+        laser->set_position(100, 160);
+        laser->start();
+        laser->update();
+        EXPECT_EQ(std::pair(laser->next->x, laser->next->y), std::pair(100.0f, 160.0f)) << "a fresh trail";
     }
 }
