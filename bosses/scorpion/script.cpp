@@ -55,6 +55,12 @@ int32_t strike_for(int32_t aim) {
     return aim <= 40 ? 1500 : 1550;
 }
 
+// How far direction v lies from the aim, counter-clockwise positive, -32..31: the sweeps measure it this
+// way so that an aim next to direction 0 ends its sweep like any other.
+int32_t past_aim(int32_t v, int32_t aim) {
+    return wrap64(v - aim + 32) - 32;
+}
+
 } // namespace
 
 namespace scorpion001 {
@@ -265,7 +271,7 @@ void chest_t::run_phase() {
         break;
     case 5101: {
         const int32_t v = wrap64(sting->aim - 2);
-        if (aim - 8 < v) {
+        if (past_aim(v, aim) > -8) {
             sting->aim = v;
             sting_command(turn_to_aim);
             go(5102);
@@ -276,7 +282,7 @@ void chest_t::run_phase() {
     }
     case 5201: {
         const int32_t v = wrap64(sting->aim + 3);
-        if (v < aim + 8) {
+        if (past_aim(v, aim) < 8) {
             sting->aim = v;
             sting_command(turn_to_aim);
             go(5202);

@@ -3,10 +3,16 @@
 #include "bosses/scorpion/chest.h"
 #include "enemies/walkers/spider001.h"
 #include "enemies/worms/worm001.h"
+#include "objects/direction.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
+#include "objects/wrap.h"
+#include "screen/soundctr.h"
+#include "tests/bosses/scorpion_poses.h"
 #include "tests/enemies/enemy_kit.h"
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -84,6 +90,7 @@ TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) 
         ++h;
     }
     EXPECT_EQ(enemies[h + 1], (part_t{"scorpion001::chest_t", 297}));
+    EXPECT_EQ(enemies[h + 2], (part_t{"scorpion001::eye_t", 295}));
     EXPECT_EQ(enemies[h + 3], (part_t{"scorpion001::tail_t", 303}));
     EXPECT_EQ(enemies[h + 8], (part_t{"scorpion001::body_t", 298}));
     EXPECT_EQ(enemies[h + 12], (part_t{"scorpion001::sting_t", 304}));
@@ -132,6 +139,7 @@ TEST_F(scorpion_test, it_is_assembled_in_order_and_not_at_all_without_a_record) 
     EXPECT_EQ(chest->legs[0]->next->explosion, nullptr) << "every other leg segment explodes";
     EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[0])->ceiling, 1);
     EXPECT_EQ(static_cast<spider001::body_t*>(chest->escorts[1])->ceiling, 0);
+    EXPECT_EQ(std::pair(chest->escorts[0]->x, chest->escorts[1]->x), std::pair(448.0f, 352.0f));
     EXPECT_FALSE(chest->sting->balls[0]->alive);
     ASSERT_NE(chest->head->worm, nullptr);
     EXPECT_FALSE(chest->head->worm->alive);
@@ -264,9 +272,19 @@ TEST_F(scorpion_test, the_sting_turns_on_command_and_fans_its_lasers) {
     for (size_t i = 30; i < 32; ++i) {
         sting->heads[i]->alive = 0;
     }
+    sting->direction = 40;
     sting->set_state(5104);
     sting->update();
     EXPECT_EQ(alive_count(sting->heads), 32);
+    EXPECT_EQ(std::pair(sting->heads[31]->x, sting->heads[31]->y),
+              std::pair(sting->x + 32 * cos_table[40], sting->y - 32 * sin_table[40]))
+        << "from the tip";
+    sting->set_state(5200);
+    sting->update();
+    const std::pair<float, float> bolt_tip(sting->x + 26 * cos_table[40], sting->y - 26 * sin_table[40]);
+    EXPECT_EQ(std::pair(sting->bolts[0]->x, sting->bolts[0]->y), bolt_tip);
+    EXPECT_EQ(std::pair(sting->sparks[0]->x, sting->sparks[0]->y), bolt_tip) << "a spark where it leaves";
+    EXPECT_TRUE(sting->sparks[0]->alive);
     EXPECT_EQ(sounds_of(49), 1) << "requested in the frame run";
 }
 
@@ -314,12 +332,18 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
     EXPECT_FALSE(chest->head->eye->alive);
     EXPECT_EQ(std::get<1>(posted_since(0).back()), 371);
     EXPECT_EQ(std::get<2>(posted_since(0).back()), -4);
+    const std::pair<float, float> from(chest->x, chest->y);
     uint32_t start = 0;
     while (chest->phase != 50003 && start < 400) {
         run(1);
         ++start;
+        if (chest->phase == 50002 && chest->phase_frame == 1) {
+            EXPECT_EQ(std::pair(chest->x, chest->y), std::pair(from.first + 40, from.second - 12));
+        }
     }
     EXPECT_EQ(start, 32u + 128u) << "31 frames of rear-up, then 128 of settling feet";
+    run(100 - chest->phase_frame);
+    EXPECT_EQ(chest->hand->phase, 401) << "the claw sinks from frame 32";
     struct row_t {
         uint32_t frame;
         object_t* part;
@@ -342,6 +366,9 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
     chest->place_parts();
     auto v = [chest](int32_t d) { return std::pair(chest->dir_vectors[d][0], chest->dir_vectors[d][1]); };
     EXPECT_FLOAT_EQ(v(16).second, -14.0f);
+    for (size_t row = 0; row < 14; ++row) {
+        EXPECT_TRUE(std::equal(tail_poses[row], tail_poses[row] + 9, scorpion_poses[row])) << row;
+    }
     EXPECT_EQ(std::pair(chest->head->x, chest->head->y), std::pair(88.0f, 106.0f));
     EXPECT_EQ(std::pair(chest->head->eye->x, chest->head->eye->y), std::pair(73.0f, 103.0f));
     const int32_t d0 = chest->tail->direction;
@@ -356,6 +383,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
         arm.emplace_back(s->x, s->y);
     }
     EXPECT_EQ(arm[0], std::pair(102.0f, 110.0f));
+    EXPECT_EQ(arm[3], std::pair(101.0f, 120.0f)) << "halfway to the elbow";
     EXPECT_EQ(arm[6], std::pair(100.0f, 130.0f)) << "the elbow 40 right of the claw, halfway down";
     EXPECT_FLOAT_EQ(arm[9].second, 140.0f);
     EXPECT_FLOAT_EQ(arm[9].first, 100 + (60.0f - 100) / 400 * 100);
@@ -363,6 +391,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
     chest->feet[2]->anchor_y = 156;
     chest->place_parts();
     EXPECT_EQ(std::pair(chest->legs[2]->x, chest->legs[2]->y), std::pair(148.0f, 116.0f));
+    EXPECT_EQ(std::pair(chest->legs[0]->x, chest->legs[0]->y), std::pair(120.0f, 116.0f));
     EXPECT_EQ(std::pair(chest->legs[2]->next->x, chest->legs[2]->next->y), std::pair(149.2f, 120.0f));
 
     // The strike by the aim: settled in the aim pose, the tail strikes along the row of the aim.
@@ -370,7 +399,7 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
                                                    {39, 1500}, {40, 1500}, {41, 1550}};
     for (const auto& [aim, strike] : strikes) {
         for (body_t* s = chest->tail; s != nullptr; s = s->next) {
-            s->direction = tail_poses[pose_aim][0];
+            s->direction = scorpion_poses[1][0];
         }
         while (chest->turn_tail(pose_aim, 4)) {
         }
@@ -390,9 +419,9 @@ TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_
         // Settled on the row; the way back to rest starts in the same frame, one step, but after ground
         // strikes.
         EXPECT_EQ(chest->phase, strike + 1);
-        const int32_t* row = tail_poses[pose_strikes + (strike - 1000) / 50];
+        const int32_t* row = scorpion_poses[2 + (strike - 1000) / 50];
         for (size_t k = 0; k < 9; ++k) {
-            const int32_t rest = tail_poses[pose_rest][k];
+            const int32_t rest = scorpion_poses[0][k];
             const int32_t back = strike < 1500 ? (rest > row[k]) - (rest < row[k]) : 0;
             EXPECT_EQ(pose[k], row[k] + back) << strike << " " << k;
         }
@@ -481,6 +510,9 @@ TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
     foot_t* foot = chest->feet[0];
     foot->set_position(100, 108);
     EXPECT_EQ(foot->in_air, 0) << "ground 20 below, at 128";
+    EXPECT_EQ(std::tuple(foot->puffs[0]->alive, foot->puffs[0]->x, foot->puffs[0]->y),
+              std::tuple(uint8_t(1), 100.0f, 128.0f))
+        << "dust where it stands";
     foot->step(1.0f);
     EXPECT_FLOAT_EQ(foot->y, 108 - 14 + 81 * 0.14f);
     EXPECT_EQ(std::pair(foot->apex_x, foot->apex_y), std::pair(110.0f, 94.0f));
@@ -522,6 +554,15 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
         chest->tail->next->kill();
         EXPECT_EQ(pool_shots_alive(), level >= 3 ? 1 : 0) << level;
     }
+    for (int32_t level : {6, 7}) {
+        chest_t* chest = scorpion(*this, 150, 100, level);
+        ship_at(40, 100);
+        stingball_t* ball = chest->sting->balls[0];
+        ball->set_position(100, 100);
+        ball->start();
+        ball->damage(100000);
+        EXPECT_EQ(pool_shots_alive(), level >= 7 ? 1 : 0) << "a ball's revenge from level 7";
+    }
     chest_t* chest = scorpion(*this, 150, 100);
     sting_t* sting = chest->sting;
     sting->set_state(1);
@@ -545,6 +586,16 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
     }
     EXPECT_EQ(std::tuple(patterns[0], patterns[31], patterns[32], patterns[69], eye->phase),
               std::tuple(1, 1, 2, 2, 0));
+    eye->phase = 200;
+    eye->phase_frame = 0;
+    eye->pattern = 3;
+    patterns.clear();
+    for (int32_t i = 0; i < 49; ++i) {
+        eye->update();
+        patterns.push_back(eye->pattern);
+    }
+    EXPECT_EQ(std::tuple(patterns[0], patterns[47], eye->pattern, eye->phase), std::tuple(2, 0, 0, 0))
+        << "shut every 16th frame";
     stingball_t* ball = sting->balls[1];
     ball->set_position(100, 271.97f);
     ball->direction = 0;
@@ -554,4 +605,170 @@ TEST_F(scorpion_test, tail_joints_fire_back_from_level_3_and_the_sting_and_eye_b
     EXPECT_TRUE(ball->alive);
     ball->update();
     EXPECT_FALSE(ball->alive) << "below the field";
+}
+
+TEST_F(scorpion_test, every_aim_ends_its_sweeps_eight_past_it_also_next_to_direction_0) {
+    // From 8 above the aim the sweep down takes seven steps of 2 (it ends at 8 below); the sweep up
+    // then takes four steps of 3 from the last of them.
+    for (int32_t aim : {0, 3, 7, 8, 20, 32, 44, 52, 56, 60, 63}) {
+        chest_t* chest = scorpion(*this, 60, 160);
+        run(1);
+        const float* tip = chest->sting->position();
+        const auto aim_now = [tip] { return direction_to(tip, player_ship_position()); };
+        for (int32_t k = 0; k < 8 && aim_now() != aim; ++k) {
+            const double a = (aim + (k % 4) * 0.25 - (k / 4) * 0.5) * M_PI / 32;
+            ship_at(tip[0] + 60 * float(std::cos(a)), tip[1] - 60 * float(std::sin(a)));
+        }
+        ASSERT_EQ(aim_now(), aim);
+        chest->sting->aim = wrap64(aim + 8);
+        chest->attack_count = 4; // the last round: its end waits in 5500
+        chest->phase = 5100;
+        chest->phase_frame = 0;
+        std::map<int32_t, int32_t> steps;
+        int32_t last = 0;
+        for (int32_t n = 0; n < 3000 && chest->phase != 5500; ++n) {
+            run(1);
+            steps[chest->phase] += chest->phase != last && (chest->phase == 5103 || chest->phase == 5203);
+            last = chest->phase;
+        }
+        EXPECT_EQ(std::tuple(steps[5103], steps[5203], chest->phase), std::tuple(7, 4, 5500)) << aim;
+    }
+}
+
+TEST_F(scorpion_test, feet_step_by_their_thresholds_and_the_jump_carries_them) {
+    struct gait_t {
+        int32_t mode;
+        float f[3];     // foot x from the chest's
+        bool stands[3]; // on the floor, else in the air
+        bool steps[3];
+    };
+    const gait_t gaits[] = {
+        {1, {-8, 29, 51}, {true, true, true}, {true, false, false}},
+        {1, {-9, 30, 51}, {true, true, true}, {false, true, false}},
+        {1, {-9, 29, 52}, {true, true, true}, {false, false, true}},
+        {1, {-8, 30, 52}, {true, true, true}, {true, false, true}}, // foot 0 has just left the floor
+        {1, {-8, 30, 52}, {true, false, true}, {false, true, false}},
+        {3, {-8, 31, 53}, {true, true, true}, {true, false, false}},
+        {3, {-7, 30, 53}, {true, true, true}, {false, true, false}},
+        {3, {-7, 31, 52}, {true, true, true}, {false, false, true}},
+        {2, {0, 0, 0}, {false, true, true}, {true, false, false}},
+        {4, {0, 0, 0}, {true, true, false}, {false, false, true}},
+    };
+    for (const gait_t& g : gaits) {
+        chest_t* chest = scorpion(*this, 120, 60);
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 180);
+        }
+        bool any = false;
+        for (size_t i = 0; i < 3; ++i) {
+            chest->feet[i]->set_position(chest->x + g.f[i], g.stands[i] ? 160 : 100);
+            any = any || g.steps[i];
+        }
+        EXPECT_EQ(chest->step_feet(g.mode, 1.0f), any) << g.mode;
+        for (size_t i = 0; i < 3; ++i) {
+            const float moved = chest->feet[i]->x - (chest->x + g.f[i]);
+            EXPECT_EQ(moved, g.steps[i] ? (g.mode <= 2 ? -1.0f : 1.0f) : 0.0f) << g.mode << " foot " << i;
+        }
+    }
+    struct jump_t {
+        float y; // before the frame's move
+        float vy;
+        bool in_air;   // the feet
+        float foot_dy; // (dx -2.5 when they move)
+        bool going;
+    };
+    const jump_t jumps[] = {
+        {93, -8, true, 0, true},   // 95 above the floor at 180: the feet stay
+        {92, -8, true, -8, true},  // 96 above: they rise with the chest
+        {84, -8, true, -11, true}, // from 104 above, 3 more
+        {60, 2, true, 3, true},    // falling: a foot in the air drops by vy + 1
+        {60, 2, false, 0, false},  // all standing: the jump ends
+    };
+    for (const jump_t& j : jumps) {
+        chest_t* chest = scorpion(*this, 120, 60);
+        for (int32_t y = 180; y < 256; ++y) {
+            solid_at(*slot0, 120 - 2, y);
+        }
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 180);
+        }
+        chest->start_jump();
+        chest->jump_vy = j.vy;
+        chest->y = j.y;
+        foot_t* foot = chest->feet[1];
+        foot->set_position(110, j.in_air ? 100 : 160);
+        chest->feet[0]->set_position(90, foot->y);
+        chest->feet[2]->set_position(130, foot->y);
+        const float fy = foot->y;
+        EXPECT_EQ(chest->step_jump(), j.going) << j.y;
+        EXPECT_EQ(std::tuple(chest->x, chest->y, chest->jump_vy),
+                  std::tuple(118.0f, j.y + j.vy, j.vy + 0.3f));
+        EXPECT_EQ(std::pair(foot->x, foot->y - fy), std::pair(j.foot_dy != 0 ? 107.5f : 110.0f, j.foot_dy))
+            << j.y;
+    }
+}
+
+TEST_F(scorpion_test, the_jaw_lets_the_worm_out_at_its_32nd_frame_and_trailing_lasers_bounce_at_level_8) {
+    chest_t* chest = scorpion(*this, 150, 100);
+    head_t* head = chest->head;
+    head->phase = 200;
+    head->phase_frame = 0;
+    head->direction = 32;
+    // Open to pattern 24, then one more every 12th frame up to 31, 80 frames of roar, one less every 8th
+    // frame down to 24, shut.
+    std::map<int32_t, int32_t> entered;
+    int32_t worm_at = -1;
+    for (int32_t n = 0; n < 300 && head->phase != 100; ++n) {
+        const int32_t was = head->phase;
+        head->update();
+        if (head->phase != was) {
+            entered[head->phase] = n;
+        }
+        if (head->phase == 202 && head->phase_frame == 1) {
+            EXPECT_NE(g_soundctr.se_states[70], 0) << "the roar";
+        }
+        if (worm_at < 0 && head->worm->alive) {
+            worm_at = int32_t(head->phase_frame) - 1;
+            EXPECT_EQ(std::tuple(head->worm->dir, head->worm->x, head->worm->y),
+                      std::tuple(38, head->x - 14, head->y + 16));
+        }
+    }
+    EXPECT_EQ(entered, (std::map<int32_t, int32_t>{{201, 0}, {202, 84}, {203, 164}, {100, 220}}));
+    EXPECT_EQ(worm_at, 32);
+
+    // Between a ceiling and a floor: at level 8 three bounces, mirrored top to bottom, and a stop at the
+    // fourth contact; below it the first contact stops it. Its segments close up and it goes in the
+    // seventh frame from the stop.
+    for (const auto& [level, directions] :
+         {std::pair(1, std::vector<int32_t>{40}), std::pair(8, std::vector<int32_t>{40, 24, 40, 24})}) {
+        chest = scorpion(*this, 150, 100, level);
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 140);
+            solid_at(*slot0, x, 180);
+        }
+        auto* laser = static_cast<stinglaser1_head_t*>(chest->sting->heads[0]);
+        laser->set_position(200, 160);
+        laser->direction = 40;
+        laser->speed = 1.5f;
+        laser->start();
+        for (stinglaser1_t* segment = laser->next; segment != nullptr; segment = segment->next) {
+            EXPECT_TRUE(segment->alive);
+        }
+        std::vector<int32_t> seen{laser->direction};
+        int32_t after_stop = 0;
+        for (int32_t n = 0; n < 400 && laser->alive; ++n) {
+            laser->update();
+            if (laser->stopped) {
+                ++after_stop;
+            } else if (laser->direction != seen.back()) {
+                seen.push_back(laser->direction);
+            }
+        }
+        EXPECT_EQ(seen, directions) << level;
+        EXPECT_EQ(after_stop, 7) << level;
+        laser->set_position(100, 160);
+        laser->start();
+        laser->update();
+        EXPECT_EQ(std::pair(laser->next->x, laser->next->y), std::pair(100.0f, 160.0f)) << "a fresh trail";
+    }
 }
