@@ -79,17 +79,14 @@ TEST_F(hostile_placement, every_type_at_the_extremes_lives_and_dies_within_defin
 // A search from far off the screen costs no more than about one wrap of the layer, and a position fallen
 // further than an int holds is probed within bounds.
 TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded) {
-    load({placed(294, on_screen, on_screen), placed(277, on_screen, on_screen)});
+    load({placed(294, on_screen, on_screen), placed(277, INT32_MAX, on_screen),
+          placed(277, INT32_MIN, on_screen)});
     auto* chest = only<scorpion001::chest_t>();
-    auto* crab = only<crab001::body_t>();
-    ASSERT_TRUE(chest != nullptr && crab != nullptr);
+    const std::vector<crab001::body_t*> crabs = all<crab001::body_t>();
+    ASSERT_TRUE(chest != nullptr && crabs.size() == 2);
     scorpion001::foot_t* foot = chest->feet[0];
-    const auto crab_at = [crab](float x) {
-        return [crab, x] {
-            crab->x = x;
-            crab->update(); // plants its feet at either side, then looks for the gap it climbs
-        };
-    };
+    // Its first frame plants its feet at either side, then looks for the gap it climbs.
+    const auto crab_update = [](crab001::body_t* crab) { return [crab] { crab->update(); }; };
     struct row_t {
         const char* search;
         std::function<void()> probe;
@@ -98,8 +95,8 @@ TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded
     const row_t rows[] = {
         {"gap far right", [] { terrain_gap_center_x(1 << 24, 0); }, 512 / 8},
         {"gap far left", [] { terrain_gap_center_x(-(1 << 24), 0); }, 512 / 8},
-        {"crab far right", crab_at(1 << 24), 1024},
-        {"crab far left", crab_at(-(1 << 24)), 1024},
+        {"crab far right", crab_update(crabs[0]), 1024},
+        {"crab far left", crab_update(crabs[1]), 1024},
         {"ground far above",
          [chest] {
              chest->y = -(1 << 24);
