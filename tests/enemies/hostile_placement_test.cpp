@@ -76,8 +76,8 @@ TEST_F(hostile_placement, every_type_at_the_extremes_lives_and_dies_within_defin
     }
 }
 
-// A search from far off the screen costs no more than about one wrap of the layer, and a position fallen
-// further than an int holds is probed within bounds.
+// A search from far off the screen finds what a whole walk would and costs no more than about one wrap of
+// the layer; a position fallen further than an int holds is probed within bounds.
 TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded) {
     load({placed(294, on_screen, on_screen), placed(277, INT32_MAX, on_screen),
           placed(277, INT32_MIN, on_screen)});
@@ -105,6 +105,11 @@ TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded
          512},
         {"foot far below", [foot] { foot->set_position(on_screen, 3e9f); }, 1},
     };
+    // Found all the same: the walls a whole walk meets first, on its 64th step (one wrap less one step).
+    solid_at(*slot0, 8, 0);
+    solid_at(*slot0, 504, 8);
+    EXPECT_EQ(terrain_gap_center_x(1 << 24, 0), ((1 << 24) - 504 + 256) >> 1);
+    EXPECT_EQ(terrain_gap_center_x(-(1 << 24), 8), (-(1 << 24) + 504) >> 1);
     counting_layer_t layer(g_screenctr.presenter, 0);
     g_screenctr.layers[0] = &layer;
     for (const row_t& r : rows) {
