@@ -1,6 +1,7 @@
 // The scorpion chest's body: its skeleton placed from its position every frame, its walk along the
 // terrain, the feet's gait, the jump and the death explosions.
 #include "bosses/scorpion/chest.h"
+#include "objects/coordinate.h"
 #include "objects/direction.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
@@ -16,15 +17,18 @@ constexpr float joint = 14;
 constexpr float probe_ahead = 8;
 constexpr float walk_height = 28;
 constexpr float screen_bottom = 256;
+// Terrain layer 0 is 512 pixels tall: above that much of the screen a column only repeats itself.
+constexpr float ground_search_top = screen_bottom - 512;
 constexpr float jump_probe_from = 128;
 constexpr float foot_drop = 4;
 constexpr float settle_step = 4;
 constexpr int32_t bullet_level = 3;
 
-// The first height from `from` down, by `step`, where the column meets terrain layer 0; 256 without any.
+// The first height from `from` (no higher than one layer above the screen's bottom) down, by `step`,
+// where the column meets terrain layer 0; 256 without any.
 float ground_below(float px, float from, float step) {
-    float h = from;
-    while (h < screen_bottom && !terrain_layer0_at(int32_t(px), int32_t(h))) {
+    float h = std::max(from, ground_search_top);
+    while (h < screen_bottom && !terrain_layer0_at(pixel_coordinate(px), int32_t(h))) {
         h += step;
     }
     return h;
@@ -207,7 +211,8 @@ bool chest_t::explode_step() {
     if (entry.explosion->alive) {
         return true;
     }
-    entry.explosion->set_position(float(int32_t(x) + entry.dx), float(int32_t(y) + entry.dy));
+    entry.explosion->set_position(float(pixel_coordinate(x) + entry.dx),
+                                  float(pixel_coordinate(y) + entry.dy));
     entry.explosion->start();
     explosions.next = (explosions.next + 1) % int32_t(explosions.entries.size());
     if (difficulty_level() >= bullet_level) {

@@ -1,6 +1,7 @@
 // The scorpion's jointed chains and feet: turning a chain toward a pose, the deaths passed down each
 // chain, the arm's flash pulse, and the feet's steps along their arcs onto the terrain.
 #include "bosses/scorpion/limbs.h"
+#include "objects/coordinate.h"
 #include "objects/enemy_fire.h"
 #include "objects/play_globals.h"
 #include "objects/terrain_probe.h"
@@ -93,7 +94,8 @@ void foot_t::set_position(float new_x, float new_y) {
     x = new_x;
     y = new_y;
     const float ground = y + foot_height;
-    in_air = ground >= ground_from && terrain_layer0_at(int32_t(x), int32_t(ground)) ? 0 : 1;
+    in_air =
+        ground >= ground_from && terrain_layer0_at(pixel_coordinate(x), pixel_coordinate(ground)) ? 0 : 1;
     if (!in_air) {
         puff();
     }

@@ -20,19 +20,22 @@ constexpr int32_t se_destroyed = 54;
 constexpr int32_t burst_level = 3;
 constexpr int32_t gap_step = 8;
 constexpr int32_t screen_width = 256;
+// A row of a terrain layer repeats within the widest layer's 512 pixels: past that many 8-pixel steps a
+// walk would meet only pixels it has met, so it stops there with the answer it would reach.
+constexpr int32_t wrap_steps = 512 / gap_step;
 
 } // namespace
 
 int32_t terrain_gap_center_x(int32_t x, int32_t y) {
     int32_t left = 0;
-    for (int32_t px = x; px >= 0; px -= gap_step) {
+    for (int32_t px = x, n = 0; px >= 0 && n < wrap_steps; px -= gap_step, ++n) {
         if (terrain_layer0_at(px, y)) {
             left = px;
             break;
         }
     }
     int32_t right = screen_width;
-    for (int32_t px = x; px < screen_width; px += gap_step) {
+    for (int32_t px = x, n = 0; px < screen_width && n < wrap_steps; px += gap_step, ++n) {
         if (terrain_layer0_at(px, y)) {
             right = px;
             break;

@@ -216,7 +216,8 @@ void stage_t::spawn_cell002(stage_t* stage, const placement_t* placement) {
     placement_t copy = *placement;
     copy.type = chain_type;
     for (const chain_shape_t& c : chains) {
-        copy.x = placement->x + c.dx;
+        // Summed wide and held to the placement limit, as every placed position is.
+        copy.x = int32_t(placed_coordinate(placement->x, c.dx));
         cell002::root_t* root = build_cell002_chain(stage, &copy);
         if (root == nullptr) {
             continue;

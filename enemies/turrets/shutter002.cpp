@@ -4,12 +4,16 @@
 #include "play/spawn_helpers.h"
 #include "screen/soundctr.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int32_t slat_count = 8;
 constexpr float slat_spacing = 16;
 constexpr uint32_t sound_every = 8;
 constexpr int32_t se_unroll = 92;
+// The placement limit: the slats end within the whole pixels a float holds, and `way * travel` fits.
+constexpr int32_t travel_limit = 1 << 24;
 
 enum : int32_t { begin = 0, waiting = 1, down = 10, up = 20, done = 99 };
 
@@ -116,7 +120,7 @@ void stage_t::spawn_shutter002(stage_t* stage, const placement_t* placement, flo
     }
     shutter002::body_t* body = make_shutter002_body(stage, placement, body_record);
     body->pattern = b;
-    body->travel = placement->param2;
+    body->travel = std::clamp(placement->param2, -travel_limit, travel_limit);
     body->speed = speed;
     body->first = first;
 }

@@ -4,6 +4,7 @@
 #include "enemies/damage_tail.h"
 #include "enemies/meteors/meteor_hit.h"
 #include "objects/big_explosion.h"
+#include "objects/coordinate.h"
 #include "objects/play_globals.h"
 #include "objects/pooled_shots.h"
 #include "objects/random.h"
@@ -270,8 +271,9 @@ void body_t::damage(int32_t n) {
         if (!other->alive || !is_meteor(*other)) {
             continue;
         }
-        const int32_t dx = int32_t(other->x - x);
-        const int32_t dy = int32_t(other->y - y);
+        // Bounded and squared wide: meteors and the body may stand any distance apart.
+        const int64_t dx = pixel_coordinate(other->x - x);
+        const int64_t dy = pixel_coordinate(other->y - y);
         if (dx * dx + dy * dy < meteor_reach_squared) {
             other->kill();
         }
