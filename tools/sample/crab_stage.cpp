@@ -84,7 +84,7 @@ std::vector<objectinfo_t> crab_records() {
 
 std::vector<placement_t> crab_placements(int32_t stage) {
     if (stage == 1) {
-        return {place(277, crab_key, 128, 200)}; // in the middle, its feet on the screen's edges
+        return {place(277, crab_key, 128, 272)}; // just below the screen, where its parked balls die at once
     }
     return {};
 }

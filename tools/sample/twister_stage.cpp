@@ -63,7 +63,7 @@ std::vector<placement_t> twister_placements(int32_t stage) {
         return {
             place(117, position(1, 100), 228, 72, 0, 39),   // a gunship hanging before the ship
             place(119, position(2, 20), enter_x, 150),      // a dasher
-            place(125, position(3, 30), 200, 210, 0, 38),   // a formation let out upwards
+            place(125, position(3, 30), 200, 160, 0, 38),   // a formation let out upwards, above the floor
             place(128, position(3, 230), enter_x, 96, 90),  // a weaver
             place(129, position(4, 80), 180, -8),           // a diver from the top
             place(130, position(4, 210), enter_x, 176, 45), // a tracker firing right
