@@ -82,19 +82,10 @@ std::vector<objectinfo_t> crab_records() {
     };
 }
 
-std::vector<placement_t> crab_placements(int32_t stage) {
-    if (stage == 1) {
-        return {place(277, crab_key, 128, 272)}; // just below the screen, where its parked balls die at once
-    }
-    return {};
-}
-
-std::vector<eventinfo_t> crab_events(int32_t stage) {
-    if (stage != 1) {
-        return {};
-    }
-    // Held while it climbs; its sway lets the stage go on.
-    return {{event_hold, 0, crab_key, 1}};
+std::vector<stage_piece_t> crab_pieces() {
+    // Just below the screen, where its parked balls die at once; held while it climbs, its sway lets the
+    // stage go on.
+    return {{"crab001", {place(277, 0, 128, 272)}, {{event_hold, 0, 0, 1}}}};
 }
 
 bool add_crab_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -4,15 +4,14 @@
 
 #include "objects/objectinfo.h"
 #include "play/eventinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> crab_records();
-// The placements and events of stage 1 or 2.
-std::vector<placement_t> crab_placements(int32_t stage);
-std::vector<eventinfo_t> crab_events(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> crab_pieces();
 bool add_crab_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);
