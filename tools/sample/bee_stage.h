@@ -1,5 +1,5 @@
-// The sample stages' bees: bee001 flights in both stages and the bee003 mid-boss with its escorts in
-// stage 2, the records of their parts and weapons, and their pictures.
+// The sample stages' bees: bee001 flights and the bee003 mid-boss with its escorts as pieces, the records of
+// their parts and weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"

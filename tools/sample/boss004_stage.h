@@ -1,4 +1,4 @@
-// The sample stages' armoured boss with arms: where it meets the player in stage 2, the records
+// The sample stages' armoured boss with arms: its piece, the records
 // of its parts and weapons, and their pictures.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The sample stages' pincer boss of two bodies: where it meets the player after the armoured boss in stage 2,
+// The sample stages' pincer boss of two bodies: its piece,
 // the records of its bodies, arms, hands and weapons, and their pictures.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The sample stages' boss006: where it meets the player in stage 2, the records of its weapons and
+// The sample stages' boss006: its piece, the records of its weapons and
 // effects, and their pictures.
 #pragma once
 

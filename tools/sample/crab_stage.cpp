@@ -16,7 +16,6 @@ constexpr int32_t thigh_image = 404;
 constexpr int32_t ball_image = 405;
 constexpr int32_t spark_image = 406;
 constexpr int32_t laser_image = 407;
-constexpr uint32_t crab_key = position(5, 80);
 constexpr int32_t event_hold = 389;
 
 // A round shell with a dark face where the eyes sit.

@@ -1,4 +1,4 @@
-// The sample stages' walking crab: where it meets the player near the end of stage 1, the hold that keeps
+// The sample stages' walking crab: its piece with the hold that keeps
 // it on screen while it climbs, the records of its parts and their pictures.
 #pragma once
 

@@ -21,8 +21,6 @@ constexpr int32_t spark_image = 207;
 
 constexpr int32_t boss_type = 338;
 constexpr int32_t event_hold = 389;
-// Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
-constexpr uint32_t boss_key = position(5, 16);
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {

@@ -1,4 +1,4 @@
-// The sample stages' scorpion boss: where it meets the player in stage 2, the records of its parts and
+// The sample stages' scorpion boss: its piece, the records of its parts and
 // weapons, and their pictures.
 #pragma once
 
