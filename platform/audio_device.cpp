@@ -18,7 +18,7 @@ struct device_t {
     int users = 0;
     bool silent_driver = false;
     bool fail = false;
-    std::string no_device_reason; // why the silent driver stands in, while it does
+    std::string no_device_reason; // why the last try of a sound card failed
 };
 
 device_t& device() {
@@ -80,7 +80,6 @@ bool audio_device_acquire() {
                 SDL_AudioQuit();
             }
             d.silent_driver = false;
-            d.no_device_reason.clear();
             return false;
         }
     }
@@ -99,14 +98,14 @@ void audio_device_release() {
     if (d.silent_driver) {
         SDL_AudioQuit();
         d.silent_driver = false;
-        d.no_device_reason.clear();
     } else {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
 std::string audio_device_missing_reason() {
-    return device().no_device_reason;
+    const device_t& d = device();
+    return d.silent_driver ? d.no_device_reason : std::string();
 }
 
 void audio_set_manual(bool on) {
