@@ -8,6 +8,7 @@
 #include "tests/enemies/enemy_kit.h"
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -289,12 +290,16 @@ TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
         worm002::head_t* head = only<worm002::head_t>();
         ASSERT_NE(head, nullptr);
         std::vector<int32_t> dirs;
+        float last_x = 0;
         for (int32_t f = 0; f < 6; ++f) {
             run(1);
             dirs.push_back(head->dir);
             if (f == 0) {
                 EXPECT_NEAR(head->y, r.settled_y, 0.6f) << r.on_ceiling;
+            } else {
+                EXPECT_NEAR(last_x - head->x, 0.5f, 0.01f) << r.on_ceiling; // it creeps left
             }
+            last_x = head->x;
         }
         EXPECT_EQ(dirs, r.dirs) << r.on_ceiling;
         EXPECT_EQ(head->pattern, (head->dir / 2) & 15);
@@ -405,4 +410,102 @@ TEST_F(worms, worm004_shoots_faster_by_level) {
         EXPECT_EQ(head->shots[0]->direction, 8);
         EXPECT_EQ(alive_count(head->shots), 1);
     }
+}
+
+TEST_F(worms, worm002_steers_for_the_first_free_probe_point) {
+    struct row_t {
+        int32_t on_ceiling;
+        int32_t solid; // how many of the four probe points, in probing order, are terrain
+        int32_t target;
+    };
+    const row_t rows[] = {{0, 0, 48}, {0, 1, 40}, {0, 2, 32}, {0, 3, 24}, {0, 4, 18},
+                          {1, 0, 16}, {1, 1, 24}, {1, 2, 32}, {1, 3, 40}, {1, 4, 46}};
+    int32_t x = 8; // each row on fresh terrain
+    for (const row_t& r : rows) {
+        x += 24;
+        load({placed(190, x, 150, r.on_ceiling)});
+        scene->scroll_stop = 1;
+        const int32_t away = r.on_ceiling != 0 ? -4 : 4;
+        const int32_t probes[4][2] = {
+            {x, 150 + away}, {x - 4, 150 + away}, {x - 4, 150}, {x - 4, 150 - away}};
+        for (int32_t i = 0; i < r.solid; ++i) {
+            solid_at(*slot0, probes[i][0], probes[i][1]);
+        }
+        worm002::head_t* head = only<worm002::head_t>();
+        head->state = 1; // already on its wall, heading left
+        head->dir = 32;
+        // Held in place, it turns one step a frame to the target and then sways between it and one more.
+        std::vector<int32_t> dirs;
+        for (int32_t f = 0; f < 20; ++f) {
+            head->set_position(float(x) + 0.5f, 150.5f);
+            run(1);
+            dirs.push_back(head->dir);
+        }
+        EXPECT_EQ(std::min(dirs[18], dirs[19]), r.target) << r.on_ceiling << " " << r.solid;
+        EXPECT_EQ(std::max(dirs[18], dirs[19]), r.target + 1) << r.on_ceiling << " " << r.solid;
+    }
+}
+
+TEST_F(worms, worm002_leaves_silently_two_sections_on_and_fires_back_only_from_parts_that_explode) {
+    load({placed(190, 128, 150)}, 3);
+    scene->scroll_stop = 1;
+    ship_at(40, 150);
+    std::vector<worm002::seg_t*> chain = chain_of<worm002::seg_t>(only<worm002::head_t>());
+    advance_to(0x1FFFF);
+    run(1);
+    EXPECT_EQ(alive_count(chain), 12);
+    advance_to(0x20000);
+    run(1);
+    EXPECT_EQ(alive_count(chain), 0);
+    EXPECT_EQ(sounds_of(55), 0);
+    EXPECT_EQ(alive_count(all<explosion_t>()), 0);
+    EXPECT_EQ(pool_shots_alive(), 0);
+    // Shot down at level 3: the head, the tail and the five exploding middle bodies fire back; at 2 none.
+    for (const auto& [level, shots] : {std::pair{3, 7}, std::pair{2, 0}}) {
+        load({placed(190, 128, 150)}, level);
+        scene->scroll_stop = 1;
+        ship_at(40, 150);
+        run(1);
+        only<worm002::head_t>()->damage(9999);
+        run(30);
+        EXPECT_EQ(alive_count(chain_of<worm002::seg_t>(only<worm002::head_t>())), 0) << level;
+        EXPECT_EQ(pool_shots_alive(), shots) << level;
+    }
+}
+
+TEST_F(worms, worm004_fires_at_the_top_of_a_stretch_by_level_while_the_ship_is_near) {
+    struct row_t {
+        int32_t level;
+        float ship_dx;                // the ship's place beside the root
+        std::vector<uint32_t> pulses; // the stretches that fired, of the first six
+    };
+    const row_t rows[] = {
+        {1, -20, {3, 6}}, {2, -20, {2, 4, 6}}, {3, -20, {1, 2, 3, 4, 5, 6}}, {5, 200, {}}, {5, -90, {}}};
+    for (const row_t& r : rows) {
+        load({placed(196, 128, 120, 16)}, r.level);
+        scene->scroll_stop = 1;
+        ship_at(128 + r.ship_dx, 120);
+        worm004::head_t* head = only<worm004::head_t>();
+        std::vector<uint32_t> pulses;
+        for (int32_t f = 0; f < 400 && head->pulse_count < 6; ++f) {
+            const int32_t before = alive_count(head->shots);
+            run(1);
+            if (alive_count(head->shots) > before) {
+                pulses.push_back(head->pulse_count);
+                EXPECT_GT(head->spacing, 7.7f) << r.level; // fully stretched
+                for (missile_t* shot : head->shots) {
+                    shot->alive = 0; // a free shot for every stretch
+                }
+            }
+        }
+        EXPECT_EQ(pulses, r.pulses) << r.level << " " << r.ship_dx;
+    }
+    // The spacing starts as a whole number of pixels from 4 to 8.
+    std::set<float> spacings;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        settings.random_seed = int32_t(seed * 0x9E3779B9u);
+        load({placed(196, 128, 120, 16)});
+        spacings.insert(only<worm004::head_t>()->spacing);
+    }
+    EXPECT_EQ(spacings, (std::set<float>{4, 5, 6, 7, 8}));
 }
