@@ -14,12 +14,15 @@ constexpr float start_y = 130;
 
 class hopper : public enemy_kit_t {
   protected:
-    // A hopper at (x, 130) on a floor, the ship at (ship_x, ship_y).
-    hopper_t* on_floor(float x, float ship_x, float ship_y, int32_t level = 1) {
+    // A hopper at (x, 130) on a floor of a scrolled layer, the ship at (ship_x, ship_y).
+    hopper_t* on_floor(float x, float ship_x, float ship_y, int32_t level = 1, bool floor_on_cg = false) {
         load({placed(169, int32_t(x), int32_t(start_y))}, level);
         scene->scroll_stop = 1;
+        vscreen_t& layer = floor_on_cg ? static_cast<vscreen_t&>(*cg) : *slot0;
+        layer.offset_x = 37;
+        layer.offset_y = 11;
         for (int32_t px = 0; px < 256; ++px) {
-            solid_at(*slot0, px, floor_row);
+            solid_at(layer, px, floor_row);
         }
         ship_at(ship_x, ship_y);
         return only<hopper_t>();
@@ -159,8 +162,13 @@ TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
             cells.push_back((16 * facing + i) & 31);
         }
         EXPECT_EQ(patterns, cells) << facing;
+        // Turned, it hops on: standing, then crouching.
+        const int32_t base = 16 * (1 - facing);
         run(1);
         EXPECT_EQ(h->facing, 1 - facing) << "turned";
+        EXPECT_EQ(h->pattern, base);
+        run(1);
+        EXPECT_EQ(h->pattern, base + 32);
     }
 }
 
@@ -184,5 +192,33 @@ TEST_F(hopper, damage_sounds_and_the_revenge_bullet_by_level) {
         records({}, {missing});
         load({placed(169, 100, 130)});
         EXPECT_EQ(object_total(), 0u) << missing;
+    }
+}
+
+TEST_F(hopper, a_ceiling_met_while_rising_sends_it_down_at_once) {
+    struct row_t {
+        bool floor_on_cg;
+        int32_t ceiling_bottom; // solid up from this row; 0 for none
+        float peak_y;           // the highest point of the hop
+    };
+    // Rising 3.5, 3.3, ... 0.1 pixels; with the ceiling the second step is pushed down to where the head
+    // probe (8 above) clears row 115 and then falls by the speed turned downwards.
+    // The layers keep their pixels from row to row: the floor on the cg layer comes first.
+    const row_t rows[] = {{true, 0, 130 - 32.4f}, {false, 0, 130 - 32.4f}, {false, 115, 126.5f}};
+    for (const row_t& r : rows) {
+        hopper_t* h = on_floor(100, 220, 60, 1, r.floor_on_cg);
+        for (int32_t y = r.ceiling_bottom - 16; y <= r.ceiling_bottom && r.ceiling_bottom > 0; ++y) {
+            for (int32_t x = 0; x < 256; ++x) {
+                solid_at(*slot0, x, y);
+            }
+        }
+        float peak = start_y;
+        for (int32_t f = 0; f < 70 && h->pattern != 44; ++f) {
+            run(1);
+            peak = std::min(peak, h->y);
+        }
+        EXPECT_NEAR(peak, r.peak_y, 0.01f) << r.ceiling_bottom;
+        EXPECT_GE(h->y, 129) << r.floor_on_cg; // back on the floor
+        EXPECT_LT(h->y, 131) << r.floor_on_cg;
     }
 }
