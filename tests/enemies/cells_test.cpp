@@ -178,6 +178,19 @@ TEST_F(cells, cell002_hangs_five_chains_on_their_curves_with_one_draw_each) {
     root->move_x(-10);
     run(1);
     EXPECT_NEAR(links[16]->x, 126, 1e-3);
+    // The wave counts up a step every second frame, turns at 7 with its timer restarted and counts down
+    // likewise to 0.
+    root->pattern = 0;
+    root->wave_direction = 0;
+    root->timer = 0;
+    std::vector<int32_t> wave;
+    for (int32_t f = 0; f < 33; ++f) {
+        run(1);
+        wave.push_back(root->pattern);
+    }
+    // The end values hold three frames, a cycle of 30.
+    EXPECT_EQ(wave, (std::vector<int32_t>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 7, 6, 6,
+                                          5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 0, 0, 0, 1, 1, 2}));
 }
 
 TEST_F(cells, a_dead_link_decays_its_neighbours_outwards_and_they_send_pieces_at_the_ship) {
@@ -187,6 +200,11 @@ TEST_F(cells, a_dead_link_decays_its_neighbours_outwards_and_they_send_pieces_at
     cell002::root_t* root = all<cell002::root_t>()[0];
     const std::vector<cell002::part_t*> links = links_of(root);
     run(4);
+    // A hit on the root does nothing at all.
+    root->damage(50);
+    EXPECT_EQ(root->hp, root->max_hp());
+    EXPECT_FALSE(root->is_flashing());
+    EXPECT_TRUE(sounds.empty());
     // A player's hit on link 9: no piece from it, the chain flashes together.
     links[8]->damage(99);
     EXPECT_EQ(links[8]->alive, 0);
