@@ -270,16 +270,22 @@ TEST_F(worms, worm005_bursts_into_a_ring_by_level_and_its_segments_vanish) {
 TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
     struct row_t {
         int32_t on_ceiling;
+        int32_t placed_y;
         int32_t wall_y;  // terrain from here away from the worm
         float settled_y; // where the head stands after its first step
         std::vector<int32_t> dirs;
     };
+    // On screen it takes one step; beyond the edge it steps on until it meets terrain.
     const row_t rows[] = {
-        {0, 200, 196, {33, 32, 33, 32, 33, 32}}, // a flat floor: it sways about left
-        {1, 56, 60, {33, 32, 33, 32, 33, 32}},   // a flat ceiling
+        {0, 192, 200, 196, {33, 32, 33, 32, 33, 32}}, // a flat floor: it sways about left
+        {1, 64, 56, 60, {33, 32, 33, 32, 33, 32}},    // a flat ceiling
+        {0, 252, 300, 256, {33, 34, 35, 36, 37, 38}}, // the bottom edge is on screen: it dives
+        {0, 280, 300, 300, {31}},                     // in the terrain: it climbs
+        {1, 4, -40, 0, {31, 30, 29, 28, 27, 26}},
+        {1, -20, -40, -40, {33}},
     };
     for (const row_t& r : rows) {
-        load({placed(190, 128, r.on_ceiling != 0 ? 64 : 192, r.on_ceiling)});
+        load({placed(190, 128, r.placed_y, r.on_ceiling)});
         scene->scroll_stop = 1;
         const int32_t away = r.on_ceiling != 0 ? -1 : 1;
         for (int32_t x = 0; x < 256; ++x) {
@@ -291,21 +297,60 @@ TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
         ASSERT_NE(head, nullptr);
         std::vector<int32_t> dirs;
         float last_x = 0;
-        for (int32_t f = 0; f < 6; ++f) {
+        float last_y = 0;
+        for (size_t f = 0; f < r.dirs.size(); ++f) {
             run(1);
             dirs.push_back(head->dir);
             if (f == 0) {
-                EXPECT_NEAR(head->y, r.settled_y, 0.6f) << r.on_ceiling;
+                EXPECT_NEAR(head->y, r.settled_y, 0.6f) << r.placed_y;
             } else {
-                EXPECT_NEAR(last_x - head->x, 0.5f, 0.01f) << r.on_ceiling; // it creeps left
+                EXPECT_NEAR(std::hypot(last_x - head->x, last_y - head->y), 0.5f, 1e-4) << r.placed_y;
             }
             last_x = head->x;
+            last_y = head->y;
         }
-        EXPECT_EQ(dirs, r.dirs) << r.on_ceiling;
+        EXPECT_EQ(dirs, r.dirs) << r.placed_y;
         EXPECT_EQ(head->pattern, (head->dir / 2) & 15);
         EXPECT_EQ(head->on_ceiling, r.on_ceiling);
         EXPECT_EQ(head->back->back->pattern & 16, 16); // a middle body's bank
     }
+}
+
+TEST_F(worms, worm002_bodies_ride_every_eighth_entry_facing_along_the_chain_and_the_scroll_carries_it) {
+    load({placed(190, 128, 60)}); // nothing holds it: it dives
+    scene->scroll_stop = 1;
+    worm002::head_t* head = only<worm002::head_t>();
+    run(120);
+    EXPECT_GE(head->dir, 48);
+    EXPECT_LE(head->dir, 49);
+    EXPECT_EQ(head->pattern, 8);
+    const std::vector<worm002::seg_t*> chain = chain_of<worm002::seg_t>(head);
+    std::vector<int32_t> patterns;
+    for (size_t k = 1; k < chain.size(); ++k) {
+        patterns.push_back(chain[k]->pattern);
+        const poslog_t::entry_t at = head->trail.entry(8 * uint32_t(k));
+        EXPECT_FLOAT_EQ(chain[k]->x, at.x) << k;
+        EXPECT_FLOAT_EQ(chain[k]->y, at.y) << k;
+    }
+    EXPECT_EQ(patterns, (std::vector<int32_t>{24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 8})); // pointing down
+    // The scroll moves the head with its whole history; a body only once the head is dead.
+    const float x = head->x;
+    const float y = head->y;
+    const poslog_t::entry_t oldest = head->trail.entry(95);
+    const float body_x = chain[1]->x;
+    head->move_x(-5);
+    chain[1]->move_x(-5);
+    EXPECT_FLOAT_EQ(head->x, x - 5);
+    EXPECT_FLOAT_EQ(head->trail.entry(95).x, oldest.x - 5);
+    EXPECT_FLOAT_EQ(chain[1]->x, body_x);
+    head->move_y(300);
+    EXPECT_FLOAT_EQ(head->y, y + 300);
+    EXPECT_FLOAT_EQ(head->trail.entry(95).y, oldest.y + 300);
+    head->move_y(-300);
+    head->move_y_wrapped(300);
+    EXPECT_FLOAT_EQ(head->y, y + 300 - 512);
+    EXPECT_FLOAT_EQ(head->trail.entry(0).y, y + 300 - 512);
+    EXPECT_FLOAT_EQ(head->trail.entry(95).y, oldest.y + 300); // still inside the world
 }
 
 namespace {
@@ -391,7 +436,7 @@ TEST_F(worms, the_heads_steer_and_the_bodies_ride_their_history_which_the_scroll
 }
 
 TEST_F(worms, a_missing_record_makes_no_part_of_the_worm) {
-    const std::pair<int32_t, int32_t> rows[] = {{189, 64}, {190, 60},  {190, 191}, {193, 74},
+    const std::pair<int32_t, int32_t> rows[] = {{189, 64}, {190, 60},  {190, 191}, {190, 192}, {193, 74},
                                                 {196, 18}, {196, 197}, {199, 69},  {199, 22}};
     for (const auto& [type, missing] : rows) {
         records({}, {missing});
@@ -417,9 +462,10 @@ TEST_F(worms, worm002_steers_for_the_first_free_probe_point) {
         int32_t on_ceiling;
         int32_t solid; // how many of the four probe points, in probing order, are terrain
         int32_t target;
+        int32_t pattern; // half the heading, of 16
     };
-    const row_t rows[] = {{0, 0, 48}, {0, 1, 40}, {0, 2, 32}, {0, 3, 24}, {0, 4, 18},
-                          {1, 0, 16}, {1, 1, 24}, {1, 2, 32}, {1, 3, 40}, {1, 4, 46}};
+    const row_t rows[] = {{0, 0, 48, 8}, {0, 1, 40, 4},  {0, 2, 32, 0}, {0, 3, 24, 12}, {0, 4, 18, 9},
+                          {1, 0, 16, 8}, {1, 1, 24, 12}, {1, 2, 32, 0}, {1, 3, 40, 4},  {1, 4, 46, 7}};
     int32_t x = 8; // each row on fresh terrain
     for (const row_t& r : rows) {
         x += 24;
@@ -443,6 +489,7 @@ TEST_F(worms, worm002_steers_for_the_first_free_probe_point) {
         }
         EXPECT_EQ(std::min(dirs[18], dirs[19]), r.target) << r.on_ceiling << " " << r.solid;
         EXPECT_EQ(std::max(dirs[18], dirs[19]), r.target + 1) << r.on_ceiling << " " << r.solid;
+        EXPECT_EQ(head->pattern, r.pattern) << r.on_ceiling << " " << r.solid;
     }
 }
 
@@ -451,6 +498,12 @@ TEST_F(worms, worm002_leaves_silently_two_sections_on_and_fires_back_only_from_p
     scene->scroll_stop = 1;
     ship_at(40, 150);
     std::vector<worm002::seg_t*> chain = chain_of<worm002::seg_t>(only<worm002::head_t>());
+    std::vector<bool> exploding;
+    for (worm002::seg_t* part : chain) {
+        exploding.push_back(part->explosion != nullptr);
+    }
+    // The head, the tail, and every second middle body from the head's side.
+    EXPECT_EQ(exploding, (std::vector<bool>{1, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1}));
     advance_to(0x1FFFF);
     run(1);
     EXPECT_EQ(alive_count(chain), 12);
