@@ -166,13 +166,17 @@ TEST_F(worms, hits_on_a_body_go_to_the_head) {
             head = h4, body = h4->inner;
         }
         ASSERT_NE(body, nullptr) << type;
+        scene->scroll_stop = 1;
+        run(5);
         const int32_t before = head->hp;
         body->damage(2);
         EXPECT_EQ(head->hp, before - 2) << type;
         EXPECT_EQ(body->hp, body->max_hp()) << type;
-        EXPECT_EQ(body->is_flashing(), head->is_flashing()) << type;
+        EXPECT_TRUE(body->is_flashing()) << type; // with its head
+        run(1);
+        EXPECT_EQ(sounds_of(47), type == 193 ? 0 : 1) << type; // worm003's head sounds only when it dies
         if (auto* h4 = dynamic_cast<worm004::head_t*>(head)) {
-            EXPECT_EQ(h4->hit_timer, 8); // it turns away for 8 frames
+            EXPECT_EQ(h4->hit_timer, 7); // it turns away for 8 frames, one of them gone
         }
     }
     load({placed(199, 128, 120)});
@@ -209,6 +213,42 @@ TEST_F(worms, worm004_bends_each_joint_at_most_two_steps_and_hands_the_rest_inwa
     EXPECT_EQ(parts[2]->dir, 17);
     head->turn(-1);
     EXPECT_EQ(head->dir, 19);
+    // The other way likewise, from a straight worm.
+    load({placed(196, 128, 120, 16)});
+    head = only<worm004::head_t>();
+    const std::vector<std::vector<int32_t>> back = {{15, 16, 16, 16, 16, 16},
+                                                    {14, 16, 16, 16, 16, 16},
+                                                    {14, 15, 16, 16, 16, 16},
+                                                    {13, 15, 16, 16, 16, 16}};
+    for (const std::vector<int32_t>& dirs : back) {
+        head->turn(-1);
+        std::vector<int32_t> got;
+        for (worm004::seg_t* p = head; p != nullptr; p = p->inner) {
+            got.push_back(p->dir);
+        }
+        EXPECT_EQ(got, dirs);
+    }
+    // The first frame lays the bodies out straight from the root along its heading, the spacing apart,
+    // each cell half the heading plus the part's bank.
+    load({placed(196, 128, 120, 16)});
+    scene->scroll_stop = 1;
+    head = only<worm004::head_t>();
+    run(1);
+    parts.clear();
+    for (worm004::seg_t* p = head; p != nullptr; p = p->inner) {
+        parts.push_back(p);
+    }
+    std::vector<int32_t> patterns;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        patterns.push_back(parts[k]->pattern);
+        if (k == 0) {
+            continue; // the head has turned a step to the ship
+        }
+        EXPECT_EQ(parts[k]->dir & 63, 16) << k;
+        EXPECT_NEAR(parts[k]->x, 128, 1e-3) << k;
+        EXPECT_NEAR(parts[k]->y, 120 - float(5 - k) * head->spacing, 1e-3) << k;
+    }
+    EXPECT_EQ(patterns, (std::vector<int32_t>{8, 24, 40, 56, 56, 56}));
     // Banks from the head inwards, and the stretch between about 4 and 8 pixels.
     std::vector<int32_t> banks;
     for (worm004::seg_t* p : parts) {
@@ -281,6 +321,7 @@ TEST_F(worms, worm002_settles_on_its_wall_and_steers_by_the_first_free_probe) {
         {1, 64, 56, 60, {33, 32, 33, 32, 33, 32}},    // a flat ceiling
         {0, 252, 300, 256, {33, 34, 35, 36, 37, 38}}, // the bottom edge is on screen: it dives
         {0, 280, 300, 300, {31}},                     // in the terrain: it climbs
+        {0, 253, 300, 301, {31}},                     // beyond the edge at 257: on to the terrain
         {1, 4, -40, 0, {31, 30, 29, 28, 27, 26}},
         {1, -20, -40, -40, {33}},
     };
@@ -324,6 +365,7 @@ TEST_F(worms, worm002_bodies_ride_every_eighth_entry_facing_along_the_chain_and_
     EXPECT_GE(head->dir, 48);
     EXPECT_LE(head->dir, 49);
     EXPECT_EQ(head->pattern, 8);
+    EXPECT_EQ(head->trail.length, 96u);
     const std::vector<worm002::seg_t*> chain = chain_of<worm002::seg_t>(head);
     std::vector<int32_t> patterns;
     for (size_t k = 1; k < chain.size(); ++k) {
@@ -561,4 +603,45 @@ TEST_F(worms, worm004_fires_at_the_top_of_a_stretch_by_level_while_the_ship_is_n
         spacings.insert(only<worm004::head_t>()->spacing);
     }
     EXPECT_EQ(spacings, (std::set<float>{4, 5, 6, 7, 8}));
+}
+
+TEST_F(worms, worm004_stretches_and_turns_in_one_frame_and_leaves_silently_left_of_16) {
+    struct row_t {
+        int32_t state;
+        float spacing;
+        std::vector<float> spacings; // after each frame
+        std::vector<uint32_t> pulses;
+    };
+    // A changed state runs at once: the top of a stretch already contracts, the bottom already stretches.
+    const row_t rows[] = {{10, 7.9f, {8.3f, 8.1f, 7.9f}, {0, 1, 1}},
+                          {20, 4.1f, {3.9f, 4.3f, 4.7f}, {0, 0, 0}}};
+    for (const row_t& r : rows) {
+        load({placed(196, 128, 120, 16)});
+        scene->scroll_stop = 1;
+        worm004::head_t* head = only<worm004::head_t>();
+        head->state = r.state;
+        head->spacing = r.spacing;
+        std::vector<float> spacings;
+        std::vector<uint32_t> pulses;
+        for (size_t f = 0; f < r.spacings.size(); ++f) {
+            run(1);
+            EXPECT_NEAR(head->spacing, r.spacings[f], 1e-4) << r.state << " frame " << f;
+            pulses.push_back(head->pulse_count);
+        }
+        EXPECT_EQ(pulses, r.pulses) << r.state;
+    }
+    for (const auto& [x, alive] : {std::pair{-16.0f, 6}, std::pair{-17.0f, 0}}) {
+        load({placed(196, 128, 120, 16)});
+        scene->scroll_stop = 1;
+        worm004::head_t* head = only<worm004::head_t>();
+        head->state = 1; // where a stretch begins
+        head->x = x;
+        run(1);
+        std::vector<worm004::seg_t*> parts;
+        for (worm004::seg_t* p = head; p != nullptr; p = p->inner) {
+            parts.push_back(p);
+        }
+        EXPECT_EQ(alive_count(parts), alive) << x;
+        EXPECT_EQ(sounds_of(2), 0) << x;
+    }
 }
