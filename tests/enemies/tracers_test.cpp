@@ -83,13 +83,15 @@ TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_
             EXPECT_NEAR(flame->y, body->y - reach * sin_table[back], 1e-3) << r.type << " flame " << i;
         }
     }
-    load({placed(141, 128, 128)}); // a step off is close enough
-    scene->scroll_stop = 1;
-    ship_at(228, 128);
-    run(1);
-    ship_at(129 + 1000 * 0.9952f, 128 - 1000 * 0.0980f); // direction 1
-    run(4);
-    EXPECT_EQ(heading(*this), 0);
+    for (int32_t off : {1, 63}) { // a step off either way is close enough
+        load({placed(141, 128, 128)});
+        scene->scroll_stop = 1;
+        ship_at(228, 128);
+        run(1);
+        ship_at(129 + 1000 * cos_table[off], 128 - 1000 * sin_table[off]);
+        run(4);
+        EXPECT_EQ(heading(*this), 0) << off;
+    }
 }
 
 TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
@@ -137,7 +139,13 @@ TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
     ship_at(228, 128);
     run(1);
     EXPECT_EQ(only<tracer002::body_t>()->state, 2);
-    EXPECT_EQ(heading(*this), 1); // it aimed at the ship, then turned a step toward the left
+    // It aimed at the ship, then turns a step toward the left every other frame.
+    std::vector<int32_t> headings{heading(*this)};
+    for (int32_t f = 0; f < 5; ++f) {
+        run(1);
+        headings.push_back(heading(*this));
+    }
+    EXPECT_EQ(headings, (std::vector<int32_t>{1, 1, 2, 2, 3, 3}));
 }
 
 TEST_F(tracers, damage_sounds_and_the_revenge_shot_by_level) {
