@@ -2,6 +2,7 @@
 // floor, the bounce off a wall, the gun and its volley, the retreat, its damage and its records.
 #include "enemies/walkers/hopper.h"
 #include "objects/direction.h"
+#include "objects/explosion.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
@@ -19,6 +20,7 @@ class hopper : public enemy_kit_t {
         load({placed(169, int32_t(x), int32_t(start_y))}, level);
         scene->scroll_stop = 1;
         vscreen_t& layer = floor_on_cg ? static_cast<vscreen_t&>(*cg) : *slot0;
+        cg->holds_picture = floor_on_cg; // a layer without a picture is not probed
         layer.offset_x = 37;
         layer.offset_y = 11;
         for (int32_t px = 0; px < 256; ++px) {
@@ -42,6 +44,7 @@ TEST_F(hopper, it_turns_to_the_ship_and_hops_towards_it_onto_the_floor) {
         hopper_t* h = on_floor(100, r.ship_x, 60);
         ASSERT_NE(h, nullptr);
         ASSERT_EQ(h->shots.size(), 16u);
+        EXPECT_EQ(static_cast<explosion_t*>(h->shots[15]->effect)->period, 3u);
         if (r.wall) {
             for (int32_t y = 135; y < floor_row; ++y) {
                 for (int32_t x = 101; x < 105; ++x) {
@@ -133,6 +136,21 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         if (r.shots && turn > 0) {
             EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
         }
+    }
+}
+
+TEST_F(hopper, it_decides_by_the_ship_s_distance_to_hop_or_to_fire) {
+    struct row_t {
+        float ship_dx;
+        int32_t state; // the turn it begins: 201 to hop left, 251 to fire left, 301 and 351 right
+    };
+    const row_t rows[] = {{-100.5f, 201}, {-100, 251}, {-0.5f, 251}, {0, 351}, {50, 351}, {50.5f, 301}};
+    for (const row_t& r : rows) {
+        hopper_t* h = on_floor(100, 100 + r.ship_dx, 60);
+        h->state = 100;
+        h->facing = r.state < 300 ? 0 : 1; // facing away, so that the turn takes frames
+        run(1);
+        EXPECT_EQ(h->state, r.state) << r.ship_dx;
     }
 }
 
