@@ -82,6 +82,12 @@ TEST_F(hopper, it_turns_to_the_ship_and_hops_towards_it_onto_the_floor) {
         EXPECT_EQ(h->pattern, r.base + 47);
         run(1);
         EXPECT_EQ(h->pattern, r.base);
+        if (r.way > 0) { // the ship still far to the right: the next hop, a frame later
+            run(1);
+            EXPECT_EQ(h->pattern, r.base);
+            run(1);
+            EXPECT_EQ(h->pattern, r.base + 32);
+        }
     }
 }
 
@@ -99,6 +105,7 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         {100, -1, -100, 1, 4}, // straight up, facing left
         {100, -30, 40, 1, 0},  // below: no shots
         {-20, 10, -40, 0, 0},  // off screen
+        {-16, 10, -40, 0, 4},  // on its edge
     };
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(r.x, r.x + r.ship_dx, start_y + r.ship_dy);
@@ -121,6 +128,7 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
                 // From the muzzle 16 along the aim and 6 up, one step taken.
                 EXPECT_NEAR(l.x, h->x + 19.2f * cos_table[aim], 0.01f);
                 EXPECT_NEAR(l.y, h->y - 19.2f * sin_table[aim] - 6, 0.01f);
+                EXPECT_EQ(all<missile_t>()[size_t(l.index)]->pattern, aim & 31);
             }
         }
         const uint32_t t = uint32_t(turn);
@@ -222,7 +230,9 @@ TEST_F(hopper, a_ceiling_met_while_rising_sends_it_down_at_once) {
     // Rising 3.5, 3.3, ... 0.1 pixels; with the ceiling the second step is pushed down to where the head
     // probe (8 above) clears row 115 and then falls by the speed turned downwards.
     // The layers keep their pixels from row to row: the floor on the cg layer comes first.
-    const row_t rows[] = {{true, 0, 130 - 32.4f}, {false, 0, 130 - 32.4f}, {false, 115, 126.5f}};
+    // With the ceiling two rows lower the first step's head probe (8 above) still clears it.
+    const row_t rows[] = {
+        {true, 0, 130 - 32.4f}, {false, 0, 130 - 32.4f}, {false, 115, 126.5f}, {false, 117, 126.5f}};
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(100, 220, 60, 1, r.floor_on_cg);
         for (int32_t y = r.ceiling_bottom - 16; y <= r.ceiling_bottom && r.ceiling_bottom > 0; ++y) {
