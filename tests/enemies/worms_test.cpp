@@ -5,6 +5,7 @@
 #include "enemies/worms/worm003.h"
 #include "enemies/worms/worm004.h"
 #include "enemies/worms/worm005.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <cmath>
@@ -228,9 +229,15 @@ TEST_F(worms, worm004_bends_each_joint_at_most_two_steps_and_hands_the_rest_inwa
         }
         EXPECT_EQ(got, dirs);
     }
+    head->turn(0); // straightening hands body 1 a step towards the head
+    std::vector<int32_t> straightened;
+    for (worm004::seg_t* p = head; p != nullptr; p = p->inner) {
+        straightened.push_back(p->dir);
+    }
+    EXPECT_EQ(straightened, (std::vector<int32_t>{13, 14, 16, 16, 16, 16}));
     // The first frame lays the bodies out straight from the root along its heading, the spacing apart,
     // each cell half the heading plus the part's bank.
-    load({placed(196, 128, 120, 16)});
+    load({placed(196, 128, 120, 18)});
     scene->scroll_stop = 1;
     head = only<worm004::head_t>();
     run(1);
@@ -244,11 +251,15 @@ TEST_F(worms, worm004_bends_each_joint_at_most_two_steps_and_hands_the_rest_inwa
         if (k == 0) {
             continue; // the head has turned a step to the ship
         }
-        EXPECT_EQ(parts[k]->dir & 63, 16) << k;
-        EXPECT_NEAR(parts[k]->x, 128, 1e-3) << k;
-        EXPECT_NEAR(parts[k]->y, 120 - float(5 - k) * head->spacing, 1e-3) << k;
+        EXPECT_EQ(parts[k]->dir & 63, 18) << k;
+        EXPECT_NEAR(parts[k]->x, 128 + float(5 - k) * head->spacing * cos_table[18], 1e-3) << k;
+        EXPECT_NEAR(parts[k]->y, 120 - float(5 - k) * head->spacing * sin_table[18], 1e-3) << k;
+        if (k > 0) {
+            EXPECT_EQ(dynamic_cast<worm004::body_t*>(parts[k])->explosion->period, 1u) << k;
+        }
     }
-    EXPECT_EQ(patterns, (std::vector<int32_t>{8, 24, 40, 56, 56, 56}));
+    EXPECT_NE(head->explosion, nullptr);
+    EXPECT_EQ(patterns, (std::vector<int32_t>{9, 25, 41, 57, 57, 57}));
     // Banks from the head inwards, and the stretch between about 4 and 8 pixels.
     std::vector<int32_t> banks;
     for (worm004::seg_t* p : parts) {
@@ -496,6 +507,7 @@ TEST_F(worms, worm004_shoots_faster_by_level) {
         EXPECT_FLOAT_EQ(head->shots[0]->speed, speed) << level;
         EXPECT_EQ(head->shots[0]->direction, 8);
         EXPECT_EQ(alive_count(head->shots), 1);
+        EXPECT_EQ(head->shots.size(), 4u);
     }
 }
 
@@ -605,7 +617,7 @@ TEST_F(worms, worm004_fires_at_the_top_of_a_stretch_by_level_while_the_ship_is_n
     EXPECT_EQ(spacings, (std::set<float>{4, 5, 6, 7, 8}));
 }
 
-TEST_F(worms, worm004_stretches_and_turns_in_one_frame_and_leaves_silently_left_of_16) {
+TEST_F(worms, worm004_stretches_in_one_frame_turns_away_when_hit_and_leaves_silently_left_of_16) {
     struct row_t {
         int32_t state;
         float spacing;
@@ -642,6 +654,17 @@ TEST_F(worms, worm004_stretches_and_turns_in_one_frame_and_leaves_silently_left_
             parts.push_back(p);
         }
         EXPECT_EQ(alive_count(parts), alive) << x;
+        EXPECT_EQ(head->hp == 0, alive == 0) << x;
         EXPECT_EQ(sounds_of(2), 0) << x;
     }
+    // Aligned with the ship above, a hit turns the head away: half a turn counts counter-clockwise.
+    load({placed(196, 128, 120, 16)});
+    scene->scroll_stop = 1;
+    worm004::head_t* head = only<worm004::head_t>();
+    ship_at(128, 0);
+    run(2);
+    EXPECT_EQ(head->dir & 63, 16);
+    head->damage(1);
+    run(1);
+    EXPECT_EQ(head->dir & 63, 17);
 }
