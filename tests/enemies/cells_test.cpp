@@ -6,7 +6,10 @@
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/random.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
+
+#include <cmath>
 
 namespace {
 
@@ -149,6 +152,7 @@ TEST_F(cells, cell002_hangs_five_chains_on_their_curves_with_one_draw_each) {
         EXPECT_EQ(links[16]->root, root);
         EXPECT_NE(links[16]->piece, nullptr);
         EXPECT_NE(links[16]->explosion, nullptr);
+        EXPECT_NE(root->explosion, nullptr);
     }
     EXPECT_EQ(rng::current_state(), state);
 
@@ -178,6 +182,20 @@ TEST_F(cells, cell002_hangs_five_chains_on_their_curves_with_one_draw_each) {
     root->move_x(-10);
     run(1);
     EXPECT_NEAR(links[16]->x, 126, 1e-3);
+    EXPECT_NEAR(root->x, 106, 1e-3);
+    // The wave counts up a step every second frame, turns at 7 with its timer restarted and counts down
+    // likewise to 0.
+    root->pattern = 0;
+    root->wave_direction = 0;
+    root->timer = 0;
+    std::vector<int32_t> wave;
+    for (int32_t f = 0; f < 33; ++f) {
+        run(1);
+        wave.push_back(root->pattern);
+    }
+    // The end values hold three frames, a cycle of 30.
+    EXPECT_EQ(wave, (std::vector<int32_t>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 7, 6, 6,
+                                          5, 5, 4, 4, 3, 3, 2, 2, 1, 1, 0, 0, 0, 1, 1, 2}));
 }
 
 TEST_F(cells, a_dead_link_decays_its_neighbours_outwards_and_they_send_pieces_at_the_ship) {
@@ -187,6 +205,11 @@ TEST_F(cells, a_dead_link_decays_its_neighbours_outwards_and_they_send_pieces_at
     cell002::root_t* root = all<cell002::root_t>()[0];
     const std::vector<cell002::part_t*> links = links_of(root);
     run(4);
+    // A hit on the root does nothing at all.
+    root->damage(50);
+    EXPECT_EQ(root->hp, root->max_hp());
+    EXPECT_FALSE(root->is_flashing());
+    EXPECT_TRUE(sounds.empty());
     // A player's hit on link 9: no piece from it, the chain flashes together.
     links[8]->damage(99);
     EXPECT_EQ(links[8]->alive, 0);
@@ -215,6 +238,16 @@ TEST_F(cells, a_dead_link_decays_its_neighbours_outwards_and_they_send_pieces_at
     EXPECT_EQ(links[9]->piece->loose + links[9]->piece->alive, 1);
     EXPECT_EQ(links[0]->piece->alive, 1);
     EXPECT_EQ(links[0]->piece->direction, direction_to(links[0]->position(), player_ship_position()));
+    // Sent from where its link died, 1.5 pixels a frame along its direction.
+    const cell002::piece_t* piece = links[0]->piece;
+    const float gone = std::hypot(piece->x - links[0]->x, piece->y - links[0]->y);
+    const float steps = std::round(gone / 1.5f);
+    EXPECT_GE(steps, 1);
+    EXPECT_NEAR(piece->x, links[0]->x + steps * 1.5f * cos_table[piece->direction], 1e-3);
+    EXPECT_NEAR(piece->y, links[0]->y - steps * 1.5f * sin_table[piece->direction], 1e-3);
+    // The shot link sounded its hit and its end; the links that decayed went silently.
+    EXPECT_EQ(sounds_of(47), 1);
+    EXPECT_EQ(sounds_of(55), 1);
 }
 
 TEST_F(cells, a_piece_flies_bursts_when_touched_or_off_screen_and_is_harmless_bursting) {
@@ -240,17 +273,26 @@ TEST_F(cells, a_piece_flies_bursts_when_touched_or_off_screen_and_is_harmless_bu
     EXPECT_EQ(piece->x, 103);
     EXPECT_EQ(patterns, (std::vector<int32_t>{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, -1, -1}));
 
-    // Off the screen it bursts in its first update without moving; on terrain likewise.
-    for (float x : {-1.0f, 256.0f, 60.0f}) {
+    // Off the 256 x 256 screen it bursts in its first update without moving; on terrain of either
+    // background layer likewise.
+    struct place_t {
+        float x, y;
+        int32_t loose;
+    };
+    const place_t places[] = {{-1, 30, 1},   {256, 30, 1}, {255, 30, 0}, {100, -1, 1}, {100, 256, 1},
+                              {100, 255, 0}, {60, 30, 1},  {70, 30, 1},  {0, 0, 0}};
+    for (const place_t& p : places) {
         load({placed(240, 128, 60)});
         scene->scroll_stop = 1;
         solid_at(*slot0, 60, 30);
+        solid_at(*slot1, 70, 30);
         piece = all<cell002::piece_t>()[0];
-        piece->set_position(x, 30);
+        piece->set_position(p.x, p.y);
+        piece->direction = 16;
         piece->start();
         run(1);
-        EXPECT_EQ(piece->loose, 1) << x;
-        EXPECT_FLOAT_EQ(piece->x, x);
+        EXPECT_EQ(piece->loose, p.loose) << p.x << " " << p.y;
+        EXPECT_FLOAT_EQ(piece->y, p.loose ? p.y : p.y - 1.5f) << p.x << " " << p.y;
     }
 }
 

@@ -2,6 +2,7 @@
 // floor, the bounce off a wall, the gun and its volley, the retreat, its damage and its records.
 #include "enemies/walkers/hopper.h"
 #include "objects/direction.h"
+#include "objects/explosion.h"
 #include "objects/missile.h"
 #include "objects/play_globals.h"
 #include "objects/trig_tables.h"
@@ -14,12 +15,16 @@ constexpr float start_y = 130;
 
 class hopper : public enemy_kit_t {
   protected:
-    // A hopper at (x, 130) on a floor, the ship at (ship_x, ship_y).
-    hopper_t* on_floor(float x, float ship_x, float ship_y, int32_t level = 1) {
+    // A hopper at (x, 130) on a floor of a scrolled layer, the ship at (ship_x, ship_y).
+    hopper_t* on_floor(float x, float ship_x, float ship_y, int32_t level = 1, bool floor_on_cg = false) {
         load({placed(169, int32_t(x), int32_t(start_y))}, level);
         scene->scroll_stop = 1;
+        vscreen_t& layer = floor_on_cg ? static_cast<vscreen_t&>(*cg) : *slot0;
+        cg->holds_picture = floor_on_cg; // a layer without a picture is not probed
+        layer.offset_x = 37;
+        layer.offset_y = 11;
         for (int32_t px = 0; px < 256; ++px) {
-            solid_at(*slot0, px, floor_row);
+            solid_at(layer, px, floor_row);
         }
         ship_at(ship_x, ship_y);
         return only<hopper_t>();
@@ -39,6 +44,7 @@ TEST_F(hopper, it_turns_to_the_ship_and_hops_towards_it_onto_the_floor) {
         hopper_t* h = on_floor(100, r.ship_x, 60);
         ASSERT_NE(h, nullptr);
         ASSERT_EQ(h->shots.size(), 16u);
+        EXPECT_EQ(static_cast<explosion_t*>(h->shots[15]->effect)->period, 3u);
         if (r.wall) {
             for (int32_t y = 135; y < floor_row; ++y) {
                 for (int32_t x = 101; x < 105; ++x) {
@@ -76,6 +82,12 @@ TEST_F(hopper, it_turns_to_the_ship_and_hops_towards_it_onto_the_floor) {
         EXPECT_EQ(h->pattern, r.base + 47);
         run(1);
         EXPECT_EQ(h->pattern, r.base);
+        if (r.way > 0) { // the ship still far to the right: the next hop, a frame later
+            run(1);
+            EXPECT_EQ(h->pattern, r.base);
+            run(1);
+            EXPECT_EQ(h->pattern, r.base + 32);
+        }
     }
 }
 
@@ -93,6 +105,7 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         {100, -1, -100, 1, 4}, // straight up, facing left
         {100, -30, 40, 1, 0},  // below: no shots
         {-20, 10, -40, 0, 0},  // off screen
+        {-16, 10, -40, 0, 4},  // on its edge
     };
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(r.x, r.x + r.ship_dx, start_y + r.ship_dy);
@@ -115,6 +128,7 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
                 // From the muzzle 16 along the aim and 6 up, one step taken.
                 EXPECT_NEAR(l.x, h->x + 19.2f * cos_table[aim], 0.01f);
                 EXPECT_NEAR(l.y, h->y - 19.2f * sin_table[aim] - 6, 0.01f);
+                EXPECT_EQ(all<missile_t>()[size_t(l.index)]->pattern, aim & 31);
             }
         }
         const uint32_t t = uint32_t(turn);
@@ -130,6 +144,21 @@ TEST_F(hopper, it_raises_its_gun_to_the_ship_and_fires_four_shots_only_within_it
         if (r.shots && turn > 0) {
             EXPECT_EQ(h->pattern, target - 1); // the gun on its way back
         }
+    }
+}
+
+TEST_F(hopper, it_decides_by_the_ship_s_distance_to_hop_or_to_fire) {
+    struct row_t {
+        float ship_dx;
+        int32_t state; // the turn it begins: 201 to hop left, 251 to fire left, 301 and 351 right
+    };
+    const row_t rows[] = {{-100.5f, 201}, {-100, 251}, {-0.5f, 251}, {0, 351}, {50, 351}, {50.5f, 301}};
+    for (const row_t& r : rows) {
+        hopper_t* h = on_floor(100, 100 + r.ship_dx, 60);
+        h->state = 100;
+        h->facing = r.state < 300 ? 0 : 1; // facing away, so that the turn takes frames
+        run(1);
+        EXPECT_EQ(h->state, r.state) << r.ship_dx;
     }
 }
 
@@ -159,8 +188,13 @@ TEST_F(hopper, an_about_turn_runs_its_16_cells_forward) {
             cells.push_back((16 * facing + i) & 31);
         }
         EXPECT_EQ(patterns, cells) << facing;
+        // Turned, it hops on: standing, then crouching.
+        const int32_t base = 16 * (1 - facing);
         run(1);
         EXPECT_EQ(h->facing, 1 - facing) << "turned";
+        EXPECT_EQ(h->pattern, base);
+        run(1);
+        EXPECT_EQ(h->pattern, base + 32);
     }
 }
 
@@ -184,5 +218,35 @@ TEST_F(hopper, damage_sounds_and_the_revenge_bullet_by_level) {
         records({}, {missing});
         load({placed(169, 100, 130)});
         EXPECT_EQ(object_total(), 0u) << missing;
+    }
+}
+
+TEST_F(hopper, a_ceiling_met_while_rising_sends_it_down_at_once) {
+    struct row_t {
+        bool floor_on_cg;
+        int32_t ceiling_bottom; // solid up from this row; 0 for none
+        float peak_y;           // the highest point of the hop
+    };
+    // Rising 3.5, 3.3, ... 0.1 pixels; with the ceiling the second step is pushed down to where the head
+    // probe (8 above) clears row 115 and then falls by the speed turned downwards.
+    // The layers keep their pixels from row to row: the floor on the cg layer comes first.
+    // With the ceiling two rows lower the first step's head probe (8 above) still clears it.
+    const row_t rows[] = {
+        {true, 0, 130 - 32.4f}, {false, 0, 130 - 32.4f}, {false, 115, 126.5f}, {false, 117, 126.5f}};
+    for (const row_t& r : rows) {
+        hopper_t* h = on_floor(100, 220, 60, 1, r.floor_on_cg);
+        for (int32_t y = r.ceiling_bottom - 16; y <= r.ceiling_bottom && r.ceiling_bottom > 0; ++y) {
+            for (int32_t x = 0; x < 256; ++x) {
+                solid_at(*slot0, x, y);
+            }
+        }
+        float peak = start_y;
+        for (int32_t f = 0; f < 70 && h->pattern != 44; ++f) {
+            run(1);
+            peak = std::min(peak, h->y);
+        }
+        EXPECT_NEAR(peak, r.peak_y, 0.01f) << r.ceiling_bottom;
+        EXPECT_GE(h->y, 129) << r.floor_on_cg; // back on the floor
+        EXPECT_LT(h->y, 131) << r.floor_on_cg;
     }
 }

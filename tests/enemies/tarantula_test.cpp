@@ -1,8 +1,14 @@
-// The tarantula on the kit: its assembly and the blasts' table, the walk in, the fans by level, and the
-// death sequence with its blasts, event and bullet ring.
+// The tarantula on the kit: its assembly and the blasts' table, the walk in,
+// the fans by level, and the death sequence with its blasts, event and bullet
+// ring.
 #include "enemies/walkers/tarantula.h"
 #include "objects/explosion.h"
+#include "objects/missile.h"
+#include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -48,13 +54,18 @@ TEST_F(tarantula_test, it_is_assembled_with_sixteen_blasts_and_48_shots_and_not_
 }
 
 TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_level) {
-    tarantula_t* body = standing(200);
+    tarantula_t* body = standing(160); // left of 192 it stands at once
+    run(1);
+    EXPECT_EQ(body->state, 2);
+    EXPECT_EQ(body->x, 160);
+    body = standing(200);
     run(1);
     EXPECT_EQ(body->state, 1);
     EXPECT_NEAR(body->x, 198.6f, 1e-3);
     EXPECT_EQ(body->eye->x, body->x - 10);
     run(51);
     EXPECT_EQ(body->state, 1);
+    EXPECT_EQ(body->pattern, 8); // a walking step every third frame, 18 of 10 cells
     run(1);
     EXPECT_EQ(body->state, 2);
     EXPECT_LT(body->x, 128);
@@ -70,6 +81,10 @@ TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_le
         EXPECT_EQ(sound_frames(94), r.fans) << r.level;
         EXPECT_EQ(alive_count(body->missiles), int32_t(4 * r.fans.size()));
         if (!r.fans.empty()) {
+            // From 8 pixels left of it, a step of 1.5 made.
+            const launch_t first = launches(list_enemy_shots)[0];
+            EXPECT_NEAR(first.x, 100 - 8 + 1.5f * cos_table[23], 1e-3);
+            EXPECT_NEAR(first.y, 128 - 1.5f * sin_table[23], 1e-3);
             for (size_t k = 0; k < 4; ++k) {
                 EXPECT_EQ(body->missiles[k]->direction, 23 + 6 * int32_t(k)) << "around the ship at 32";
                 EXPECT_EQ(body->missiles[k]->speed, 1.5f);
@@ -79,7 +94,8 @@ TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_le
         EXPECT_EQ(body->state, 2) << "decided again: still left of 192";
         EXPECT_EQ(body->timer, 1u);
     }
-    // Two sections and 64 pixels on it walks out to the right for 48 frames, then guards.
+    // Two sections and 64 pixels on it walks out to the right for 48 frames, then
+    // guards.
     body = standing(100);
     run(1);
     advance_to(0x20040);
@@ -90,13 +106,30 @@ TEST_F(tarantula_test, it_walks_in_from_192_until_128_then_stands_and_fans_by_le
     EXPECT_EQ(body->x, 148);
     run(1);
     EXPECT_EQ(body->state, 11);
+    // Guarding, it fans on the first 4 x level frames of each 52, only inside the
+    // screen.
+    struct guard_t {
+        float x, y;
+        std::vector<uint32_t> fans;
+    };
+    const guard_t guards[] = {{0, 128, {0, 52}}, {-0.5f, 128, {}},  {255.5f, 128, {0, 52}},
+                              {256, 128, {}},    {100, 0, {0, 52}}, {100, 256, {}}};
+    for (const guard_t& g : guards) {
+        body = standing(100, 3);
+        body->state = 11;
+        body->set_position(g.x, g.y);
+        run(53);
+        EXPECT_EQ(sound_frames(94), g.fans) << g.x << " " << g.y;
+    }
 }
 
 TEST_F(tarantula_test, a_finishing_hit_starts_64_frames_of_blasts_then_it_blows_up_and_rings_from_level_3) {
     for (int32_t level : {2, 3}) {
         tarantula_t* body = standing(100, level);
         run(1);
+        EXPECT_TRUE(shoot(body->x + 10, body->y, 1));
         const int32_t hp = body->hp;
+        EXPECT_EQ(hp, body->max_hp() - 1);
         EXPECT_TRUE(shoot(body->x + 10, body->y, hp));
         EXPECT_EQ(body->hp, hp);
         EXPECT_EQ(body->state, 1000);
@@ -117,6 +150,7 @@ TEST_F(tarantula_test, a_finishing_hit_starts_64_frames_of_blasts_then_it_blows_
         EXPECT_EQ(body->blasts.entries[1].explosion->x, 100 - 8);
         EXPECT_EQ(body->blasts.entries[1].explosion->y, 128 - 4);
         EXPECT_EQ(sounds_of(75), 1);
+        EXPECT_EQ(sounds_of(47), 1); // the first hit's only
         run(1);
         EXPECT_FALSE(body->alive);
         EXPECT_FALSE(body->eye->alive);
@@ -126,5 +160,23 @@ TEST_F(tarantula_test, a_finishing_hit_starts_64_frames_of_blasts_then_it_blows_
         EXPECT_EQ(std::get<1>(events[0]), 371);
         EXPECT_EQ(std::get<2>(events[0]), 4);
         EXPECT_EQ(pool_shots_alive(), level >= 3 ? 48 : 0) << level;
+        if (level == 3) {
+            // Sixteen directions 4 apart from 16, each with a slow, a middle (2
+            // further round) and a fast shot.
+            std::vector<std::pair<int32_t, float>> ring;
+            std::vector<std::pair<int32_t, float>> expected;
+            for (missile_t* shot : scene->stage.shot_pool.items) {
+                if (shot->alive) {
+                    ring.emplace_back(shot->direction, std::round(shot->speed * 10) / 10);
+                }
+            }
+            for (int32_t i = 0; i < 16; ++i) {
+                const int32_t d = (4 * i + 16) & 63;
+                expected.insert(expected.end(), {{d, 1.1f}, {d + 2, 1.3f}, {d, 1.6f}});
+            }
+            std::sort(ring.begin(), ring.end());
+            std::sort(expected.begin(), expected.end());
+            EXPECT_EQ(ring, expected);
+        }
     }
 }

@@ -72,19 +72,26 @@ TEST_F(tracers, turn_one_step_every_other_frame_tracer002_only_when_more_than_a_
         EXPECT_EQ(all<enemy_t>()[r.type == 140 ? 2 : 0]->pattern, r.type == 140 ? 31 / 2 : 2) << r.type;
         // The flames behind it: tracer001's 14 pixels off, 3 steps to either side; tracer002's 12 straight.
         const enemy_t* body = all<enemy_t>()[r.type == 140 ? 2 : 0];
-        const int32_t back = (heading(*this) + 32 + (r.type == 140 ? -3 : 0)) & 63;
         const float reach = r.type == 140 ? 14 : 12;
-        const jet_t* flame = all<jet_t>()[0];
-        EXPECT_NEAR(flame->x, body->x + reach * cos_table[back], 1e-3) << r.type;
-        EXPECT_NEAR(flame->y, body->y - reach * sin_table[back], 1e-3) << r.type;
+        const std::vector<int32_t> sides =
+            r.type == 140 ? std::vector<int32_t>{-3, 3} : std::vector<int32_t>{0};
+        ASSERT_EQ(all<jet_t>().size(), sides.size());
+        for (size_t i = 0; i < sides.size(); ++i) {
+            const int32_t back = (heading(*this) + 32 + sides[i]) & 63;
+            const jet_t* flame = all<jet_t>()[i];
+            EXPECT_NEAR(flame->x, body->x + reach * cos_table[back], 1e-3) << r.type << " flame " << i;
+            EXPECT_NEAR(flame->y, body->y - reach * sin_table[back], 1e-3) << r.type << " flame " << i;
+        }
     }
-    load({placed(141, 128, 128)}); // a step off is close enough
-    scene->scroll_stop = 1;
-    ship_at(228, 128);
-    run(1);
-    ship_at(129 + 1000 * 0.9952f, 128 - 1000 * 0.0980f); // direction 1
-    run(4);
-    EXPECT_EQ(heading(*this), 0);
+    for (int32_t off : {1, 63}) { // a step off either way is close enough
+        load({placed(141, 128, 128)});
+        scene->scroll_stop = 1;
+        ship_at(228, 128);
+        run(1);
+        ship_at(129 + 1000 * cos_table[off], 128 - 1000 * sin_table[off]);
+        run(4);
+        EXPECT_EQ(heading(*this), 0) << off;
+    }
 }
 
 TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
@@ -132,7 +139,13 @@ TEST_F(tracers, fire_by_level_along_the_heading_until_they_give_up) {
     ship_at(228, 128);
     run(1);
     EXPECT_EQ(only<tracer002::body_t>()->state, 2);
-    EXPECT_EQ(heading(*this), 1); // it aimed at the ship, then turned a step toward the left
+    // It aimed at the ship, then turns a step toward the left every other frame.
+    std::vector<int32_t> headings{heading(*this)};
+    for (int32_t f = 0; f < 5; ++f) {
+        run(1);
+        headings.push_back(heading(*this));
+    }
+    EXPECT_EQ(headings, (std::vector<int32_t>{1, 1, 2, 2, 3, 3}));
 }
 
 TEST_F(tracers, damage_sounds_and_the_revenge_shot_by_level) {
