@@ -1,4 +1,4 @@
-// The sample's stage 2 played from its last section through the final boss's death: the ship shoots the
+// The sample's last stage played from its last section through the final boss's death: the ship shoots the
 // core down, and the body's closing steps all happen before the stage hands over to the ending.
 #include "bosses/melvorin/melvorin_body.h"
 #include "bosses/melvorin/melvorin_core.h"
@@ -41,9 +41,9 @@ uint8_t facing_the_core(uint32_t) {
 
 } // namespace
 
-TEST_F(final_boss_run, stage_2_hands_over_only_after_the_bodys_death_sequence) {
+TEST_F(final_boss_run, the_last_stage_hands_over_only_after_the_bodys_death_sequence) {
     reset_run_globals();
-    settings.stage = 2;
+    settings.stage = 6;
     settings.section = 5;
     logged_play_t scene(&settings, &ranking, facing_the_core);
     ASSERT_TRUE(scene.startup());

@@ -129,6 +129,9 @@ TEST_F(play_scene_test, a_failed_start_names_its_step_and_its_cause_in_the_boot_
         const char* line;
         const char* cause; // the line before it, or null
     };
+    for (const char* taken : {"bin/st003.dat", "bin/st004.dat", "bin/st006.dat"}) {
+        std::filesystem::remove(taken); // the sample's own
+    }
     std::ofstream("bin/st005.dat") << "short";
     ASSERT_EQ(::mkfifo("bin/st004.dat", 0600), 0);
     std::filesystem::create_directory("bin/st003.dat");

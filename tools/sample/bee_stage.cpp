@@ -117,17 +117,12 @@ std::vector<objectinfo_t> bee_records() {
     };
 }
 
-std::vector<placement_t> bee_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(219, position(2, 60), enter_x, 96, 0, 39), // two bees flying close together
-            place(219, position(2, 60), enter_x + 8, 104),
-            place(219, position(3, 200), enter_x, 150),
-        };
-    }
+std::vector<stage_piece_t> bee_pieces() {
     return {
-        place(219, position(1, 40), enter_x, 80),
-        place(228, position(2, 60), 0, 300), // holds the section until it leaves or dies
+        {"bee001 pair", {place(219, 0, enter_x, 96, 0, 39), place(219, 0, enter_x + 8, 104)}}, // flying close
+        {"bee001 low", {place(219, 0, enter_x, 150)}},
+        {"bee001 high", {place(219, 0, enter_x, 80)}},
+        {"bee003", {place(228, 0, 0, 300)}}, // holds the section until it leaves or dies
     };
 }
 

@@ -1,16 +1,16 @@
-// The sample stages' bees: bee001 flights in both stages and the bee003 mid-boss with its escorts in
-// stage 2, the records of their parts and weapons, and their pictures.
+// The sample stages' bees: bee001 flights and the bee003 mid-boss with its escorts as pieces, the records of
+// their parts and weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> bee_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> bee_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> bee_pieces();
 bool add_bee_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

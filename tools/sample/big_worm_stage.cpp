@@ -104,14 +104,12 @@ std::vector<objectinfo_t> big_worm_records() {
     };
 }
 
-std::vector<placement_t> big_worm_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(210, position(1, 220), enter_x + 60, 96), // worm008 jutting from the right
-            place(202, position(4, 100), -48, 140, 0, 40),  // worm006 swimming in from the left
-        };
-    }
-    return {place(205, position(4, 40), enter_x, 64, 0, 38)}; // worm007
+std::vector<stage_piece_t> big_worm_pieces() {
+    return {
+        {"worm008", {place(210, 0, enter_x + 60, 96)}}, // jutting from the right
+        {"worm006", {place(202, 0, -48, 140, 0, 40)}},  // swimming in from the left
+        {"worm007", {place(205, 0, enter_x, 64, 0, 38)}},
+    };
 }
 
 bool add_big_worm_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

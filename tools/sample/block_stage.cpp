@@ -63,19 +63,15 @@ std::vector<objectinfo_t> block_records() {
     };
 }
 
-std::vector<placement_t> block_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(291, position(2, 60), enter_x, floor_y - 8, 1),  // a block on the floor
-            place(288, position(2, 76), enter_x, floor_y - 16, 3), // with a brick on top
-            place(176, position(2, 110), enter_x, 128, 0, 38),     // a splitter in the open
-            place(176, position(2, 118), enter_x, 150),
-        };
-    }
+std::vector<stage_piece_t> block_pieces() {
     return {
-        place(292, position(1, 150), enter_x, roof_y + 8, 2), // a block under the ceiling
-        place(289, position(1, 166), enter_x, roof_y + 16, 5), place(176, position(3, 40), enter_x, 100),
-        place(270, position(3, 200), enter_x, 128), // an extra life in the open
+        {"floor block",
+         {place(291, 0, enter_x, floor_y - 8, 1), place(288, 16, enter_x, floor_y - 16, 3)}}, // and a brick
+        {"roof block", {place(292, 0, enter_x, roof_y + 8, 2), place(289, 16, enter_x, roof_y + 16, 5)}},
+        {"wall pillar", {place(293, 0, enter_x, floor_y - 8, 3), place(290, 16, enter_x, floor_y - 16, 6)}},
+        {"splitter pair", {place(176, 0, enter_x, 128, 0, 38), place(176, 8, enter_x, 150)}}, // in the open
+        {"splitter", {place(176, 0, enter_x, 100)}},
+        {"oneup", {place(270, 0, enter_x, 128)}}, // an extra life in the open
     };
 }
 

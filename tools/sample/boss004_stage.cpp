@@ -101,11 +101,8 @@ std::vector<objectinfo_t> boss004_records() {
     };
 }
 
-std::vector<placement_t> boss004_placements(int32_t stage) {
-    if (stage == 2) {
-        return {place(311, position(3, 16), enter_x + 48, 128, 0, hidden)}; // holds the stage until it dies
-    }
-    return {};
+std::vector<stage_piece_t> boss004_pieces() {
+    return {{"boss004", {place(311, 0, enter_x + 48, 128, 0, hidden)}}}; // holds the stage until it dies
 }
 
 bool add_boss004_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

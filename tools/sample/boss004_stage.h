@@ -1,16 +1,16 @@
-// The sample stages' armoured boss with arms: where it meets the player in stage 2, the records
+// The sample stages' armoured boss with arms: its piece, the records
 // of its parts and weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> boss004_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> boss004_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> boss004_pieces();
 bool add_boss004_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

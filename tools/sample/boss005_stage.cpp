@@ -95,11 +95,8 @@ std::vector<objectinfo_t> boss005_records() {
     };
 }
 
-std::vector<placement_t> boss005_placements(int32_t stage) {
-    if (stage == 2) {
-        return {place(322, position(4, 128), enter_x + 16, 128, 0, hidden)}; // holds the stage until it dies
-    }
-    return {};
+std::vector<stage_piece_t> boss005_pieces() {
+    return {{"boss005", {place(322, 0, enter_x + 16, 128, 0, hidden)}}}; // holds the stage until it dies
 }
 
 bool add_boss005_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

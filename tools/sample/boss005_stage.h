@@ -1,16 +1,16 @@
-// The sample stages' pincer boss of two bodies: where it meets the player after the armoured boss in stage 2,
+// The sample stages' pincer boss of two bodies: its piece,
 // the records of its bodies, arms, hands and weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> boss005_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> boss005_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> boss005_pieces();
 bool add_boss005_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -63,11 +63,8 @@ std::vector<objectinfo_t> boss006_records() {
     };
 }
 
-std::vector<placement_t> boss006_placements(int32_t stage) {
-    if (stage == 2) {
-        return {place(331, position(4, 240), 320, 128)}; // holds the stage until it dies or escapes
-    }
-    return {};
+std::vector<stage_piece_t> boss006_pieces() {
+    return {{"boss006", {place(331, 0, 320, 128)}}}; // holds the stage until it dies or escapes
 }
 
 bool add_boss006_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

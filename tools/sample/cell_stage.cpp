@@ -45,17 +45,11 @@ std::vector<objectinfo_t> cell_records() {
     };
 }
 
-std::vector<placement_t> cell_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(237, position(2, 100), enter_x, 100, 0, 39), // a cell in the open
-            place(237, position(2, 130), enter_x, 150),
-            place(240, position(4, 200), enter_x, roof_y), // chains hanging from the ceiling
-        };
-    }
+std::vector<stage_piece_t> cell_pieces() {
     return {
-        place(237, position(1, 200), enter_x, 128),
-        place(240, position(3, 100), enter_x, roof_y),
+        {"cell001 pair", {place(237, 0, enter_x, 100, 0, 39), place(237, 30, enter_x, 150)}}, // in the open
+        {"cell001", {place(237, 0, enter_x, 128)}},
+        {"cell002", {place(240, 0, enter_x, roof_y)}}, // chains hanging from the ceiling
     };
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,6 @@ constexpr int32_t cell_image = 184;       // cell001 and cell002's links: 8 patt
 constexpr int32_t cell_piece_image = 185; // a piece: flying, then bursting over 3 more patterns
 
 std::vector<objectinfo_t> cell_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> cell_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> cell_pieces();
 bool add_cell_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -130,22 +130,18 @@ std::vector<objectinfo_t> chaser_records() {
     };
 }
 
-std::vector<placement_t> chaser_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(142, position(1, 180), enter_x, 80, 1),      // a fencer looping down first
-            place(140, position(2, 40), enter_x, 60, 0, 37),   // a tracer001 chasing the ship
-            place(214, position(3, 20), 220, 90),              // a bird hatching ahead of the ship
-            place(216, position(3, 140), enter_x, 230),        // a SAM rising from below
-            place(168, position(4, 100), enter_x, 128, 0, 38), // a ring gathering round the ship
-        };
-    }
+std::vector<stage_piece_t> chaser_pieces() {
     return {
-        place(141, position(1, 60), enter_x, 180, 0, 40), // a tracer002 hunting the ship
-        place(215, position(2, 100), enter_x, 120),       // a nest that lets out four birds
-        place(142, position(3, 60), enter_x, 170, 0),     // a fencer looping up first
-        place(216, position(4, 60), enter_x, 30),         // a SAM diving from above
-        place(168, position(4, 200), enter_x, 128),
+        {"fencer down", {place(142, 0, enter_x, 80, 1)}},    // looping down first
+        {"fencer up", {place(142, 0, enter_x, 170, 0)}},     // looping up first
+        {"tracer001", {place(140, 0, enter_x, 60, 0, 37)}},  // chasing the ship
+        {"tracer002", {place(141, 0, enter_x, 180, 0, 40)}}, // hunting the ship
+        {"phoenix001", {place(214, 0, 220, 90)}},            // a bird hatching ahead of the ship
+        {"phoenix002", {place(215, 0, enter_x, 120)}},       // a nest that lets out four birds
+        {"sam up", {place(216, 0, enter_x, 230)}},           // rising from below
+        {"sam down", {place(216, 0, enter_x, 30)}},          // diving from above
+        {"gather", {place(168, 0, enter_x, 128, 0, 38)}},    // a ring gathering round the ship
+        {"gather plain", {place(168, 0, enter_x, 128)}},
     };
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +21,6 @@ constexpr int32_t fencer_image = 277;    // a blade in each of the 64 directions
 constexpr int32_t gather_image = 278;    // a spindle turned over a half circle in 32 patterns
 
 std::vector<objectinfo_t> chaser_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> chaser_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> chaser_pieces();
 bool add_chaser_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

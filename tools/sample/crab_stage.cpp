@@ -16,7 +16,6 @@ constexpr int32_t thigh_image = 404;
 constexpr int32_t ball_image = 405;
 constexpr int32_t spark_image = 406;
 constexpr int32_t laser_image = 407;
-constexpr uint32_t crab_key = position(5, 80);
 constexpr int32_t event_hold = 389;
 
 // A round shell with a dark face where the eyes sit.
@@ -82,19 +81,10 @@ std::vector<objectinfo_t> crab_records() {
     };
 }
 
-std::vector<placement_t> crab_placements(int32_t stage) {
-    if (stage == 1) {
-        return {place(277, crab_key, 128, 200)}; // in the middle, its feet on the screen's edges
-    }
-    return {};
-}
-
-std::vector<eventinfo_t> crab_events(int32_t stage) {
-    if (stage != 1) {
-        return {};
-    }
-    // Held while it climbs; its sway lets the stage go on.
-    return {{event_hold, 0, crab_key, 1}};
+std::vector<stage_piece_t> crab_pieces() {
+    // Just below the screen, where its parked balls die at once; held while it climbs, its sway lets the
+    // stage go on.
+    return {{"crab001", {place(277, 0, 128, 272)}, {{event_hold, 0, 0, 1}}}};
 }
 
 bool add_crab_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

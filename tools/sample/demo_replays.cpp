@@ -102,10 +102,18 @@ class recording_screen_t {
     bool own = false;
 };
 
-// The demo's header: the first stage, a ship type per demo, three lives.
+// Where each demo starts: the opening, then the crab, boss005 and the final boss.
+struct demo_start_t {
+    int32_t stage;
+    int32_t section;
+};
+constexpr demo_start_t demo_starts[demo_count] = {{1, 0}, {3, 2}, {5, 5}, {6, 5}};
+
+// The demo's header: its stage and section, a ship type per demo, three lives.
 playinfo_t demo_header(int demo) {
     playinfo_t header;
-    header.stage = 1;
+    header.stage = demo_starts[demo].stage;
+    header.section = demo_starts[demo].section;
     header.ship_type = demo;
     header.level = 2 + demo % 2;
     header.start_lives = 3;

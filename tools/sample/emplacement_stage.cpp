@@ -98,21 +98,16 @@ std::vector<objectinfo_t> emplacement_records() {
     };
 }
 
-std::vector<placement_t> emplacement_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(271, position(1, 200), enter_x, 128, 0, 41), // a pole sliding up and down
-            place(162, position(2, 40), enter_x, roof_y, 5),   // battery005 beaming down from the ceiling
-            place(156, position(2, 150), enter_x, floor_y, 2), // battery004 beaming left along the floor
-            place(163, position(3, 60), enter_x, floor_y, 5),  // battery005 beaming up from the floor
-            place(156, position(3, 180), enter_x, roof_y, 3),  // battery004 beaming down
-            place(165, position(4, 100), enter_x, 120, 6),     // battery005 beaming left
-        };
-    }
+std::vector<stage_piece_t> emplacement_pieces() {
     return {
-        place(271, position(2, 100), enter_x, 128, 0, 40),
-        place(164, position(3, 40), 32, 72, 4), // a beam to the right from behind the ship
-        place(156, position(3, 200), enter_x, roof_y, 3),
+        {"pole", {place(271, 0, enter_x, 128, 0, 41)}}, // sliding up and down
+        {"pole multiple", {place(271, 0, enter_x, 128, 0, 40)}},
+        {"battery005 down", {place(162, 0, enter_x, roof_y, 5)}}, // beaming down from the ceiling
+        {"battery005 up", {place(163, 0, enter_x, floor_y, 5)}},  // beaming up from the floor
+        {"battery005 left", {place(165, 0, enter_x, 120, 6)}},
+        {"battery005 right", {place(164, 0, 32, 72, 4)}},           // from behind the ship
+        {"battery004 floor", {place(156, 0, enter_x, floor_y, 2)}}, // beaming left along the floor
+        {"battery004 roof", {place(156, 0, enter_x, roof_y, 3)}},   // beaming down
     };
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -18,7 +18,7 @@ constexpr int32_t beam_image = 144;      // battery004's segments: head, body, t
 constexpr int32_t wall_beam_image = 145; // battery005's segments: 8 widths, horizontal then vertical
 
 std::vector<objectinfo_t> emplacement_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> emplacement_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> emplacement_pieces();
 bool add_emplacement_sprites(const std::string& root, std::vector<sprite_record_t>& table,
                              std::string& error);

@@ -31,12 +31,8 @@ std::vector<objectinfo_t> fish_records() {
     return {{167, 56, 24, 160, 1, 5000, fish_image, 0, 0}};
 }
 
-std::vector<placement_t> fish_placements(int32_t stage) {
-    if (stage == 1) {
-        // Low, so that it passes under the chains hanging there.
-        return {place(167, position(4, 200), enter_x + 16, 150, 0, 40)};
-    }
-    return {};
+std::vector<stage_piece_t> fish_pieces() {
+    return {{"fish", {place(167, 0, enter_x + 16, 150, 0, 40)}}}; // low, under anything hanging there
 }
 
 bool add_fish_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -59,31 +59,26 @@ std::vector<objectinfo_t> formation_records() {
     };
 }
 
-std::vector<placement_t> formation_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(103, position(0, 120), 272, 64),         // zigzag A
-            place(112, position(1, 40), 272, 120, 0, 38),  // twister001, 8 members
-            place(115, position(1, 200), 176, -16, 0, 37), // twister002 A, down
-            place(143, position(2, 90), 272, 128, 0, 40),  // patroller
-            place(103, position(2, 200), 272, 176, 1),     // zigzag A mirrored
-            place(107, position(3, 100), 272, 200),        // zigzag E
-            place(111, position(3, 180), 272, 64, 90),     // twister001, 1 member
-            place(143, position(4, 40), 272, 96),          // two patrollers in line
-            place(143, position(4, 40), 320, 96),
-        };
-    }
+std::vector<stage_piece_t> formation_pieces() {
     return {
-        place(104, position(0, 80), 272, 48),          // zigzag B
-        place(105, position(0, 220), -16, 200),        // zigzag C
-        place(116, position(1, 60), 96, 256, 0, 39),   // twister002 B, up
-        place(113, position(1, 200), 272, 128, 0, 41), // twister001 B
-        place(106, position(2, 80), 272, 64),          // zigzag D
-        place(114, position(2, 200), 224, -16),        // twister002 A, 1 member
-        place(108, position(3, 60), 272, 160, 1),      // zigzag F mirrored
-        place(143, position(3, 200), 272, 160),        // patroller
-        place(248, position(4, 40), 272, 96),          // twister002 C, a hatch's runner to the left
-        place(247, position(4, 160), -16, 200),        // twister002 D, a hatch's runner to the right
+        {"zigzag A", {place(103, 0, 272, 64)}},
+        {"zigzag A mirrored", {place(103, 0, 272, 176, 1)}},
+        {"zigzag B", {place(104, 0, 272, 48)}},
+        {"zigzag C", {place(105, 0, -16, 200)}},
+        {"zigzag D", {place(106, 0, 272, 64)}},
+        {"zigzag E", {place(107, 0, 272, 200)}},
+        {"zigzag F mirrored", {place(108, 0, 272, 160, 1)}},
+        {"twister001 eight", {place(112, 0, 272, 120, 0, 38)}},
+        {"twister001 one", {place(111, 0, 272, 64, 90)}},
+        {"twister001 B", {place(113, 0, 272, 128, 0, 41)}},
+        {"twister002 A down", {place(115, 0, 176, -16, 0, 37)}},
+        {"twister002 A one", {place(114, 0, 224, -16)}},
+        {"twister002 B up", {place(116, 0, 96, 256, 0, 39)}},
+        {"twister002 C", {place(248, 0, 272, 96)}},  // a hatch's runner to the left
+        {"twister002 D", {place(247, 0, -16, 200)}}, // a hatch's runner to the right
+        {"patroller", {place(143, 0, 272, 128, 0, 40)}},
+        {"patroller low", {place(143, 0, 272, 160)}},
+        {"patroller pair", {place(143, 0, 272, 96), place(143, 0, 320, 96)}}, // in line
     };
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t patroller_image = 97;
 constexpr int32_t flame_image = 98;
 
 std::vector<objectinfo_t> formation_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> formation_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> formation_pieces();
 bool add_formation_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -79,9 +79,10 @@ uint32_t core_missile(double x, double y, int p) {
 std::vector<objectinfo_t> gunship_records() {
     // id, width, height, hit points, contact damage, score, image, list, blend.
     return {
-        {144, 32, 24, 120, 1, 3000, twinbarrel_image, 0, 0},      // twinbarrel
-        {145, 12, 4, 1, 1, 0, bolt_image, 0, -1},                 // its bolts' pieces
-        {146, 64, 48, 1, 0, 5000, quadbarrel_image, 0, 0},        // quad-barrel body: no contact damage, so that shots reach the core
+        {144, 32, 24, 120, 1, 3000, twinbarrel_image, 0, 0}, // twinbarrel
+        {145, 12, 4, 1, 1, 0, bolt_image, 0, -1},            // its bolts' pieces
+        {146, 64, 48, 1, 0, 5000, quadbarrel_image, 0,
+         0}, // quad-barrel body: no contact damage, so that shots reach the core
         {147, 16, 16, 60, 1, 10000, quadbarrel_core_image, 0, 0}, // its core
         {148, 24, 4, 1, 1, 0, straight_laser_image, 0, -1},       // straight laser
         {149, 8, 8, 1, 1, 0, bend_segment_image, 0, -1},          // bending laser segment
@@ -89,13 +90,11 @@ std::vector<objectinfo_t> gunship_records() {
     };
 }
 
-std::vector<placement_t> gunship_placements(int32_t stage) {
-    if (stage == 1) {
-        return {place(144, position(2, 160), enter_x, 100, 0, 39)};
-    }
+std::vector<stage_piece_t> gunship_pieces() {
     return {
-        place(144, position(3, 140), enter_x, 160),
-        place(146, position(1, 160), 300, 120, 0, 41), // holds the scroll until it escapes or dies
+        {"twinbarrel", {place(144, 0, enter_x, 100, 0, 39)}},
+        {"twinbarrel low", {place(144, 0, enter_x, 160)}},
+        {"quadbarrel", {place(146, 0, 300, 120, 0, 41)}}, // holds the scroll until it escapes or dies
     };
 }
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t bend_segment_image = 255;
 constexpr int32_t core_missile_image = 256; // 32 patterns, the even ones used
 
 std::vector<objectinfo_t> gunship_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> gunship_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> gunship_pieces();
 bool add_gunship_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

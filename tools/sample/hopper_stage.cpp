@@ -39,13 +39,11 @@ std::vector<objectinfo_t> hopper_records() {
     return {{169, 16, 16, 6, 1, 400, hopper_image, 0, 0}};
 }
 
-std::vector<placement_t> hopper_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(169, position(3, 60), enter_x, floor_y - 12, 0, 40), // a hopper on the floor
-        };
-    }
-    return {place(169, position(2, 150), enter_x, floor_y - 12)};
+std::vector<stage_piece_t> hopper_pieces() {
+    return {
+        {"hopper", {place(169, 0, enter_x, floor_y - 12, 0, 40)}}, // on the floor
+        {"hopper plain", {place(169, 0, enter_x, floor_y - 12)}},
+    };
 }
 
 bool add_hopper_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

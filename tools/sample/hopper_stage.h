@@ -2,8 +2,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +13,6 @@
 constexpr int32_t hopper_image = 186;
 
 std::vector<objectinfo_t> hopper_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> hopper_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> hopper_pieces();
 bool add_hopper_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -21,8 +21,6 @@ constexpr int32_t spark_image = 207;
 
 constexpr int32_t boss_type = 338;
 constexpr int32_t event_hold = 389;
-// Where the boss appears in stage 2, after the last wave; the stage stops there until it dies.
-constexpr uint32_t boss_key = position(5, 16);
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {
@@ -99,21 +97,13 @@ std::vector<objectinfo_t> melvorin_records() {
     };
 }
 
-std::vector<placement_t> melvorin_placements(int32_t stage) {
-    if (stage != 2) {
-        return {};
-    }
-    // x is the frame's left end: the core docks 96 pixels further right.
-    return {place(boss_type, boss_key, 32, 128, 0, hidden)};
-}
-
-std::vector<eventinfo_t> melvorin_events(int32_t stage) {
-    if (stage != 2) {
-        return {};
-    }
-    // The core's death lets go of the hold; the next pixel holds the stage again, so that the body's death
-    // sequence plays on screen and its end lets the stage go on to its close.
-    return {{event_hold, 0, boss_key, 1}, {event_hold, 0, boss_key + 1, 1}};
+std::vector<stage_piece_t> melvorin_pieces() {
+    // x is the frame's left end: the core docks 96 pixels further right. The core's death lets go of the
+    // hold; the next pixel holds the stage again, so that the body's death sequence plays on screen and
+    // its end lets the stage go on to its close.
+    return {{"final boss",
+             {place(boss_type, 0, 32, 128, 0, hidden)},
+             {{event_hold, 0, 0, 1}, {event_hold, 0, 1, 1}}}};
 }
 
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -4,15 +4,14 @@
 
 #include "objects/objectinfo.h"
 #include "play/eventinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> melvorin_records();
-// Of stage 1 or 2: the boss ends stage 2.
-std::vector<placement_t> melvorin_placements(int32_t stage);
-std::vector<eventinfo_t> melvorin_events(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> melvorin_pieces();
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

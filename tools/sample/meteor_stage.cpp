@@ -48,19 +48,13 @@ std::vector<objectinfo_t> meteor_records() {
     };
 }
 
-std::vector<placement_t> meteor_placements(int32_t stage) {
-    // In stage 1 after every object that draws a random number at load, so that the seed shows in the first.
-    if (stage == 1) {
-        return {
-            place(173, position(4, 200), 0, 0), // a shower
-            place(174, position(5, 0), 0, 0),   // a stream to the end of the stage
-        };
-    }
+std::vector<stage_piece_t> meteor_pieces() {
     return {
-        place(170, position(0, 100), enter_x, 60),
-        place(170, position(0, 110), enter_x, 180, 1),
-        place(171, position(0, 150), enter_x + 10, 110),
-        place(172, position(0, 220), enter_x + 20, 150, 1),
+        {"meteor shower", {place(173, 0, 0, 0)}},
+        {"meteor stream", {place(174, 0, 0, 0)}}, // to the end of the stage
+        {"meteors",
+         {place(170, 0, enter_x, 60), place(170, 10, enter_x, 180, 1), place(171, 50, enter_x + 10, 110),
+          place(172, 120, enter_x + 20, 150, 1)}},
     };
 }
 

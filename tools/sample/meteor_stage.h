@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t medium_meteor_image = 301; // 48 turns
 constexpr int32_t large_meteor_image = 302;  // 23 turns
 
 std::vector<objectinfo_t> meteor_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> meteor_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> meteor_pieces();
 bool add_meteor_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

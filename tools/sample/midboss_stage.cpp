@@ -100,15 +100,11 @@ std::vector<objectinfo_t> midboss_records() {
     };
 }
 
-std::vector<placement_t> midboss_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(262, position(2, 240), 272, 40, 3, 38),  // a column of three gunships
-            place(267, position(4, 120), 300, 128, 0, 40), // the cruiser
-        };
-    }
+std::vector<stage_piece_t> midboss_pieces() {
     return {
-        place(266, position(2, 120), 300, 120, 0, 41), // the carrier
+        {"midboss001", {place(262, 0, 272, 40, 3, 38)}},  // a column of three gunships
+        {"midboss002", {place(266, 0, 300, 120, 0, 41)}}, // the carrier
+        {"midboss003", {place(267, 0, 300, 128, 0, 40)}}, // the cruiser
     };
 }
 

@@ -3,14 +3,14 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> midboss_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> midboss_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> midboss_pieces();
 bool add_midboss_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -44,14 +44,9 @@ std::vector<objectinfo_t> mothership_records() {
     };
 }
 
-std::vector<placement_t> mothership_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(347, position(0, 40), 176, 72), // torn apart in the distance as the stage begins
-            place(91, position(0, 40), 0, 0),     // explosions scattered over the top and the bottom
-        };
-    }
-    return {};
+std::vector<stage_piece_t> mothership_pieces() {
+    // Torn apart in the distance, explosions scattered over the top and the bottom.
+    return {{"mothership", {place(347, 0, 176, 72), place(91, 0, 0, 0)}}};
 }
 
 bool add_mothership_sprites(const std::string& root, std::vector<sprite_record_t>& table,

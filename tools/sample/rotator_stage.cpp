@@ -57,20 +57,16 @@ std::vector<objectinfo_t> rotator_records() {
     };
 }
 
-std::vector<placement_t> rotator_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(131, position(0, 60), enter_x, 96, 0, 38), // a dasher
-            place(135, position(2, 120), enter_x + 16, 88),  // a shielded fan attacker
-            place(137, position(3, 140), enter_x + 24, 128), // a turning cross of arms
-            place(136, position(4, 200), enter_x, 176),      // a cross turret
-        };
-    }
+std::vector<stage_piece_t> rotator_pieces() {
     return {
-        place(133, position(0, 160), enter_x, 200),       // a lone launcher
-        place(132, position(1, 120), enter_x, 64, 0, 39), // a jet dasher
-        place(134, position(2, 160), 0, 0, 0, 37),        // a launcher squad
-        place(136, position(4, 120), enter_x, 80),
+        {"rotator001", {place(131, 0, enter_x, 96, 0, 38)}}, // a dasher
+        {"rotator002", {place(132, 0, enter_x, 64, 0, 39)}}, // a jet dasher
+        {"rotator003", {place(133, 0, enter_x, 200)}},       // a lone launcher
+        {"rotator003 squad", {place(134, 0, 0, 0, 0, 37)}},  // a launcher squad
+        {"rotator004", {place(135, 0, enter_x + 16, 88)}},   // a shielded fan attacker
+        {"rotator005 low", {place(136, 0, enter_x, 176)}},   // a cross turret
+        {"rotator005 high", {place(136, 0, enter_x, 80)}},
+        {"rotator006", {place(137, 0, enter_x + 24, 128)}}, // a turning cross of arms
     };
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +13,6 @@ constexpr int32_t rotator_image = 152; // a pointed hull facing each of the 64 d
 constexpr int32_t cross_image = 153;   // a four-armed hub turned over a quarter circle in 16 patterns
 
 std::vector<objectinfo_t> rotator_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> rotator_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> rotator_pieces();
 bool add_rotator_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -61,21 +61,15 @@ std::vector<objectinfo_t> scenery_records() {
     };
 }
 
-std::vector<placement_t> scenery_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(43, position(0, 40), 240, 128), // the sign pointing the way
-            place(95, position(5, 20), 0, 0),     // stars flying in near the end
-            place(95, position(5, 20), 0, 0),
-            place(177, position(1, 160), enter_x, roof_y + 32), // a barrier hanging from the ceiling
-            place(242, position(3, 120), 240, 96),              // lightning behind the turrets
-        };
-    }
+std::vector<stage_piece_t> scenery_pieces() {
     return {
-        place(43, position(0, 30), 240, 64, 1),
-        place(177, position(2, 200), enter_x, floor_y - 32),
-        place(243, position(4, 60), 200, 80),
-        place(244, position(4, 60), 232, 112),
+        {"sign", {place(43, 0, 240, 128)}}, // pointing the way
+        {"sign up", {place(43, 0, 240, 64, 1)}},
+        {"stars", {place(95, 0, 0, 0), place(95, 0, 0, 0)}},     // flying in
+        {"barrier roof", {place(177, 0, enter_x, roof_y + 32)}}, // hanging from the ceiling
+        {"barrier floor", {place(177, 0, enter_x, floor_y - 32)}},
+        {"lightning", {place(242, 0, 240, 96)}},
+        {"lightning pair", {place(243, 0, 200, 80), place(244, 0, 232, 112)}},
     };
 }
 

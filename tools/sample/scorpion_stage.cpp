@@ -140,12 +140,9 @@ std::vector<objectinfo_t> scorpion_records() {
     };
 }
 
-std::vector<placement_t> scorpion_placements(int32_t stage) {
-    if (stage == 2) {
-        // Holds the stage behind the armoured boss, two spiders ahead of it.
-        return {place(294, position(4, 160), enter_x + 64, 150, 0, hidden)};
-    }
-    return {};
+std::vector<stage_piece_t> scorpion_pieces() {
+    // Holds the stage behind the armoured boss, two spiders ahead of it.
+    return {{"scorpion", {place(294, 0, enter_x + 64, 150, 0, hidden)}}};
 }
 
 bool add_scorpion_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -61,21 +61,17 @@ std::vector<objectinfo_t> shutter_records() {
     };
 }
 
-std::vector<placement_t> shutter_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(178, position(1, 40), enter_x, 120, 4),            // a shutter opening and closing
-            place(181, position(4, 180), enter_x, roof_y - 24, 96),  // slats falling fast from the ceiling
-            place(184, position(4, 220), enter_x, floor_y + 24, 80), // slats rising slowly from the floor
-            place(187, position(5, 60), enter_x, 96),                // a gate that opens as the ship nears
-            place(188, position(5, 60), enter_x, 160),
-        };
-    }
+std::vector<stage_piece_t> shutter_pieces() {
     return {
-        place(178, position(1, 100), enter_x, 88, 10),
-        place(185, position(2, 20), enter_x, roof_y - 24, 112),
-        place(187, position(4, 20), enter_x, 96),
-        place(188, position(4, 20), enter_x, 160),
+        {"shutter001", {place(178, 0, enter_x, 120, 4)}}, // opening and closing
+        {"shutter001 slow", {place(178, 0, enter_x, 88, 10)}},
+        {"slats falling", {place(181, 0, enter_x, roof_y - 24, 96)}}, // fast from the ceiling
+        {"slats falling slowly", {place(183, 0, enter_x, roof_y - 24, 64)}},
+        {"slats falling fast", {place(185, 0, enter_x, roof_y - 24, 112)}},
+        {"slats rising", {place(182, 0, enter_x, floor_y + 24, 72)}},
+        {"slats rising slowly", {place(184, 0, enter_x, floor_y + 24, 80)}},
+        {"slats rising fast", {place(186, 0, enter_x, floor_y + 24, 96)}},
+        {"gate", {place(187, 0, enter_x, 96), place(188, 0, enter_x, 160)}}, // opens as the ship nears
     };
 }
 

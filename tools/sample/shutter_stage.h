@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t slat_image = 147;    // shutter002's slats and body: end down,
 constexpr int32_t gate_image = 148;    // shutter003: upper half, lower half
 
 std::vector<objectinfo_t> shutter_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> shutter_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> shutter_pieces();
 bool add_shutter_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

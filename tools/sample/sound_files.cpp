@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "base/strformat.h"
 #include "tools/sample/sound_writers.h"
+#include "tools/sample/stage_plan.h"
 
 #include <cmath>
 #include <cstdio>
@@ -147,18 +148,27 @@ const std::vector<song_t>& songs() {
 // Each table: its file and its lines (slot, file, start point, loop start, loop end in music time, 3072
 // ticks a bar).
 struct table_t {
-    const char* name;
+    std::string name;
     std::vector<std::string> lines;
 };
 
-const std::vector<table_t>& bgm_tables() {
-    static const std::vector<table_t> list = {
+// Every stage plays the stage tune in slot 0 and keeps the boss tune in slot 1.
+std::vector<table_t> make_bgm_tables() {
+    std::vector<table_t> list = {
         {"bgmtbl_ttl.txt", {"0\t.\\bin\\sound\\title.mid\t0\t3072\t9216"}},
         {"bgmtbl_tps.txt", {"0\t.\\bin\\sound\\select.mid\t0\t0\t0"}},
         {"bgmtbl_gmo.txt", {"0\t.\\bin\\sound\\gameover.mid\t0\t0\t0"}},
-        {"bgmtbl001.txt",
-         {"0\t.\\bin\\sound\\stage01.mid\t0\t6144\t21504", "1\t.\\bin\\sound\\boss01.mid\t0\t0\t0"}},
     };
+    for (const stage_outline_t& stage : sample_stage_outlines()) {
+        list.push_back(
+            {strformat("bgmtbl%03d.txt", stage.stage),
+             {"0\t.\\bin\\sound\\stage01.mid\t0\t6144\t21504", "1\t.\\bin\\sound\\boss01.mid\t0\t0\t0"}});
+    }
+    return list;
+}
+
+const std::vector<table_t>& bgm_tables() {
+    static const std::vector<table_t> list = make_bgm_tables();
     return list;
 }
 

@@ -1,5 +1,5 @@
-// The sample stages: two stages over the sample terrain with plain enemies entering from the right,
-// turrets on the floor and ceiling and dropped items, and the ending stage 100.
+// The sample stages: six stages over the sample terrain built from the stage plan's pieces, and the
+// ending stage 100.
 #pragma once
 
 #include "objects/objectinfo.h"
@@ -27,5 +27,5 @@ std::vector<objectinfo_t> sample_stage_records();
 // A whole stage file: the tables sorted by key and each ended by a -1 record.
 std::vector<uint8_t> stage_file_bytes(std::vector<placement_t> placements, std::vector<eventinfo_t> events);
 
-// Writes bin/st001.dat, bin/st002.dat, bin/st100.dat and their music tables beyond the first.
+// Writes bin/st001.dat to bin/st006.dat and bin/st100.dat.
 bool write_stage_files(const std::string& root, std::string& error);

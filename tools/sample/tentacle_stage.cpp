@@ -55,11 +55,11 @@ std::vector<objectinfo_t> tentacle_records() {
     };
 }
 
-std::vector<placement_t> tentacle_placements(int32_t stage) {
-    if (stage == 1) {
-        return {place(tentacle, position(3, 140), enter_x, roof_y, down, 40)}; // hanging from the ceiling
-    }
-    return {place(tentacle, position(3, 90), enter_x, floor_y, up)}; // rising from the floor
+std::vector<stage_piece_t> tentacle_pieces() {
+    return {
+        {"tentacle hanging", {place(tentacle, 0, enter_x, roof_y, down, 40)}},
+        {"tentacle rising", {place(tentacle, 0, enter_x, floor_y, up)}},
+    };
 }
 
 bool add_tentacle_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

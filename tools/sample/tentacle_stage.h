@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,6 @@ constexpr int32_t tentacle_hand_image = 343; // the same
 constexpr int32_t tentacle_spore_image = 344;
 
 std::vector<objectinfo_t> tentacle_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> tentacle_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> tentacle_pieces();
 bool add_tentacle_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

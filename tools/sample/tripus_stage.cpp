@@ -46,11 +46,8 @@ std::vector<objectinfo_t> tripus_records() {
     };
 }
 
-std::vector<placement_t> tripus_placements(int32_t stage) {
-    if (stage == 1) {
-        return {place(274, position(2, 60), enter_x, 100, 0, 38)};
-    }
-    return {};
+std::vector<stage_piece_t> tripus_pieces() {
+    return {{"tripus", {place(274, 0, enter_x, 100, 0, 38)}}};
 }
 
 bool add_tripus_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

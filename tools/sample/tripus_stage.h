@@ -2,8 +2,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +13,6 @@ constexpr int32_t tripus_image = 303;       // arms turned 5 degrees a pattern, 
 constexpr int32_t tripus_laser_image = 304; // a streak at 5 degrees a pattern, 36 patterns
 
 std::vector<objectinfo_t> tripus_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> tripus_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> tripus_pieces();
 bool add_tripus_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -63,31 +63,29 @@ uint32_t hatch(double x, double y, int p) {
 std::vector<objectinfo_t> turret_records() {
     // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
     return {
-        {152, 16, 16, 6, 1, 500, gun_image, 0, 0},     // battery002
-        {153, 4, 4, 1, 1, 0, shot_image, 0, 0},        // its shots
-        {154, 8, 8, 4, 0, 0, explosion_image, 0, 0},   // its muzzle flash
-        {166, 16, 16, 8, 1, 700, gun_image, 0, 0},     // battery006
-        {245, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, // hatches of the four twister002 kinds
-        {246, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {247, 24, 16, 16, 1, 1000, hatch_image, 0, 0},
-        {248, 24, 16, 16, 1, 1000, hatch_image, 0, 0}, {85, 24, 24, 8, 0, 0, explosion_image, 0, 0},
+        {150, 16, 16, 4, 1, 300, battery001_image, 0, 0}, // battery001 on the floor
+        {151, 16, 16, 4, 1, 300, battery001_image, 0, 0}, // and on the ceiling
+        {152, 16, 16, 6, 1, 500, gun_image, 0, 0},        // battery002
+        {153, 4, 4, 1, 1, 0, shot_image, 0, 0},           // its shots
+        {154, 8, 8, 4, 0, 0, explosion_image, 0, 0},      // its muzzle flash
+        {166, 16, 16, 8, 1, 700, gun_image, 0, 0},        // battery006
+        {245, 24, 16, 16, 1, 1000, hatch_image, 0, 0},    // hatches of the four twister002 kinds
+        {246, 24, 16, 16, 1, 1000, hatch_image, 0, 0},    {247, 24, 16, 16, 1, 1000, hatch_image, 0, 0},
+        {248, 24, 16, 16, 1, 1000, hatch_image, 0, 0},    {85, 24, 24, 8, 0, 0, explosion_image, 0, 0},
     };
 }
 
-std::vector<placement_t> turret_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(150, position(0, 180), enter_x, floor_y),        // a floor turret
-            place(151, position(0, 240), enter_x, roof_y, 0, 41),  // and a roof turret
-            place(152, position(1, 100), enter_x, floor_y, 24),    // battery002 firing up and left
-            place(166, position(2, 140), enter_x, roof_y, 40, 38), // battery006 looking down and left
-            place(245, position(3, 20), enter_x, roof_y, 0, 37),   // a hatch whose chain flies down
-            place(246, position(4, 150), enter_x, floor_y),        // and one whose chain flies up
-        };
-    }
+std::vector<stage_piece_t> turret_pieces() {
     return {
-        place(152, position(1, 120), enter_x, roof_y, 40),     // battery002 firing down and left
-        place(166, position(2, 20), enter_x, floor_y, 24, 40), // battery006 looking up and left
-        place(245, position(3, 130), enter_x, roof_y),
+        {"floor turret", {place(150, 0, enter_x, floor_y)}},
+        {"roof turret", {place(151, 0, enter_x, roof_y, 0, 41)}},
+        {"battery002 up", {place(152, 0, enter_x, floor_y, 24)}},      // firing up and left
+        {"battery002 down", {place(152, 0, enter_x, roof_y, 40)}},     // firing down and left
+        {"battery006 down", {place(166, 0, enter_x, roof_y, 40, 38)}}, // looking down and left
+        {"battery006 up", {place(166, 0, enter_x, floor_y, 24, 40)}},  // looking up and left
+        {"hatch down", {place(245, 0, enter_x, roof_y, 0, 37)}},       // its chain flies down
+        {"hatch down plain", {place(245, 0, enter_x, roof_y)}},
+        {"hatch up", {place(246, 0, enter_x, floor_y)}}, // its chain flies up
     };
 }
 

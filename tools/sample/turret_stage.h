@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t turret_floor_y = 192;
 constexpr int32_t turret_roof_y = 48;
 
 std::vector<objectinfo_t> turret_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> turret_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> turret_pieces();
 bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

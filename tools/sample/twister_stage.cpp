@@ -58,23 +58,19 @@ std::vector<objectinfo_t> twister_records() {
     };
 }
 
-std::vector<placement_t> twister_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(117, position(1, 100), 228, 72, 0, 39),   // a gunship hanging before the ship
-            place(119, position(2, 20), enter_x, 150),      // a dasher
-            place(125, position(3, 30), 200, 210, 0, 38),   // a formation let out upwards
-            place(128, position(3, 230), enter_x, 96, 90),  // a weaver
-            place(129, position(4, 80), 180, -8),           // a diver from the top
-            place(130, position(4, 210), enter_x, 176, 45), // a tracker firing right
-        };
-    }
+std::vector<stage_piece_t> twister_pieces() {
     return {
-        place(118, position(1, 150), 24, 184, 0, 40), // a gunship crossing to the right
-        place(121, position(2, 140), 40, 64),         // a formation let out to the right
-        place(127, position(3, 90), 140, 8, 0, 37),   // one let out downwards
-        place(123, position(4, 100), 248, 140),       // one let out to the left
-        place(129, position(4, 200), 200, 250),       // a diver from the bottom
+        {"twister003 hanging", {place(117, 0, 228, 72, 0, 39)}},  // a gunship hanging before the ship
+        {"twister003 crossing", {place(118, 0, 24, 184, 0, 40)}}, // a gunship crossing to the right
+        {"twister004", {place(119, 0, enter_x, 150)}},            // a dasher
+        {"twister005 up", {place(125, 0, 200, 160, 0, 38)}}, // a formation let out upwards, above the floor
+        {"twister005 right", {place(121, 0, 40, 64)}},
+        {"twister005 down", {place(127, 0, 140, 8, 0, 37)}},
+        {"twister005 left", {place(123, 0, 248, 140)}},
+        {"twister006", {place(128, 0, enter_x, 96, 90)}},  // a weaver
+        {"twister007 top", {place(129, 0, 180, -8)}},      // a diver from the top
+        {"twister007 bottom", {place(129, 0, 200, 250)}},  // and from the bottom
+        {"twister008", {place(130, 0, enter_x, 176, 45)}}, // a tracker firing right
     };
 }
 

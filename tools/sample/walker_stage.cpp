@@ -86,16 +86,12 @@ std::vector<objectinfo_t> walker_records() {
     };
 }
 
-std::vector<placement_t> walker_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(floor_spider, position(1, 120), enter_x, 120, 0, 39), // drops to the floor and walks in
-            place(tarantula, position(2, 200), enter_x + 16, 150),      // strides in low
-        };
-    }
+std::vector<stage_piece_t> walker_pieces() {
     return {
-        place(ceiling_spider, position(2, 40), enter_x, 120, 0, 41), // climbs to the ceiling
-        place(tarantula, position(4, 120), enter_x + 16, 100),
+        {"spider floor", {place(floor_spider, 0, enter_x, 120, 0, 39)}}, // drops to the floor and walks in
+        {"spider ceiling", {place(ceiling_spider, 0, enter_x, 120, 0, 41)}}, // climbs to the ceiling
+        {"tarantula low", {place(tarantula, 0, enter_x + 16, 150)}},         // strides in low
+        {"tarantula high", {place(tarantula, 0, enter_x + 16, 100)}},
     };
 }
 

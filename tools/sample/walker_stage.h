@@ -3,8 +3,8 @@
 #pragma once
 
 #include "objects/objectinfo.h"
-#include "play/stage_file.h"
 #include "screen/sprite_record.h"
+#include "tools/sample/stage_piece.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t tarantula_eye_image = 339;
 constexpr int32_t tarantula_shot_image = 340;
 
 std::vector<objectinfo_t> walker_records();
-// The placements of stage 1 or 2.
-std::vector<placement_t> walker_placements(int32_t stage);
+// The pieces the stage plan places.
+std::vector<stage_piece_t> walker_pieces();
 bool add_walker_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -43,18 +43,14 @@ std::vector<objectinfo_t> worm_records() {
     };
 }
 
-std::vector<placement_t> worm_placements(int32_t stage) {
-    if (stage == 1) {
-        return {
-            place(189, position(0, 200), enter_x, 64, 2),     // worm001 of 8 parts
-            place(196, position(2, 40), enter_x, 200, 16),    // worm004 rooted low, pointing up
-            place(199, position(3, 40), enter_x, 150, 0, 40), // worm005
-        };
-    }
+std::vector<stage_piece_t> worm_pieces() {
     return {
-        place(193, position(0, 160), enter_x, 96),         // worm003
-        place(190, position(1, 140), enter_x, 200, 0),     // worm002 on the floor
-        place(189, position(2, 140), enter_x, 180, 3, 38), // worm001 of 12 parts
+        {"worm001 eight", {place(189, 0, enter_x, 64, 2)}},
+        {"worm001 twelve", {place(189, 0, enter_x, 180, 3, 38)}},
+        {"worm002", {place(190, 0, enter_x, 200, 0)}}, // on the floor
+        {"worm003", {place(193, 0, enter_x, 96)}},
+        {"worm004", {place(196, 0, enter_x, 200, 16)}}, // rooted low, pointing up
+        {"worm005", {place(199, 0, enter_x, 150, 0, 40)}},
     };
 }
 

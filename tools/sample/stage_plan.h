@@ -1,0 +1,22 @@
+// The plan of the six sample stages: how many sections each has, which stage follows, and which family's
+// piece stands where. One row a piece; the families' own files say what a piece holds.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct stage_outline_t {
+    int32_t stage;
+    uint32_t sections; // the stage changes at the start of the section after the last
+    int32_t next;      // 0xFFFF: stage -1, the ending
+};
+
+struct stage_plan_row_t {
+    int32_t stage;
+    uint32_t section;
+    uint32_t pixel;
+    const char* piece;
+};
+
+const std::vector<stage_outline_t>& sample_stage_outlines();
+const std::vector<stage_plan_row_t>& sample_stage_plan();
