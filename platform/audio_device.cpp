@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <atomic>
 #include <cstring>
+#include <string>
 
 namespace plat {
 
@@ -17,6 +18,7 @@ struct device_t {
     int users = 0;
     bool silent_driver = false;
     bool fail = false;
+    std::string no_device_reason; // why the last try of a sound card failed
 };
 
 device_t& device() {
@@ -32,6 +34,12 @@ void pull(void*, Uint8* stream, int bytes) {
         return;
     }
     audio_render(reinterpret_cast<float*>(stream), bytes / int(2 * sizeof(float)));
+}
+
+// SDL's last error, never empty: the boot log shows it as the reason.
+std::string sdl_reason() {
+    const char* error = SDL_GetError();
+    return error[0] != '\0' ? error : "no audio driver";
 }
 
 SDL_AudioDeviceID open_device() {
@@ -58,8 +66,11 @@ bool audio_device_acquire() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         d.id = open_device();
         if (d.id == 0) {
+            d.no_device_reason = sdl_reason();
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
         }
+    } else {
+        d.no_device_reason = sdl_reason();
     }
     if (d.id == 0) {
         d.silent_driver = SDL_AudioInit("dummy") == 0;
@@ -90,6 +101,11 @@ void audio_device_release() {
     } else {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
+}
+
+std::string audio_device_missing_reason() {
+    const device_t& d = device();
+    return d.silent_driver ? d.no_device_reason : std::string();
 }
 
 void audio_set_manual(bool on) {

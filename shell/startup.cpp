@@ -1,4 +1,6 @@
 #include "base/bootlog.h"
+#include "base/strformat.h"
+#include "platform/audio_device.h"
 #include "platform/file.h"
 #include "platform/window.h"
 #include "render/map_table.h"
@@ -36,6 +38,10 @@ bool create_sound_manager(session_t& s) {
     if (!g_soundctr.create(s.window->handle(), s.config.reverb != 0)) {
         bootlog_error("サウンド管理オブジェクトの作成に失敗しました");
         return false;
+    }
+    const std::string no_device = plat::audio_device_missing_reason();
+    if (!no_device.empty()) {
+        bootlog_error(strformat("サウンドデバイスを開けません (%s)。音は鳴りません", no_device.c_str()));
     }
     g_soundctr.set_bgm_off(s.config.bgm != 0);
     g_soundctr.set_master_volumes(s.config.bgm_volume, s.config.se_volume);

@@ -298,6 +298,23 @@ TEST(end_to_end, a_relative_replay_path_plays) {
     EXPECT_FALSE(log_has(log, "* Error: プレイファイルのロードに失敗しました"));
 }
 
+// Without a sound card the game runs silently and the boot log says so once, with the reason.
+TEST(end_to_end, without_a_sound_card_one_line_says_the_game_is_silent) {
+    temp_folder_t dir;
+    ASSERT_TRUE(make_sample_folder(dir.path()));
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    const int exit_code = run_until_ended(dir.path());
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_EQ(exit_code, 0);
+    const std::vector<std::string> lines = file_lines(dir.path() + "/log/bootlog.txt");
+    const auto said = std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.rfind("* Error: サウンドデバイスを開けません (", 0) == 0 &&
+               line.find("no-such-driver") != std::string::npos && line.ends_with("。音は鳴りません");
+    });
+    EXPECT_EQ(said, 1);
+    EXPECT_TRUE(log_has(dir.path() + "/log/bootlog.txt", "- (実行中)"));
+}
+
 // A blit scale at the int limits in config.dat runs windowed and full screen (clean in the sanitizer build).
 TEST(end_to_end, a_blit_scale_at_the_int_limits_runs) {
     for (const int32_t mode : {0, 0x102801E0}) {

@@ -3,6 +3,7 @@
 #include "base/binio.h"
 #include "tools/sample/bitmap_writer.h"
 #include "tools/sample/font_glyphs.h"
+#include "tools/sample/ship_pictures.h"
 #include "tools/sample/sprite_files.h"
 
 #include <cmath>
@@ -118,19 +119,18 @@ struct ship_panel_t {
     const char* name;
     const char* missile;
     const char* laser;
-    uint32_t hull;
 };
 
 constexpr ship_panel_t ship_panels[] = {
-    {"image\\typesel_a.bmp", "TYPE A", "SNAKE MISSILE", "LONG LASER", 0x4080E0},
-    {"image\\typesel_b.bmp", "TYPE B", "DRIP MISSILE", "RIPPLE LASER", 0x40C060},
-    {"image\\typesel_c.bmp", "TYPE C", "HOMING MISSILE", "POWER SHOT", 0xE06040},
-    {"image\\typesel_d.bmp", "TYPE D", "VERTICAL MISSILE", "ION BLAST", 0xC060E0},
+    {"image\\typesel_a.bmp", "TYPE A", "SNAKE MISSILE", "LONG LASER"},
+    {"image\\typesel_b.bmp", "TYPE B", "DRIP MISSILE", "RIPPLE LASER"},
+    {"image\\typesel_c.bmp", "TYPE C", "HOMING MISSILE", "POWER SHOT"},
+    {"image\\typesel_d.bmp", "TYPE D", "VERTICAL MISSILE", "ION BLAST"},
 };
 
-sample_picture_t ship_panel(const ship_panel_t& s) {
+sample_picture_t ship_panel(const ship_panel_t& s, int32_t type) {
     sample_picture_t p(panel_width, panel_height, 0x101830);
-    draw_ship(p, 8, panel_height / 2, 32, s.hull, 0xFF9030);
+    draw_ship_type(p, 26, panel_height / 2, type);
     draw_word(p, 50, 3, s.name, 1, 0xFFFFFF);
     draw_word(p, 50, 13, s.missile, 1, 0xA0C0FF);
     draw_word(p, 50, 23, s.laser, 1, 0xA0C0FF);
@@ -181,7 +181,7 @@ std::vector<title_sprite_t> title_sprites() {
     draw_word_centred(heading, 100, 3, "SELECT SHIP", 2, 0x60E0FF);
     s.push_back({51, "image\\typesel_logo.bmp", 200, 20, heading});
     for (int i = 0; i < 4; ++i) {
-        s.push_back({52 + i, ship_panels[i].path, panel_width, panel_height, ship_panel(ship_panels[i])});
+        s.push_back({52 + i, ship_panels[i].path, panel_width, panel_height, ship_panel(ship_panels[i], i)});
     }
     s.push_back({56, "image\\typesel_frame.bmp", panel_width, panel_height, panel_frame()});
     s.push_back({57, "image\\muloprsel.bmp", option_cell_width, option_cell_height, option_sheet()});
