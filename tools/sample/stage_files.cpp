@@ -102,7 +102,8 @@ bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
         }
         used[size_t(piece - pieces.begin())] = true;
         const uint32_t key = position(row.section, row.pixel);
-        const uint32_t condition = row.from_level > 1 ? uint32_t(row.from_level) << 24 | level_at_least << 16 : 0;
+        const uint32_t condition =
+            row.from_level > 1 ? uint32_t(row.from_level) << 24 | level_at_least << 16 : 0;
         stage_content_t& stage = stages[size_t(row.stage - 1)];
         for (placement_t p : piece->placements) {
             p.key = key_after(key, p.key);
