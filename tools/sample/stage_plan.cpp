@@ -88,7 +88,8 @@ const std::vector<stage_plan_row_t>& sample_stage_plan() {
         {3, 4, 220, "oneup"},
         {3, 5, 32, "boss004"},
 
-        // Stage 4, the hive: bees, birds and the twister005 releases; the great bee half-way and boss006
+        // Stage 4, the hive: bees, birds and the twister005 releases; the great bee half-way from NORMAL up,
+        // boss006
         // at the end.
         {4, 0, 40, "bee001 pair"},
         {4, 0, 80, "bee001 high", 2},
@@ -102,7 +103,7 @@ const std::vector<stage_plan_row_t>& sample_stage_plan() {
         {4, 1, 160, "twister006"},
         {4, 1, 200, "gather"},
         {4, 1, 240, "spider floor", 2},
-        {4, 2, 40, "bee003"},
+        {4, 2, 40, "bee003", 2},
         {4, 3, 20, "phoenix002"},
         {4, 3, 80, "twister005 right"},
         {4, 3, 110, "patroller pair"},
