@@ -46,6 +46,7 @@ constexpr int32_t event_stars = 373;
 constexpr int32_t event_map = 377;
 constexpr int32_t event_next_stage = 419;
 constexpr uint32_t section_pixels = 256;
+constexpr uint32_t level_at_least = 4; // the condition word's operator, in its level half
 
 // The terrain band in the two top quadrants of layer 0, the backdrop behind it on layer 3, the stage's
 // music and the star field, all at the start.
@@ -101,13 +102,17 @@ bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
         }
         used[size_t(piece - pieces.begin())] = true;
         const uint32_t key = position(row.section, row.pixel);
+        const uint32_t condition =
+            row.from_level > 1 ? uint32_t(row.from_level) << 24 | level_at_least << 16 : 0;
         stage_content_t& stage = stages[size_t(row.stage - 1)];
         for (placement_t p : piece->placements) {
             p.key = key_after(key, p.key);
+            p.condition = condition;
             stage.placements.push_back(p);
         }
         for (eventinfo_t e : piece->events) {
             e.trigger = key_after(key, e.trigger);
+            e.condition = condition;
             stage.events.push_back(e);
         }
     }

@@ -16,6 +16,7 @@ struct stage_plan_row_t {
     uint32_t section;
     uint32_t pixel;
     const char* piece;
+    int32_t from_level = 1; // EASY leaves out the rows that ask for level 2 or more
 };
 
 const std::vector<stage_outline_t>& sample_stage_outlines();
