@@ -89,8 +89,7 @@ const std::vector<stage_plan_row_t>& sample_stage_plan() {
         {3, 5, 32, "boss004"},
 
         // Stage 4, the hive: bees, birds and the twister005 releases; the great bee half-way from NORMAL up,
-        // boss006
-        // at the end.
+        // boss006 at the end.
         {4, 0, 40, "bee001 pair"},
         {4, 0, 80, "bee001 high", 2},
         {4, 0, 120, "phoenix001"},
