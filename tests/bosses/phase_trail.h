@@ -6,6 +6,7 @@
 #include "tests/enemies/enemy_kit.h"
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -21,8 +22,10 @@ inline std::ostream& operator<<(std::ostream& out, const entered_t& e) {
 
 // Runs the frames and notes a phase each time the body ends a frame in a phase other than the last, or
 // in the same one with its frame count started again. Phases passed through within a frame do not show.
+// `each` looks on after every frame.
 template <typename Body>
-std::vector<entered_t> phases_entered(enemy_kit_t& kit, Body* body, uint32_t frames) {
+std::vector<entered_t> phases_entered(enemy_kit_t& kit, Body* body, uint32_t frames,
+                                      const std::function<void()>& each = {}) {
     std::vector<entered_t> trail;
     int32_t phase = body->phase;
     uint32_t timer = body->phase_timer;
@@ -34,6 +37,9 @@ std::vector<entered_t> phases_entered(enemy_kit_t& kit, Body* body, uint32_t fra
         }
         phase = body->phase;
         timer = body->phase_timer;
+        if (each) {
+            each();
+        }
     }
     return trail;
 }
