@@ -143,32 +143,68 @@ TEST_F(bee003_test, hits_count_only_while_it_attacks_and_a_lethal_one_kills_it_a
 }
 
 TEST_F(bee003_test, it_summons_its_three_escorts_beside_it_and_kills_those_alive_when_dying) {
-    auto* body = hold<body_t>(placed(228, 200, 120), 2);
-    ship_at(40, 120);
-    body->phase = 150;
-    body->hover_base_y = 120;
-    std::vector<std::pair<uint32_t, std::array<float, 2>>> starts;
-    for (uint32_t f = 0; f < 70; ++f) {
-        const float at[2] = {body->x, body->y};
-        run(1);
-        for (size_t i = 0; i < 3; ++i) {
-            if (body->escorts[i]->alive && starts.size() == i) {
-                starts.push_back({f, {body->escorts[i]->x - at[0], body->escorts[i]->y - at[1]}});
+    for (const int32_t level : {2, 3}) {
+        auto* body = hold<body_t>(placed(228, 200, 120), level);
+        ship_at(40, 120);
+        body->phase = 150;
+        body->hover_base_y = 120;
+        std::vector<std::pair<uint32_t, std::array<float, 2>>> starts;
+        for (uint32_t f = 0; f < 70; ++f) {
+            const float at[2] = {body->x, body->y};
+            run(1);
+            for (size_t i = 0; i < 3; ++i) {
+                if (body->escorts[i]->alive && starts.size() == i) {
+                    starts.push_back({f, {body->escorts[i]->x - at[0], body->escorts[i]->y - at[1]}});
+                }
             }
         }
+        using at_t = std::array<float, 2>;
+        EXPECT_EQ(starts, (std::vector<std::pair<uint32_t, at_t>>{
+                              {0, at_t{-48, 0}}, {33, at_t{-32, -48}}, {50, at_t{-32, 48}}}));
+        EXPECT_EQ(sounds_of(11), 3);
+        EXPECT_EQ(body->phase, 160);
+        body->escorts[1]->deactivate();
+        body->hp = 499;
+        run(1);
+        EXPECT_EQ(body->phase, 5000);
+        EXPECT_EQ(body->escorts[0]->explosion->alive, 1); // killed, not sent away
+        EXPECT_EQ(body->escorts[1]->explosion->alive, 0);
+        EXPECT_EQ(body->escorts[2]->wing->alive, 0);
+
+        // The recoil slows by 0.1 from 3 (31 frames in 32-bit floats), then 512 dying frames; the blasts
+        // come every max(32 - t / 8, 6) frames, 61 in all, each with an aimed bullet from level 3.
+        run(29);
+        EXPECT_EQ(body->phase, 5000);
+        run(1);
+        EXPECT_EQ(body->phase, 5001);
+        const float at[2] = {body->x, body->y};
+        std::vector<explosion_t*> blasts;
+        for (const auto& entry : body->explosions.entries) {
+            blasts.push_back(entry.explosion);
+        }
+        const size_t posted = scene->posted.size();
+        const uint32_t start = g_frame_counter;
+        std::vector<int32_t> started = starts_per_frame(blasts, 1);
+        const auto& first = body->explosions.entries[0];
+        EXPECT_FLOAT_EQ(first.explosion->x, float(first.dx + int32_t(at[0])));
+        EXPECT_FLOAT_EQ(first.explosion->y, float(first.dy + int32_t(at[1] - 8)));
+        const std::vector<int32_t> rest = starts_per_frame(blasts, 511);
+        started.insert(started.end(), rest.begin(), rest.end());
+        const std::vector<int32_t> first_blasts{0, 29, 52, 100, 128, 156, 180, 189, 192, 203, 210, 216};
+        for (const int32_t t : first_blasts) {
+            EXPECT_EQ(started[size_t(t)], 1) << t;
+        }
+        EXPECT_EQ(std::count(started.begin(), started.end(), 1), 61);
+        EXPECT_EQ(std::count(started.begin(), started.begin() + 216, 1), int32_t(first_blasts.size()) - 1);
+        EXPECT_EQ(int32_t(launches(list_shot_pool).size()), level >= 3 ? 61 : 0) << level;
+        EXPECT_EQ(body->alive, 1);
+        run(1);
+        EXPECT_EQ(body->alive, 0);
+        auto events = posted_since(posted);
+        events.resize(3);
+        EXPECT_EQ(events, (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{
+                              {start + 432, 415, 3}, {start + 512, 371, -3}, {start + 512, 413, 3}}));
     }
-    using at_t = std::array<float, 2>;
-    EXPECT_EQ(starts, (std::vector<std::pair<uint32_t, at_t>>{
-                          {0, at_t{-48, 0}}, {33, at_t{-32, -48}}, {50, at_t{-32, 48}}}));
-    EXPECT_EQ(sounds_of(11), 3);
-    EXPECT_EQ(body->phase, 160);
-    body->escorts[1]->deactivate();
-    body->hp = 499;
-    run(1);
-    EXPECT_EQ(body->phase, 5000);
-    EXPECT_EQ(body->escorts[0]->explosion->alive, 1); // killed, not sent away
-    EXPECT_EQ(body->escorts[1]->explosion->alive, 0);
-    EXPECT_EQ(body->escorts[2]->wing->alive, 0);
 }
 
 TEST_F(bee003_test, its_escort_wave_ends_when_all_are_down_or_after_2048_frames_sending_the_rest_away) {
@@ -375,6 +411,40 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
     EXPECT_EQ(body->phase, 500);
     EXPECT_FLOAT_EQ(body->x, 272);
     EXPECT_FLOAT_EQ(body->y, 96);
+    // The dash at the ship, 3 degrees a step, tilting a pattern every third frame up to 7; the way home at
+    // 2 degrees, turning back a pattern every eighth frame down to 4, then to 3 at once.
+    ship_at(40, 128);
+    body->phase = 502;
+    body->phase_timer = 0;
+    body->pattern = 0;
+    run(4);
+    EXPECT_EQ(body->pattern, 2);
+    run(27);
+    EXPECT_FLOAT_EQ(body->x, 156);
+    EXPECT_FLOAT_EQ(body->y, 112);
+    run(30);
+    EXPECT_FLOAT_EQ(body->x, 40);
+    EXPECT_FLOAT_EQ(body->y, 128);
+    EXPECT_EQ(body->pattern, 7);
+    EXPECT_EQ(body->phase, 502);
+    run(1);
+    EXPECT_EQ(body->phase, 503);
+    const int32_t turns[][3] = {{7, 0, 6}, {5, 8, 4}, {4, 16, 3}, {0, 0, 3}, {7, 4, 7}}; // pattern, t, after
+    for (const auto& r : turns) {
+        body->phase = 600;
+        body->phase_timer = uint32_t(r[1]);
+        body->pattern = r[0];
+        run(1);
+        EXPECT_EQ(body->pattern, r[2]) << r[0] << " " << r[1];
+    }
+    body->set_position(40, 128);
+    body->phase = 600;
+    body->phase_timer = 0;
+    run(91);
+    EXPECT_FLOAT_EQ(body->x, 208);
+    EXPECT_EQ(body->phase, 600);
+    run(1);
+    EXPECT_EQ(body->phase, 601);
     body->phase = 1000;
     run(1);
     EXPECT_EQ(body->wing->pattern, 0);

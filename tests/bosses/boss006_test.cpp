@@ -224,14 +224,18 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_FLOAT_EQ(pod->x, 100 + 2.5f * cos_table[r.direction_after]);
         EXPECT_FLOAT_EQ(pod->y, 100 - 2.5f * sin_table[r.direction_after]);
     }
-    // Off the area it goes silently, without its explosion.
-    auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
-    boss006::homing_t* pod = body->homings[0];
-    pod->start();
-    pod->set_position(320, 100);
-    pod->update();
-    EXPECT_EQ(pod->alive, 0);
-    EXPECT_EQ(pod->explosion->alive, 0);
+    // Off the area it goes silently, without its explosion; on its edge it flies on. A relaunch homes anew.
+    for (const float x : {320.0f, -16.0f}) {
+        auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
+        boss006::homing_t* pod = body->homings[0];
+        pod->timer = 70;
+        pod->start();
+        EXPECT_EQ(pod->timer, 0u);
+        pod->set_position(x, 100);
+        pod->update();
+        EXPECT_EQ(pod->alive, x < 0) << x;
+        EXPECT_EQ(pod->explosion->alive, 0);
+    }
 }
 
 TEST_F(boss006_test, bolts_and_beams_hurt_other_enemies_of_list_0_without_score) {
@@ -353,6 +357,11 @@ TEST_F(boss006_test, the_dashes_fire_bolt_pairs_and_the_route_leads_to_the_barra
     run(1);
     EXPECT_EQ(body->phase, 52);
     EXPECT_EQ(body->repeat, 1u);
+    // Above the ship, a barrage round hops up.
+    ship_at(40, 200);
+    body->phase = 51;
+    run(46);
+    EXPECT_FLOAT_EQ(body->y, 128 - 64);
 }
 
 TEST_F(boss006_test, shots_leave_from_their_points_and_take_the_first_idle_member) {
