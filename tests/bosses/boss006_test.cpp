@@ -225,7 +225,7 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_FLOAT_EQ(pod->y, 100 - 2.5f * sin_table[r.direction_after]);
     }
     // Off the area it goes silently, without its explosion; on its edge it flies on. A relaunch homes anew.
-    for (const float x : {320.0f, -16.0f}) {
+    for (const float x : {320.0f, 319.0f, -16.0f}) {
         auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
         boss006::homing_t* pod = body->homings[0];
         pod->timer = 70;
@@ -233,7 +233,7 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_EQ(pod->timer, 0u);
         pod->set_position(x, 100);
         pod->update();
-        EXPECT_EQ(pod->alive, x < 0) << x;
+        EXPECT_EQ(pod->alive, x < 320) << x;
         EXPECT_EQ(pod->explosion->alive, 0);
     }
 }
