@@ -225,15 +225,17 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_FLOAT_EQ(pod->y, 100 - 2.5f * sin_table[r.direction_after]);
     }
     // Off the area it goes silently, without its explosion; on its edge it flies on. A relaunch homes anew.
-    for (const float x : {320.0f, 319.0f, -16.0f}) {
+    const std::tuple<float, float, bool> edges[] = {
+        {320, 100, false}, {319, 100, true}, {-16, 100, true}, {100, -16, true}, {100, 272, false}};
+    for (const auto& [x, y, stays] : edges) {
         auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
         boss006::homing_t* pod = body->homings[0];
         pod->timer = 70;
         pod->start();
         EXPECT_EQ(pod->timer, 0u);
-        pod->set_position(x, 100);
+        pod->set_position(x, y);
         pod->update();
-        EXPECT_EQ(pod->alive, x < 320) << x;
+        EXPECT_EQ(pod->alive != 0, stays) << x << " " << y;
         EXPECT_EQ(pod->explosion->alive, 0);
     }
 }
@@ -441,8 +443,14 @@ TEST_F(boss006_test, the_fight_runs_five_cycles_from_home_and_escapes_or_dies_in
             {1425, 52}, {1471, b}, {1599, 52}, {1645, 52}, {1691, b},  {1819, 201},
         };
         const uint32_t cycle = 1774;
-        std::vector<entered_t> seen = phases_entered(*this, body, 1865);
+        std::vector<float> barrage_y;
+        std::vector<entered_t> seen = phases_entered(*this, body, 1865, [&]() {
+            if (body->phase == b && body->phase_timer == 1) {
+                barrage_y.push_back(body->y);
+            }
+        });
         EXPECT_EQ(seen, route) << r.level;
+        EXPECT_EQ(barrage_y, std::vector<float>(4, 192)) << r.level; // down a hop, then down and back
         // The four cycles after run alike, then it turns invulnerable and leaves 96 frames later.
         seen = phases_entered(*this, body, 4 * cycle + 96);
         ASSERT_EQ(seen.size(), 4 * (route.size() - 1) + 1) << r.level;
