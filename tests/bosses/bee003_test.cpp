@@ -8,6 +8,8 @@
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
 
+#include <cmath>
+
 namespace {
 
 using bee003_test = midboss_kit_t;
@@ -417,18 +419,24 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
     body->phase = 502;
     body->phase_timer = 0;
     body->pattern = 0;
-    run(4);
-    EXPECT_EQ(body->pattern, 2);
-    run(27);
-    EXPECT_FLOAT_EQ(body->x, 156);
-    EXPECT_FLOAT_EQ(body->y, 112);
-    run(30);
-    EXPECT_FLOAT_EQ(body->x, 40);
-    EXPECT_FLOAT_EQ(body->y, 128);
-    EXPECT_EQ(body->pattern, 7);
-    EXPECT_EQ(body->phase, 502);
-    run(1);
-    EXPECT_EQ(body->phase, 503);
+    struct dash_row_t {
+        uint32_t frames; // run so far
+        float x, y;      // NAN: on the way
+        int32_t pattern, phase;
+    };
+    const dash_row_t dash[] = {
+        {4, NAN, NAN, 2, 502}, {31, 156, 112, 7, 502}, {61, 40, 128, 7, 502}, {62, 40, 128, 7, 503}};
+    uint32_t done = 0;
+    for (const dash_row_t& r : dash) {
+        run(r.frames - done);
+        done = r.frames;
+        if (!std::isnan(r.x)) {
+            EXPECT_FLOAT_EQ(body->x, r.x) << r.frames;
+            EXPECT_FLOAT_EQ(body->y, r.y) << r.frames;
+        }
+        EXPECT_EQ(body->pattern, r.pattern) << r.frames;
+        EXPECT_EQ(body->phase, r.phase) << r.frames;
+    }
     const int32_t turns[][3] = {{7, 0, 6}, {5, 8, 4}, {4, 16, 3}, {0, 0, 3}, {7, 4, 7}}; // pattern, t, after
     for (const auto& r : turns) {
         body->phase = 600;
