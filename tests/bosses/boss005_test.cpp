@@ -551,6 +551,26 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
 }
 
 TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_and_a_lethal_hit_ends_it) {
+    // Where a reposition heads (the ship's x, not left of 176; 56 back from the edge bands, else 32 toward
+    // the ship) and which way a sweep sets out (from the edge bands inward, else toward the ship).
+    struct aim_row_t {
+        float y, ship_x, ship_y;
+        float to_x, to_y, sweep;
+    };
+    const aim_row_t aims[] = {{47, 200, 20, 200, 103, 40},    {48, 100, 20, 176, 16, 40},
+                              {207, 100, 230, 176, 239, -40}, {208, 100, 230, 176, 152, -40},
+                              {100, 100, 100, 176, 132, 40},  {100, 100, 99, 176, 68, -40}};
+    for (const aim_row_t& r : aims) {
+        auto* lead = hold<leadbody_t>(placed(322, 200, 128));
+        lead->phase = hold_still;
+        ship_at(r.ship_x, r.ship_y);
+        lead->set_position(200, r.y);
+        lead->reposition(4);
+        EXPECT_FLOAT_EQ(lead->motion_target[0], r.to_x) << r.y;
+        EXPECT_FLOAT_EQ(lead->motion_target[1], r.to_y) << r.y;
+        lead->start_sweep();
+        EXPECT_FLOAT_EQ(lead->motion_amp[1], r.sweep) << r.y;
+    }
     // The ship stays below and left: each reposition goes to x 176 and 32 toward the ship, or 56 back
     // from the edge bands; the first aim turns the upper hand two steps and the lower one.
     std::vector<step_t> start{
