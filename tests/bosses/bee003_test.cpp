@@ -7,6 +7,7 @@
 #include "objects/score.h"
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
+#include "tests/bosses/phase_trail.h"
 
 #include <cmath>
 
@@ -491,5 +492,61 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
             run(1);
         }
         EXPECT_EQ(sounds_of(50), r.fans) << r.level;
+    }
+}
+
+TEST_F(bee003_test, a_cycle_runs_from_the_rise_through_each_attack_back_to_the_ring_by_level) {
+    struct span_t {
+        int32_t phase;
+        uint32_t frames; // from the frame that entered it to the one that enters the next
+        int32_t from_level;
+    };
+    // A phase waiting for t > n lasts n + 2 frames, one to enter; a move of k steps k + 1. The escorts
+    // are shot down 101 frames into each wave.
+    const span_t spans[] = {
+        {1, 62, 1},    {50, 257, 1},  {101, 1, 1},   {102, 33, 1},  {103, 17, 1}, {104, 1, 1},  {105, 33, 1},
+        {106, 17, 1},  {107, 1, 1},   {108, 33, 1},  {109, 17, 1},  {110, 1, 1},  {111, 33, 1}, {112, 17, 1},
+        {113, 1, 2},   {114, 33, 2},  {115, 17, 2},  {116, 1, 2},   {117, 33, 2}, {118, 17, 2}, {119, 1, 3},
+        {120, 33, 3},  {121, 17, 3},  {122, 1, 3},   {123, 33, 3},  {124, 17, 3}, {125, 1, 3},  {126, 33, 3},
+        {127, 17, 3},  {128, 1, 3},   {129, 33, 3},  {130, 161, 1}, {150, 33, 1}, {151, 17, 1}, {152, 17, 1},
+        {160, 102, 1}, {170, 97, 1},  {200, 0, 1},   {201, 161, 1}, {300, 24, 1}, {301, 11, 1}, {302, 32, 1},
+        {303, 11, 1},  {304, 32, 1},  {305, 11, 1},  {306, 32, 1},  {307, 11, 1}, {308, 32, 2}, {309, 11, 2},
+        {310, 32, 2},  {311, 11, 2},  {400, 47, 1},  {500, 62, 1},  {501, 17, 1}, {502, 62, 1}, {503, 9, 1},
+        {600, 92, 1},  {601, 33, 1},  {700, 257, 1}, {800, 25, 2},  {801, 17, 2}, {802, 17, 2}, {850, 102, 2},
+        {851, 81, 1},  {100, 513, 1}, {101, 1, 1},
+    };
+    struct row_t {
+        int32_t level;
+        size_t lasers;
+        int32_t fans, tails, escorts;
+    };
+    for (const row_t& r : {row_t{1, 4, 5, 4, 3}, row_t{3, 10, 9, 6, 6}}) {
+        std::vector<entered_t> route;
+        uint32_t frame = 0;
+        for (const span_t& s : spans) {
+            if (r.level >= s.from_level) {
+                route.push_back({frame, s.phase});
+                frame += s.phase == 200 ? 64 * uint32_t(r.level + 1) + 1 : s.frames;
+            }
+        }
+        auto* body = hold<body_t>(placed(228, 200, 120), r.level);
+        ship_at(40, 100);
+        const std::vector<entered_t> seen = phases_entered(*this, body, route.back().frame + 1, [&]() {
+            if ((body->phase == 160 || body->phase == 850) && body->phase_timer == 101) {
+                for (bee002::body_t* escort : body->escorts) {
+                    escort->deactivate();
+                }
+            }
+        });
+        EXPECT_EQ(seen, route) << r.level;
+        EXPECT_EQ(body->loop_count, 1);
+        size_t lasers = 0;
+        for (const launch_t& l : trace) {
+            lasers += l.list == list_enemy_shots && l.index % 20 == 0 && l.index < 160;
+        }
+        EXPECT_EQ(lasers, r.lasers) << r.level;
+        EXPECT_EQ(sounds_of(50), r.fans) << r.level;
+        EXPECT_EQ(sounds_of(16), r.tails) << r.level;
+        EXPECT_EQ(sounds_of(11), r.escorts) << r.level;
     }
 }
