@@ -7,6 +7,9 @@
 #include "objects/score.h"
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
+#include "tests/bosses/phase_trail.h"
+
+#include <cmath>
 
 namespace {
 
@@ -143,32 +146,68 @@ TEST_F(bee003_test, hits_count_only_while_it_attacks_and_a_lethal_one_kills_it_a
 }
 
 TEST_F(bee003_test, it_summons_its_three_escorts_beside_it_and_kills_those_alive_when_dying) {
-    auto* body = hold<body_t>(placed(228, 200, 120), 2);
-    ship_at(40, 120);
-    body->phase = 150;
-    body->hover_base_y = 120;
-    std::vector<std::pair<uint32_t, std::array<float, 2>>> starts;
-    for (uint32_t f = 0; f < 70; ++f) {
-        const float at[2] = {body->x, body->y};
-        run(1);
-        for (size_t i = 0; i < 3; ++i) {
-            if (body->escorts[i]->alive && starts.size() == i) {
-                starts.push_back({f, {body->escorts[i]->x - at[0], body->escorts[i]->y - at[1]}});
+    for (const int32_t level : {2, 3}) {
+        auto* body = hold<body_t>(placed(228, 200, 120), level);
+        ship_at(40, 120);
+        body->phase = 150;
+        body->hover_base_y = 120;
+        std::vector<std::pair<uint32_t, std::array<float, 2>>> starts;
+        for (uint32_t f = 0; f < 70; ++f) {
+            const float at[2] = {body->x, body->y};
+            run(1);
+            for (size_t i = 0; i < 3; ++i) {
+                if (body->escorts[i]->alive && starts.size() == i) {
+                    starts.push_back({f, {body->escorts[i]->x - at[0], body->escorts[i]->y - at[1]}});
+                }
             }
         }
+        using at_t = std::array<float, 2>;
+        EXPECT_EQ(starts, (std::vector<std::pair<uint32_t, at_t>>{
+                              {0, at_t{-48, 0}}, {33, at_t{-32, -48}}, {50, at_t{-32, 48}}}));
+        EXPECT_EQ(sounds_of(11), 3);
+        EXPECT_EQ(body->phase, 160);
+        body->escorts[1]->deactivate();
+        body->hp = 499;
+        run(1);
+        EXPECT_EQ(body->phase, 5000);
+        EXPECT_EQ(body->escorts[0]->explosion->alive, 1); // killed, not sent away
+        EXPECT_EQ(body->escorts[1]->explosion->alive, 0);
+        EXPECT_EQ(body->escorts[2]->wing->alive, 0);
+
+        // The recoil slows by 0.1 from 3 (31 frames in 32-bit floats), then 512 dying frames; the blasts
+        // come every max(32 - t / 8, 6) frames, 61 in all, each with an aimed bullet from level 3.
+        run(29);
+        EXPECT_EQ(body->phase, 5000);
+        run(1);
+        EXPECT_EQ(body->phase, 5001);
+        const float at[2] = {body->x, body->y};
+        std::vector<explosion_t*> blasts;
+        for (const auto& entry : body->explosions.entries) {
+            blasts.push_back(entry.explosion);
+        }
+        const size_t posted = scene->posted.size();
+        const uint32_t start = g_frame_counter;
+        std::vector<int32_t> started = starts_per_frame(blasts, 1);
+        const auto& first = body->explosions.entries[0];
+        EXPECT_FLOAT_EQ(first.explosion->x, float(first.dx + int32_t(at[0])));
+        EXPECT_FLOAT_EQ(first.explosion->y, float(first.dy + int32_t(at[1] - 8)));
+        const std::vector<int32_t> rest = starts_per_frame(blasts, 511);
+        started.insert(started.end(), rest.begin(), rest.end());
+        const std::vector<int32_t> first_blasts{0, 29, 52, 100, 128, 156, 180, 189, 192, 203, 210, 216};
+        for (const int32_t t : first_blasts) {
+            EXPECT_EQ(started[size_t(t)], 1) << t;
+        }
+        EXPECT_EQ(std::count(started.begin(), started.end(), 1), 61);
+        EXPECT_EQ(std::count(started.begin(), started.begin() + 216, 1), int32_t(first_blasts.size()) - 1);
+        EXPECT_EQ(int32_t(launches(list_shot_pool).size()), level >= 3 ? 61 : 0) << level;
+        EXPECT_EQ(body->alive, 1);
+        run(1);
+        EXPECT_EQ(body->alive, 0);
+        auto events = posted_since(posted);
+        events.resize(3);
+        EXPECT_EQ(events, (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{
+                              {start + 432, 415, 3}, {start + 512, 371, -3}, {start + 512, 413, 3}}));
     }
-    using at_t = std::array<float, 2>;
-    EXPECT_EQ(starts, (std::vector<std::pair<uint32_t, at_t>>{
-                          {0, at_t{-48, 0}}, {33, at_t{-32, -48}}, {50, at_t{-32, 48}}}));
-    EXPECT_EQ(sounds_of(11), 3);
-    EXPECT_EQ(body->phase, 160);
-    body->escorts[1]->deactivate();
-    body->hp = 499;
-    run(1);
-    EXPECT_EQ(body->phase, 5000);
-    EXPECT_EQ(body->escorts[0]->explosion->alive, 1); // killed, not sent away
-    EXPECT_EQ(body->escorts[1]->explosion->alive, 0);
-    EXPECT_EQ(body->escorts[2]->wing->alive, 0);
 }
 
 TEST_F(bee003_test, its_escort_wave_ends_when_all_are_down_or_after_2048_frames_sending_the_rest_away) {
@@ -375,6 +414,46 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
     EXPECT_EQ(body->phase, 500);
     EXPECT_FLOAT_EQ(body->x, 272);
     EXPECT_FLOAT_EQ(body->y, 96);
+    // The dash at the ship, 3 degrees a step, tilting a pattern every third frame up to 7; the way home at
+    // 2 degrees, turning back a pattern every eighth frame down to 4, then to 3 at once.
+    ship_at(40, 128);
+    body->phase = 502;
+    body->phase_timer = 0;
+    body->pattern = 0;
+    struct dash_row_t {
+        uint32_t frames; // run so far
+        float x, y;      // NAN: on the way
+        int32_t pattern, phase;
+    };
+    const dash_row_t dash[] = {
+        {4, NAN, NAN, 2, 502}, {31, 156, 112, 7, 502}, {61, 40, 128, 7, 502}, {62, 40, 128, 7, 503}};
+    uint32_t done = 0;
+    for (const dash_row_t& r : dash) {
+        run(r.frames - done);
+        done = r.frames;
+        if (!std::isnan(r.x)) {
+            EXPECT_FLOAT_EQ(body->x, r.x) << r.frames;
+            EXPECT_FLOAT_EQ(body->y, r.y) << r.frames;
+        }
+        EXPECT_EQ(body->pattern, r.pattern) << r.frames;
+        EXPECT_EQ(body->phase, r.phase) << r.frames;
+    }
+    const int32_t turns[][3] = {{7, 0, 6}, {5, 8, 4}, {4, 16, 3}, {0, 0, 3}, {7, 4, 7}}; // pattern, t, after
+    for (const auto& r : turns) {
+        body->phase = 600;
+        body->phase_timer = uint32_t(r[1]);
+        body->pattern = r[0];
+        run(1);
+        EXPECT_EQ(body->pattern, r[2]) << r[0] << " " << r[1];
+    }
+    body->set_position(40, 128);
+    body->phase = 600;
+    body->phase_timer = 0;
+    run(91);
+    EXPECT_FLOAT_EQ(body->x, 208);
+    EXPECT_EQ(body->phase, 600);
+    run(1);
+    EXPECT_EQ(body->phase, 601);
     body->phase = 1000;
     run(1);
     EXPECT_EQ(body->wing->pattern, 0);
@@ -413,5 +492,61 @@ TEST_F(bee003_test, its_moves_rise_home_and_its_laser_and_tail_series_grow_with_
             run(1);
         }
         EXPECT_EQ(sounds_of(50), r.fans) << r.level;
+    }
+}
+
+TEST_F(bee003_test, a_cycle_runs_from_the_rise_through_each_attack_back_to_the_ring_by_level) {
+    struct span_t {
+        int32_t phase;
+        uint32_t frames; // from the frame that entered it to the one that enters the next
+        int32_t from_level;
+    };
+    // A phase waiting for t > n lasts n + 2 frames, one to enter; a move of k steps k + 1. The escorts
+    // are shot down 101 frames into each wave.
+    const span_t spans[] = {
+        {1, 62, 1},    {50, 257, 1},  {101, 1, 1},   {102, 33, 1},  {103, 17, 1}, {104, 1, 1},  {105, 33, 1},
+        {106, 17, 1},  {107, 1, 1},   {108, 33, 1},  {109, 17, 1},  {110, 1, 1},  {111, 33, 1}, {112, 17, 1},
+        {113, 1, 2},   {114, 33, 2},  {115, 17, 2},  {116, 1, 2},   {117, 33, 2}, {118, 17, 2}, {119, 1, 3},
+        {120, 33, 3},  {121, 17, 3},  {122, 1, 3},   {123, 33, 3},  {124, 17, 3}, {125, 1, 3},  {126, 33, 3},
+        {127, 17, 3},  {128, 1, 3},   {129, 33, 3},  {130, 161, 1}, {150, 33, 1}, {151, 17, 1}, {152, 17, 1},
+        {160, 102, 1}, {170, 97, 1},  {200, 0, 1},   {201, 161, 1}, {300, 24, 1}, {301, 11, 1}, {302, 32, 1},
+        {303, 11, 1},  {304, 32, 1},  {305, 11, 1},  {306, 32, 1},  {307, 11, 1}, {308, 32, 2}, {309, 11, 2},
+        {310, 32, 2},  {311, 11, 2},  {400, 47, 1},  {500, 62, 1},  {501, 17, 1}, {502, 62, 1}, {503, 9, 1},
+        {600, 92, 1},  {601, 33, 1},  {700, 257, 1}, {800, 25, 2},  {801, 17, 2}, {802, 17, 2}, {850, 102, 2},
+        {851, 81, 1},  {100, 513, 1}, {101, 1, 1},
+    };
+    struct row_t {
+        int32_t level;
+        size_t lasers;
+        int32_t fans, tails, escorts;
+    };
+    for (const row_t& r : {row_t{1, 4, 5, 4, 3}, row_t{3, 10, 9, 6, 6}}) {
+        std::vector<entered_t> route;
+        uint32_t frame = 0;
+        for (const span_t& s : spans) {
+            if (r.level >= s.from_level) {
+                route.push_back({frame, s.phase});
+                frame += s.phase == 200 ? 64 * uint32_t(r.level + 1) + 1 : s.frames;
+            }
+        }
+        auto* body = hold<body_t>(placed(228, 200, 120), r.level);
+        ship_at(40, 100);
+        const std::vector<entered_t> seen = phases_entered(*this, body, route.back().frame + 1, [&]() {
+            if ((body->phase == 160 || body->phase == 850) && body->phase_timer == 101) {
+                for (bee002::body_t* escort : body->escorts) {
+                    escort->deactivate();
+                }
+            }
+        });
+        EXPECT_EQ(seen, route) << r.level;
+        EXPECT_EQ(body->loop_count, 1);
+        size_t lasers = 0;
+        for (const launch_t& l : trace) {
+            lasers += l.list == list_enemy_shots && l.index % 20 == 0 && l.index < 160;
+        }
+        EXPECT_EQ(lasers, r.lasers) << r.level;
+        EXPECT_EQ(sounds_of(50), r.fans) << r.level;
+        EXPECT_EQ(sounds_of(16), r.tails) << r.level;
+        EXPECT_EQ(sounds_of(11), r.escorts) << r.level;
     }
 }

@@ -4,8 +4,10 @@
 #include "bosses/boss004/boss004_body.h"
 #include "enemies/jet.h"
 #include "objects/play_globals.h"
+#include "objects/score.h"
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
+#include "tests/bosses/phase_trail.h"
 
 namespace {
 
@@ -497,6 +499,13 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     run(80); // home, with the arms in
     EXPECT_EQ(body->phase, 151);
     EXPECT_FLOAT_EQ(body->x, 221); // home at 224 three frames ago, since when the aim slides it left
+    // Level with the ship, an aim still moves: 16 down.
+    const float y = body->y;
+    ship_at(40, y);
+    body->phase = 150;
+    run(32);
+    EXPECT_EQ(body->phase, 153);
+    EXPECT_FLOAT_EQ(body->y, y + 16);
 }
 
 TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_in_its_kill) {
@@ -520,5 +529,67 @@ TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_i
         EXPECT_EQ(sound_frames(46), std::vector<uint32_t>{478});
         EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{160, 389, 0}}));
         EXPECT_EQ(pool_shots_alive() > 0, level == 3) << level;
+    }
+}
+
+TEST_F(boss004_test, the_fight_runs_its_cycle_from_the_entrance_and_the_core_s_death_ends_it) {
+    // The ship below: the first aim is held to 64 down, the others to 16 across the ship's height.
+    std::vector<entered_t> route{{0, 2}};
+    for (uint32_t k = 0; k < 8; ++k) {
+        route.insert(route.end(), {{181 + 39 * k, 151}, {212 + 39 * k, 153}});
+    }
+    for (uint32_t k = 0; k < 6; ++k) {
+        route.insert(route.end(),
+                     {{493 + 43 * k, 251}, {524 + 43 * k, 253}, {528 + 43 * k, 255}, {532 + 43 * k, 257}});
+    }
+    route.insert(route.end(), {{751, 301}, {842, 351}, {1518, 401}, {1699, 151}});
+    struct row_t {
+        int32_t level;
+        size_t sweep_frames; // of the cycle
+        size_t bullets;      // of the death blasts
+    };
+    for (const row_t& r : {row_t{1, 16, 0}, row_t{5, 62, 87}}) {
+        auto* body = hold<body_t>(placed(311, 300, 60), r.level);
+        ship_at(40, 200);
+        std::vector<float> aimed;
+        const std::vector<entered_t> seen = phases_entered(*this, body, 1700, [&]() {
+            if ((body->phase == 153 || body->phase == 253) && body->phase_timer == 1) {
+                aimed.insert(aimed.end(), {body->x, body->y});
+            }
+        });
+        EXPECT_EQ(seen, route) << r.level;
+        ASSERT_EQ(aimed.size(), 28u);
+        for (size_t i = 0; i < 14; ++i) {
+            EXPECT_FLOAT_EQ(aimed[2 * i], i == 0 ? 193 : 192) << i;
+            EXPECT_FLOAT_EQ(aimed[2 * i + 1], i % 2 == 0 ? 192 : 208) << i;
+        }
+        EXPECT_EQ(sound_frames(51).size(), 8 + 18 + 4 + 4u) << r.level;
+        EXPECT_EQ(sound_frames(94).size(), r.sweep_frames) << r.level;
+        // The triple volley: from the arms' muzzles, then the front, then the nose (x after the first move).
+        std::vector<std::pair<uint32_t, float>> triple;
+        for (const launch_t& l : launches(list_enemy_shots)) {
+            if (l.frame >= 524 && l.frame <= 532) {
+                triple.push_back({l.frame, l.x});
+            }
+        }
+        EXPECT_EQ(triple, (std::vector<std::pair<uint32_t, float>>{
+                              {524, 130}, {524, 130}, {528, 158}, {528, 158}, {532, 177}, {532, 177}}));
+
+        // Two lethal hits on the open core: the cover, then the core with its bonus for the time left.
+        boss004::core_t* core = body->core;
+        const uint32_t hit = g_frame_counter;
+        int32_t score = g_score + g_pending_bonus;
+        core->damage(core->hp);
+        EXPECT_EQ(g_score + g_pending_bonus - score, body->core_cover->info->score);
+        score = g_score + g_pending_bonus;
+        core->damage(core->hp);
+        EXPECT_EQ(g_score + g_pending_bonus - score, core->info->score + 10 * (2500 - int32_t(hit)));
+        EXPECT_EQ(pool_shots_alive(), r.bullets > 0 ? 1 : 0); // the core's revenge
+        EXPECT_EQ(phases_entered(*this, body, 479), (std::vector<entered_t>{{hit, 1001}, {hit + 361, 1002}}));
+        EXPECT_EQ(body->alive, 0);
+        EXPECT_EQ(sound_frames(46), std::vector<uint32_t>{hit + 478});
+        EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{
+                                       {0, 389, 1}, {32, 385, 1}, {hit + 160, 389, 0}}));
+        EXPECT_EQ(launches(list_shot_pool).size(), r.bullets) << r.level;
     }
 }

@@ -6,6 +6,7 @@
 #include "objects/play_globals.h"
 #include "screen/soundctr.h"
 #include "tests/bosses/midboss_kit.h"
+#include "tests/bosses/phase_trail.h"
 
 namespace {
 
@@ -18,6 +19,17 @@ constexpr int32_t hold_still = 99; // a phase the script does not know: the body
 
 bool requested(int32_t id) {
     return g_soundctr.se_states[size_t(id)] == 2;
+}
+
+struct step_t {
+    uint32_t frame;
+    int32_t phase;
+    int32_t shots; // of the upper hand while in the phase
+    bool operator==(const step_t&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const step_t& s) {
+    return out << "{" << s.frame << ", " << s.phase << ", " << s.shots << "}";
 }
 
 } // namespace
@@ -535,5 +547,117 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
         EXPECT_EQ(sound_frames(45).size(), r.fire_frames) << r.phase;
         EXPECT_EQ(alive_count(lead->spread_missiles), r.spread) << r.phase;
+    }
+}
+
+TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_and_a_lethal_hit_ends_it) {
+    // Where a reposition heads (the ship's x, not left of 176; 56 back from the edge bands, else 32 toward
+    // the ship) and which way a sweep sets out (from the edge bands inward, else toward the ship).
+    struct aim_row_t {
+        float y, ship_x, ship_y;
+        float to_x, to_y, sweep;
+    };
+    const aim_row_t aims[] = {{47, 200, 20, 200, 103, 40},    {48, 100, 20, 176, 16, 40},
+                              {207, 100, 230, 176, 239, -40}, {208, 100, 230, 176, 152, -40},
+                              {100, 100, 100, 176, 132, 40},  {100, 100, 99, 176, 68, -40}};
+    for (const aim_row_t& r : aims) {
+        auto* lead = hold<leadbody_t>(placed(322, 200, 128));
+        lead->phase = hold_still;
+        ship_at(r.ship_x, r.ship_y);
+        lead->set_position(200, r.y);
+        lead->reposition(4);
+        EXPECT_FLOAT_EQ(lead->motion_target[0], r.to_x) << r.y;
+        EXPECT_FLOAT_EQ(lead->motion_target[1], r.to_y) << r.y;
+        lead->start_sweep();
+        EXPECT_FLOAT_EQ(lead->motion_amp[1], r.sweep) << r.y;
+    }
+    // The ship stays below and left: each reposition goes to x 176 and 32 toward the ship, or 56 back
+    // from the edge bands; the first aim turns the upper hand two steps and the lower one.
+    std::vector<step_t> start{
+        {0, 1, 0},      {8, 21, 2},     {54, 21, 2},   {100, 21, 2},   {146, 21, 2},  {192, 21, 2},
+        {238, 21, 2},   {284, 21, 2},   {330, 21, 2},  {376, 31, 0},   {422, 100, 6}, {452, 101, 9},
+        {512, 102, 14}, {552, 103, 7},  {580, 151, 0}, {626, 161, 0},  {672, 211, 0}, {674, 212, 11},
+        {706, 213, 0},  {714, 212, 11}, {746, 213, 0}, {754, 212, 11}, {786, 213, 0}, {794, 212, 11},
+        {826, 213, 0},  {834, 212, 11}, {866, 213, 0}, {874, 212, 11}, {906, 251, 0}, {952, 253, 0},
+    };
+    const float ys[10] = {160, 192, 224, 168, 200, 232, 176, 208, 152, 184};
+    struct row_t {
+        int32_t level;
+        std::vector<step_t> rest;
+        size_t fans;
+    };
+    std::vector<step_t> glides;
+    for (uint32_t k = 0; k < 6; ++k) {
+        glides.push_back({1585 + 61 * k, 451, 16});
+    }
+    glides.insert(glides.end(), {{1951, 461, 0}, {1997, 463, 0}});
+    for (uint32_t k = 0; k < 6; ++k) {
+        glides.insert(glides.end(),
+                      {{2043 + 102 * k, 511, 0}, {2089 + 102 * k, 512, 5}, {2117 + 102 * k, 513, 0}});
+    }
+    glides.insert(glides.end(), {{2655, 551, 0}, {2701, 21, 0}});
+    glides.insert(glides.begin(), {{998, 301, 159}, {1539, 401, 0}});
+    const row_t rows[] = {{1, {{998, 301, 219}, {1719, 302, 14}, {1759, 21, 0}}, 0}, {4, glides, 20}};
+    for (const row_t& r : rows) {
+        auto* lead = hold<leadbody_t>(placed(322, 200, 128), r.level);
+        ship_at(40, 200);
+        std::vector<float> at_21;
+        std::vector<int32_t> mid_glide;
+        const std::vector<entered_t> seen = phases_entered(*this, lead, r.rest.back().frame + 1, [&]() {
+            const int32_t p = lead->phase;
+            if ((p == 21 || p == 31 || p == 100 || p == 161) && lead->phase_timer == 1 && at_21.size() < 22) {
+                at_21.insert(at_21.end(), {lead->x, lead->y});
+            }
+            if (lead->phase == 451 && lead->phase_timer == 21) {
+                mid_glide.push_back(lead->hands[0]->direction);
+            }
+        });
+        // The upper hand's shots by the phase they left in.
+        const std::vector<object_t*> shots = objects_of(scene->stage, list_enemy_shots);
+        const auto first = std::find(shots.begin(), shots.end(), lead->hands[0]->missiles[0]) - shots.begin();
+        std::vector<step_t> route;
+        for (size_t i = 0; i < seen.size(); ++i) {
+            const uint32_t end = i + 1 < seen.size() ? seen[i + 1].frame : UINT32_MAX;
+            int32_t n = 0;
+            for (const launch_t& l : launches(list_enemy_shots)) {
+                n += l.index >= first && l.index < first + 64 && l.frame >= seen[i].frame && l.frame < end;
+            }
+            route.push_back({seen[i].frame, seen[i].phase, n});
+        }
+        ASSERT_GE(route.size(), start.size());
+        EXPECT_EQ(std::vector<step_t>(route.begin(), route.begin() + long(start.size())), start) << r.level;
+        EXPECT_EQ(std::vector<step_t>(route.begin() + long(start.size()), route.end()), r.rest) << r.level;
+        EXPECT_EQ(posted_since(0),
+                  (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 389, 1}, {238, 385, 0}}));
+        EXPECT_EQ(sound_frames(94).size(), r.fans) << r.level;
+        ASSERT_EQ(at_21.size(), 22u);
+        for (size_t i = 1; i < 11; ++i) { // where each reposition of the opening ended
+            EXPECT_FLOAT_EQ(at_21[2 * i], 176) << i;
+            EXPECT_FLOAT_EQ(at_21[2 * i + 1], ys[i - 1]) << i;
+        }
+        EXPECT_FLOAT_EQ(lead->y, r.level == 1 ? 128 : 232);
+        if (r.level == 4) { // open, close, open ... every second frame: 11 steps from 47 or 17
+            EXPECT_EQ(mid_glide, (std::vector<int32_t>{36, 28, 36, 28, 36, 28}));
+        }
+        // A lethal hit: the death sequence below level 3, else the trailing body is called in.
+        const uint32_t hit = g_frame_counter;
+        lead->damage(lead->hp);
+        const std::vector<entered_t> end = phases_entered(*this, lead, r.level == 1 ? 161 : 164);
+        if (r.level == 1) {
+            EXPECT_EQ(end, (std::vector<entered_t>{{hit, 5001}}));
+            EXPECT_EQ(lead->alive, 0);
+            EXPECT_EQ(posted_since(2), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{
+                                           {hit, 389, 0}, {hit + 160, 371, 3}}));
+        } else {
+            // It carries on while the other flies in behind two warnings, and docks 34 frames from 320.
+            EXPECT_EQ(
+                end,
+                (std::vector<entered_t>{
+                    {hit + 45, 21}, {hit + 91, 21}, {hit + 137, 21}, {hit + 162, 1000}, {hit + 163, 1002}}));
+            EXPECT_EQ(posted_since(2),
+                      (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{
+                          {hit, 385, 15}, {hit + 64, 385, 15}, {hit + 163, 417, 1}, {hit + 163, 413, 1}}));
+            EXPECT_EQ(lead->invulnerable, 1);
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include "objects/score.h"
 #include "player/smoke.h"
 #include "tests/bosses/midboss_kit.h"
+#include "tests/bosses/phase_trail.h"
 
 namespace {
 
@@ -223,14 +224,20 @@ TEST_F(boss006_test, a_pod_turns_toward_the_ship_by_the_shorter_way_for_64_frame
         EXPECT_FLOAT_EQ(pod->x, 100 + 2.5f * cos_table[r.direction_after]);
         EXPECT_FLOAT_EQ(pod->y, 100 - 2.5f * sin_table[r.direction_after]);
     }
-    // Off the area it goes silently, without its explosion.
-    auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
-    boss006::homing_t* pod = body->homings[0];
-    pod->start();
-    pod->set_position(320, 100);
-    pod->update();
-    EXPECT_EQ(pod->alive, 0);
-    EXPECT_EQ(pod->explosion->alive, 0);
+    // Off the area it goes silently, without its explosion; on its edge it flies on. A relaunch homes anew.
+    const std::tuple<float, float, bool> edges[] = {
+        {320, 100, false}, {319, 100, true}, {-16, 100, true}, {100, -16, true}, {100, 272, false}};
+    for (const auto& [x, y, stays] : edges) {
+        auto* body = quiet(hold<body_t>(placed(331, 300, 100)));
+        boss006::homing_t* pod = body->homings[0];
+        pod->timer = 70;
+        pod->start();
+        EXPECT_EQ(pod->timer, 0u);
+        pod->set_position(x, y);
+        pod->update();
+        EXPECT_EQ(pod->alive != 0, stays) << x << " " << y;
+        EXPECT_EQ(pod->explosion->alive, 0);
+    }
 }
 
 TEST_F(boss006_test, bolts_and_beams_hurt_other_enemies_of_list_0_without_score) {
@@ -352,6 +359,11 @@ TEST_F(boss006_test, the_dashes_fire_bolt_pairs_and_the_route_leads_to_the_barra
     run(1);
     EXPECT_EQ(body->phase, 52);
     EXPECT_EQ(body->repeat, 1u);
+    // Above the ship, a barrage round hops up.
+    ship_at(40, 200);
+    body->phase = 51;
+    run(46);
+    EXPECT_FLOAT_EQ(body->y, 128 - 64);
 }
 
 TEST_F(boss006_test, shots_leave_from_their_points_and_take_the_first_idle_member) {
@@ -366,6 +378,23 @@ TEST_F(boss006_test, shots_leave_from_their_points_and_take_the_first_idle_membe
         EXPECT_FLOAT_EQ(body->lasers[i]->speed, 4);
     }
     EXPECT_EQ(body->lasers[2]->alive, 0);
+    // Rolled, the pair closes in by the cosine of 11.25 degrees a pattern, as the jets do: at 60 degrees
+    // by half; in a dash's frame a pattern of 5 eases to 4 first, 45 degrees.
+    body->fire_laser_pair(60);
+    EXPECT_FLOAT_EQ(body->lasers[2]->y, 92);
+    EXPECT_FLOAT_EQ(body->lasers[3]->y, 108);
+    ship_at(40, 100);
+    body->start_track();
+    body->phase = 22;
+    body->phase_timer = 0;
+    body->pattern = 5;
+    run(1);
+    EXPECT_EQ(body->pattern, 4);
+    EXPECT_NEAR(body->lasers[4]->y, 100 - 16 * 0.7071f, 0.001);
+    EXPECT_NEAR(body->lasers[5]->y, 100 + 16 * 0.7071f, 0.001);
+    EXPECT_NEAR(body->jets[0]->y, 100 - 12 * 0.7071f, 0.001);
+    EXPECT_NEAR(body->jets[1]->y, 100 + 12 * 0.7071f, 0.001);
+    EXPECT_FLOAT_EQ(body->jets[1]->x, 226);
     struct pod_row_t {
         int32_t kind;
         float dx;
@@ -384,4 +413,81 @@ TEST_F(boss006_test, shots_leave_from_their_points_and_take_the_first_idle_membe
         EXPECT_FLOAT_EQ(pod->explosion->y, 100 + r.dy) << r.kind;
     }
     EXPECT_EQ(body->homings[0]->alive, 0);
+}
+
+TEST_F(boss006_test, the_fight_runs_five_cycles_from_home_and_escapes_or_dies_in_its_sequence) {
+    struct row_t {
+        int32_t level;
+        int32_t barrage;
+        int32_t bolt_pairs; // of the whole fight
+        int32_t pod_frames;
+        size_t death_bullets;
+    };
+    const row_t rows[] = {{1, 100, 320, 320, 0}, {5, 140, 760, 1280, 87}};
+    using events_t = std::vector<std::tuple<uint32_t, int32_t, int32_t>>;
+    const auto boss_events = [this](size_t n) {
+        events_t events = posted_since(n);
+        std::erase_if(events, [](const auto& e) { return std::get<1>(e) == 411; }); // a fade's own end
+        return events;
+    };
+    for (const row_t& r : rows) {
+        // Level with the ship, so that the dashes stand still and each barrage round hops down and back.
+        auto* body = quiet(hold<body_t>(placed(331, 216, 128), r.level));
+        ship_at(40, 128);
+        const int32_t b = r.barrage;
+        std::vector<entered_t> route{
+            {0, 10},    {91, 22},  {128, 23},  {165, 24},  {202, 22},  {239, 23},   {276, 24}, {313, 22},
+            {350, 23},  {387, 24}, {424, 22},  {461, 23},  {498, 24},  {535, 32},   {581, 33}, {604, 35},
+            {636, 32},  {682, 33}, {705, 35},  {737, 32},  {783, 33},  {806, 35},   {838, 32}, {884, 33},
+            {907, 35},  {939, 41}, {985, 52},  {1031, b},  {1159, 52}, {1205, 52},  {1251, b}, {1379, 52},
+            {1425, 52}, {1471, b}, {1599, 52}, {1645, 52}, {1691, b},  {1819, 201},
+        };
+        const uint32_t cycle = 1774;
+        std::vector<float> barrage_y;
+        std::vector<entered_t> seen = phases_entered(*this, body, 1865, [&]() {
+            if (body->phase == b && body->phase_timer == 1) {
+                barrage_y.push_back(body->y);
+            }
+        });
+        EXPECT_EQ(seen, route) << r.level;
+        EXPECT_EQ(barrage_y, std::vector<float>(4, 192)) << r.level; // down a hop, then down and back
+        // The four cycles after run alike, then it turns invulnerable and leaves 96 frames later.
+        seen = phases_entered(*this, body, 4 * cycle + 96);
+        ASSERT_EQ(seen.size(), 4 * (route.size() - 1) + 1) << r.level;
+        for (uint32_t c = 1; c < 5; ++c) {
+            EXPECT_EQ(seen[(c - 1) * (route.size() - 1)], (entered_t{91 + c * cycle, 22})) << c;
+        }
+        EXPECT_EQ(seen.back(), (entered_t{8961, 501})) << r.level;
+        EXPECT_EQ(body->cycle, 6u);
+        // Its flag down, the stage scrolls again: held here so that only its own flight shows.
+        scene->scroll_stop = 1;
+        const float x = body->x;
+        EXPECT_FLOAT_EQ(body->escape_speed, 0);
+        run(100);
+        EXPECT_NEAR(body->x, x - 0.005f * 5050, 0.01) << r.level;
+        EXPECT_EQ(body->invulnerable, 1);
+        EXPECT_EQ(boss_events(0), (events_t{{0, 389, 1}, {8961, 389, 0}}));
+        const std::vector<launch_t> shots = launches(list_enemy_shots);
+        EXPECT_EQ(std::count_if(shots.begin(), shots.end(), [](const launch_t& l) { return l.index < 64; }),
+                  2 * r.bolt_pairs)
+            << r.level;
+        EXPECT_EQ(int32_t(sound_frames(23).size()), r.pod_frames) << r.level;
+        EXPECT_EQ(sound_frames(64).size(), 20u) << r.level;
+
+        // Hit down to 500 in its first dash: recoil, 480 dying frames, then its end.
+        body = quiet(hold<body_t>(placed(331, 216, 128), r.level));
+        ship_at(40, 128);
+        run(100);
+        const int32_t score = g_score + g_pending_bonus;
+        body->damage(body->hp - 500);
+        EXPECT_EQ(phases_entered(*this, body, 500),
+                  (std::vector<entered_t>{{100, 1001}, {119, 1002}, {599, 1003}}))
+            << r.level;
+        EXPECT_EQ(boss_events(1), (events_t{{135, 389, 0}, {519, 415, 2}, {599, 413, 2}}));
+        EXPECT_EQ(body->alive, 0);
+        EXPECT_EQ(g_score + g_pending_bonus - score, body->score() + 10 * (6000 - 599));
+        EXPECT_EQ(sound_frames(57), std::vector<uint32_t>{100});
+        EXPECT_EQ(sound_frames(46), std::vector<uint32_t>{599});
+        EXPECT_EQ(launches(list_shot_pool).size(), r.death_bullets) << r.level;
+    }
 }
