@@ -117,7 +117,7 @@ std::vector<objectinfo_t> bee_records() {
     };
 }
 
-std::vector<stage_piece_t> bee_pieces() {
+std::vector<stage_group_t> bee_groups() {
     return {
         {"bee001 pair", {place(219, 0, enter_x, 96, 0, 39), place(219, 0, enter_x + 8, 104)}}, // flying close
         {"bee001 low", {place(219, 0, enter_x, 150)}},

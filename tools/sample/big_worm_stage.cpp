@@ -104,7 +104,7 @@ std::vector<objectinfo_t> big_worm_records() {
     };
 }
 
-std::vector<stage_piece_t> big_worm_pieces() {
+std::vector<stage_group_t> big_worm_groups() {
     return {
         {"worm008", {place(210, 0, enter_x + 60, 96)}}, // jutting from the right
         {"worm006", {place(202, 0, -48, 140, 0, 40)}},  // swimming in from the left

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +21,6 @@ constexpr int32_t wall_segment_image = 367; // pattern 4 used
 constexpr int32_t wall_smoke_image = 368;   // a puff thinning over 6 patterns
 
 std::vector<objectinfo_t> big_worm_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> big_worm_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> big_worm_groups();
 bool add_big_worm_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -63,7 +63,7 @@ std::vector<objectinfo_t> block_records() {
     };
 }
 
-std::vector<stage_piece_t> block_pieces() {
+std::vector<stage_group_t> block_groups() {
     return {
         {"floor block",
          {place(291, 0, enter_x, floor_y - 8, 1), place(288, 16, enter_x, floor_y - 16, 3)}}, // and a brick

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,6 @@ constexpr int32_t splitter_image = 332;
 constexpr int32_t oneup_image = 333;
 
 std::vector<objectinfo_t> block_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> block_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> block_groups();
 bool add_block_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

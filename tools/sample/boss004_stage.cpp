@@ -101,7 +101,7 @@ std::vector<objectinfo_t> boss004_records() {
     };
 }
 
-std::vector<stage_piece_t> boss004_pieces() {
+std::vector<stage_group_t> boss004_groups() {
     return {{"boss004", {place(311, 0, enter_x + 48, 128, 0, hidden)}}}; // holds the stage until it dies
 }
 

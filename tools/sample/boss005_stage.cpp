@@ -95,7 +95,7 @@ std::vector<objectinfo_t> boss005_records() {
     };
 }
 
-std::vector<stage_piece_t> boss005_pieces() {
+std::vector<stage_group_t> boss005_groups() {
     return {{"boss005", {place(322, 0, enter_x + 16, 128, 0, hidden)}}}; // holds the stage until it dies
 }
 

@@ -1,16 +1,16 @@
-// The sample stages' pincer boss of two bodies: its piece,
+// The sample stages' pincer boss of two bodies: its group,
 // the records of its bodies, arms, hands and weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> boss005_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> boss005_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> boss005_groups();
 bool add_boss005_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -63,7 +63,7 @@ std::vector<objectinfo_t> boss006_records() {
     };
 }
 
-std::vector<stage_piece_t> boss006_pieces() {
+std::vector<stage_group_t> boss006_groups() {
     return {{"boss006", {place(331, 0, 320, 128)}}}; // holds the stage until it dies or escapes
 }
 

@@ -23,7 +23,7 @@ uint32_t cell(double x, double y, int p) {
 }
 
 // A small seed that breaks into a ring as it bursts.
-uint32_t piece(double x, double y, int p) {
+uint32_t group(double x, double y, int p) {
     const double r = std::hypot(x, y);
     if (r > 3.5 || (p > 0 && r < p)) {
         return sheet_key_colour;
@@ -39,13 +39,13 @@ std::vector<objectinfo_t> cell_records() {
         {52, 16, 16, 8, 0, 0, explosion_image, 0, 0}, // a link's death explosion
         {76, 16, 16, 8, 0, 0, explosion_image, 0, 0}, // cell001's
         {237, 16, 16, 12, 1, 300, cell_image, 0, 0},  // cell001
-        {238, 4, 4, 1, 1, 0, cell_piece_image, 0, 0}, // its shot
+        {238, 4, 4, 1, 1, 0, cell_group_image, 0, 0}, // its shot
         {239, 12, 12, 3, 1, 50, cell_image, 0, 0},    // cell002's root and links
-        {241, 4, 4, 1, 1, 0, cell_piece_image, 0, 0}, // a link's piece
+        {241, 4, 4, 1, 1, 0, cell_group_image, 0, 0}, // a link's group
     };
 }
 
-std::vector<stage_piece_t> cell_pieces() {
+std::vector<stage_group_t> cell_groups() {
     return {
         {"cell001 pair", {place(237, 0, enter_x, 100, 0, 39), place(237, 30, enter_x, 150)}}, // in the open
         {"cell001", {place(237, 0, enter_x, 128)}},
@@ -56,7 +56,7 @@ std::vector<stage_piece_t> cell_pieces() {
 bool add_cell_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {
     const sheet_sprite_t sprites[] = {
         {cell_image, "image\\cell.bmp", 16, 16, 8, 8, cell},
-        {cell_piece_image, "image\\cellpiece.bmp", 8, 8, 8, 4, piece},
+        {cell_group_image, "image\\cellgroup.bmp", 8, 8, 8, 4, group},
     };
     return add_sheet_sprites(root, table, sprites, error);
 }

@@ -130,7 +130,7 @@ std::vector<objectinfo_t> chaser_records() {
     };
 }
 
-std::vector<stage_piece_t> chaser_pieces() {
+std::vector<stage_group_t> chaser_groups() {
     return {
         {"fencer down", {place(142, 0, enter_x, 80, 1)}},    // looping down first
         {"fencer up", {place(142, 0, enter_x, 170, 0)}},     // looping up first

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +21,6 @@ constexpr int32_t fencer_image = 277;    // a blade in each of the 64 directions
 constexpr int32_t gather_image = 278;    // a spindle turned over a half circle in 32 patterns
 
 std::vector<objectinfo_t> chaser_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> chaser_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> chaser_groups();
 bool add_chaser_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

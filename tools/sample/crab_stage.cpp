@@ -81,7 +81,7 @@ std::vector<objectinfo_t> crab_records() {
     };
 }
 
-std::vector<stage_piece_t> crab_pieces() {
+std::vector<stage_group_t> crab_groups() {
     // Just below the screen, where its parked balls die at once; held while it climbs, its sway lets the
     // stage go on.
     return {{"crab001", {place(277, 0, 128, 272)}, {{event_hold, 0, 0, 1}}}};

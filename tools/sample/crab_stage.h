@@ -1,17 +1,17 @@
-// The sample stages' walking crab: its piece with the hold that keeps
+// The sample stages' walking crab: its group with the hold that keeps
 // it on screen while it climbs, the records of its parts and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
 #include "play/eventinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> crab_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> crab_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> crab_groups();
 bool add_crab_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

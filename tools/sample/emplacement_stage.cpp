@@ -98,7 +98,7 @@ std::vector<objectinfo_t> emplacement_records() {
     };
 }
 
-std::vector<stage_piece_t> emplacement_pieces() {
+std::vector<stage_group_t> emplacement_groups() {
     return {
         {"pole", {place(271, 0, enter_x, 128, 0, 41)}}, // sliding up and down
         {"pole multiple", {place(271, 0, enter_x, 128, 0, 40)}},

@@ -13,7 +13,7 @@ constexpr int32_t first_riser = 350;
 constexpr int32_t riser_count = 11;
 constexpr int32_t fader = 361;
 constexpr int32_t ship_eject = 362;
-// Sample object pictures the pieces borrow.
+// Sample object pictures the groups borrow.
 constexpr int32_t ship_image = 16;
 constexpr int32_t shot_image = 17;
 constexpr int32_t enemy_image = 18;

@@ -1,4 +1,4 @@
-// The sample ending stage: stars behind a hidden ship, pieces rising one after another through the
+// The sample ending stage: stars behind a hidden ship, groups rising one after another through the
 // letterbox, one that fades out half-way, and the ship taking off; the music of the title.
 #pragma once
 

@@ -31,7 +31,7 @@ std::vector<objectinfo_t> fish_records() {
     return {{167, 56, 24, 160, 1, 5000, fish_image, 0, 0}};
 }
 
-std::vector<stage_piece_t> fish_pieces() {
+std::vector<stage_group_t> fish_groups() {
     return {{"fish", {place(167, 0, enter_x + 16, 150, 0, 40)}}}; // low, under anything hanging there
 }
 

@@ -3,7 +3,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -12,6 +12,6 @@
 constexpr int32_t fish_image = 260;
 
 std::vector<objectinfo_t> fish_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> fish_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> fish_groups();
 bool add_fish_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

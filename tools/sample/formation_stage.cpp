@@ -59,7 +59,7 @@ std::vector<objectinfo_t> formation_records() {
     };
 }
 
-std::vector<stage_piece_t> formation_pieces() {
+std::vector<stage_group_t> formation_groups() {
     return {
         {"zigzag A", {place(103, 0, 272, 64)}},
         {"zigzag A mirrored", {place(103, 0, 272, 176, 1)}},

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t patroller_image = 97;
 constexpr int32_t flame_image = 98;
 
 std::vector<objectinfo_t> formation_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> formation_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> formation_groups();
 bool add_formation_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -90,7 +90,7 @@ std::vector<objectinfo_t> gunship_records() {
     };
 }
 
-std::vector<stage_piece_t> gunship_pieces() {
+std::vector<stage_group_t> gunship_groups() {
     return {
         {"twinbarrel", {place(144, 0, enter_x, 100, 0, 39)}},
         {"twinbarrel low", {place(144, 0, enter_x, 160)}},

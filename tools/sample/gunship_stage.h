@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t bend_segment_image = 255;
 constexpr int32_t core_missile_image = 256; // 32 patterns, the even ones used
 
 std::vector<objectinfo_t> gunship_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> gunship_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> gunship_groups();
 bool add_gunship_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -39,7 +39,7 @@ std::vector<objectinfo_t> hopper_records() {
     return {{169, 16, 16, 6, 1, 400, hopper_image, 0, 0}};
 }
 
-std::vector<stage_piece_t> hopper_pieces() {
+std::vector<stage_group_t> hopper_groups() {
     return {
         {"hopper", {place(169, 0, enter_x, floor_y - 12, 0, 40)}}, // on the floor
         {"hopper plain", {place(169, 0, enter_x, floor_y - 12)}},

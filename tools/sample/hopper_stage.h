@@ -3,7 +3,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +13,6 @@
 constexpr int32_t hopper_image = 186;
 
 std::vector<objectinfo_t> hopper_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> hopper_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> hopper_groups();
 bool add_hopper_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

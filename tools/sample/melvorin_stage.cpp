@@ -97,7 +97,7 @@ std::vector<objectinfo_t> melvorin_records() {
     };
 }
 
-std::vector<stage_piece_t> melvorin_pieces() {
+std::vector<stage_group_t> melvorin_groups() {
     // x is the frame's left end: the core docks 96 pixels further right. The core's death lets go of the
     // hold; the next pixel holds the stage again, so that the body's death sequence plays on screen and
     // its end lets the stage go on to its close.

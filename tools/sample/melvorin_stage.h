@@ -5,13 +5,13 @@
 #include "objects/objectinfo.h"
 #include "play/eventinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> melvorin_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> melvorin_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> melvorin_groups();
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

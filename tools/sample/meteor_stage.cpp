@@ -48,7 +48,7 @@ std::vector<objectinfo_t> meteor_records() {
     };
 }
 
-std::vector<stage_piece_t> meteor_pieces() {
+std::vector<stage_group_t> meteor_groups() {
     return {
         {"meteor shower", {place(173, 0, 0, 0)}},
         {"meteor stream", {place(174, 0, 0, 0)}}, // to the end of the stage

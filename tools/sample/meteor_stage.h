@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t medium_meteor_image = 301; // 48 turns
 constexpr int32_t large_meteor_image = 302;  // 23 turns
 
 std::vector<objectinfo_t> meteor_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> meteor_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> meteor_groups();
 bool add_meteor_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -100,7 +100,7 @@ std::vector<objectinfo_t> midboss_records() {
     };
 }
 
-std::vector<stage_piece_t> midboss_pieces() {
+std::vector<stage_group_t> midboss_groups() {
     return {
         {"midboss001", {place(262, 0, 272, 40, 3, 38)}},  // a column of three gunships
         {"midboss002", {place(266, 0, 300, 120, 0, 41)}}, // the carrier

@@ -4,13 +4,13 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> midboss_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> midboss_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> midboss_groups();
 bool add_midboss_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

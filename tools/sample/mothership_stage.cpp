@@ -44,7 +44,7 @@ std::vector<objectinfo_t> mothership_records() {
     };
 }
 
-std::vector<stage_piece_t> mothership_pieces() {
+std::vector<stage_group_t> mothership_groups() {
     // Torn apart in the distance, explosions scattered over the top and the bottom.
     return {{"mothership", {place(347, 0, 176, 72), place(91, 0, 0, 0)}}};
 }

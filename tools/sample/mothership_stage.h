@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,6 @@ constexpr int32_t mothership_image = 305;
 constexpr int32_t horzflash_image = 306; // widening by rows of 8 patterns, the first column used
 
 std::vector<objectinfo_t> mothership_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> mothership_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> mothership_groups();
 bool add_mothership_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -14,11 +14,11 @@ constexpr int32_t battery003 = 155;
 constexpr int32_t carrier_y = 110;
 
 // Two small enemies, the second a little later and lower.
-stage_piece_t pair(const char* name, int32_t y) {
+stage_group_t pair(const char* name, int32_t y) {
     return {name, {place(small_enemy, 0, enter_x, y), place(small_enemy, 8, enter_x, y + 20)}};
 }
 
-stage_piece_t carrier(const char* name, int32_t item) {
+stage_group_t carrier(const char* name, int32_t item) {
     return {name, {place(large_enemy, 0, enter_x, carrier_y, 0, item)}};
 }
 
@@ -32,7 +32,7 @@ std::vector<objectinfo_t> plain_records() {
     };
 }
 
-std::vector<stage_piece_t> plain_pieces() {
+std::vector<stage_group_t> plain_groups() {
     return {
         pair("pair high", 56),
         pair("pair mid", 104),

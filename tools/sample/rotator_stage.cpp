@@ -57,7 +57,7 @@ std::vector<objectinfo_t> rotator_records() {
     };
 }
 
-std::vector<stage_piece_t> rotator_pieces() {
+std::vector<stage_group_t> rotator_groups() {
     return {
         {"rotator001", {place(131, 0, enter_x, 96, 0, 38)}}, // a dasher
         {"rotator002", {place(132, 0, enter_x, 64, 0, 39)}}, // a jet dasher

@@ -61,7 +61,7 @@ std::vector<objectinfo_t> scenery_records() {
     };
 }
 
-std::vector<stage_piece_t> scenery_pieces() {
+std::vector<stage_group_t> scenery_groups() {
     return {
         {"sign", {place(43, 0, 240, 128)}}, // pointing the way
         {"sign up", {place(43, 0, 240, 64, 1)}},

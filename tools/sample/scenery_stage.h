@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,6 @@ constexpr int32_t electricity_image = 182; // 8 patterns of a crackling bolt
 constexpr int32_t lightning_image = 183;   // a flash: 0 bright .. 7 faint, 8 not drawn
 
 std::vector<objectinfo_t> scenery_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> scenery_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> scenery_groups();
 bool add_scenery_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

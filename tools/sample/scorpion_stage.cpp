@@ -140,7 +140,7 @@ std::vector<objectinfo_t> scorpion_records() {
     };
 }
 
-std::vector<stage_piece_t> scorpion_pieces() {
+std::vector<stage_group_t> scorpion_groups() {
     // Holds the stage behind the armoured boss, two spiders ahead of it.
     return {{"scorpion", {place(294, 0, enter_x + 64, 150, 0, hidden)}}};
 }

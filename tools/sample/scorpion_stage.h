@@ -1,16 +1,16 @@
-// The sample stages' scorpion boss: its piece, the records of its parts and
+// The sample stages' scorpion boss: its group, the records of its parts and
 // weapons, and their pictures.
 #pragma once
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 std::vector<objectinfo_t> scorpion_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> scorpion_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> scorpion_groups();
 bool add_scorpion_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -61,7 +61,7 @@ std::vector<objectinfo_t> shutter_records() {
     };
 }
 
-std::vector<stage_piece_t> shutter_pieces() {
+std::vector<stage_group_t> shutter_groups() {
     return {
         {"shutter001", {place(178, 0, enter_x, 120, 4)}}, // opening and closing
         {"shutter001 slow", {place(178, 0, enter_x, 88, 10)}},

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ constexpr int32_t slat_image = 147;    // shutter002's slats and body: end down,
 constexpr int32_t gate_image = 148;    // shutter003: upper half, lower half
 
 std::vector<objectinfo_t> shutter_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> shutter_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> shutter_groups();
 bool add_shutter_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -61,18 +61,18 @@ std::vector<eventinfo_t> opening_events() {
     return events;
 }
 
-std::vector<stage_piece_t> all_pieces() {
-    std::vector<stage_piece_t> pieces;
-    for (const std::vector<stage_piece_t>& more :
-         {bee_pieces(),     big_worm_pieces(),  block_pieces(),      boss004_pieces(),  boss005_pieces(),
-          boss006_pieces(), cell_pieces(),      chaser_pieces(),     crab_pieces(),     emplacement_pieces(),
-          fish_pieces(),    formation_pieces(), gunship_pieces(),    hopper_pieces(),   melvorin_pieces(),
-          meteor_pieces(),  midboss_pieces(),   mothership_pieces(), plain_pieces(),    rotator_pieces(),
-          scenery_pieces(), scorpion_pieces(),  shutter_pieces(),    tentacle_pieces(), tripus_pieces(),
-          turret_pieces(),  twister_pieces(),   walker_pieces(),     worm_pieces()}) {
-        pieces.insert(pieces.end(), more.begin(), more.end());
+std::vector<stage_group_t> all_groups() {
+    std::vector<stage_group_t> groups;
+    for (const std::vector<stage_group_t>& more :
+         {bee_groups(),     big_worm_groups(),  block_groups(),      boss004_groups(),  boss005_groups(),
+          boss006_groups(), cell_groups(),      chaser_groups(),     crab_groups(),     emplacement_groups(),
+          fish_groups(),    formation_groups(), gunship_groups(),    hopper_groups(),   melvorin_groups(),
+          meteor_groups(),  midboss_groups(),   mothership_groups(), plain_groups(),    rotator_groups(),
+          scenery_groups(), scorpion_groups(),  shutter_groups(),    tentacle_groups(), tripus_groups(),
+          turret_groups(),  twister_groups(),   walker_groups(),     worm_groups()}) {
+        groups.insert(groups.end(), more.begin(), more.end());
     }
-    return pieces;
+    return groups;
 }
 
 // A key some pixels after another, carried into the following sections.
@@ -86,31 +86,31 @@ struct stage_content_t {
     std::vector<eventinfo_t> events;
 };
 
-// The stages as the plan has them; false, with the piece named, when the plan names a piece no family
-// has or a family has a piece the plan never places.
+// The stages as the plan has them; false, with the group named, when the plan names a group no family
+// has or a family has a group the plan never places.
 bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
-    const std::vector<stage_piece_t> pieces = all_pieces();
-    std::vector<bool> used(pieces.size(), false);
+    const std::vector<stage_group_t> groups = all_groups();
+    std::vector<bool> used(groups.size(), false);
     stages.assign(sample_stage_outlines().size(), {});
     for (const stage_plan_row_t& row : sample_stage_plan()) {
-        const auto piece = std::find_if(pieces.begin(), pieces.end(), [&](const stage_piece_t& p) {
-            return std::string(p.name) == row.piece;
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const stage_group_t& p) {
+            return std::string(p.name) == row.group;
         });
-        if (piece == pieces.end()) {
-            error = std::string("stage plan: no piece \"") + row.piece + "\"";
+        if (group == groups.end()) {
+            error = std::string("stage plan: no group \"") + row.group + "\"";
             return false;
         }
-        used[size_t(piece - pieces.begin())] = true;
+        used[size_t(group - groups.begin())] = true;
         const uint32_t key = position(row.section, row.pixel);
         const uint32_t condition =
             row.from_level > 1 ? uint32_t(row.from_level) << 24 | level_at_least << 16 : 0;
         stage_content_t& stage = stages[size_t(row.stage - 1)];
-        for (placement_t p : piece->placements) {
+        for (placement_t p : group->placements) {
             p.key = key_after(key, p.key);
             p.condition = condition;
             stage.placements.push_back(p);
         }
-        for (eventinfo_t e : piece->events) {
+        for (eventinfo_t e : group->events) {
             e.trigger = key_after(key, e.trigger);
             e.condition = condition;
             stage.events.push_back(e);
@@ -118,7 +118,7 @@ bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
     }
     const auto unused = std::find(used.begin(), used.end(), false);
     if (unused != used.end()) {
-        error = std::string("stage plan: piece \"") + pieces[size_t(unused - used.begin())].name +
+        error = std::string("stage plan: group \"") + groups[size_t(unused - used.begin())].name +
                 "\" is placed nowhere";
         return false;
     }

@@ -1,4 +1,4 @@
-// The sample stages: six stages over the sample terrain built from the stage plan's pieces, and the
+// The sample stages: six stages over the sample terrain built from the stage plan's groups, and the
 // ending stage 100.
 #pragma once
 

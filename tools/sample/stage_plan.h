@@ -1,5 +1,5 @@
 // The plan of the six sample stages: how many sections each has, which stage follows, and which family's
-// piece stands where. One row a piece; the families' own files say what a piece holds.
+// group stands where. One row a group; the families' own files say what a group holds.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,7 @@ struct stage_plan_row_t {
     int32_t stage;
     uint32_t section;
     uint32_t pixel;
-    const char* piece;
+    const char* group;
     int32_t from_level = 1; // EASY leaves out the rows that ask for level 2 or more
 };
 

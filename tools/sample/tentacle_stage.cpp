@@ -55,7 +55,7 @@ std::vector<objectinfo_t> tentacle_records() {
     };
 }
 
-std::vector<stage_piece_t> tentacle_pieces() {
+std::vector<stage_group_t> tentacle_groups() {
     return {
         {"tentacle hanging", {place(tentacle, 0, enter_x, roof_y, down, 40)}},
         {"tentacle rising", {place(tentacle, 0, enter_x, floor_y, up)}},

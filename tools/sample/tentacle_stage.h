@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +16,6 @@ constexpr int32_t tentacle_hand_image = 343; // the same
 constexpr int32_t tentacle_spore_image = 344;
 
 std::vector<objectinfo_t> tentacle_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> tentacle_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> tentacle_groups();
 bool add_tentacle_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

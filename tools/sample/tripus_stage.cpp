@@ -46,7 +46,7 @@ std::vector<objectinfo_t> tripus_records() {
     };
 }
 
-std::vector<stage_piece_t> tripus_pieces() {
+std::vector<stage_group_t> tripus_groups() {
     return {{"tripus", {place(274, 0, enter_x, 100, 0, 38)}}};
 }
 

@@ -75,7 +75,7 @@ std::vector<objectinfo_t> turret_records() {
     };
 }
 
-std::vector<stage_piece_t> turret_pieces() {
+std::vector<stage_group_t> turret_groups() {
     return {
         {"floor turret", {place(150, 0, enter_x, floor_y)}},
         {"roof turret", {place(151, 0, enter_x, roof_y, 0, 41)}},

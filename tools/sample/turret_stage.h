@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t turret_floor_y = 192;
 constexpr int32_t turret_roof_y = 48;
 
 std::vector<objectinfo_t> turret_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> turret_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> turret_groups();
 bool add_turret_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -58,7 +58,7 @@ std::vector<objectinfo_t> twister_records() {
     };
 }
 
-std::vector<stage_piece_t> twister_pieces() {
+std::vector<stage_group_t> twister_groups() {
     return {
         {"twister003 hanging", {place(117, 0, 228, 72, 0, 39)}},  // a gunship hanging before the ship
         {"twister003 crossing", {place(118, 0, 24, 184, 0, 40)}}, // a gunship crossing to the right

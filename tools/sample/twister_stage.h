@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,6 @@ constexpr int32_t twister_gunship_image = 150; // spinning 0..31, opening 32..39
 constexpr int32_t twister_dasher_image = 151;  // spinning 0..31
 
 std::vector<objectinfo_t> twister_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> twister_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> twister_groups();
 bool add_twister_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

@@ -86,7 +86,7 @@ std::vector<objectinfo_t> walker_records() {
     };
 }
 
-std::vector<stage_piece_t> walker_pieces() {
+std::vector<stage_group_t> walker_groups() {
     return {
         {"spider floor", {place(floor_spider, 0, enter_x, 120, 0, 39)}}, // drops to the floor and walks in
         {"spider ceiling", {place(ceiling_spider, 0, enter_x, 120, 0, 41)}}, // climbs to the ceiling

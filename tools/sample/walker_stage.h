@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +19,6 @@ constexpr int32_t tarantula_eye_image = 339;
 constexpr int32_t tarantula_shot_image = 340;
 
 std::vector<objectinfo_t> walker_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> walker_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> walker_groups();
 bool add_walker_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

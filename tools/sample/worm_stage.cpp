@@ -43,7 +43,7 @@ std::vector<objectinfo_t> worm_records() {
     };
 }
 
-std::vector<stage_piece_t> worm_pieces() {
+std::vector<stage_group_t> worm_groups() {
     return {
         {"worm001 eight", {place(189, 0, enter_x, 64, 2)}},
         {"worm001 twelve", {place(189, 0, enter_x, 180, 3, 38)}},

@@ -4,7 +4,7 @@
 
 #include "objects/objectinfo.h"
 #include "screen/sprite_record.h"
-#include "tools/sample/stage_piece.h"
+#include "tools/sample/stage_group.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,6 @@
 constexpr int32_t worm_image = 170;
 
 std::vector<objectinfo_t> worm_records();
-// The pieces the stage plan places.
-std::vector<stage_piece_t> worm_pieces();
+// The groups the stage plan places.
+std::vector<stage_group_t> worm_groups();
 bool add_worm_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error);

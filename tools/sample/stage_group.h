@@ -1,5 +1,5 @@
-// A piece of a sample stage: what one family brings where the stage plan puts it, its placements and
-// events keyed in pixels after the piece's own key.
+// A group of a sample stage: what one family brings where the stage plan puts it, its placements and
+// events keyed in pixels after the group's own key.
 #pragma once
 
 #include "play/eventinfo.h"
@@ -7,7 +7,7 @@
 
 #include <vector>
 
-struct stage_piece_t {
+struct stage_group_t {
     const char* name;
     std::vector<placement_t> placements;
     std::vector<eventinfo_t> events = {};
