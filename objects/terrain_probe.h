@@ -6,6 +6,10 @@
 
 class vscreen_t;
 
+// The widest layer's side: a point of any terrain layer repeats this many pixels away in either direction,
+// so a search that has walked this far meets only pixels it has met.
+constexpr int32_t terrain_wrap = 512;
+
 // Whether the layer holds a picture and a solid pixel lies under screen point (x, y), the point taken
 // relative to the layer's scroll and wrapped into it. A null layer holds nothing.
 bool terrain_solid_at(vscreen_t* layer, int32_t x, int32_t y);

@@ -8,6 +8,7 @@
 #include "objects/phase_script.h"
 #include "objects/play_globals.h"
 #include "objects/pooled_shots.h"
+#include "objects/terrain_probe.h"
 #include "objects/trig_tables.h"
 #include "objects/wrap.h"
 #include "screen/soundctr.h"
@@ -161,21 +162,21 @@ bool body_t::run_phase() {
 void body_t::plant_feet() {
     constexpr int32_t screen_width = 256;
     constexpr int32_t plant_step = 4;
-    // Further off the screen than one width of the 512-pixel layer, the wall a foot feels only repeats:
+    // Further off the screen than one width of the layer, the wall a foot feels only repeats:
     // its walk starts there, so that its cost does not grow with the body's distance.
-    constexpr int32_t wrap = 512;
     const int32_t bx = int32_t(x);
     const float by = float(int32_t(y));
     for (int32_t k = 0; k < 4; ++k) {
         foot_t* foot = feet[k];
         foot->side = k < 2 ? 1 : 2;
         if (foot->side == 1) {
-            for (int32_t px = std::min(bx, screen_width + wrap); px >= 0 && foot->airborne;
+            for (int32_t px = std::min(bx, screen_width + terrain_wrap); px >= 0 && foot->airborne;
                  px -= plant_step) {
                 foot->set_position(float(px), by);
             }
         } else {
-            for (int32_t px = std::max(bx, -wrap); px < screen_width && foot->airborne; px += plant_step) {
+            for (int32_t px = std::max(bx, -terrain_wrap); px < screen_width && foot->airborne;
+                 px += plant_step) {
                 foot->set_position(float(px), by);
             }
         }

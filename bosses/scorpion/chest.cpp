@@ -17,8 +17,8 @@ constexpr float joint = 14;
 constexpr float probe_ahead = 8;
 constexpr float walk_height = 28;
 constexpr float screen_bottom = 256;
-// Terrain layer 0 is 512 pixels tall: above that much of the screen a column only repeats itself.
-constexpr float ground_search_top = screen_bottom - 512;
+// Above one layer's height over the screen's bottom a column of terrain layer 0 only repeats itself.
+constexpr float ground_search_top = screen_bottom - terrain_wrap;
 constexpr float jump_probe_from = 128;
 constexpr float foot_drop = 4;
 constexpr float settle_step = 4;

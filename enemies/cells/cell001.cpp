@@ -20,9 +20,9 @@ constexpr int32_t se_destroyed = 54;
 constexpr int32_t burst_level = 3;
 constexpr int32_t gap_step = 8;
 constexpr int32_t screen_width = 256;
-// A row of a terrain layer repeats within the widest layer's 512 pixels: past that many 8-pixel steps a
+// A row of a terrain layer repeats within the widest layer's width: past that many 8-pixel steps a
 // walk would meet only pixels it has met, so it stops there with the answer it would reach.
-constexpr int32_t wrap_steps = 512 / gap_step;
+constexpr int32_t wrap_steps = terrain_wrap / gap_step;
 
 } // namespace
 
