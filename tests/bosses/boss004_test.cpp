@@ -90,6 +90,10 @@ TEST_F(boss004_test, every_part_pool_and_explosion_is_assembled_in_order_or_none
     EXPECT_EQ(directions, (std::vector<int32_t>{30, 34, 29, 36, 27, 36, 28, 37, 30, 34}));
     EXPECT_EQ(body->core->cover, body->core_cover);
     EXPECT_EQ(body->arms[0]->beam->alive, 0);
+    // A killed arm goes itself, not only its beam.
+    body->arms[0]->start();
+    body->arms[0]->kill();
+    EXPECT_EQ(body->arms[0]->alive, 0);
 
     for (int32_t record :
          {312, 313, 28, 29, 318, 319, 320, 321, 314, 315, 316, 317, 86, 90, 50, 68, 69, 93}) {
