@@ -53,7 +53,7 @@ uint32_t spark(double x, double y, int p) {
 std::vector<objectinfo_t> boss006_records() {
     // id, width, height, hit points (effects: patterns), contact damage, score, image, list, blend.
     return {
-        {332, 80, 28, 900, 1, 50000, body_image, 0, 0}, // body: its death starts at 500
+        {332, 80, 28, 700, 1, 50000, body_image, 0, 0}, // body: its death starts at 500
         {327, 12, 4, 1, 2, 0, bolt_image, 0, 0},        // laser bolt
         {333, 16, 16, 8, 0, 0, explosion_image, 0, 0},  // its muzzle flash
         {334, 8, 8, 1, 1, 0, beam_image, 0, 0},         // beam link
