@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         stage_row_t{1, 3069, {"midboss003 left", "midboss002 shot"}},
         stage_row_t{2, 3157, {"midboss001 shot", "midboss001 shot", "midboss001 left", "quadbarrel shot"}},
-        stage_row_t{3, 5233, {"crab001 shot", "boss004 shot"}},
+        stage_row_t{3, 5069, {"crab001 shot", "boss004 shot"}},
         stage_row_t{4, 7461, {"bee003 shot", "boss006 shot"}}, stage_row_t{5, 6113, {"boss005 shot"}},
         stage_row_t{6, 9533, {"scorpion shot", "final boss shot"}}),
     [](const testing::TestParamInfo<stage_row_t>& info) {

@@ -90,7 +90,7 @@ std::vector<objectinfo_t> boss004_records() {
     return {
         {312, 96, 64, 1, 0, 0, body_image, 0, 0},          // body: shots pass over it to the core
         {313, 1, 1, 1, 0, 0, hidden, 0, 0},                // body cover
-        {318, 16, 16, 120, 1, 30000, core_image, 0, 0},    // core
+        {318, 16, 16, 80, 1, 30000, core_image, 0, 0},     // core
         {319, 24, 24, 1, 0, 5000, core_cover_image, 0, 0}, // core cover
         {320, 6, 28, 24, 1, 1000, shield_image, 0, 0},     // core shield
         {321, 8, 8, 1, 1, 0, bolt_image, 0, 0},            // core laser
