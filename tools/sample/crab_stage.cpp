@@ -1,5 +1,6 @@
 #include "tools/sample/crab_stage.h"
 
+#include "play/stage_events.h"
 #include "tools/sample/picture_sheet.h"
 #include "tools/sample/stage_files.h"
 
@@ -16,7 +17,6 @@ constexpr int32_t thigh_image = 404;
 constexpr int32_t ball_image = 405;
 constexpr int32_t spark_image = 406;
 constexpr int32_t laser_image = 407;
-constexpr int32_t event_hold = 389;
 
 // A round shell with a dark face where the eyes sit.
 uint32_t body(double x, double y, int) {
@@ -84,7 +84,7 @@ std::vector<objectinfo_t> crab_records() {
 std::vector<stage_group_t> crab_groups() {
     // Just below the screen, where its parked balls die at once; held while it climbs, its sway lets the
     // stage go on.
-    return {{"crab001", {place(277, 0, 128, 272)}, {{event_hold, 0, 0, 1}}}};
+    return {{"crab001", {place(277, 0, 128, 272)}, {{stage_event::scroll_stop, 0, 0, 1}}}};
 }
 
 bool add_crab_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -1,5 +1,6 @@
 #include "tools/sample/melvorin_stage.h"
 
+#include "play/stage_events.h"
 #include "tools/sample/picture_sheet.h"
 #include "tools/sample/stage_files.h"
 
@@ -20,7 +21,6 @@ constexpr int32_t charge_image = 206;
 constexpr int32_t spark_image = 207;
 
 constexpr int32_t boss_type = 338;
-constexpr int32_t event_hold = 389;
 
 // A glowing eye whose iris pulses through 16 patterns.
 uint32_t core(double x, double y, int p) {
@@ -103,7 +103,7 @@ std::vector<stage_group_t> melvorin_groups() {
     // its end lets the stage go on to its close.
     return {{"final boss",
              {place(boss_type, 0, 32, 128, 0, hidden)},
-             {{event_hold, 0, 0, 1}, {event_hold, 0, 1, 1}}}};
+             {{stage_event::scroll_stop, 0, 0, 1}, {stage_event::scroll_stop, 0, 1, 1}}}};
 }
 
 bool add_melvorin_sprites(const std::string& root, std::vector<sprite_record_t>& table, std::string& error) {

@@ -2,6 +2,7 @@
 
 #include "base/binio.h"
 #include "base/strformat.h"
+#include "play/stage_events.h"
 #include "tools/sample/bee_stage.h"
 #include "tools/sample/big_worm_stage.h"
 #include "tools/sample/block_stage.h"
@@ -41,10 +42,8 @@
 
 namespace {
 
-constexpr int32_t event_bgm = 367;
-constexpr int32_t event_stars = 373;
-constexpr int32_t event_map = 377;
-constexpr int32_t event_next_stage = 419;
+namespace ev = stage_event;
+
 constexpr uint32_t section_pixels = 256;
 constexpr uint32_t level_at_least = 4; // the condition word's operator, in its level half
 
@@ -53,11 +52,11 @@ constexpr uint32_t level_at_least = 4; // the condition word's operator, in its 
 std::vector<eventinfo_t> opening_events() {
     std::vector<eventinfo_t> events;
     for (int32_t q = 0; q < 2; ++q) {
-        events.push_back({event_map, 0, 0, sample_band_map_id << 16 | q});
-        events.push_back({event_map, 0, 0, sample_backdrop_map_id << 16 | (30 + q)});
+        events.push_back({ev::quadrant_draw, 0, 0, sample_band_map_id << 16 | q});
+        events.push_back({ev::quadrant_draw, 0, 0, sample_backdrop_map_id << 16 | (30 + q)});
     }
-    events.push_back({event_bgm, 0, 0, 0});
-    events.push_back({event_stars, 0, 0, 1});
+    events.push_back({ev::bgm_start, 0, 0, 0});
+    events.push_back({ev::stars, 0, 0, 1});
     return events;
 }
 
@@ -130,7 +129,7 @@ std::vector<eventinfo_t> stage_events(const stage_outline_t& outline, std::vecto
          {opening_events(), sample_stage_script(outline.stage, outline.sections)}) {
         events.insert(events.end(), more.begin(), more.end());
     }
-    events.push_back({event_next_stage, 0, position(outline.sections, 0), outline.next});
+    events.push_back({ev::next_stage, 0, position(outline.sections, 0), outline.next});
     return events;
 }
 
