@@ -162,21 +162,26 @@ bool body_t::run_phase() {
 void body_t::plant_feet() {
     constexpr int32_t screen_width = 256;
     constexpr int32_t plant_step = 4;
-    // Further off the screen than one width of the layer, the wall a foot feels only repeats:
-    // its walk starts there, so that its cost does not grow with the body's distance.
+    // Once a foot has walked one width of the layer and met no wall, it would meet only the pixels it has
+    // met until it reaches the screen, so it skips there by whole widths and lands where the walk would.
+    constexpr int32_t wrap_steps = terrain_wrap / plant_step;
     const int32_t bx = int32_t(x);
     const float by = float(int32_t(y));
     for (int32_t k = 0; k < 4; ++k) {
         foot_t* foot = feet[k];
         foot->side = k < 2 ? 1 : 2;
         if (foot->side == 1) {
-            for (int32_t px = std::min(bx, screen_width + terrain_wrap); px >= 0 && foot->airborne;
-                 px -= plant_step) {
+            for (int32_t px = bx, n = 0; px >= 0 && foot->airborne; px -= plant_step, ++n) {
+                if (n == wrap_steps) {
+                    px -= std::max(px - screen_width, 0) / terrain_wrap * terrain_wrap;
+                }
                 foot->set_position(float(px), by);
             }
         } else {
-            for (int32_t px = std::max(bx, -terrain_wrap); px < screen_width && foot->airborne;
-                 px += plant_step) {
+            for (int32_t px = bx, n = 0; px < screen_width && foot->airborne; px += plant_step, ++n) {
+                if (n == wrap_steps) {
+                    px += std::max(-px, 0) / terrain_wrap * terrain_wrap;
+                }
                 foot->set_position(float(px), by);
             }
         }

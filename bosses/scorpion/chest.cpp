@@ -10,6 +10,7 @@
 #include "objects/wrap.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -17,19 +18,23 @@ constexpr float joint = 14;
 constexpr float probe_ahead = 8;
 constexpr float walk_height = 28;
 constexpr float screen_bottom = 256;
-// Above one layer's height over the screen's bottom a column of terrain layer 0 only repeats itself.
-constexpr float ground_search_top = screen_bottom - terrain_wrap;
 constexpr float jump_probe_from = 128;
 constexpr float foot_drop = 4;
 constexpr float settle_step = 4;
 constexpr int32_t bullet_level = 3;
 
-// The first height from `from` (no higher than one layer above the screen's bottom) down, by `step`,
-// where the column meets terrain layer 0; 256 without any.
+// The first height from `from` down, by `step`, where the column meets terrain layer 0; 256 without any.
+// Once the walk has gone a layer's height above the screen and met nothing, the heights still above it
+// only repeat rows it has met: it skips them by whole heights, and the sums stay exact.
 float ground_below(float px, float from, float step) {
-    float h = std::max(from, ground_search_top);
-    while (h < screen_bottom && !terrain_layer0_at(pixel_coordinate(px), int32_t(h))) {
+    const int32_t column = pixel_coordinate(px);
+    const int32_t wrap_steps = int32_t(float(terrain_wrap) / step);
+    float h = from;
+    for (int32_t n = 1; h < screen_bottom && !terrain_layer0_at(column, pixel_coordinate(h)); ++n) {
         h += step;
+        if (n == wrap_steps && h < 0) {
+            h += float(std::floor(-double(h) / terrain_wrap) * terrain_wrap);
+        }
     }
     return h;
 }
@@ -63,8 +68,13 @@ bool chest_t::assemble() {
     for (foot_t* foot : feet) {
         foot->set_position(x, y);
     }
-    // Without ground on screen the feet stop at its bottom edge.
+    // Without ground on screen the feet stop at its bottom edge. Above where a foot can stand it only
+    // falls: the drop starts at the last height its walk would place it in the air there.
     float h = y;
+    const double air_drops = std::ceil((foot_t::ground_from - foot_t::height - double(h)) / foot_drop) - 1;
+    if (air_drops > 0) {
+        h += float(air_drops * foot_drop);
+    }
     for (foot_t* foot : feet) {
         while (foot->in_air && h < screen_bottom) {
             foot->set_position(x, h);

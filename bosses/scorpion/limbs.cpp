@@ -17,8 +17,6 @@ constexpr int32_t tail_delay = 6;
 constexpr int32_t limb_delay = 4;
 constexpr int32_t pulse_frames = 10;
 constexpr int32_t pulse_handover = 8;
-constexpr float foot_height = 20;
-constexpr float ground_from = 128;
 constexpr float arc_dx = 10;
 constexpr float arc_dy = 14;
 constexpr float puff_speed = 0.3f;
@@ -87,13 +85,13 @@ void foot_t::update() {
         piveter_t::kill();
     }
     anchor_x = x + anchor_dx;
-    anchor_y = y + foot_height + anchor_dy;
+    anchor_y = y + height + anchor_dy;
 }
 
 void foot_t::set_position(float new_x, float new_y) {
     x = new_x;
     y = new_y;
-    const float ground = y + foot_height;
+    const float ground = y + height;
     in_air =
         ground >= ground_from && terrain_layer0_at(pixel_coordinate(x), pixel_coordinate(ground)) ? 0 : 1;
     if (!in_air) {
@@ -104,7 +102,7 @@ void foot_t::set_position(float new_x, float new_y) {
 void foot_t::puff() {
     for (smoke_t* smoke : puffs) {
         if (!smoke->alive) {
-            smoke->set_position(x, y + foot_height);
+            smoke->set_position(x, y + height);
             smoke->speed = puff_speed;
             smoke->direction = puff_direction;
             smoke->vx = puff_speed * cos_table[puff_direction];

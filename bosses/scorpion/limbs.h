@@ -83,11 +83,15 @@ class foot_t : public enemy_t {
     // Dies with its leg; the anchor follows the foot.
     void update() override;
     void damage(int32_t) override {}
-    // On the ground (with a puff) when the terrain is solid 20 below and that point is at 128 or lower.
+    // On the ground (with a puff) when the terrain is solid `height` below and that point is at
+    // `ground_from` or lower.
     void set_position(float new_x, float new_y) override;
     void puff();
     // Moves speed along a step's parabola; a foot on the ground starts a new one.
     void step(float speed);
+
+    static constexpr float height = 20;
+    static constexpr float ground_from = 128;
 
     object_t* owner = nullptr; // the last leg segment
     uint8_t in_air = 1;

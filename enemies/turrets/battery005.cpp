@@ -204,8 +204,8 @@ void stage_t::spawn_battery005(stage_t* stage, const placement_t* placement, int
     body->direction = direction;
     body->pattern = direction;
     body->amplitude = patrol_amplitude;
-    body->base_x = float(placement->x);
-    body->base_y = float(placement->y);
+    body->base_x = placed_coordinate(placement->x);
+    body->base_y = placed_coordinate(placement->y);
     battery005::laser_ctr_t* ctr = make_battery005_laser_ctr(stage, placement, ctr_record);
     ctr->set_direction(direction);
     // The beam's length comes from the placement: at least one segment, and a bounded number.

@@ -34,6 +34,9 @@ constexpr float drift_back = 0.4f;
 constexpr float foot = 10;
 constexpr float head = 8;
 constexpr float climb_limit = 32;
+// More single-pixel steps than a climb or a landing within the limit takes from where a frame's move left
+// the hopper; a count, because far from the origin a float stops changing when 1 is added.
+constexpr int32_t probe_steps = int32_t(2 * climb_limit + fall_limit - hop_vy) + 2;
 constexpr uint32_t volley_frames = 16;
 
 // A 1 x 10 column of a layer under a screen point, when the layer holds a picture.
@@ -233,10 +236,10 @@ bool hopper_t::jump_step() {
         nx = px - vx;
     }
     bool bump = false;
-    while (probe(nx, ny - head)) {
+    for (int32_t n = 1; probe(nx, ny - head); ++n) {
         bump = true;
         ny += 1;
-        if (!(ny < py + climb_limit)) {
+        if (!(ny < py + climb_limit) || n == probe_steps) {
             ny = py;
             break;
         }
@@ -246,10 +249,10 @@ bool hopper_t::jump_step() {
         ny += vy;
     }
     bool landed = false;
-    while (probe(nx, ny + foot)) {
+    for (int32_t n = 1; probe(nx, ny + foot); ++n) {
         landed = true;
         ny -= 1;
-        if (ny < py - climb_limit) {
+        if (ny < py - climb_limit || n == probe_steps) {
             ny = py;
             break;
         }

@@ -170,27 +170,34 @@ TEST_F(crab001_test, its_death_releases_the_parked_formations_only_within_a_sect
 TEST_F(crab001_test, feet_plant_on_the_wall_beside_the_toe_or_at_the_screen_edges) {
     struct row_t {
         int32_t body_x;
-        int32_t wall_x; // a solid column of layer 0, -1 none
+        std::vector<int32_t> walls; // solid columns of layer 0, which repeat every 512 pixels
         float left_foot_x;
-        float right_foot_x;
+        float right_foot_x; // a foot that starts beyond its edge is never placed: 0, where it was made
     };
     // Placed above the climb's end, so that the first frame plants and steps nothing.
     const row_t rows[] = {
-        {128, -1, 12, 244}, // nothing: the edges
-        {15, -1, 15, 243},  // within 16 of the left edge: at once
-        {250, -1, 14, 250},
-        {128, 60, 84, 180}, // walls: the left probe spans x - 24 .. x - 13, the right x + 12 .. x + 23
+        {128, {}, 12, 244}, // nothing: the edges
+        {15, {}, 15, 243},  // within 16 of the left edge: at once
+        {250, {}, 14, 250},
+        // Far off the screen each foot walks from the body itself: to the edge the whole walk would reach,
+        // or to a repeat of the wall.
+        {2001, {}, 13, 0},
+        {-1999, {}, 0, 241},
+        {900, {350}, 884, 0},
+        {903, {}, 883, 0},
+        {-601, {}, 0, -185},
+        // Walls stay from row to row: the left probe spans x - 24 .. x - 13, the right x + 12 .. x + 23.
+        {128, {60, 203}, 84, 180},
     };
     for (const row_t& r : rows) {
         auto* body = hold<body_t>(placed(277, r.body_x, 30));
-        if (r.wall_x >= 0) {
-            // One pixel each, on the probes' top row, 4 above the toe.
-            solid_at(*slot0, r.wall_x, 26);
-            solid_at(*slot0, 203, 26);
+        for (int32_t wall : r.walls) {
+            // One pixel, on the probes' top row, 4 above the toe.
+            solid_at(*slot0, wall, 26);
         }
         run(1);
-        EXPECT_FLOAT_EQ(body->feet[1]->x, r.left_foot_x) << r.body_x << " " << r.wall_x;
-        EXPECT_FLOAT_EQ(body->feet[3]->x, r.right_foot_x) << r.body_x << " " << r.wall_x;
+        EXPECT_FLOAT_EQ(body->feet[1]->x, r.left_foot_x) << r.body_x;
+        EXPECT_FLOAT_EQ(body->feet[3]->x, r.right_foot_x) << r.body_x;
         EXPECT_EQ(body->feet[3]->side, 2);
         EXPECT_EQ(body->feet[3]->pattern, 1);
     }

@@ -6,12 +6,14 @@
 #include "bosses/scorpion/limbs.h"
 #include "enemies/cells/cell001.h"
 #include "play/placement_dispatch.h"
+#include "play/scroll.h"
 #include "screen/screenctr.h"
 #include "tests/enemies/enemy_kit.h"
 
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -19,6 +21,8 @@ using hostile_placement = enemy_kit_t;
 
 constexpr int32_t extremes[] = {INT32_MIN, INT32_MAX, 0, -1};
 constexpr int32_t on_screen = 128;
+// Enough for the walkers to take their first hop.
+constexpr uint32_t frames = 20;
 // Placements are held to 2^24 pixels; a few frames move nothing much further.
 constexpr float reach = 1 << 25;
 
@@ -48,36 +52,60 @@ class counting_layer_t : public terrain_layer_t<bg_t> {
 
 TEST_F(hostile_placement, every_type_at_the_extremes_lives_and_dies_within_defined_arithmetic) {
     const std::vector<int32_t> types = placed_types();
-    for (int32_t v : extremes) {
-        // Far in both axes, far in one, and on screen: each with the extreme parameters, so that objects
-        // far apart meet in one list (a death that measures its distance to the others).
-        const std::pair<int32_t, int32_t> spots[] = {
-            {v, v}, {v, on_screen}, {on_screen, v}, {on_screen, on_screen}};
-        std::vector<placement_t> placements;
-        for (int32_t type : types) {
-            for (const auto& [x, y] : spots) {
-                placements.push_back(placed(type, x, y, v, v));
+    // The world scrolled across, up and down, and the camera following a ship above the band it keeps it
+    // in; over empty terrain, then over solid terrain, where every probe meets ground.
+    struct view_t {
+        int32_t scroll_mode;
+        float ship_y;
+    };
+    const view_t views[] = {{scroll_modes::scroll_right, on_screen},
+                            {scroll_modes::scroll_up, on_screen},
+                            {scroll_modes::scroll_down, on_screen},
+                            {scroll_modes::camera_follow, 16}};
+    for (bool ground : {false, true}) {
+        for (int32_t x = 0; ground && x < slot0->width; ++x) {
+            for (int32_t y = 0; y < slot0->height; ++y) {
+                solid(*slot0, x, y);
+                solid(*cg, x & (cg->width - 1), y & (cg->height - 1));
             }
         }
-        load(placements, 5);
-        ship_at(on_screen, on_screen);
-        run(3);
-        for (enemy_t* enemy : all<enemy_t>()) {
-            if (enemy->alive) {
-                enemy->damage(1 << 24);
+        for (int32_t v : extremes) {
+            // Far in both axes, far in one, and on screen: each with the extreme parameters, so that objects
+            // far apart meet in one list (a death that measures its distance to the others).
+            const std::pair<int32_t, int32_t> spots[] = {
+                {v, v}, {v, on_screen}, {on_screen, v}, {on_screen, on_screen}};
+            std::vector<placement_t> placements;
+            for (int32_t type : types) {
+                for (const auto& [x, y] : spots) {
+                    placements.push_back(placed(type, x, y, v, v));
+                }
             }
-        }
-        run(3);
-        for (object_t* object : all<object_t>()) {
-            ASSERT_TRUE(std::isfinite(object->x) && std::isfinite(object->y)) << v << " " << object->info->id;
-            EXPECT_LE(std::abs(object->x), reach) << v << " " << object->info->id;
-            EXPECT_LE(std::abs(object->y), reach) << v << " " << object->info->id;
+            for (const view_t& view : views) {
+                load(placements, 5);
+                scene->scroll_mode = view.scroll_mode;
+                ship_at(on_screen, view.ship_y);
+                run(frames);
+                for (enemy_t* enemy : all<enemy_t>()) {
+                    if (enemy->alive) {
+                        enemy->damage(1 << 24);
+                    }
+                }
+                run(3);
+                for (object_t* object : all<object_t>()) {
+                    const std::string at = std::to_string(v) + " mode " + std::to_string(view.scroll_mode) +
+                                           " ground " + std::to_string(ground) + " id " +
+                                           std::to_string(object->info->id);
+                    ASSERT_TRUE(std::isfinite(object->x) && std::isfinite(object->y)) << at;
+                    EXPECT_LE(std::abs(object->x), reach) << at;
+                    EXPECT_LE(std::abs(object->y), reach) << at;
+                }
+            }
         }
     }
 }
 
-// A search from far off the screen finds what a whole walk would and costs no more than about one wrap of
-// the layer; a position fallen further than an int holds is probed within bounds.
+// A search from far off the screen finds what a whole walk would and costs no more than a few wraps of the
+// layer; a position fallen further than an int holds is probed within bounds.
 TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded) {
     load({placed(294, on_screen, on_screen), placed(277, INT32_MAX, on_screen),
           placed(277, INT32_MIN, on_screen)});
@@ -102,7 +130,7 @@ TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded
              chest->y = -(1 << 24);
              chest->walk(1, 1);
          },
-         512},
+         512 + 768},
         {"foot far below", [foot] { foot->set_position(on_screen, 3e9f); }, 1},
     };
     // Found all the same: the walls a whole walk meets first, on its 64th step (one wrap less one step).
@@ -110,6 +138,20 @@ TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded
     solid_at(*slot0, 504, 8);
     EXPECT_EQ(terrain_gap_center_x(1 << 24, 0), ((1 << 24) - 504 + 256) >> 1);
     EXPECT_EQ(terrain_gap_center_x(-(1 << 24), 8), (-(1 << 24) + 504) >> 1);
+    // Far above, the scorpion's feet drop onto the ground's first rows in steps of 4 from its height, and it
+    // walks toward a repeat of the ground 20 below its own row, 8 ahead: up.
+    for (int32_t y = 180; y < 192; ++y) {
+        solid_at(*slot0, on_screen, y);
+    }
+    chest->x = on_screen;
+    chest->y = -(1 << 20) + 2;
+    chest->assemble();
+    EXPECT_EQ((std::vector<float>{chest->feet[0]->y, chest->feet[1]->y, chest->feet[2]->y}),
+              (std::vector<float>{162, 166, 170}));
+    solid_at(*slot0, on_screen - 8, 20);
+    chest->y = -(1 << 20);
+    chest->walk(1, 1);
+    EXPECT_LT(chest->y, -(1 << 20));
     counting_layer_t layer(g_screenctr.presenter, 0);
     g_screenctr.layers[0] = &layer;
     for (const row_t& r : rows) {
