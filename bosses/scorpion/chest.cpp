@@ -68,10 +68,10 @@ bool chest_t::assemble() {
     for (foot_t* foot : feet) {
         foot->set_position(x, y);
     }
-    // Without ground on screen the feet stop at its bottom edge. Above where a foot can stand it only
-    // falls: the drop starts at the last height its walk would place it in the air there.
+    // Without ground on screen the feet stop at its bottom edge. Above where a foot can stand it is only
+    // ever in the air: the drop starts at the first height of its walk where it could stand.
     float h = y;
-    const double air_drops = std::ceil((foot_t::ground_from - foot_t::height - double(h)) / foot_drop) - 1;
+    const double air_drops = std::ceil((foot_t::ground_from - foot_t::height - double(h)) / foot_drop);
     if (air_drops > 0) {
         h += float(air_drops * foot_drop);
     }

@@ -226,13 +226,16 @@ TEST_F(hopper, a_ceiling_met_while_rising_sends_it_down_at_once) {
         bool floor_on_cg;
         int32_t ceiling_bottom; // solid up from this row; 0 for none
         float peak_y;           // the highest point of the hop
+        float after_peak_y;     // pushed down from the ceiling, the way down begins where the head clears it
     };
     // Rising 3.5, 3.3, ... 0.1 pixels; with the ceiling the second step is pushed down to where the head
     // probe (8 above) clears row 115 and then falls by the speed turned downwards.
     // The layers keep their pixels from row to row: the floor on the cg layer comes first.
     // With the ceiling two rows lower the first step's head probe (8 above) still clears it.
-    const row_t rows[] = {
-        {true, 0, 130 - 32.4f}, {false, 0, 130 - 32.4f}, {false, 115, 126.5f}, {false, 117, 126.5f}};
+    const row_t rows[] = {{true, 0, 130 - 32.4f, 130 - 32.3f},
+                          {false, 0, 130 - 32.4f, 130 - 32.3f},
+                          {false, 115, 126.5f, 124.2f + 3.3f},
+                          {false, 117, 126.5f, 126.2f + 3.3f}};
     for (const row_t& r : rows) {
         hopper_t* h = on_floor(100, 220, 60, 1, r.floor_on_cg);
         for (int32_t y = r.ceiling_bottom - 16; y <= r.ceiling_bottom && r.ceiling_bottom > 0; ++y) {
@@ -240,12 +243,14 @@ TEST_F(hopper, a_ceiling_met_while_rising_sends_it_down_at_once) {
                 solid_at(*slot0, x, y);
             }
         }
-        float peak = start_y;
+        std::vector<float> ys{start_y};
         for (int32_t f = 0; f < 70 && h->pattern != 44; ++f) {
             run(1);
-            peak = std::min(peak, h->y);
+            ys.push_back(h->y);
         }
-        EXPECT_NEAR(peak, r.peak_y, 0.01f) << r.ceiling_bottom;
+        const auto peak = std::min_element(ys.begin(), ys.end());
+        EXPECT_NEAR(*peak, r.peak_y, 0.01f) << r.ceiling_bottom;
+        EXPECT_NEAR(peak[1], r.after_peak_y, 0.01f) << r.ceiling_bottom;
         EXPECT_GE(h->y, 129) << r.floor_on_cg; // back on the floor
         EXPECT_LT(h->y, 131) << r.floor_on_cg;
     }

@@ -138,16 +138,17 @@ TEST_F(hostile_placement, terrain_probes_from_far_positions_stay_few_and_bounded
     solid_at(*slot0, 504, 8);
     EXPECT_EQ(terrain_gap_center_x(1 << 24, 0), ((1 << 24) - 504 + 256) >> 1);
     EXPECT_EQ(terrain_gap_center_x(-(1 << 24), 8), (-(1 << 24) + 504) >> 1);
-    // Far above, the scorpion's feet drop onto the ground's first rows in steps of 4 from its height, and it
-    // walks toward a repeat of the ground 20 below its own row, 8 ahead: up.
-    for (int32_t y = 180; y < 192; ++y) {
+    // Far above, the scorpion's feet drop in steps of 4 from its height onto the highest ground they stand
+    // on, 20 below them at row 128, and it walks toward a repeat of the ground 20 below its own row, 8
+    // ahead: up.
+    for (int32_t y = 120; y < 140; ++y) {
         solid_at(*slot0, on_screen, y);
     }
     chest->x = on_screen;
     chest->y = -(1 << 20) + 2;
     chest->assemble();
     EXPECT_EQ((std::vector<float>{chest->feet[0]->y, chest->feet[1]->y, chest->feet[2]->y}),
-              (std::vector<float>{162, 166, 170}));
+              (std::vector<float>{110, 114, 118}));
     solid_at(*slot0, on_screen - 8, 20);
     chest->y = -(1 << 20);
     chest->walk(1, 1);
