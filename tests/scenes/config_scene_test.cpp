@@ -46,6 +46,7 @@ class config_scene_test : public ::testing::Test {
   protected:
     void SetUp() override {
         plat::make_directory("bin");
+        g_settings_in_effect = {}; // each test a fresh run, so that its first settings scene records them
         config_default(&config);
         controller = std::make_unique<scenectr_t>(&config);
         controller->state = scenectr_t::state_running;
@@ -267,7 +268,6 @@ TEST_F(config_scene_test, ok_applies_in_order_and_rebuilds_the_sound_only_for_a_
 }
 
 TEST_F(config_scene_test, the_restart_note_follows_the_values_recorded_once_per_run) {
-    g_settings_in_effect = {};
     config.screen_mode = window_mode;
     config.blt_scale = 2;
     config.refresh_mode = 0;

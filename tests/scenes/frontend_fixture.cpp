@@ -2,6 +2,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/ddraw.h"
+#include "scenes/config_scene.h"
 #include "screen/soundctr.h"
 #include "screen/vscreen.h"
 #include "tools/sample/sample.h"
@@ -31,6 +32,7 @@ void frontend_fixture_t::SetUp() {
     ASSERT_TRUE(write_sound_files(".", error)) << error;
     ASSERT_TRUE(g_soundctr.create(nullptr, false));
     config_default(&config);
+    g_settings_in_effect = {}; // each test a fresh run, so that its first settings scene records them
     controller = std::make_unique<scenectr_t>(&config);
     controller->state = scenectr_t::state_running;
     clock_ms = 0;
