@@ -256,7 +256,31 @@ TEST_F(bee003_test, the_first_tail_segment_turns_past_the_ship_only_from_level_5
             run(1);
             EXPECT_EQ(first->next->state, 111);
             EXPECT_FLOAT_EQ(first->next->x, x_turned);
+        } else { // off the left edge: the whole chain lives until its last segment is out too
+            bee003::tail_laser_t* last = first->next->next->next;
+            for (int32_t f = 0; f < 200 && last->is_in_bounds(); ++f) {
+                EXPECT_TRUE(first->alive) << f;
+                run(1);
+            }
+            for (bee003::tail_laser_t* s = first; s != nullptr; s = s->next) {
+                EXPECT_FALSE(s->alive) << s->pattern;
+            }
         }
+    }
+    // Turned up or down, a segment vanishes by itself once it rises past y 16 or sinks to 240.
+    struct row_t {
+        int32_t state;
+        float y;
+        bool alive;
+    };
+    bee003::tail_laser_t* first = hold<body_t>(placed(228, 200, 120))->tail_lasers[0];
+    first->speed = 2;
+    for (const row_t& r : {row_t{111, 18, true}, {111, 17.5f, false}, {121, 237, true}, {121, 238, false}}) {
+        first->set_position(100, r.y);
+        first->start();
+        first->state = r.state;
+        run(1);
+        EXPECT_EQ(bool(first->alive), r.alive) << r.state << " from " << r.y;
     }
 }
 

@@ -75,6 +75,10 @@ TEST_F(quadbarrel_test, it_holds_the_scroll_glides_in_and_eases_toward_the_ship_
     EXPECT_EQ(posted_since(0), (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{0, 389, 1}}));
     EXPECT_NEAR(body->x, 297.5f, 1e-3f);
     EXPECT_NEAR(body->core->x, 312.5f, 1e-3f);
+    for (int32_t f = 0; f < 100 && body->glide_speed > 0; ++f) {
+        run(1);
+    }
+    EXPECT_NEAR(body->x, 300 - 79.38f, 1e-2f); // 63 frames from 2.5, braking by 0.04
     struct row_t {
         float x;
         float ship_x;
@@ -169,6 +173,15 @@ TEST_F(quadbarrel_test, the_core_opens_at_96_to_120_ignores_hits_before_and_fans
             }
         }
         EXPECT_EQ(directions, level == 5 ? (std::vector<int32_t>{29, 31, 33, 35}) : std::vector<int32_t>{});
+        run(6); // frame 128: the hit sparks once, 4 to the core's left
+        EXPECT_TRUE(shoot(core->x, core->y, 5));
+        std::vector<std::pair<float, float>> sparks;
+        for (explosion_t* s : scene->stage.spark_pool.items) {
+            if (s->alive) {
+                sparks.emplace_back(s->x, s->y);
+            }
+        }
+        EXPECT_EQ(sparks, (std::vector<std::pair<float, float>>{{core->x - 4, core->y}})) << level;
     }
 }
 
@@ -278,6 +291,7 @@ TEST_F(quadbarrel_test, the_cores_death_knocks_it_back_and_20_blasts_cycle_befor
         EXPECT_EQ(frames.front(), 31u);
         EXPECT_EQ(frames.back(), 183u);
         EXPECT_EQ(body->death_explosions.next, 4);
+        EXPECT_EQ(ends[1]->y, body->y + 20);
         EXPECT_TRUE(body->alive);
         run(1);
         EXPECT_FALSE(body->alive);

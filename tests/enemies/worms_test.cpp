@@ -5,6 +5,7 @@
 #include "enemies/worms/worm003.h"
 #include "enemies/worms/worm004.h"
 #include "enemies/worms/worm005.h"
+#include "objects/score.h"
 #include "objects/trig_tables.h"
 #include "tests/enemies/enemy_kit.h"
 
@@ -178,6 +179,10 @@ TEST_F(worms, hits_on_a_body_go_to_the_head) {
         EXPECT_EQ(sounds_of(47), type == 193 ? 0 : 1) << type; // worm003's head sounds only when it dies
         if (auto* h4 = dynamic_cast<worm004::head_t*>(head)) {
             EXPECT_EQ(h4->hit_timer, 7); // it turns away for 8 frames, one of them gone
+            h4->damage(9999);
+            const int32_t score = g_score;
+            body->damage(2); // the bodies outlive it by a few frames
+            EXPECT_EQ(g_score, score) << "its head scores once";
         }
     }
     load({placed(199, 128, 120)});
