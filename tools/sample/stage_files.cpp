@@ -125,8 +125,7 @@ bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
 }
 
 std::vector<eventinfo_t> stage_events(const stage_outline_t& outline, std::vector<eventinfo_t> events) {
-    for (const std::vector<eventinfo_t>& more :
-         {opening_events(), sample_stage_script(outline.stage, outline.sections)}) {
+    for (const std::vector<eventinfo_t>& more : {opening_events(), sample_stage_script(outline)}) {
         events.insert(events.end(), more.begin(), more.end());
     }
     events.push_back({ev::next_stage, 0, position(outline.sections, 0), outline.next});
