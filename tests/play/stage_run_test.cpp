@@ -1,7 +1,7 @@
 // Each sample stage played from its start by a ship that cannot die and fires all the time, flying at the
-// height of the boss on screen: the stage must open with its sign and hand over to its next stage at its
-// frame, and every boss on the way must be shot down or leave by its own rule, none still there when the
-// stage moves on or dropped by the scroll.
+// height of the boss on screen: the stage must open with its sign and its music, which starts only once,
+// and hand over to its next stage at its frame, and every boss on the way must be shot down or leave by
+// its own rule, none still there when the stage moves on or dropped by the scroll.
 #include "bosses/bees/bee003.h"
 #include "bosses/boss004/boss004_body.h"
 #include "bosses/boss005/bodies.h"
@@ -87,12 +87,14 @@ class unhurt_play_t : public scripted_play_t {
         if (code == stage_event::navigation && sign.empty()) {
             sign = navigation_message(parameter);
         }
+        music_starts += code == stage_event::bgm_start && change == 0 ? 1 : 0;
         return scripted_play_t::run_event(code, parameter);
     }
 
     uint32_t change = 0;
     std::pair<int32_t, int32_t> next; // the stage and the section the change asks for
     std::string sign;                 // the first navigation message
+    int music_starts = 0;
 };
 
 // A boss met on screen, and how it went: "shot" (its score paid in the frame it died), "left" (gone by
@@ -162,6 +164,7 @@ TEST_P(stage_run, reaches_its_change_past_every_boss) {
         bosses.push_back(std::string(m.name) + " " + (m.end.empty() ? "still there" : m.end));
     }
     EXPECT_EQ(scene.sign, row.sign);
+    EXPECT_EQ(scene.music_starts, 1) << "the music starts at the stage's start and never again";
     EXPECT_EQ(scene.change, row.change);
     EXPECT_EQ(scene.next, row.next);
     EXPECT_EQ(bosses, row.bosses);

@@ -1,7 +1,6 @@
 #include "tools/sample/stage_scripts.h"
 
 #include "play/stage_events.h"
-#include "tools/sample/sample_maps.h"
 #include "tools/sample/stage_files.h"
 
 namespace {
@@ -12,7 +11,6 @@ constexpr int32_t fade_point = 5; // over the world, beneath the overlay texts
 constexpr int32_t slow_level = 2;
 constexpr int32_t fast_level = 4;
 constexpr int32_t message_huge_object = 16;
-constexpr int32_t top_right_of_layer_0 = 2;
 
 } // namespace
 
@@ -23,7 +21,6 @@ std::vector<eventinfo_t> sample_stage_script(const stage_outline_t& outline) {
         {ev::blackout, 0, 0, fade_point},
         {ev::fade_in, 0, 0, fade_point},
         {ev::navigation, 0, 0, outline.sign},
-        {ev::quadrant_set, 0, 0, sample_band_map_id << 16 | top_right_of_layer_0},
         {ev::scroll_level, 0, position(1, 0), slow_level},
         {ev::scroll_level_normal, 0, position(2, 0), 0},
         {ev::scroll_level, 0, position(3, 0), fast_level},

@@ -1,5 +1,5 @@
-// The scripts of the sample stages beyond their opening: a fade in with the stage's sign, speed changes,
-// terrain wiped in from the map table, a warning, and a fade out with the music at the end.
+// The scripts of the sample stages beyond their scenery: a fade in with the stage's sign, speed changes, a
+// warning, and a fade out with the music at the end.
 #pragma once
 
 #include "play/eventinfo.h"
