@@ -1,7 +1,7 @@
 // Each sample stage played from its start by a ship that cannot die and fires all the time, flying at the
 // height of the boss on screen: the stage must open with its sign and its music, which starts only once,
-// and hand over to its next stage at its frame, and every boss on the way must be shot down or leave by
-// its own rule, none still there when the stage moves on or dropped by the scroll.
+// and hand over to its next stage at its frame, faded out to black, and every boss on the way must be shot
+// down or leave by its own rule, none still there when the stage moves on or dropped by the scroll.
 #include "bosses/bees/bee003.h"
 #include "bosses/boss004/boss004_body.h"
 #include "bosses/boss005/bodies.h"
@@ -83,6 +83,7 @@ class unhurt_play_t : public scripted_play_t {
         if (code == stage_event::next_stage && change == 0) {
             change = frame_number;
             next = {int16_t(parameter & 0xFFFF), int16_t(uint32_t(parameter) >> 16)};
+            black_at_change = fade_state == stage_event::fade_out_black && fade_weight == fade_full;
         }
         if (code == stage_event::navigation && sign.empty()) {
             sign = navigation_message(parameter);
@@ -95,6 +96,7 @@ class unhurt_play_t : public scripted_play_t {
     std::pair<int32_t, int32_t> next; // the stage and the section the change asks for
     std::string sign;                 // the first navigation message
     int music_starts = 0;
+    bool black_at_change = false;
 };
 
 // A boss met on screen, and how it went: "shot" (its score paid in the frame it died), "left" (gone by
@@ -167,6 +169,7 @@ TEST_P(stage_run, reaches_its_change_past_every_boss) {
     EXPECT_EQ(scene.music_starts, 1) << "the music starts at the stage's start and never again";
     EXPECT_EQ(scene.change, row.change);
     EXPECT_EQ(scene.next, row.next);
+    EXPECT_TRUE(scene.black_at_change) << "the stage has faded out to black when it changes";
     EXPECT_EQ(bosses, row.bosses);
 }
 
@@ -182,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {3, 0},
                     {"midboss001 shot", "midboss001 shot", "midboss001 left", "quadbarrel shot"}},
         stage_row_t{3, "SEVER THE NET OF THE CELL", 5069, {4, 0}, {"crab001 shot", "boss004 shot"}},
-        stage_row_t{4, "ENTER THE APICULTURE ZONE", 7461, {5, 0}, {"bee003 shot", "boss006 shot"}},
+        stage_row_t{4, "ENTER THE APICULTURE ZONE", 7973, {5, 0}, {"bee003 shot", "boss006 shot"}},
         stage_row_t{5, "ENTER THE CIRCUIT", 6113, {6, 0}, {"boss005 shot"}},
         stage_row_t{6, "ENTER THE ENEMY BASE", 9533, {-1, 0}, {"scorpion shot", "final boss shot"}}),
     [](const testing::TestParamInfo<stage_row_t>& info) {

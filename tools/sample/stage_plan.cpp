@@ -17,7 +17,7 @@ const std::vector<stage_outline_t>& sample_stage_outlines() {
     // hung with the chains of cells, the bees' hive, the storm's lightning, and the fortress at the end.
     static const std::vector<stage_outline_t> outlines{
         {1, 6, 2, enter_the_enemy_line},      {2, 5, 3, sanitize_the_area},
-        {3, 6, 4, sever_the_net_of_the_cell}, {4, 6, 5, enter_the_apiculture_zone},
+        {3, 6, 4, sever_the_net_of_the_cell}, {4, 7, 5, enter_the_apiculture_zone},
         {5, 6, 6, enter_the_circuit},         {6, 6, 0xFFFF, enter_the_enemy_base},
     };
     return outlines;
@@ -105,7 +105,8 @@ const std::vector<stage_plan_row_t>& sample_stage_plan() {
         {3, 5, 32, "boss004"},
 
         // Stage 4, the hive: bees, birds and the twister005 releases; the great bee half-way from NORMAL up,
-        // boss006 at the end.
+        // boss006 at the end, and a last section empty: its death's white flash fades in some 260 pixels
+        // after the scroll moves on, which must be over before the stage fades out.
         {4, 0, 40, "bee001 pair"},
         {4, 0, 80, "bee001 high", 2},
         {4, 0, 120, "phoenix001"},
