@@ -1,6 +1,6 @@
 // Recording, replay and the demo: a recorded run with pauses and a stage change replays frame for frame,
-// also after other runs, and in either screen depth; the replay's menu and take-over, the demo's ends,
-// and saves that fail or have nothing to save.
+// also after other runs, and in either screen depth; the replay's menu and take-over, the demo's ends and
+// its scenery, and saves that fail or have nothing to save.
 //     MELVORIN_WRITE_GOLDEN=1 build/melvorin_tests --gtest_filter='recorded_run.*'
 #include "base/binio.h"
 #include "base/failure.h"
@@ -14,18 +14,25 @@
 #include "play/recplay_scene.h"
 #include "play/replay_file.h"
 #include "play/scenectr.h"
+#include "play/stage_events.h"
 #include "play/state_hash.h"
 #include "player/ship.h"
+#include "render/map_geometry.h"
 #include "scenes/config.h"
+#include "screen/bg.h"
 #include "screen/soundctr.h"
 #include "tests/play/play_run_fixture.h"
+#include "tests/render/blend_surfaces.h"
 #include "tests/shell/support.h"
 #include "tests/support/golden.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -34,6 +41,52 @@ constexpr int vk_f11 = 0x7A;
 constexpr int32_t se_menu_cursor = 5;
 constexpr const char* run_file = "bin/replay/run.ply";
 constexpr int live_keys[] = {key_up, key_down, key_right, key_left, key_shot, key_missile, key_multiple};
+
+// A play that nothing hurts and no boss holds, so that it passes every section in time.
+class passing_play_t : public scripted_play_t {
+  public:
+    passing_play_t(playinfo_t* settings, ranking_t* ranking)
+        : scripted_play_t(settings, ranking, weaving_script) {}
+    uint8_t read_input() override {
+        player.ship->invulnerable_timer = 1u << 30;
+        return scripted_play_t::read_input();
+    }
+    int32_t run_event(int32_t code, int32_t parameter) override {
+        return scripted_play_t::run_event(code, code == stage_event::scroll_stop ? 0 : parameter);
+    }
+};
+
+// What the stage's scenery shows: the pixels of the four background layers in the rows the view shows, and
+// the star field's switch. (The rows below hold, in play, the bits of craters that the wipe of the stage's
+// start wrapped there.)
+struct scenery_t {
+    std::array<std::vector<uint32_t>, background_layer_count> layers;
+    bool stars = false;
+};
+
+scenery_t scenery_of(const play_scene_t& scene) {
+    scenery_t s;
+    for (int slot = 0; slot < background_layer_count; ++slot) {
+        umlib::surface_t& surface = *g_screenctr.layers[slot]->surface;
+        s.layers[slot] = blend_test::pixels(surface);
+        s.layers[slot].resize(size_t(surface.rect.right) * quadrant_size);
+    }
+    s.stars = scene.draw_stars;
+    return s;
+}
+
+// The layers that differ, with how many pixels, and the stars if they do.
+std::string scenery_difference(const scenery_t& a, const scenery_t& b) {
+    std::string text;
+    for (int slot = 0; slot < background_layer_count; ++slot) {
+        size_t n = 0;
+        for (size_t i = 0; i < std::min(a.layers[slot].size(), b.layers[slot].size()); ++i) {
+            n += a.layers[slot][i] != b.layers[slot][i] ? 1 : 0;
+        }
+        text += n == 0 ? "" : "layer " + std::to_string(slot) + ": " + std::to_string(n) + " pixels; ";
+    }
+    return text + (a.stars == b.stars ? "" : "stars differ");
+}
 
 class recorded_run : public play_run_fixture_t {
   protected:
@@ -115,9 +168,9 @@ class recorded_run : public play_run_fixture_t {
         return hashes;
     }
 
-    // Replays a file to its end; the hash after every update frame, and whether the frame after the last
-    // one, given input 0, asked for the title.
-    std::vector<uint64_t> replay(const char* path, bool& ended) {
+    // Replays a file to its end; the hash after every update frame, whether the frame after the last one,
+    // given input 0, asked for the title, and whether the run was over by then.
+    std::vector<uint64_t> replay(const char* path, bool& ended, bool* run_over = nullptr) {
         run_running();
         playinfo_t header;
         replay_scene_t scene(&header, &ranking, path);
@@ -126,6 +179,9 @@ class recorded_run : public play_run_fixture_t {
         while (scene.read_pos < scene.input_stream.size() && !title_requested()) {
             scene.run_frame(false);
             hashes.push_back(play_state_hash(scene));
+        }
+        if (run_over != nullptr) {
+            *run_over = scene.player.ship->state == ship_t::ended;
         }
         ended = title_requested();
         if (!ended) {
@@ -269,11 +325,14 @@ TEST_F(recorded_run, a_failed_save_keeps_the_old_file_and_an_empty_recording_wri
 TEST_F(recorded_run, the_demos_replay_as_stored_and_alike_in_16_and_32_bits) {
     std::string text;
     std::vector<uint64_t> first_demo;
+    std::vector<std::pair<size_t, bool>> lengths; // frames, and whether the run was over at the last
     for (int demo = 0; demo < scenectr_t::demo_count; ++demo) {
         const std::string path = "bin/demoplay" + std::to_string(demo) + ".ply";
         bool ended = false;
-        const std::vector<uint64_t> hashes = replay(path.c_str(), ended);
+        bool run_over = false;
+        const std::vector<uint64_t> hashes = replay(path.c_str(), ended, &run_over);
         ASSERT_FALSE(hashes.empty());
+        lengths.emplace_back(hashes.size(), run_over);
         char line[64];
         std::snprintf(line, sizeof line, "demo %d: %zu frames, last %016llx\n", demo, hashes.size(),
                       static_cast<unsigned long long>(hashes.back()));
@@ -287,6 +346,12 @@ TEST_F(recorded_run, the_demos_replay_as_stored_and_alike_in_16_and_32_bits) {
                      "them anew) and store these hashes with MELVORIN_WRITE_GOLDEN=1");
         expect_golden_picture(golden_path(__FILE__, "demo_replay_hashes.txt"), {text.begin(), text.end()});
     }
+    // A recording stops at its game over or at one length for all: a shorter demo, replayed, comes to the
+    // game over at its last frame too, as long as the recording played the world the game plays.
+    const size_t longest = std::max_element(lengths.begin(), lengths.end())->first;
+    for (const auto& [frames, run_over] : lengths) {
+        EXPECT_EQ(run_over, frames < longest) << frames << " frames";
+    }
     // The terrain hit test asks for pixels that are not 0 in the screen's own format.
     g_screenctr.destroy();
     window.reset();
@@ -294,4 +359,59 @@ TEST_F(recorded_run, the_demos_replay_as_stored_and_alike_in_16_and_32_bits) {
     ASSERT_TRUE(start(32));
     bool ended = false;
     EXPECT_EQ(replay("bin/demoplay0.ply", ended), first_demo) << "the demo differs between 16 and 32 bits";
+}
+
+TEST_F(recorded_run, each_demo_shows_the_scenery_that_play_shows_where_it_starts) {
+    struct row_t {
+        int demo;
+        int32_t stage;
+        uint32_t section;
+    };
+    constexpr uint32_t a_second = 60;
+    for (const row_t& row : {row_t{0, 1, 0}, row_t{1, 3, 2}, row_t{2, 5, 5}, row_t{3, 6, 5}}) {
+        SCOPED_TRACE("demo " + std::to_string(row.demo));
+        reset_run_globals();
+        settings.stage = row.stage;
+        settings.section = 0;
+        auto play = std::make_unique<passing_play_t>(&settings, &ranking);
+        ASSERT_TRUE(play->startup());
+        const auto run_to = [&play](uint32_t position) {
+            while (g_stage_position < position && play->frame_number < 20000) {
+                play->run_frame(false);
+                ++play->frame_number;
+            }
+            return g_stage_position == position;
+        };
+        // From the stage's start to the demo's section: passing each section's start changes no pixel, not
+        // even a second later.
+        scenery_t played = scenery_of(*play);
+        for (uint32_t section = 1; section <= row.section; ++section) {
+            SCOPED_TRACE("section " + std::to_string(section));
+            ASSERT_TRUE(run_to((section - 1) << 16 | 0xFF));
+            const scenery_t before = scenery_of(*play);
+            ASSERT_TRUE(run_to(section << 16));
+            played = scenery_of(*play);
+            for (uint32_t frame = 0; frame < a_second; ++frame) {
+                play->run_frame(false);
+                ++play->frame_number;
+            }
+            EXPECT_EQ(scenery_difference(before, scenery_of(*play)), "") << "passing the section's start";
+        }
+        play.reset();
+        EXPECT_TRUE(played.stars);
+        for (int slot : {0, 3}) { // the terrain band and the backdrop
+            EXPECT_TRUE(std::any_of(played.layers[slot].begin(), played.layers[slot].end(),
+                                    [](uint32_t p) { return p != 0; }))
+                << "layer " << slot << " is blank";
+        }
+
+        // The demo as it starts, before its first frame.
+        run_running();
+        playinfo_t header;
+        demo_scene_t demo(&header, &ranking, ("bin/demoplay" + std::to_string(row.demo) + ".ply").c_str());
+        ASSERT_TRUE(demo.startup());
+        ASSERT_EQ(header.stage, row.stage);
+        ASSERT_EQ(header.section, int32_t(row.section));
+        EXPECT_EQ(scenery_difference(scenery_of(demo), played), "");
+    }
 }

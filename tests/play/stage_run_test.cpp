@@ -1,6 +1,7 @@
 // Each sample stage played from its start by a ship that cannot die and fires all the time, flying at the
-// height of the boss on screen: the stage must hand over at its frame, and every boss on the way must be
-// shot down or leave by its own rule, none still there when the stage moves on or dropped by the scroll.
+// height of the boss on screen: the stage must open with its sign and its music, which starts only once,
+// and hand over to its next stage at its frame, faded out to black, and every boss on the way must be shot
+// down or leave by its own rule, none still there when the stage moves on or dropped by the scroll.
 #include "bosses/bees/bee003.h"
 #include "bosses/boss004/boss004_body.h"
 #include "bosses/boss005/bodies.h"
@@ -15,12 +16,14 @@
 #include "bosses/scorpion/chest.h"
 #include "objects/play_globals.h"
 #include "objects/score.h"
+#include "play/navigation.h"
 #include "play/stage_events.h"
 #include "player/ship.h"
 #include "tests/play/play_run_fixture.h"
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,11 +82,21 @@ class unhurt_play_t : public scripted_play_t {
     int32_t run_event(int32_t code, int32_t parameter) override {
         if (code == stage_event::next_stage && change == 0) {
             change = frame_number;
+            next = {int16_t(parameter & 0xFFFF), int16_t(uint32_t(parameter) >> 16)};
+            black_at_change = fade_state == stage_event::fade_out_black && fade_weight == fade_full;
         }
+        if (code == stage_event::navigation && sign.empty()) {
+            sign = navigation_message(parameter);
+        }
+        music_starts += code == stage_event::bgm_start && change == 0 ? 1 : 0;
         return scripted_play_t::run_event(code, parameter);
     }
 
     uint32_t change = 0;
+    std::pair<int32_t, int32_t> next; // the stage and the section the change asks for
+    std::string sign;                 // the first navigation message
+    int music_starts = 0;
+    bool black_at_change = false;
 };
 
 // A boss met on screen, and how it went: "shot" (its score paid in the frame it died), "left" (gone by
@@ -96,8 +109,10 @@ struct met_t {
 
 struct stage_row_t {
     int32_t stage;
-    uint32_t change;                 // the frame the stage change comes
-    std::vector<std::string> bosses; // name and end, in the order they were met
+    const char* sign;
+    uint32_t change;                  // the frame the stage change comes
+    std::pair<int32_t, int32_t> next; // the stage and section that follow; stage -1 is the ending
+    std::vector<std::string> bosses;  // name and end, in the order they were met
 };
 
 class stage_run : public play_run_fixture_t, public testing::WithParamInterface<stage_row_t> {};
@@ -150,7 +165,11 @@ TEST_P(stage_run, reaches_its_change_past_every_boss) {
     for (const met_t& m : met) {
         bosses.push_back(std::string(m.name) + " " + (m.end.empty() ? "still there" : m.end));
     }
+    EXPECT_EQ(scene.sign, row.sign);
+    EXPECT_EQ(scene.music_starts, 1) << "the music starts at the stage's start and never again";
     EXPECT_EQ(scene.change, row.change);
+    EXPECT_EQ(scene.next, row.next);
+    EXPECT_TRUE(scene.black_at_change) << "the stage has faded out to black when it changes";
     EXPECT_EQ(bosses, row.bosses);
 }
 
@@ -159,11 +178,16 @@ TEST_P(stage_run, reaches_its_change_past_every_boss) {
 INSTANTIATE_TEST_SUITE_P(
     sample, stage_run,
     testing::Values(
-        stage_row_t{1, 3069, {"midboss003 left", "midboss002 shot"}},
-        stage_row_t{2, 3157, {"midboss001 shot", "midboss001 shot", "midboss001 left", "quadbarrel shot"}},
-        stage_row_t{3, 5069, {"crab001 shot", "boss004 shot"}},
-        stage_row_t{4, 7461, {"bee003 shot", "boss006 shot"}}, stage_row_t{5, 6113, {"boss005 shot"}},
-        stage_row_t{6, 9533, {"scorpion shot", "final boss shot"}}),
+        stage_row_t{1, "ENTER THE ENEMY LINE", 3069, {2, 0}, {"midboss003 left", "midboss002 shot"}},
+        stage_row_t{2,
+                    "SANITIZE THE AREA\nOF ALL ENEMY SHIPS",
+                    3157,
+                    {3, 0},
+                    {"midboss001 shot", "midboss001 shot", "midboss001 left", "quadbarrel shot"}},
+        stage_row_t{3, "SEVER THE NET OF THE CELL", 5069, {4, 0}, {"crab001 shot", "boss004 shot"}},
+        stage_row_t{4, "ENTER THE APICULTURE ZONE", 7973, {5, 0}, {"bee003 shot", "boss006 shot"}},
+        stage_row_t{5, "ENTER THE CIRCUIT", 6113, {6, 0}, {"boss005 shot"}},
+        stage_row_t{6, "ENTER THE ENEMY BASE", 9533, {-1, 0}, {"scorpion shot", "final boss shot"}}),
     [](const testing::TestParamInfo<stage_row_t>& info) {
         return "stage_" + std::to_string(info.param.stage);
     });

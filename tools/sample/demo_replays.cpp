@@ -8,10 +8,12 @@
 #include "play/recorded_run.h"
 #include "play/replay_file.h"
 #include "player/ship.h"
+#include "render/map_table.h"
 #include "screen/screenctr.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 #include <vector>
 
@@ -58,11 +60,14 @@ class demo_recorder_t : public play_scene_t {
     int demo;
 };
 
-// The screen manager over a window of its own, unless one already runs; the working folder is root while
-// it lives, as the game reads its files relative to it.
+// The screen manager over a window of its own, unless one already runs, and the map table, which the game
+// loads at start-up: the terrain drawn from it is part of the game. The working folder is root while it
+// lives, as the game reads its files relative to it; the caller's map table comes back at the end.
 class recording_screen_t {
   public:
-    explicit recording_screen_t(const std::string& root) : old_folder(std::filesystem::current_path(ec)) {
+    explicit recording_screen_t(const std::string& root)
+        : old_folder(std::filesystem::current_path(ec)),
+          old_maps(std::make_unique<map_table_t>(g_map_table)) {
         std::filesystem::current_path(root, ec);
         if (ec || g_screenctr.mg != nullptr) {
             return;
@@ -87,17 +92,21 @@ class recording_screen_t {
             plat::destroy_window(window);
         }
         std::filesystem::current_path(old_folder, ec);
+        g_map_table = *old_maps;
     }
     recording_screen_t(const recording_screen_t&) = delete;
     recording_screen_t& operator=(const recording_screen_t&) = delete;
 
     bool ready() {
-        return !ec && g_screenctr.mg != nullptr && (!own || g_screenctr.load_sprites(".\\bin\\sptbl.dat"));
+        return !ec && g_screenctr.mg != nullptr && (!own || g_screenctr.load_sprites(".\\bin\\sptbl.dat")) &&
+               load_map_table(".\\bin\\maptbl.dat");
     }
 
   private:
     std::error_code ec;
     std::filesystem::path old_folder;
+    using map_table_t = decltype(g_map_table);
+    std::unique_ptr<map_table_t> old_maps;
     plat::hwnd_t window = nullptr;
     bool own = false;
 };
@@ -143,7 +152,7 @@ bool write_demo_replays(const std::string& root, std::string& error) {
     if (recorded.empty()) {
         recording_screen_t screen(root);
         if (!screen.ready()) {
-            error = "demo replays: no screen to play them on";
+            error = "demo replays: no screen or map table to play them on";
             return false;
         }
         for (int demo = 0; demo < demo_count; ++demo) {

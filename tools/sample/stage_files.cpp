@@ -47,16 +47,25 @@ namespace ev = stage_event;
 constexpr uint32_t section_pixels = 256;
 constexpr uint32_t level_at_least = 4; // the condition word's operator, in its level half
 
-// The terrain band in the two top quadrants of layer 0, the backdrop behind it on layer 3, the stage's
-// music and the star field, all at the start.
-std::vector<eventinfo_t> opening_events() {
+constexpr int32_t top_right_of_layer_0 = 2;
+
+// The scenery at a section's start: the terrain band in the two left quadrants of layer 0 and the
+// backdrop behind it on layer 3, drawn at once, the band's top-right quadrant and the star field. At the
+// stage's start the top-right quadrant is wiped in from the map table; at every later section each map is
+// drawn at once again, so that a run or a demo starting there finds it all. A play passing by sees no
+// change: each map is drawn over itself, on layers that no shot craters, and the scroll, the music, the
+// fade and the sign are left alone.
+std::vector<eventinfo_t> scenery_events(uint32_t section) {
+    const uint32_t at = position(section, 0);
     std::vector<eventinfo_t> events;
     for (int32_t q = 0; q < 2; ++q) {
-        events.push_back({ev::quadrant_draw, 0, 0, sample_band_map_id << 16 | q});
-        events.push_back({ev::quadrant_draw, 0, 0, sample_backdrop_map_id << 16 | (30 + q)});
+        events.push_back({ev::quadrant_draw, 0, at, sample_band_map_id << 16 | q});
+        events.push_back({ev::quadrant_draw, 0, at, sample_backdrop_map_id << 16 | (30 + q)});
     }
-    events.push_back({ev::bgm_start, 0, 0, 0});
-    events.push_back({ev::stars, 0, 0, 1});
+    // Setting the map again would heal the quadrant once more, brightening it column by column.
+    events.push_back({section == 0 ? ev::quadrant_set : ev::quadrant_draw, 0, at,
+                      sample_band_map_id << 16 | top_right_of_layer_0});
+    events.push_back({ev::stars, 0, at, 1});
     return events;
 }
 
@@ -125,10 +134,13 @@ bool planned_stages(std::vector<stage_content_t>& stages, std::string& error) {
 }
 
 std::vector<eventinfo_t> stage_events(const stage_outline_t& outline, std::vector<eventinfo_t> events) {
-    for (const std::vector<eventinfo_t>& more :
-         {opening_events(), sample_stage_script(outline.stage, outline.sections)}) {
-        events.insert(events.end(), more.begin(), more.end());
+    for (uint32_t section = 0; section < outline.sections; ++section) {
+        const std::vector<eventinfo_t> scenery = scenery_events(section);
+        events.insert(events.end(), scenery.begin(), scenery.end());
     }
+    events.push_back({ev::bgm_start, 0, 0, 0});
+    const std::vector<eventinfo_t> script = sample_stage_script(outline);
+    events.insert(events.end(), script.begin(), script.end());
     events.push_back({ev::next_stage, 0, position(outline.sections, 0), outline.next});
     return events;
 }

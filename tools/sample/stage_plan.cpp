@@ -1,8 +1,24 @@
 #include "tools/sample/stage_plan.h"
 
+namespace {
+
+// The navigation messages the stages open with.
+constexpr int32_t enter_the_apiculture_zone = 4;
+constexpr int32_t enter_the_circuit = 5;
+constexpr int32_t enter_the_enemy_line = 6;
+constexpr int32_t sanitize_the_area = 10;
+constexpr int32_t sever_the_net_of_the_cell = 11;
+constexpr int32_t enter_the_enemy_base = 21;
+
+} // namespace
+
 const std::vector<stage_outline_t>& sample_stage_outlines() {
+    // The sign says what the stage holds: the enemy's first line, whole formations of ships, the caves
+    // hung with the chains of cells, the bees' hive, the storm's lightning, and the fortress at the end.
     static const std::vector<stage_outline_t> outlines{
-        {1, 6, 2}, {2, 5, 3}, {3, 6, 4}, {4, 6, 5}, {5, 6, 6}, {6, 6, 0xFFFF},
+        {1, 6, 2, enter_the_enemy_line},      {2, 5, 3, sanitize_the_area},
+        {3, 6, 4, sever_the_net_of_the_cell}, {4, 7, 5, enter_the_apiculture_zone},
+        {5, 6, 6, enter_the_circuit},         {6, 6, 0xFFFF, enter_the_enemy_base},
     };
     return outlines;
 }
@@ -89,7 +105,8 @@ const std::vector<stage_plan_row_t>& sample_stage_plan() {
         {3, 5, 32, "boss004"},
 
         // Stage 4, the hive: bees, birds and the twister005 releases; the great bee half-way from NORMAL up,
-        // boss006 at the end.
+        // boss006 at the end, and a last section empty: its death's white flash fades in some 260 pixels
+        // after the scroll moves on, which must be over before the stage fades out.
         {4, 0, 40, "bee001 pair"},
         {4, 0, 80, "bee001 high", 2},
         {4, 0, 120, "phoenix001"},
