@@ -163,8 +163,14 @@ TEST_F(boss005_test, a_lethal_hit_kills_below_level_3_or_once_docked_and_else_ca
     run(1);
     const size_t posted = scene->posted.size();
     lead->damage(lead->hp);
-    run(156);
     trailbody_t* trail = lead->partner;
+    int32_t adrift = 0; // frames the trailing body's upper hand is off the end of its arm
+    for (int32_t f = 0; f < 156; ++f) {
+        run(1);
+        adrift += std::abs(trail->hands[0]->x - (trail->x - 18 + 32 * cos_table_deg[20])) > 0.01f ||
+                  std::abs(trail->hands[0]->y - (trail->y - 8 - 32 * sin_table_deg[20])) > 0.01f;
+    }
+    EXPECT_EQ(adrift, 0) << "the arms come in with the body";
     EXPECT_EQ(trail->phase, 1);
     EXPECT_FLOAT_EQ(trail->x, 244); // docked 44 behind
     EXPECT_EQ(lead->merged, 1);
@@ -528,11 +534,12 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         int32_t lead_shots, partner_shots; // -1: the first shots have left by then
         size_t fire_frames;
         int32_t spread;
+        int32_t lasers = 0; // big lasers of the four hands started, all pointing straight left
     };
-    const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},   {212, 1, 33, 4, 11, 0, 11, 0},
-                          {2012, 1, 32, 4, 6, 11, 11, 0},  {2023, 1, 18, 4, 6, 6, 6, 0},
-                          {2042, 1, 30, 4, 2, 2, 4, 0},    {512, 3, 28, 4, 5, 0, 5, 17},
-                          {2201, 1, 200, 1, -1, 13, 45, 0}};
+    const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},    {212, 1, 33, 4, 11, 0, 11, 0},
+                          {2012, 1, 32, 4, 6, 11, 11, 0},   {2023, 1, 18, 4, 6, 6, 6, 0},
+                          {2042, 1, 30, 4, 2, 2, 4, 0},     {512, 3, 28, 4, 5, 0, 5, 17},
+                          {2201, 1, 200, 1, -1, 13, 45, 0}, {2065, 1, 1, 4, 0, 0, 0, 0, 4}};
     for (const row_t& r : rows) {
         auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
         ship_at(40, 200);
@@ -547,6 +554,11 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
         EXPECT_EQ(sound_frames(45).size(), r.fire_frames) << r.phase;
         EXPECT_EQ(alive_count(lead->spread_missiles), r.spread) << r.phase;
+        int32_t lasers = 0;
+        for (const hand_t* hand : {lead->hands[0], lead->hands[1], trail->hands[0], trail->hands[1]}) {
+            lasers += hand->laser->alive;
+        }
+        EXPECT_EQ(lasers, r.lasers) << r.phase;
     }
 }
 
@@ -603,7 +615,11 @@ TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_an
         ship_at(40, 200);
         std::vector<float> at_21;
         std::vector<int32_t> mid_glide;
+        int32_t adrift = 0; // frames the upper hand is off the end of its arm
         const std::vector<entered_t> seen = phases_entered(*this, lead, r.rest.back().frame + 1, [&]() {
+            const int32_t angle = lead->arm_angle;
+            adrift += std::abs(lead->hands[0]->x - (lead->x + 14 + 20 * cos_table_deg[angle])) > 0.01f ||
+                      std::abs(lead->hands[0]->y - (lead->y - 8 - 20 * sin_table_deg[angle])) > 0.01f;
             const int32_t p = lead->phase;
             if ((p == 21 || p == 31 || p == 100 || p == 161) && lead->phase_timer == 1 && at_21.size() < 22) {
                 at_21.insert(at_21.end(), {lead->x, lead->y});
@@ -624,6 +640,7 @@ TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_an
             }
             route.push_back({seen[i].frame, seen[i].phase, n});
         }
+        EXPECT_EQ(adrift, 0) << "the arms go along with the body's moves";
         ASSERT_GE(route.size(), start.size());
         EXPECT_EQ(std::vector<step_t>(route.begin(), route.begin() + long(start.size())), start) << r.level;
         EXPECT_EQ(std::vector<step_t>(route.begin() + long(start.size()), route.end()), r.rest) << r.level;
