@@ -471,9 +471,15 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     body->arm_spread = 32;
     body->phase = 350;
     std::vector<uint32_t> beam_on, beam_closing;
+    int32_t off_arm = 0; // frames a beam already lit is not 188 left of its arm
     for (uint32_t f = 0; f < 780; ++f) {
         const bool was_on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
+        const bool lit[2] = {body->arms[0]->beam->alive != 0, body->arms[1]->beam->alive != 0};
         run(1);
+        for (size_t a = 0; a < 2; ++a) {
+            const boss004::arm_t* arm = body->arms[a];
+            off_arm += lit[a] && (arm->beam->x != arm->x - 188 || arm->beam->y != arm->y);
+        }
         const bool on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
         if (on && !was_on) {
             beam_on.push_back(f);
@@ -493,6 +499,7 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     }
     constexpr uint32_t home = 676; // the wave's last frame
     EXPECT_EQ(beam_on, std::vector<uint32_t>{80});
+    EXPECT_EQ(off_arm, 0);
     EXPECT_EQ(beam_closing, std::vector<uint32_t>{512});
     EXPECT_EQ(sound_frames(51),
               (std::vector<uint32_t>{440, 448, 480, 488, home + 16, home + 24, home + 64, home + 72}));
@@ -503,6 +510,19 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     run(80); // home, with the arms in
     EXPECT_EQ(body->phase, 151);
     EXPECT_FLOAT_EQ(body->x, 221); // home at 224 three frames ago, since when the aim slides it left
+    // The wave sets out toward the ship, also when level with it. At 0.8 degrees a frame from 180 its
+    // angle is past 300, 420 and 600 in its frames 151, 301 and 526: 1.5, 1 and -1.5 times its 32 off.
+    for (const auto& [ship_y, off] : {std::pair(200.0f, 32.0f), {128.0f, 32.0f}, {40.0f, -32.0f}}) {
+        auto* waving = hold<body_t>(placed(311, 224, 128));
+        ship_at(40, ship_y);
+        waving->phase = 350;
+        std::vector<float> ys;
+        for (const uint32_t frames : {152u, 150u, 225u}) {
+            run(frames);
+            ys.push_back(waving->y);
+        }
+        EXPECT_EQ(ys, (std::vector<float>{128 + 1.5f * off, 128 + off, 128 - 1.5f * off})) << ship_y;
+    }
     // Level with the ship, an aim still moves: 16 down.
     const float y = body->y;
     ship_at(40, y);
