@@ -251,6 +251,10 @@ TEST_F(boss004_test, a_volley_fires_its_pairs_only_when_six_lasers_are_idle) {
         EXPECT_FLOAT_EQ(laser->vx, -2) << i;
         EXPECT_EQ(laser->effect->alive, 1) << i;
     }
+    boss004::body_laser_t* first = body->body_lasers[0];
+    first->update();
+    EXPECT_EQ(std::pair(first->effect->x, first->effect->y), std::pair(185.0f, 104.0f))
+        << "its flash goes along";
 }
 
 TEST_F(boss004_test, the_arms_sweep_missiles_every_six_frames_by_level) {
@@ -537,11 +541,13 @@ TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_i
         auto* body = hold<body_t>(placed(311, 224, 128), level);
         ship_at(40, 200);
         body->arms[0]->beam->start();
+        body->arm_spread = 64;
         body->phase = 1000;
         run(1);
         EXPECT_EQ(body->arms[0]->beam->closing, 1);
         EXPECT_EQ(body->jets[0]->alive, 0);
         run(96);
+        EXPECT_NEAR(body->arm_spread, 64 - 97 * 0.2f, 1e-3) << "the arms close in slowly";
         EXPECT_EQ(body->explosions.entries[0].explosion->alive, 1); // the first at 96
         EXPECT_EQ(body->explosions.entries[1].explosion->alive, 0);
         run(381); // the frame that ends the sink runs two death steps

@@ -196,6 +196,17 @@ TEST_F(scorpion_test, a_death_runs_down_each_chain_six_frames_a_tail_joint_four_
         }
         EXPECT_EQ(n, r.updates);
     }
+    // A pulse lights an arm segment for 10 of its updates and passes on to the next at the second.
+    arm_t* first = scorpion(*this, 200, 100)->arm;
+    first->start_pulse(true);
+    int32_t lit = 0;
+    int32_t passed_at = 0;
+    for (int32_t n = 1; n <= 12; ++n) {
+        lit += first->is_flashing();
+        first->update();
+        passed_at = passed_at == 0 && first->next->is_flashing() ? n : passed_at;
+    }
+    EXPECT_EQ(std::pair(lit, passed_at), std::pair(10, 2));
 }
 
 TEST_F(scorpion_test, the_walk_keeps_28_above_the_ground_8_ahead) {
