@@ -251,6 +251,10 @@ TEST_F(boss004_test, a_volley_fires_its_pairs_only_when_six_lasers_are_idle) {
         EXPECT_FLOAT_EQ(laser->vx, -2) << i;
         EXPECT_EQ(laser->effect->alive, 1) << i;
     }
+    boss004::body_laser_t* first = body->body_lasers[0];
+    first->update();
+    EXPECT_EQ(std::pair(first->effect->x, first->effect->y), std::pair(185.0f, 104.0f))
+        << "its flash goes along";
 }
 
 TEST_F(boss004_test, the_arms_sweep_missiles_every_six_frames_by_level) {
@@ -471,9 +475,15 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     body->arm_spread = 32;
     body->phase = 350;
     std::vector<uint32_t> beam_on, beam_closing;
+    int32_t off_arm = 0; // frames a beam already lit is not 188 left of its arm
     for (uint32_t f = 0; f < 780; ++f) {
         const bool was_on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
+        const bool lit[2] = {body->arms[0]->beam->alive != 0, body->arms[1]->beam->alive != 0};
         run(1);
+        for (size_t a = 0; a < 2; ++a) {
+            const boss004::arm_t* arm = body->arms[a];
+            off_arm += lit[a] && (arm->beam->x != arm->x - 188 || arm->beam->y != arm->y);
+        }
         const bool on = body->arms[0]->beam->alive && !body->arms[0]->beam->closing;
         if (on && !was_on) {
             beam_on.push_back(f);
@@ -493,6 +503,7 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     }
     constexpr uint32_t home = 676; // the wave's last frame
     EXPECT_EQ(beam_on, std::vector<uint32_t>{80});
+    EXPECT_EQ(off_arm, 0);
     EXPECT_EQ(beam_closing, std::vector<uint32_t>{512});
     EXPECT_EQ(sound_frames(51),
               (std::vector<uint32_t>{440, 448, 480, 488, home + 16, home + 24, home + 64, home + 72}));
@@ -503,6 +514,19 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     run(80); // home, with the arms in
     EXPECT_EQ(body->phase, 151);
     EXPECT_FLOAT_EQ(body->x, 221); // home at 224 three frames ago, since when the aim slides it left
+    // The wave sets out toward the ship, also when level with it. At 0.8 degrees a frame from 180 its
+    // angle is past 300, 420 and 600 in its frames 151, 301 and 526: 1.5, 1 and -1.5 times its 32 off.
+    for (const auto& [ship_y, off] : {std::pair(200.0f, 32.0f), {128.0f, 32.0f}, {40.0f, -32.0f}}) {
+        auto* waving = hold<body_t>(placed(311, 224, 128));
+        ship_at(40, ship_y);
+        waving->phase = 350;
+        std::vector<float> ys;
+        for (const uint32_t frames : {152u, 150u, 225u}) {
+            run(frames);
+            ys.push_back(waving->y);
+        }
+        EXPECT_EQ(ys, (std::vector<float>{128 + 1.5f * off, 128 + off, 128 - 1.5f * off})) << ship_y;
+    }
     // Level with the ship, an aim still moves: 16 down.
     const float y = body->y;
     ship_at(40, y);
@@ -517,11 +541,13 @@ TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_i
         auto* body = hold<body_t>(placed(311, 224, 128), level);
         ship_at(40, 200);
         body->arms[0]->beam->start();
+        body->arm_spread = 64;
         body->phase = 1000;
         run(1);
         EXPECT_EQ(body->arms[0]->beam->closing, 1);
         EXPECT_EQ(body->jets[0]->alive, 0);
         run(96);
+        EXPECT_NEAR(body->arm_spread, 64 - 97 * 0.2f, 1e-3) << "the arms close in slowly";
         EXPECT_EQ(body->explosions.entries[0].explosion->alive, 1); // the first at 96
         EXPECT_EQ(body->explosions.entries[1].explosion->alive, 0);
         run(381); // the frame that ends the sink runs two death steps

@@ -8,6 +8,9 @@
 #include "tests/bosses/midboss_kit.h"
 #include "tests/bosses/phase_trail.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using boss005_test = midboss_kit_t;
@@ -163,10 +166,19 @@ TEST_F(boss005_test, a_lethal_hit_kills_below_level_3_or_once_docked_and_else_ca
     run(1);
     const size_t posted = scene->posted.size();
     lead->damage(lead->hp);
-    run(156);
     trailbody_t* trail = lead->partner;
+    int32_t adrift = 0; // frames the trailing body's upper hand is off the end of its arm
+    for (int32_t f = 0; f < 156; ++f) {
+        run(1);
+        adrift += std::abs(trail->hands[0]->x - (trail->x - 18 + 32 * cos_table_deg[20])) > 0.01f ||
+                  std::abs(trail->hands[0]->y - (trail->y - 8 - 32 * sin_table_deg[20])) > 0.01f;
+    }
+    EXPECT_EQ(adrift, 0) << "the arms come in with the body";
     EXPECT_EQ(trail->phase, 1);
     EXPECT_FLOAT_EQ(trail->x, 244); // docked 44 behind
+    EXPECT_EQ(std::tuple(trail->hands[0]->direction, trail->hands[0]->pattern, trail->hands[1]->direction,
+                         trail->hands[1]->pattern),
+              std::tuple(28, 12, 36, 20));
     EXPECT_EQ(lead->merged, 1);
     EXPECT_EQ(lead->hp, lead->max_hp());
     EXPECT_EQ(lead->phase, 1002);
@@ -313,6 +325,7 @@ TEST_F(boss005_test, a_pulse_runs_down_the_chain_and_the_chain_dies_from_the_bod
     }
     EXPECT_EQ(deaths, (std::vector<int32_t>{0, 3, 6, 9, 12, 15, 18, 21}));
     EXPECT_EQ(hand_death, 36);
+    EXPECT_EQ(lead->hands[1]->alive, 0) << "the lower chain goes too";
     EXPECT_EQ(sound_frames(44), std::vector<uint32_t>{66}); // 30 frames of pulse first
     EXPECT_GT(pool_shots_alive(), 0);
     for (size_t k = 0; k < 8; ++k) {
@@ -465,10 +478,17 @@ TEST_F(boss005_test, the_death_sequence_bursts_the_row_every_8_frames_and_the_es
     }
     EXPECT_EQ(sound_frames(42), std::vector<uint32_t>{1});
     EXPECT_EQ(sound_frames(43), blasts);
+    const std::vector<launch_t> started = launches(list_explosions);
+    const auto first_blast =
+        std::find_if(started.begin(), started.end(), [](const launch_t& l) { return l.frame == 1; });
+    ASSERT_NE(first_blast, started.end());
+    EXPECT_EQ(std::pair(first_blast->x, first_blast->y), std::pair(228.0f, 120.0f))
+        << "28 right of, 8 above the body";
     run(1);
     EXPECT_EQ(lead->alive, 0);
     EXPECT_EQ(lead->partner->alive, 0); // docked, it dies along
     EXPECT_EQ(sound_frames(71), std::vector<uint32_t>{161});
+    EXPECT_EQ(launches(list_shot_pool).back().frame, 161u) << "the body's revenge at level 3";
     EXPECT_EQ(posted_since(0),
               (std::vector<std::tuple<uint32_t, int32_t, int32_t>>{{1, 389, 0}, {161, 371, 3}}));
 
@@ -491,16 +511,41 @@ TEST_F(boss005_test, each_phase_goes_on_to_the_next_of_the_script_when_its_motio
         int32_t level;
         int32_t after;
         uint32_t frames = 1;
+        int32_t upper = 0, lower = 0; // the hands' directions after, when given
     };
     const row_t rows[] = {
-        {1, 0, 0, 1, 21},        {10, 8, 0, 1, 31},         {31, 0, 0, 1, 100},     {151, 0, 0, 1, 161},
-        {200, 6, 0, 1, 251},     {213, 6, 0, 1, 251},       {253, 0, 0, 1, 301},    {301, 0, 0, 1, 302},
-        {301, 0, 0, 2, 401},     {401, 0, 0, 1, 451},       {410, 6, 0, 1, 461},    {463, 0, 0, 1, 511},
-        {500, 6, 0, 1, 551},     {511, 0, 0, 1, 512},       {551, 0, 0, 1, 21},     {1006, 0, 0, 1, 2011},
-        {2000, 2, 0, 1, 2022},   {2020, 6, 0, 1, 2030},     {2040, 16, 0, 1, 2050}, {2060, 4, 0, 1, 2101},
-        {2064, 0, 0, 1, 2066},   {2068, 0, 0, 1, 2050},     {2103, 0, 0, 1, 2201},  {2410, 4, 0, 1, 2501},
-        {2502, 0, 3, 1, 4001},   {2501, 0, 0, 1, 2011},     {213, 0, 0, 1, 213},    {2043, 0, 0, 1, 2043},
-        {513, 0, 0, 1, 511, 29}, {2020, 6, 0, 1, 2031, 60},
+        {1, 0, 0, 1, 21},
+        {10, 8, 0, 1, 31},
+        {31, 0, 0, 1, 100},
+        {151, 0, 0, 1, 161},
+        {200, 6, 0, 1, 251},
+        {213, 6, 0, 1, 251},
+        {253, 0, 0, 1, 301},
+        {301, 0, 0, 1, 302},
+        {301, 0, 0, 2, 401},
+        {401, 0, 0, 1, 451},
+        {410, 6, 0, 1, 461},
+        {463, 0, 0, 1, 511},
+        {500, 6, 0, 1, 551},
+        {511, 0, 0, 1, 512},
+        {551, 0, 0, 1, 21},
+        {1006, 0, 0, 1, 2011},
+        {2000, 2, 0, 1, 2022},
+        {2020, 6, 0, 1, 2030},
+        {2040, 16, 0, 1, 2050},
+        {2060, 4, 0, 1, 2101},
+        {2064, 0, 0, 1, 2066},
+        {2068, 0, 0, 1, 2050},
+        {2103, 0, 0, 1, 2201},
+        {2410, 4, 0, 1, 2501},
+        {2502, 0, 3, 1, 4001},
+        {2501, 0, 0, 1, 2011},
+        {213, 0, 0, 1, 213},
+        {2043, 0, 0, 1, 2043},
+        {513, 0, 0, 1, 511, 29, 18, 46},
+        {2020, 6, 0, 1, 2031, 60},
+        {2000, 1, 0, 1, 2011},
+        {2301, 0, 0, 1, 2303, 100, 29, 35},
     };
     for (const row_t& r : rows) {
         auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
@@ -511,6 +556,11 @@ TEST_F(boss005_test, each_phase_goes_on_to_the_next_of_the_script_when_its_motio
         lead->motion_angle = r.phase == 301 ? 721 : 361; // any motion in progress has ended
         run(r.frames);
         EXPECT_EQ(lead->phase, r.after) << r.phase << " " << r.repeat;
+        if (r.upper != 0) {
+            EXPECT_EQ(std::pair(lead->hands[0]->direction, lead->hands[1]->direction),
+                      std::pair(r.upper, r.lower))
+                << r.phase;
+        }
     }
     auto* lead = hold<leadbody_t>(placed(322, 190, 128));
     lead->phase = 10;
@@ -528,11 +578,13 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         int32_t lead_shots, partner_shots; // -1: the first shots have left by then
         size_t fire_frames;
         int32_t spread;
+        int32_t lasers = 0; // big lasers of the four hands started, all pointing straight left
     };
-    const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},   {212, 1, 33, 4, 11, 0, 11, 0},
-                          {2012, 1, 32, 4, 6, 11, 11, 0},  {2023, 1, 18, 4, 6, 6, 6, 0},
-                          {2042, 1, 30, 4, 2, 2, 4, 0},    {512, 3, 28, 4, 5, 0, 5, 17},
-                          {2201, 1, 200, 1, -1, 13, 45, 0}};
+    const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},    {212, 1, 33, 4, 11, 0, 11, 0},
+                          {2012, 1, 32, 4, 6, 11, 11, 0},   {2023, 1, 18, 4, 6, 6, 6, 0},
+                          {2042, 1, 30, 4, 2, 2, 4, 0},     {512, 3, 28, 4, 5, 0, 5, 17},
+                          {2201, 1, 200, 1, -1, 13, 45, 0}, {2065, 1, 1, 4, 0, 0, 0, 0, 4},
+                          {2042, 1, 17, 4, 2, 1, 3, 0},     {2303, 1, 17, 4, 0, 1, 1, 0}};
     for (const row_t& r : rows) {
         auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
         ship_at(40, 200);
@@ -547,6 +599,11 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         EXPECT_EQ(alive_count(trail->hands[1]->missiles), r.partner_shots) << r.phase;
         EXPECT_EQ(sound_frames(45).size(), r.fire_frames) << r.phase;
         EXPECT_EQ(alive_count(lead->spread_missiles), r.spread) << r.phase;
+        int32_t lasers = 0;
+        for (const hand_t* hand : {lead->hands[0], lead->hands[1], trail->hands[0], trail->hands[1]}) {
+            lasers += hand->laser->alive;
+        }
+        EXPECT_EQ(lasers, r.lasers) << r.phase;
     }
 }
 
@@ -603,7 +660,11 @@ TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_an
         ship_at(40, 200);
         std::vector<float> at_21;
         std::vector<int32_t> mid_glide;
+        int32_t adrift = 0; // frames the upper hand is off the end of its arm
         const std::vector<entered_t> seen = phases_entered(*this, lead, r.rest.back().frame + 1, [&]() {
+            const int32_t angle = lead->arm_angle;
+            adrift += std::abs(lead->hands[0]->x - (lead->x + 14 + 20 * cos_table_deg[angle])) > 0.01f ||
+                      std::abs(lead->hands[0]->y - (lead->y - 8 - 20 * sin_table_deg[angle])) > 0.01f;
             const int32_t p = lead->phase;
             if ((p == 21 || p == 31 || p == 100 || p == 161) && lead->phase_timer == 1 && at_21.size() < 22) {
                 at_21.insert(at_21.end(), {lead->x, lead->y});
@@ -624,6 +685,7 @@ TEST_F(boss005_test, stage_one_runs_from_its_entry_through_its_cycle_by_level_an
             }
             route.push_back({seen[i].frame, seen[i].phase, n});
         }
+        EXPECT_EQ(adrift, 0) << "the arms go along with the body's moves";
         ASSERT_GE(route.size(), start.size());
         EXPECT_EQ(std::vector<step_t>(route.begin(), route.begin() + long(start.size())), start) << r.level;
         EXPECT_EQ(std::vector<step_t>(route.begin() + long(start.size()), route.end()), r.rest) << r.level;

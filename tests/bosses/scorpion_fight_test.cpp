@@ -9,6 +9,7 @@
 #include "tests/enemies/enemy_kit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <set>
@@ -145,6 +146,10 @@ struct fight_t {
     int32_t head_phase = 0;       // at the first claw attack's end
     float retreat_walk = 0;       // how far left in the retreat's frames 128 to 200, the scroll held
     bool scroll_released = false; // by the retreat's frame 33
+    // Per phase, in thousandths of a pixel: how far the chest walks in a frame (the crouch and the jump
+    // left out), and how far a foot moves along.
+    std::map<int32_t, std::set<int32_t>> paces;
+    std::map<int32_t, std::set<int32_t>> strides;
 
     uint32_t start_of(int32_t phase, size_t nth = 0) const {
         for (size_t i = 0; i < waits.size(); ++i) {
@@ -191,8 +196,24 @@ fight_t scorpion_fight_test::fight(int32_t level, std::pair<float, float> low) {
         const int32_t was = chest->phase;
         const int32_t head_was = chest->head->phase;
         const bool worm_was = chest->head->worm->alive;
+        const float chest_was[2] = {chest->x, chest->y};
+        float feet_were[3];
+        for (size_t i = 0; i < 3; ++i) {
+            feet_were[i] = chest->feet[i]->x;
+        }
         run(1);
         const int32_t now = chest->phase;
+        if (now == was) {
+            const float pace = std::hypot(chest->x - chest_was[0], chest->y - chest_was[1]);
+            if (pace > 0 && (now < 7000 || now > 7003)) {
+                r.paces[now].insert(int32_t(std::lround(pace * 1000)));
+            }
+            for (size_t i = 0; i < 3; ++i) {
+                if (chest->feet[i]->x != feet_were[i]) {
+                    r.strides[now].insert(int32_t(std::lround((chest->feet[i]->x - feet_were[i]) * 1000)));
+                }
+            }
+        }
         if (r.waits.empty() || now != was) {
             r.waits.push_back({now, 0});
             r.starts.push_back(n);
@@ -343,6 +364,17 @@ TEST_F(scorpion_fight_test, four_cycles_then_the_retreat_at_levels_1_and_2) {
             EXPECT_NEAR(walked, 64 * 0.3f, 0.01f);
         }
         EXPECT_TRUE(f.scroll_released);
+        // Each walk keeps its pace and each foot in the air its stride, in thousandths of a pixel a frame.
+        std::map<int32_t, std::set<int32_t>> paces{{50, {500}}, {7200, {300}}, {6015, {200}}, {60000, {125}}};
+        std::map<int32_t, std::set<int32_t>> strides{{50, {-1200}},  {51, {-1000}},  {7002, {-2500}},
+                                                     {7200, {1000}}, {7201, {2000}}, {6015, {1000}},
+                                                     {60000, {-400}}};
+        if (upper) {
+            paces[501] = {300};
+            strides[501] = {1000};
+        }
+        EXPECT_EQ(f.paces, paces) << level;
+        EXPECT_EQ(f.strides, strides) << level;
         EXPECT_NEAR(f.retreat_walk, (200 - 128 + 1) * 0.125f, 0.01f);
     }
 }

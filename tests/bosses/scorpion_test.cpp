@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -195,6 +196,17 @@ TEST_F(scorpion_test, a_death_runs_down_each_chain_six_frames_a_tail_joint_four_
         }
         EXPECT_EQ(n, r.updates);
     }
+    // A pulse lights an arm segment for 10 of its updates and passes on to the next at the second.
+    arm_t* first = scorpion(*this, 200, 100)->arm;
+    first->start_pulse(true);
+    int32_t lit = 0;
+    int32_t passed_at = 0;
+    for (int32_t n = 1; n <= 12; ++n) {
+        lit += first->is_flashing();
+        first->update();
+        passed_at = passed_at == 0 && first->next->is_flashing() ? n : passed_at;
+    }
+    EXPECT_EQ(std::pair(lit, passed_at), std::pair(10, 2));
 }
 
 TEST_F(scorpion_test, the_walk_keeps_28_above_the_ground_8_ahead) {
@@ -334,14 +346,24 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
     EXPECT_EQ(std::get<2>(posted_since(0).back()), -4);
     const std::pair<float, float> from(chest->x, chest->y);
     uint32_t start = 0;
+    uint32_t first_stride = 0;
+    std::set<std::pair<int32_t, int32_t>> strides; // (phase, a foot's move in thousandths of a pixel)
     while (chest->phase != 50003 && start < 400) {
+        const float foot_was = chest->feet[1]->x;
         run(1);
         ++start;
+        if (chest->feet[1]->x != foot_was) {
+            first_stride = strides.empty() ? chest->phase_frame - 1 : first_stride;
+            strides.emplace(chest->phase, int32_t(std::lround((chest->feet[1]->x - foot_was) * 1000)));
+        }
         if (chest->phase == 50002 && chest->phase_frame == 1) {
             EXPECT_EQ(std::pair(chest->x, chest->y), std::pair(from.first + 40, from.second - 12));
         }
     }
     EXPECT_EQ(start, 32u + 128u) << "31 frames of rear-up, then 128 of settling feet";
+    EXPECT_EQ(first_stride, 18u) << "the feet follow the rear-up from its 18th frame";
+    EXPECT_EQ(strides, (std::set<std::pair<int32_t, int32_t>>{{50001, 1200}, {50002, 1000}}));
+    const uint32_t blasts_from = g_frame_counter - 1;
     run(100 - chest->phase_frame);
     EXPECT_EQ(chest->hand->phase, 401) << "the claw sinks from frame 32";
     struct row_t {
@@ -358,6 +380,27 @@ TEST_F(scorpion_test, the_heads_death_rears_the_chest_up_and_blows_it_apart_by_2
         EXPECT_FALSE(r.part->alive || r.with->alive) << r.frame;
     }
     EXPECT_EQ(chest->blend_mode(), 192);
+    // Until the parts' own deaths the blasts go off one every 32 - min(f / 6, 28) frames, each with an
+    // aimed shot at level 3; the first three, before the scroll moves on, around the chest at (160, 88)
+    // by the records' offsets (16, 0), (0, -20), (0, 15).
+    std::vector<uint32_t> frames{0, 28, 48, 96, 105, 112, 117, 120, 144, 154, 156, 165};
+    for (uint32_t f = 168; f < 256; f += 4) {
+        frames.push_back(f);
+    }
+    std::vector<std::pair<float, float>> first_blasts;
+    for (int32_t list : {list_explosions, list_shot_pool}) {
+        std::vector<uint32_t> seen;
+        for (const launch_t& l : launches(list)) {
+            if (l.frame >= blasts_from && l.frame < blasts_from + 256) {
+                seen.push_back(l.frame - blasts_from);
+                if (list == list_explosions && first_blasts.size() < 3) {
+                    first_blasts.emplace_back(l.x, l.y);
+                }
+            }
+        }
+        EXPECT_EQ(seen, frames) << list;
+    }
+    EXPECT_EQ(first_blasts, (std::vector<std::pair<float, float>>{{176, 88}, {160, 68}, {160, 103}}));
 }
 
 TEST_F(scorpion_test, the_skeleton_hangs_from_the_chest_and_each_strike_ends_in_its_pose) {
@@ -513,6 +556,10 @@ TEST_F(scorpion_test, feet_balls_and_the_head_follow_their_arcs_and_aims) {
     EXPECT_EQ(std::tuple(foot->puffs[0]->alive, foot->puffs[0]->x, foot->puffs[0]->y),
               std::tuple(uint8_t(1), 100.0f, 128.0f))
         << "dust where it stands";
+    foot->update();
+    EXPECT_EQ(foot->alive, 1) << "while its leg lives";
+    EXPECT_FLOAT_EQ(foot->anchor_x, 100 + 32 * cos_table[11]) << "the leg meets it 32 along direction 11";
+    EXPECT_FLOAT_EQ(foot->anchor_y, 128 - 32 * sin_table[11]) << "from its sole";
     foot->step(1.0f);
     EXPECT_FLOAT_EQ(foot->y, 108 - 14 + 81 * 0.14f);
     EXPECT_EQ(std::pair(foot->apex_x, foot->apex_y), std::pair(110.0f, 94.0f));
@@ -668,6 +715,34 @@ TEST_F(scorpion_test, feet_step_by_their_thresholds_and_the_jump_carries_them) {
         for (size_t i = 0; i < 3; ++i) {
             const float moved = chest->feet[i]->x - (chest->x + g.f[i]);
             EXPECT_EQ(moved, g.steps[i] ? (g.mode <= 2 ? -1.0f : 1.0f) : 0.0f) << g.mode << " foot " << i;
+        }
+    }
+    // The phases that settle the feet carry only a foot in the air on, by their stride; from its 18th
+    // frame the rear-up steps them as a walk right does. Foot 0 is in the air, foot 2 at its reach.
+    struct settle_t {
+        int32_t phase;
+        uint32_t frame;
+        float moved[3];
+    };
+    const settle_t settles[] = {{51, 1, {-1, 0, 0}},  {502, 1, {1, 0, 0}},   {7201, 1, {2, 0, 0}},
+                                {6016, 1, {1, 0, 0}}, {50002, 1, {1, 0, 0}}, {50001, 18, {1.2f, 0, 1.2f}}};
+    for (const settle_t& s : settles) {
+        chest_t* chest = scorpion(*this, 120, 60);
+        for (int32_t x = 0; x < 256; ++x) {
+            solid_at(*slot0, x, 180);
+        }
+        const float f[3] = {0, 20, 52};
+        for (size_t i = 0; i < 3; ++i) {
+            chest->feet[i]->set_position(chest->x + f[i], i == 0 ? 100 : 160);
+        }
+        chest->phase = s.phase;
+        chest->phase_frame = s.frame;
+        chest->fall.x0 = chest->x; // a rear-up in place
+        chest->fall.y0 = chest->y;
+        chest->fall.angle = 300;
+        chest->update();
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_NEAR(chest->feet[i]->x - (chest->x + f[i]), s.moved[i], 1e-4) << s.phase << " foot " << i;
         }
     }
     struct jump_t {
