@@ -514,6 +514,13 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
     run(80); // home, with the arms in
     EXPECT_EQ(body->phase, 151);
     EXPECT_FLOAT_EQ(body->x, 221); // home at 224 three frames ago, since when the aim slides it left
+    // Level with the ship, an aim still moves: 16 down.
+    const float y = body->y;
+    ship_at(40, y);
+    body->phase = 150;
+    run(32);
+    EXPECT_EQ(body->phase, 153);
+    EXPECT_FLOAT_EQ(body->y, y + 16);
     // The wave sets out toward the ship, also when level with it. At 0.8 degrees a frame from 180 its
     // angle is past 300, 420 and 600 in its frames 151, 301 and 526: 1.5, 1 and -1.5 times its 32 off.
     for (const auto& [ship_y, off] : {std::pair(200.0f, 32.0f), {128.0f, 32.0f}, {40.0f, -32.0f}}) {
@@ -527,13 +534,6 @@ TEST_F(boss004_test, the_wave_brings_beams_sweeps_the_core_sweep_and_volleys_the
         }
         EXPECT_EQ(ys, (std::vector<float>{128 + 1.5f * off, 128 + off, 128 - 1.5f * off})) << ship_y;
     }
-    // Level with the ship, an aim still moves: 16 down.
-    const float y = body->y;
-    ship_at(40, y);
-    body->phase = 150;
-    run(32);
-    EXPECT_EQ(body->phase, 153);
-    EXPECT_FLOAT_EQ(body->y, y + 16);
 }
 
 TEST_F(boss004_test, the_death_sequence_sinks_the_body_bursts_its_row_and_ends_in_its_kill) {
