@@ -578,13 +578,14 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
         int32_t lead_shots, partner_shots; // -1: the first shots have left by then
         size_t fire_frames;
         int32_t spread;
-        int32_t lasers = 0; // big lasers of the four hands started, all pointing straight left
+        int32_t lasers = 0;        // big lasers of the four hands started, all pointing straight left
+        int32_t partner_upper = 0; // the partner's upper hand's direction after, when given: 36 at the ship
     };
     const row_t rows[] = {{102, 1, 40, 4, 14, 0, 14, 0},    {212, 1, 33, 4, 11, 0, 11, 0},
                           {2012, 1, 32, 4, 6, 11, 11, 0},   {2023, 1, 18, 4, 6, 6, 6, 0},
                           {2042, 1, 30, 4, 2, 2, 4, 0},     {512, 3, 28, 4, 5, 0, 5, 17},
                           {2201, 1, 200, 1, -1, 13, 45, 0}, {2065, 1, 1, 4, 0, 0, 0, 0, 4},
-                          {2042, 1, 17, 4, 2, 1, 3, 0},     {2303, 1, 17, 4, 0, 1, 1, 0}};
+                          {2042, 1, 17, 4, 2, 1, 3, 0},     {2303, 1, 24, 4, 2, 1, 3, 0, 0, 36}};
     for (const row_t& r : rows) {
         auto* lead = hold<leadbody_t>(placed(322, 190, 128), r.level);
         ship_at(40, 200);
@@ -604,6 +605,9 @@ TEST_F(boss005_test, the_hands_fire_on_the_frames_each_attack_names) {
             lasers += hand->laser->alive;
         }
         EXPECT_EQ(lasers, r.lasers) << r.phase;
+        if (r.partner_upper != 0) {
+            EXPECT_EQ(trail->hands[0]->direction, r.partner_upper) << r.phase;
+        }
     }
 }
 
