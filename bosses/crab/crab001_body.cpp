@@ -173,14 +173,14 @@ void body_t::plant_feet() {
         if (foot->side == 1) {
             for (int32_t px = bx, n = 0; px >= 0 && foot->airborne; px -= plant_step, ++n) {
                 if (n == wrap_steps) {
-                    px -= std::max(px - screen_width, 0) / terrain_wrap * terrain_wrap;
+                    px = terrain_repeat_toward(px, screen_width);
                 }
                 foot->set_position(float(px), by);
             }
         } else {
             for (int32_t px = bx, n = 0; px < screen_width && foot->airborne; px += plant_step, ++n) {
                 if (n == wrap_steps) {
-                    px += std::max(-px, 0) / terrain_wrap * terrain_wrap;
+                    px = terrain_repeat_toward(px, 0);
                 }
                 foot->set_position(float(px), by);
             }

@@ -75,3 +75,8 @@ std::vector<uint64_t> play_run_fixture_t::play_hashes(int32_t stage, uint32_t fr
     }
     return hashes;
 }
+
+uint8_t unhurt_play_t::read_input() {
+    player.ship->invulnerable_timer = 1u << 30;
+    return scripted_play_t::read_input();
+}

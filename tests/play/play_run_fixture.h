@@ -28,6 +28,13 @@ class scripted_play_t : public play_scene_t {
     uint32_t inputs_read = 0;
 };
 
+// A scripted play whose ship nothing hurts.
+class unhurt_play_t : public scripted_play_t {
+  public:
+    using scripted_play_t::scripted_play_t;
+    uint8_t read_input() override;
+};
+
 // Firing all the time, weaving up and down, now and then forward, a missile and a power-up.
 uint8_t weaving_script(uint32_t frame);
 

@@ -43,16 +43,12 @@ constexpr const char* run_file = "bin/replay/run.ply";
 constexpr int live_keys[] = {key_up, key_down, key_right, key_left, key_shot, key_missile, key_multiple};
 
 // A play that nothing hurts and no boss holds, so that it passes every section in time.
-class passing_play_t : public scripted_play_t {
+class passing_play_t : public unhurt_play_t {
   public:
     passing_play_t(playinfo_t* settings, ranking_t* ranking)
-        : scripted_play_t(settings, ranking, weaving_script) {}
-    uint8_t read_input() override {
-        player.ship->invulnerable_timer = 1u << 30;
-        return scripted_play_t::read_input();
-    }
+        : unhurt_play_t(settings, ranking, weaving_script) {}
     int32_t run_event(int32_t code, int32_t parameter) override {
-        return scripted_play_t::run_event(code, code == stage_event::scroll_stop ? 0 : parameter);
+        return unhurt_play_t::run_event(code, code == stage_event::scroll_stop ? 0 : parameter);
     }
 };
 

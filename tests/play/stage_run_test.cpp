@@ -29,7 +29,6 @@
 namespace {
 
 constexpr uint32_t give_up = 20000;
-constexpr uint32_t never_hurt = 1u << 30;
 
 // What the ship aims at: the boss's core where only the core can be hit.
 template <typename T> object_t* body_of(enemy_t* e) {
@@ -70,15 +69,12 @@ uint8_t aiming_script(uint32_t frame) {
            (ship->y > target->y + 2 ? input_up : (ship->y < target->y - 2 ? input_down : 0));
 }
 
-class unhurt_play_t : public scripted_play_t {
+// The play that follows a stage's run: its change, its first sign and its music starts.
+class stage_watch_t : public unhurt_play_t {
   public:
-    unhurt_play_t(playinfo_t* settings, ranking_t* ranking)
-        : scripted_play_t(settings, ranking, aiming_script) {}
+    stage_watch_t(playinfo_t* settings, ranking_t* ranking)
+        : unhurt_play_t(settings, ranking, aiming_script) {}
 
-    uint8_t read_input() override {
-        player.ship->invulnerable_timer = never_hurt;
-        return scripted_play_t::read_input();
-    }
     int32_t run_event(int32_t code, int32_t parameter) override {
         if (code == stage_event::next_stage && change == 0) {
             change = frame_number;
@@ -89,7 +85,7 @@ class unhurt_play_t : public scripted_play_t {
             sign = navigation_message(parameter);
         }
         music_starts += code == stage_event::bgm_start && change == 0 ? 1 : 0;
-        return scripted_play_t::run_event(code, parameter);
+        return unhurt_play_t::run_event(code, parameter);
     }
 
     uint32_t change = 0;
@@ -123,7 +119,7 @@ TEST_P(stage_run, reaches_its_change_past_every_boss) {
     const stage_row_t& row = GetParam();
     reset_run_globals();
     settings.stage = row.stage;
-    unhurt_play_t scene(&settings, &ranking);
+    stage_watch_t scene(&settings, &ranking);
     ASSERT_TRUE(scene.startup());
     target = nullptr;
     std::vector<met_t> met;
